@@ -1,0 +1,86 @@
+// Medidas: una hoja de zanjas completa (66 celdas), la memoria con su búsqueda
+// de validez y la herramienta de línea de órdenes sobre 1000 archivos.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "archivo.h"
+#include "clases.h"
+#include "informe.h"
+#include "interlocutor.h"
+#include "procesa.h"
+#include "proyecto.h"
+
+namespace {
+
+// Tubo de 1000 mm en zanja con tráfico de carretera y relleno de arena arcillosa.
+Proyecto CasoZanja()
+{
+    Proyecto p;
+    InicializaDatos(p);
+    p.Di = 1.0;
+    p.Es = 0.109;
+    p.De = p.Di + 2 * p.Es;
+    p.hr = 2.5;
+    p.b = 2.1;
+    p.Fa = 1.9;
+    p.Tipo = 10;
+    p.qs = 1.0;
+    return p;
+}
+
+void HojaZanjas(benchmark::State& estado)
+{
+    Proyecto p = CasoZanja();
+    RespondeNo no;
+    p.ModoCalculo = 1;
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(RellenaResultados(p, no, HojaResultados::Zanjas));
+}
+BENCHMARK(HojaZanjas)->Unit(benchmark::kMicrosecond);
+
+void MemoriaConValidez(benchmark::State& estado)
+{
+    Proyecto p = CasoZanja();
+    RespondeNo no;
+    p.ModoCalculo = 1;
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(CalculaInforme(p, no));
+}
+BENCHMARK(MemoriaConValidez)->Unit(benchmark::kMillisecond);
+
+void LineaDeOrdenesMilArchivos(benchmark::State& estado)
+{
+    // Mil archivos: los ejemplos repetidos en una carpeta temporal.
+    namespace fs = std::filesystem;
+    const fs::path carpeta = fs::temp_directory_path() / "medidas-calculo-tubos";
+    fs::create_directories(carpeta);
+    std::vector<fs::path> ejemplos;
+    for (const auto& entrada : fs::directory_iterator(CARPETA_EJEMPLOS))
+        if (entrada.path().extension() == ".txt")
+            ejemplos.push_back(entrada.path());
+    std::vector<std::string> archivos;
+    for (int i = 0; i < 1000 && !ejemplos.empty(); ++i) {
+        const fs::path destino = carpeta / ("caso" + std::to_string(i) + ".txt");
+        fs::copy_file(ejemplos[static_cast<std::size_t>(i) % ejemplos.size()], destino,
+                      fs::copy_options::overwrite_existing);
+        archivos.push_back(destino.string());
+    }
+    for (auto _ : estado) {
+        std::ostringstream salida;
+        for (const std::string& archivo : archivos)
+            EscribeJson(CalculaArchivo(archivo), salida);
+        benchmark::DoNotOptimize(salida.str().size());
+    }
+    estado.counters["archivos/s"] = benchmark::Counter(
+        static_cast<double>(archivos.size()) * static_cast<double>(estado.iterations()),
+        benchmark::Counter::kIsRate);
+    fs::remove_all(carpeta);
+}
+BENCHMARK(LineaDeOrdenesMilArchivos)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,41 @@
+#pragma once
+// Cálculo de un archivo de proyecto sin ventanas: lo que hace la herramienta de
+// línea de órdenes con cada archivo.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "clases.h"
+#include "informe.h"
+#include "proyecto.h"
+
+// Códigos de salida, de menor a mayor gravedad.
+enum CodigoSalida : int {
+    SalidaBien = 0,         // leído y calculado
+    SalidaErrores = 1,      // errores en los datos o un cálculo que falló
+    SalidaNoProyecto = 2,   // no se pudo abrir o no es un archivo de proyecto
+};
+
+// Todo lo que se calcula de un archivo.
+struct CalculoArchivo {
+    std::string archivo;
+    bool leido = false;                    // abierto y con el título de proyecto
+    std::vector<std::string> errores;      // mensajes del lector (respondidos Aceptar)
+    std::vector<std::string> avisos;       // preguntas hechas (respondidas No)
+    Proyecto calculado;                    // el registro tras el cálculo de la memoria
+    ResultadoInforme une, astm;
+    MatrizResultados matrizUne, matrizAstm;
+
+    CodigoSalida Codigo() const;
+};
+
+// Lee el archivo sobre un registro recién inicializado y calcula, en este
+// orden, la memoria en modo UNE y en modo ASTM y las dos matrices.
+CalculoArchivo CalculaArchivo(const std::string& nombre);
+
+// Escribe el resultado como un objeto JSON en una línea.
+void EscribeJson(const CalculoArchivo& calculo, std::ostream& salida);
+
+// Escribe un resumen legible en castellano.
+void EscribeResumen(const CalculoArchivo& calculo, std::ostream& salida);

@@ -1,0 +1,68 @@
+#include "apoyo.h"
+
+#include <cmath>
+
+#include "fallos.h"
+#include "interpola.h"
+#include "proyecto.h"
+#include "relleno.h"
+
+namespace {
+
+// Parámetro de presión lateral x según la razón de proyección p.
+const FilaTabla PresionLateralA[6] = {{0.0, 0.15}, {0.3, 0.743}, {0.5, 0.856},
+                                      {0.7, 0.811}, {0.9, 0.678}, {1.0, 0.638}};
+const FilaTabla PresionLateralBCD[6] = {{0.0, 0.0}, {0.3, 0.217}, {0.5, 0.423},
+                                        {0.7, 0.594}, {0.9, 0.655}, {1.0, 0.638}};
+
+// Coeficiente de apoyo N de las clases A, B, C y D.
+const double CoeficienteClase[4] = {0.505, 0.707, 0.840, 1.310};
+
+double CtVigilado(Proyecto& p)
+{
+    if (p.InstalacionIndex != InstalacionTerraplen && p.InstalacionIndex != InstalacionZanjaInducida)
+        return p.Ct;
+    ConstantesRelleno(p, p.RellenoIndex);
+    const double K2 = 2 * p.lambdami;
+    if (p.InstalacionIndex == InstalacionTerraplen) {
+        const double razon = RazonAsientoBase(p.BaseIndex);
+        p.ho = AlturaPlanoTerraplen(K2, Guarda(p.hr1 / p.De * razon), p.De);
+        p.Ct = CoeficienteTerraplen(K2, p.hr, p.De, p.ho);
+    } else {
+        p.n = Guarda(p.hr2 / p.b2);
+        const double razon = BuscaEnTabla(TablaZanjaInducida, p.n);
+        p.ho = AlturaPlanoZanja(K2, Guarda(std::fabs(p.hr2 / p.De * razon)), p.b2);
+        p.Ct = CoeficienteZanja(K2, p.hr, p.b2, p.ho);
+    }
+    return p.Ct;
+}
+
+}  // namespace
+
+std::optional<double> CalculaCtFa(Proyecto& p)
+{
+    AmbitoFallos ambito;
+    try {
+        return CtVigilado(p);
+    } catch (const FalloNumerico&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<double> CalculaFa(Proyecto& p, std::uint8_t /*instalacion*/, std::uint8_t clase)
+{
+    if (clase < 1 || clase > 4)
+        return std::nullopt;
+    AmbitoFallos ambito;
+    try {
+        const double Ct = CtVigilado(p);
+        p.lambdaFa = p.lambdaFaEdit;
+        const double proyeccion = Guarda(p.hr1 / p.De);
+        const double q = Guarda(p.lambdaFa * proyeccion / Ct * (proyeccion * p.De / (2 * p.hr) + 1));
+        const double x = clase == 1 ? BuscaEnTabla(PresionLateralA, proyeccion)
+                                    : BuscaEnTabla(PresionLateralBCD, proyeccion);
+        return Guarda(1.431 / (CoeficienteClase[clase - 1] - x * q));
+    } catch (const FalloNumerico&) {
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+// Vigilancia de los fallos de coma flotante del cálculo (división por cero,
+// operación no válida, desbordamiento). C++ no los interrumpe: cada paso que
+// tiene que responder a ellos abre un ámbito, guarda sus resultados con
+// Guarda() (que lanza FalloNumerico si hubo fallo antes de guardar nada) y
+// captura la excepción donde el paso dice qué hacer.
+
+#include <cfenv>
+
+struct FalloNumerico {};
+
+constexpr int ExcepcionesVigiladas = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+// Ámbito de vigilancia: al abrirse aparta los indicadores pendientes del
+// llamador y los limpia; al cerrarse los devuelve, de modo que un paso que
+// resuelve sus propios fallos no borra los de quien lo llama.
+class AmbitoFallos {
+public:
+    AmbitoFallos()
+    {
+        std::fegetexceptflag(&previos_, ExcepcionesVigiladas);
+        std::feclearexcept(ExcepcionesVigiladas);
+    }
+    ~AmbitoFallos()
+    {
+        std::feclearexcept(ExcepcionesVigiladas);
+        std::fesetexceptflag(&previos_, ExcepcionesVigiladas);
+    }
+    AmbitoFallos(const AmbitoFallos&) = delete;
+    AmbitoFallos& operator=(const AmbitoFallos&) = delete;
+
+private:
+    std::fexcept_t previos_{};
+};
+
+// Lanza FalloNumerico si desde el inicio del ámbito hubo algún fallo.
+inline void CompruebaFallos()
+{
+    if (std::fetestexcept(ExcepcionesVigiladas) != 0)
+        throw FalloNumerico{};
+}
+
+// Devuelve valor si hasta aquí no hubo fallo. El paso por una variable volátil
+// obliga a terminar el cálculo de valor antes de mirar los indicadores.
+inline double Guarda(double valor)
+{
+    volatile double calculado = valor;
+    CompruebaFallos();
+    return calculado;
+}

@@ -1,0 +1,104 @@
+#include "informe.h"
+
+#include "apoyo.h"
+#include "clases.h"
+#include "numero.h"
+#include "proyecto.h"
+
+namespace {
+
+// La clase necesaria para la carga x es más resistente que la hallada.
+bool SuperaClase(const Proyecto& p, const std::string& clase, double x)
+{
+    if (p.ModoCalculo == 1) {
+        const int rango = RangoClase(clase);
+        static const double limite[] = {60, 90, 135, 180};
+        return rango < 0 || rango > 3 || x > limite[rango] || ClaseUNE(x, p.Di) == "NO";
+    }
+    double valor = 0;
+    std::string factor, necesaria;
+    ClaseASTM(valor, factor, necesaria, x / 1.5);
+    return RangoClase(necesaria) > RangoClase(clase);
+}
+
+enum class Paso { Basta, Supera, Falla };
+
+// Calcula el caso a la altura actual del registro y dice si la clase basta.
+Paso PruebaAltura(Proyecto& p, Interlocutor& interlocutor, const std::string& clase)
+{
+    const bool terraplen =
+        p.InstalacionIndex == InstalacionTerraplen || p.InstalacionIndex == InstalacionZanjaInducida;
+    // Solo una clase de terraplén (Tipo 0..3) cambia su Fa con la altura; un Fa
+    // tecleado a mano se mantiene.
+    if (terraplen && p.Tipo >= 0 && p.Tipo <= 3) {
+        const auto fa = CalculaFa(p, p.InstalacionIndex, static_cast<std::uint8_t>(p.Tipo + 1));
+        if (!fa)
+            return Paso::Falla;
+        p.Fa = *fa;
+    }
+    double carga = 0;
+    std::string mensaje;
+    if (!CalculaCargas(p, interlocutor, p.RellenoIndex, carga, mensaje, p.Fa).Entregada())
+        return Paso::Falla;
+    return SuperaClase(p, clase, carga) ? Paso::Supera : Paso::Basta;
+}
+
+std::string BuscaEnAlturas(Proyecto& p, Interlocutor& interlocutor, const std::string& clase)
+{
+    bool superada = false;
+    for (int paso = 0; paso < 100 && !superada; ++paso) {
+        p.hr += 10;
+        const Paso resultado = PruebaAltura(p, interlocutor, clase);
+        if (resultado == Paso::Falla)
+            return {};
+        superada = resultado == Paso::Supera;
+    }
+    if (!superada)
+        return "(Válido para cualquier altura de relleno hr)";
+
+    p.hr -= 10;
+    double valida = p.hr;
+    for (int paso = 0; paso < 1000; ++paso) {
+        p.hr = static_cast<double>(p.hr + 0.01L);
+        const Paso resultado = PruebaAltura(p, interlocutor, clase);
+        if (resultado == Paso::Falla)
+            return {};
+        if (resultado == Paso::Supera)
+            break;
+        valida = p.hr;
+    }
+    // Si la suma de pasos de 0.01 no llega a la altura del paso grueso que
+    // superó la clase, vale hasta el último paso fino probado.
+    return "(Válido para hr <=" + TextoNumero(valida) + " m.)";
+}
+
+}  // namespace
+
+std::string BuscaValidez(Proyecto& p, Interlocutor& interlocutor, const std::string& clase)
+{
+    // Se calcula sobre el propio registro y al final se deja como estaba.
+    const Proyecto antes = p;
+    std::string validez = BuscaEnAlturas(p, interlocutor, clase);
+    p = antes;
+    return validez;
+}
+
+ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor)
+{
+    ResultadoInforme r;
+    r.entrega = CalculaCargas(p, interlocutor, p.RellenoIndex, r.carga, r.aviso, p.Fa);
+    if (!r.entrega.Entregada())
+        return r;
+    r.valor = p.CargaCalculo;
+    if (p.ModoCalculo == 1) {
+        r.clase = ClaseUNE(p.CargaCalculo, p.Di);
+    } else if (p.ModoCalculo == 2) {
+        ClaseASTM(r.valor, r.factor, r.clase, p.CargaCalculo / 1.5);
+    } else {
+        return r;
+    }
+    p.ClaseTexto = r.clase;
+    if (r.clase != "NO")
+        r.validez = BuscaValidez(p, interlocutor, r.clase);
+    return r;
+}

@@ -1,0 +1,164 @@
+#include "numero.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <system_error>
+
+namespace {
+
+bool EsCifra(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+// Escribe x con el formato dado y devuelve el texto.
+std::string Formatea(double x, std::chars_format formato, int precision)
+{
+    char buffer[400];  // cabe cualquier double en coma fija con tres decimales
+    auto [fin, error] = std::to_chars(buffer, buffer + sizeof buffer, x, formato, precision);
+    if (error != std::errc())
+        return {};
+    return std::string(buffer, fin);
+}
+
+// Quita los ceros finales de la parte decimal y el punto si queda solo.
+void QuitaCerosFinales(std::string& texto)
+{
+    if (texto.find('.') == std::string::npos)
+        return;
+    while (!texto.empty() && texto.back() == '0')
+        texto.pop_back();
+    if (!texto.empty() && texto.back() == '.')
+        texto.pop_back();
+}
+
+}  // namespace
+
+std::string TextoNumero(double x)
+{
+    if (!std::isfinite(x))
+        return std::isnan(x) ? "NAN" : (x > 0 ? "INF" : "-INF");
+    std::string texto = Formatea(x, std::chars_format::fixed, 3);
+    QuitaCerosFinales(texto);
+    if (texto == "-0")  // un negativo que redondea a cero se escribe sin signo
+        texto = "0";
+    return texto;
+}
+
+std::string TextoGeneral(double x)
+{
+    if (!std::isfinite(x))
+        return std::isnan(x) ? "NAN" : (x > 0 ? "INF" : "-INF");
+    if (x == 0)
+        return "0";
+    // Cifras significativas y exponente decimal del valor redondeado a 15 cifras.
+    std::string cientifico = Formatea(x, std::chars_format::scientific, 14);
+    const auto posE = cientifico.find('e');
+    const int exponente = std::atoi(cientifico.c_str() + posE + 1);
+    std::string cifras;
+    for (std::size_t i = 0; i < posE; ++i)
+        if (EsCifra(cientifico[i]))
+            cifras += cientifico[i];
+    while (cifras.size() > 1 && cifras.back() == '0')
+        cifras.pop_back();
+    const std::string signo = x < 0 ? "-" : "";
+
+    // Coma fija mientras la parte entera quepa en 15 cifras y el valor no sea
+    // menor que 0.00001; si no, forma científica ("1.5E-6", "1E20").
+    if (exponente >= -5 && exponente < 15) {
+        std::string texto;
+        if (exponente < 0) {
+            texto = "0." + std::string(static_cast<std::size_t>(-exponente - 1), '0') + cifras;
+        } else {
+            const auto enteras = static_cast<std::size_t>(exponente) + 1;
+            if (cifras.size() <= enteras)
+                texto = cifras + std::string(enteras - cifras.size(), '0');
+            else
+                texto = cifras.substr(0, enteras) + "." + cifras.substr(enteras);
+        }
+        return signo + texto;
+    }
+    std::string mantisa = cifras.substr(0, 1);
+    if (cifras.size() > 1)
+        mantisa += "." + cifras.substr(1);
+    return signo + mantisa + "E" + std::to_string(exponente);
+}
+
+double Trunca2(double x)
+{
+    return std::trunc(x * 100) / 100;
+}
+
+NumeroLeido LeeNumero(std::string_view texto)
+{
+    std::size_t i = 0;
+    while (i < texto.size() && texto[i] == ' ')
+        ++i;
+    const std::size_t inicio = i;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
+        ++i;
+    std::size_t cifras = 0;
+    while (i < texto.size() && EsCifra(texto[i]))
+        ++i, ++cifras;
+    if (i < texto.size() && texto[i] == '.') {
+        ++i;
+        while (i < texto.size() && EsCifra(texto[i]))
+            ++i, ++cifras;
+    }
+    if (cifras == 0)
+        return {};
+    std::size_t fin = i;  // fin de la parte válida más larga
+    if (i < texto.size() && (texto[i] == 'e' || texto[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < texto.size() && (texto[j] == '+' || texto[j] == '-'))
+            ++j;
+        const std::size_t inicioExponente = j;
+        while (j < texto.size() && EsCifra(texto[j]))
+            ++j;
+        if (j > inicioExponente)
+            fin = j;
+    }
+
+    // from_chars no admite el "+" inicial.
+    std::size_t desde = inicio;
+    if (texto[desde] == '+')
+        ++desde;
+    NumeroLeido leido;
+    auto [ptr, error] = std::from_chars(texto.data() + desde, texto.data() + fin, leido.valor);
+    if (error == std::errc::result_out_of_range) {
+        // Por debajo del menor double el valor es cero; por encima, no cabe.
+        const auto exponente = texto.find_first_of("eE", desde);
+        const bool diminuto = exponente < fin && texto.find('-', exponente) < fin;
+        if (!diminuto)
+            return {};
+        leido.valor = texto[inicio] == '-' ? -0.0 : 0.0;
+    } else if (error != std::errc() || ptr != texto.data() + fin) {
+        return {};
+    }
+    leido.valido = fin == texto.size();
+    return leido;
+}
+
+EnteroLeido LeeEntero(std::string_view texto)
+{
+    std::size_t i = 0;
+    while (i < texto.size() && texto[i] == ' ')
+        ++i;
+    std::size_t desde = i;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
+        ++i;
+    const std::size_t inicioCifras = i;
+    while (i < texto.size() && EsCifra(texto[i]))
+        ++i;
+    if (i == inicioCifras)
+        return {};
+    if (texto[desde] == '+')
+        ++desde;
+    EnteroLeido leido;
+    auto [ptr, error] = std::from_chars(texto.data() + desde, texto.data() + i, leido.valor);
+    if (error != std::errc() || ptr != texto.data() + i)
+        return {};
+    leido.valido = i == texto.size();
+    return leido;
+}

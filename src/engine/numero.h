@@ -1,0 +1,38 @@
+#pragma once
+// La única forma de escribir un número como texto y la única de leerlo.
+// Ni una ni otra dependen de la configuración regional: el separador decimal
+// es siempre el punto.
+
+#include <string>
+#include <string_view>
+
+// Número con tres decimales redondeados, sin ceros finales ni punto final
+// ("12", "1.5", "0.125", "-2.25").
+std::string TextoNumero(double x);
+
+// Forma general con hasta 15 cifras significativas ("0.5", "1.23456789012345",
+// "1E20", "1.5E-6"); la usan las correcciones que escriben el valor exacto.
+std::string TextoGeneral(double x);
+
+// x truncado hacia cero a dos decimales (las cargas del informe y de la ventana).
+double Trunca2(double x);
+
+// Resultado de leer un texto tecleado o leído de un archivo.
+struct NumeroLeido {
+    double valor = 0;     // el valor; en un texto no válido, el de su parte inicial válida
+    bool valido = false;  // el texto entero sigue la regla
+};
+
+// Lee un número en notación normal o exponencial: blancos iniciales, signo
+// opcional, cifras, punto decimal opcional y exponente opcional; nada detrás.
+// Un texto vacío o que empieza por otra cosa vale 0 y no es válido; tampoco lo
+// es un número que no cabe en un double.
+NumeroLeido LeeNumero(std::string_view texto);
+
+struct EnteroLeido {
+    long long valor = 0;
+    bool valido = false;
+};
+
+// Lee un número entero con la misma regla, sin decimales ni exponente.
+EnteroLeido LeeEntero(std::string_view texto);

@@ -1,0 +1,161 @@
+#include "trafico.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "fallos.h"
+#include "interlocutor.h"
+#include "interpola.h"
+#include "proyecto.h"
+
+const char* const PreguntaFerrocarril =
+    "En la determinación de la carga ferroviaria la altura de relleno por encima de la clave "
+    "del tubo debe ser como mínimo de 1 m.. No obstante se recomienda un valor no menor de "
+    "1.5 m. Por tanto el valor se corregirá automaticamente.";
+const char* const PreguntaAeropuerto =
+    "Para el correcto cálculo de la carga producida por el tráfico aéreo, hr debe tomar como "
+    "mínimo el valor 1. No obstante se recomienda un valor no menor a 1.5 m. Por tanto el "
+    "valor se corregirá automaticamente. ";
+
+namespace {
+
+// Hace la pregunta sin que lo que haga quien responde altere los indicadores
+// de coma flotante del cálculo en curso.
+bool PreguntaSubirAltura(Proyecto& p, Interlocutor& interlocutor, const char* pregunta)
+{
+    AmbitoFallos aparte;
+    if (!interlocutor.SubeAlturaRelleno(pregunta))
+        return false;
+    p.hr = 1.0;
+    return true;
+}
+
+// Presión en la clave (kN/m²) por altura de relleno para los aviones 1 a 5.
+const double ProfundidadAvion[11] = {1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 10.0, 15.0};
+const double PresionAvion[11][5] = {
+    {98.0, 117.6, 132.3, 137.2, 147.0}, {39.2, 68.6, 88.2, 107.8, 117.6},
+    {19.6, 39.2, 58.8, 78.4, 88.2},     {14.7, 24.5, 39.2, 58.8, 78.4},
+    {9.8, 19.6, 29.4, 39.2, 53.9},      {9.8, 14.7, 24.5, 34.3, 39.2},
+    {4.9, 9.8, 19.6, 24.5, 34.3},       {4.9, 9.8, 14.7, 24.5, 29.4},
+    {4.9, 9.8, 14.7, 19.6, 24.5},       {4.9, 9.8, 14.7, 14.7, 19.6},
+    {4.9, 4.9, 4.9, 9.8, 14.7},
+};
+
+double PresionAeropuerto(std::uint8_t avion, double hr)
+{
+    const int columna = avion - 1;
+    if (hr >= 15.0)
+        return PresionAvion[10][columna];
+    int i = 0;
+    while (i < 9 && !(ProfundidadAvion[i + 1] > hr))
+        ++i;
+    return Interpola(hr, ProfundidadAvion[i], ProfundidadAvion[i + 1], PresionAvion[i][columna],
+                     PresionAvion[i + 1][columna]);
+}
+
+}  // namespace
+
+double CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr)
+{
+    if (vehiculo == 0 || vehiculo > 3)
+        return 0;
+    if (hr > 4.0 || hr < 0.5 || Di > 3.0 || Di <= 0.15L)
+        return 0;
+    // Coeficiente de impacto por altura de relleno.
+    const double Ci = hr <= 0.6L ? 1.2 : (hr < 0.9L ? 1.1 : 1.0);
+    // La carga se reparte a 1.4 en horizontal por cada unidad de profundidad.
+    const double a = 1.4 * hr + 0.2 + 1.05 * De;
+
+    if (vehiculo == 1) {  // eje simple de 70 kN, rueda de 35 kN
+        const double b = 1.4 * hr + 0.3;
+        const double c = 1.4 * (hr - 1.21);
+        const double d = 1.4 * hr + De - 1.7;
+        if (hr > 1.21L)
+            return De >= c ? 35 * (De + c) / (a * b) : 70 * De / (a * b);
+        if (De <= 2.0)
+            return De >= b ? 35 * Ci / a : 35 * Ci * De / (a * b);
+        return 35 * Ci * d / (a * b);
+    }
+
+    const double b = 1.4 * hr + 0.6;
+    const double c = 1.4 * (hr - 1.0);
+    if (vehiculo == 2) {  // eje simple de 130 kN, rueda de 65 kN
+        if (hr >= 1.0)
+            return De >= c ? 65 * (De + c) / (a * b) : 130 * De / (a * b);
+        if (De <= 2.0)
+            return De >= b ? 65 * Ci / a : 65 * Ci * De / (a * b);
+        return 65 * Ci * (De + c) / (a * b);
+    }
+
+    // Carro de tres ejes de 600 kN, más 4 kN/m² repartidos sobre el tubo.
+    if (hr >= 1.0)
+        return De >= c ? 300 * (De + c) / ((a + 3.0) * b) + 4.0 * De
+                       : 600 * De / ((a + 3.0) * b) + 4.0 * De;
+    if (De <= 2.0) {
+        if (De >= b)
+            return 300 / (a + 3.0) + 4.0 * De;
+        const double unEje = 100 * De / (a * b);
+        const double tresEjes = 300 * De / ((a + 3.0) * b);
+        return 4.0 * De + (unEje >= tresEjes ? unEje : tresEjes);
+    }
+    return 300 * (De + c) / ((a + 3.0) * b) + 4.0 * De;
+}
+
+double CargaFerrocarril(Proyecto& p, Interlocutor& interlocutor)
+{
+    const double hr = p.hr;  // el cálculo sigue con la altura recibida
+    const std::uint8_t via = p.ViaIndex;
+    if (via != 0 && hr < 1.0)
+        PreguntaSubirAltura(p, interlocutor, PreguntaFerrocarril);
+
+    p.NViasActuantes = 0;
+    if (p.NVias == 0 || p.De <= 0 || hr <= 0 || via == 0 || via > 2 || hr < 1.0)
+        return 0;
+
+    const bool renfe = via == 1;
+    const double separacion = renfe ? 3.7 : 4.0;
+    const double largo = renfe ? 4.5 : 6.4;
+    const double ancho = renfe ? 2.8 : 3.0;
+    const double P = renfe ? 899.64 : 79.8 * (1.4 * (hr - 0.5) + 6.4) + 487.68;
+    double Ci = renfe ? 1 + 0.33 * p.V / 100 - 0.1 * hr : 1.4 - 0.1 * (hr - 0.5);
+    if (Ci < 1.0)
+        Ci = 1.0;
+
+    // Área de reparto en la clave (m²).
+    const double reparto = 1.4 * (hr - 0.5);
+    const double A = (reparto + largo) * (reparto + ancho);
+
+    double vias = 0;
+    if (p.SentidoViaIndex == 0) {  // longitudinal: cuenta de la tabla, sin tope en NVias
+        vias = std::trunc((1.401 * hr + (renfe ? 2.8 : 3.0)) / separacion) + 1;
+    } else {  // transversal: vías cuya franja de reparto alcanza la distancia dh
+        for (int k = 0; k < p.NVias; ++k)
+            if (k * separacion - A / 2 <= p.dh && p.dh <= k * separacion + A / 2)
+                ++vias;
+    }
+    p.NViasActuantes = static_cast<std::uint8_t>(std::clamp(vias, 0.0, 255.0));
+    return vias * Ci * p.De * P / A;
+}
+
+double CargaAeropuerto(Proyecto& p, Interlocutor& interlocutor)
+{
+    const std::uint8_t avion = p.AeropuertoIndex;
+    if (avion == 0 || avion > 5)
+        return 0;
+    if (p.hr < 1.0) {
+        if (!PreguntaSubirAltura(p, interlocutor, PreguntaAeropuerto))
+            return 0;
+        return std::round(PresionAeropuerto(avion, p.hr) * p.De * 1000) / 1000;
+    }
+    return PresionAeropuerto(avion, p.hr) * p.De;
+}
+
+double CargaTrafico(Proyecto& p, Interlocutor& interlocutor)
+{
+    switch (p.TraficoIndex) {
+    case 0: return CargaCarretera(p.CarreteraIndex, p.Di, p.De, p.hr);
+    case 1: return CargaFerrocarril(p, interlocutor);
+    case 2: return CargaAeropuerto(p, interlocutor);
+    default: return 0;
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Cargas del tráfico sobre un metro de tubo (kN/m): vehículos de carretera,
+// vías de ferrocarril y aviones.
+
+#include <cstdint>
+
+struct Proyecto;
+class Interlocutor;
+
+// Vehículo de carretera 0..3 ("Ninguna", ejes de 70 y 130 kN, carro de 600 kN)
+// sobre un tubo de diámetros Di y De (m) con hr (m) de relleno; 0 fuera de
+// 0.5 <= hr <= 4.0 y 0.15 < Di <= 3.0.
+double CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr);
+
+// Vía del registro (ViaIndex, SentidoViaIndex, NVias, V, dh, De, hr). Con
+// hr < 1 pregunta si se sube a 1 m y sigue con la hr que tenía; devuelve 0
+// fuera de su alcance. Deja en NViasActuantes las vías que cuenta.
+double CargaFerrocarril(Proyecto& p, Interlocutor& interlocutor);
+
+// Avión del registro (AeropuertoIndex) con la tabla de presiones por altura.
+// Con hr < 1 pregunta si se sube a 1 m: con Sí calcula con hr = 1, con No da 0.
+double CargaAeropuerto(Proyecto& p, Interlocutor& interlocutor);
+
+// Carga del tráfico de la página TraficoIndex con los valores del registro.
+double CargaTrafico(Proyecto& p, Interlocutor& interlocutor);
+
+// Textos de las dos preguntas de altura mínima.
+extern const char* const PreguntaFerrocarril;
+extern const char* const PreguntaAeropuerto;

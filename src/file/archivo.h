@@ -1,0 +1,44 @@
+#pragma once
+// Guardar el caso en un archivo de proyecto y leerlo de nuevo.
+
+#include <functional>
+#include <string>
+
+struct Proyecto;
+
+// Resultado de guardar.
+struct ResultadoGuardar {
+    bool guardado = false;
+    std::string error;  // explicación en castellano si no se pudo guardar
+};
+
+// Escribe el caso en el archivo nombre (Windows-1252, CR LF). Escribe primero un
+// archivo temporal en la misma carpeta y lo pone en lugar del anterior solo al
+// final, de modo que un fallo deja intacto el archivo que hubiera. Si sale
+// bien, pone Modificado a 0 y FileName a nombre.
+ResultadoGuardar GuardaArchivo(Proyecto& p, const std::string& nombre);
+
+// El contenido exacto (bytes Windows-1252) que GuardaArchivo escribe.
+std::string TextoArchivo(const Proyecto& p);
+
+// Botones que ofrece un mensaje del lector.
+enum class BotonesLectura {
+    Cancelar,         // solo "Cancelar": la lectura termina de todos modos
+    AceptarCancelar,  // "Aceptar" sigue con la entrada siguiente; "Cancelar" termina
+};
+
+// Muestra un mensaje del lector; devuelve true si el usuario pulsó Aceptar.
+using AvisoLectura = std::function<bool(const std::string& texto, BotonesLectura botones)>;
+
+enum class ResultadoLectura {
+    Leido,              // leído entero (con o sin errores aceptados)
+    NoSeAbre,           // "Error abriendo archivo": nada cambia
+    FormatoIncorrecto,  // "Formato incorrecto": nada cambia
+    Cancelado,          // el usuario canceló tras un "Error en …": lo leído queda
+};
+
+// Lee el archivo nombre sobre el registro. Cada entrada conocida sustituye su
+// campo; las demás quedan. Los mensajes ("Error abriendo archivo", "Formato
+// incorrecto", "Error en " + línea) pasan por aviso. Si termina leído, pone
+// Modificado a 0 y FileName a nombre; la ventana debe refrescarse después.
+ResultadoLectura LeeArchivo(Proyecto& p, const std::string& nombre, const AvisoLectura& aviso);

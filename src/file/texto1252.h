@@ -1,0 +1,20 @@
+#pragma once
+// Conversión entre el texto del programa (UTF-8) y el de los archivos de
+// proyecto (Windows-1252, un byte por carácter).
+
+#include <string>
+#include <string_view>
+
+// Texto Windows-1252 a UTF-8. Los cinco bytes sin carácter en 1252 pasan a los
+// caracteres de control U+0081, U+008D, U+008F, U+0090 y U+009D, de modo que
+// se vuelven a escribir igual.
+std::string De1252(std::string_view texto);
+
+// Texto UTF-8 a Windows-1252; un carácter que 1252 no tiene (o una secuencia
+// UTF-8 mal formada) se escribe "?".
+std::string A1252(std::string_view texto);
+
+// Compara dos textos UTF-8 sin distinguir mayúsculas de minúsculas en las
+// letras de Windows-1252 ("ZANJA inducida" = "ZANJA INDUCIDA", "estático" =
+// "ESTÁTICO").
+bool IgualesSinMayusculas(std::string_view a, std::string_view b);
