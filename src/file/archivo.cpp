@@ -389,13 +389,18 @@ ResultadoLectura LeeArchivo(Proyecto& p, const std::string& nombre, const AvisoL
         aviso("Error abriendo archivo", BotonesLectura::Cancelar);
         return ResultadoLectura::NoSeAbre;
     }
+    return LeeDatos(p, entrada, nombre, aviso);
+}
+
+ResultadoLectura LeeDatos(Proyecto& p, std::istream& entrada, const std::string& nombre,
+                          const AvisoLectura& aviso)
+{
     LectorLineas lector(entrada);
     std::string K;
     if (!lector.Lee(K) || BuscaClave(De1252(K)) != ClaveTitulo) {
         aviso("Formato incorrecto", BotonesLectura::Cancelar);
         return ResultadoLectura::FormatoIncorrecto;
     }
-
     // K es la línea clave en curso. Un bloque de texto termina al leer la
     // línea clave siguiente, que queda pendiente para la próxima vuelta.
     bool clavePendiente = false;

@@ -2,6 +2,7 @@
 // Guardar el caso en un archivo de proyecto y leerlo de nuevo.
 
 #include <functional>
+#include <istream>
 #include <string>
 
 struct Proyecto;
@@ -42,3 +43,7 @@ enum class ResultadoLectura {
 // incorrecto", "Error en " + línea) pasan por aviso. Si termina leído, pone
 // Modificado a 0 y FileName a nombre; la ventana debe refrescarse después.
 ResultadoLectura LeeArchivo(Proyecto& p, const std::string& nombre, const AvisoLectura& aviso);
+
+// Lo mismo sobre un flujo ya abierto (nombre es el que se anota en FileName).
+ResultadoLectura LeeDatos(Proyecto& p, std::istream& entrada, const std::string& nombre,
+                          const AvisoLectura& aviso);

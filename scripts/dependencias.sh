@@ -1,0 +1,23 @@
+# Instala los paquetes de Debian que falten. Se carga con "source" desde los
+# demás guiones: Instala paquete...
+Instala() {
+    local faltan=()
+    for paquete in "$@"; do
+        dpkg-query -W -f='${Status}' "$paquete" 2>/dev/null | grep -q "install ok installed" ||
+            faltan+=("$paquete")
+    done
+    [ ${#faltan[@]} -eq 0 ] && return 0
+    echo "Instalando: ${faltan[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    if [ -z "${APT_ACTUALIZADO:-}" ]; then
+        $sudo apt-get update -qq
+        export APT_ACTUALIZADO=1
+    fi
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${faltan[@]}" >/dev/null
+}
+
+# Lo necesario para construir y probar el cálculo, el archivo y la línea de órdenes.
+PAQUETES_BASE=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
+# libFuzzer y los sanitizadores de clang.
+PAQUETES_FUZZ=(clang libclang-rt-14-dev)

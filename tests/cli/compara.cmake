@@ -1,0 +1,17 @@
+# Ejecuta la herramienta de línea de órdenes y compara su salida entera y su
+# código de salida con los esperados. Variables: PROGRAMA, ARGUMENTOS
+# (separados por "|"), ESPERADO (archivo con la salida esperada) y CODIGO.
+string(REPLACE "|" ";" argumentos "${ARGUMENTOS}")
+execute_process(COMMAND "${PROGRAMA}" ${argumentos}
+                OUTPUT_VARIABLE salida
+                RESULT_VARIABLE codigo)
+if(NOT codigo EQUAL CODIGO)
+  message(FATAL_ERROR "código de salida ${codigo}, se esperaba ${CODIGO}")
+endif()
+file(READ "${ESPERADO}" esperado)
+if(NOT salida STREQUAL esperado)
+  get_filename_component(nombre "${ESPERADO}" NAME)
+  file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/obtenido-${nombre}" "${salida}")
+  message(FATAL_ERROR "la salida difiere de ${ESPERADO}; la obtenida está en "
+                      "${CMAKE_CURRENT_BINARY_DIR}/obtenido-${nombre}")
+endif()
