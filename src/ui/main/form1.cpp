@@ -1,0 +1,273 @@
+// La ventana principal: creación, relleno desde el registro, página de
+// instalación, avisos y cierre.
+
+#include "form1.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+#include <cmath>
+#include <vector>
+
+#include "mensaje.h"
+#include "numero.h"
+#include "proyecto.h"
+#include "relleno.h"
+
+namespace {
+
+QString Texto(double valor)
+{
+    return QString::fromStdString(TextoNumero(valor));
+}
+
+}  // namespace
+
+TForm1::TForm1(Proyecto& proyecto, QWidget* padre) : QMainWindow(padre), p_(proyecto)
+{
+    setObjectName("Form1");
+    setWindowTitle("Cálculo mecánico de tubos");
+    CreaMenus();
+    CreaControles();
+    ConectaControles();
+
+    // FormCreate: valores por omisión y controles rellenos.
+    InicializaDatos();
+    PintaVariables();
+    ::InicializaDatos(p_);
+
+    resize(664, 509);
+    if (const QScreen* pantalla = screen())
+        move(pantalla->availableGeometry().center() - rect().center());
+}
+
+void TForm1::ConectaControles()
+{
+    connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &TForm1::TabbedNotebook1Click);
+    connect(TabTrafico, &QTabWidget::currentChanged, this, &TForm1::TabTraficoClick);
+
+    const std::pair<QLineEdit*, void (TForm1::*)()> casillas[] = {
+        {EditEs, &TForm1::EditEsChange},       {EditHr, &TForm1::EditHrChange},
+        {EditH1r, &TForm1::EditH1rChange},     {EditH2r, &TForm1::EditH2rChange},
+        {EditB2, &TForm1::EditB2Change},       {EditHr2, &TForm1::EditHr2Change},
+        {EditB, &TForm1::EditBChange},         {EFap, &TForm1::EFapChange},
+        {EditFi, &TForm1::EditFiChange},       {EditFi1, &TForm1::EditFi1Change},
+        {EditGamma, &TForm1::EditGammaChange}, {EditD, &TForm1::EditDChange},
+        {EditQp, &TForm1::EditQpChange},       {EditQs, &TForm1::EditQsChange},
+        {Editdh, &TForm1::EditdhChange},       {EditNVias, &TForm1::EditNViasChange},
+        {EditVTren, &TForm1::EditVTrenChange}, {EditPq, &TForm1::EditPqChange},
+    };
+    for (const auto& [casilla, manejador] : casillas)
+        connect(casilla, &QLineEdit::textChanged, this, manejador);
+    connect(EditDi, &QComboBox::editTextChanged, this, &TForm1::EditDiChange);
+
+    const std::pair<QComboBox*, void (TForm1::*)()> listas[] = {
+        {ComboRelleno, &TForm1::ComboRellenoChange},
+        {ComboBase, &TForm1::ComboBaseChange},
+        {ComboCompactador, &TForm1::ComboCompactadorChange},
+        {ComboCarretera, &TForm1::ComboCarreteraChange},
+        {ComboVia, &TForm1::ComboViaChange},
+        {ComboBox1, &TForm1::ComboBox1Change},
+        {ComboAeropuerto, &TForm1::ComboAeropuertoChange},
+    };
+    for (const auto& [lista, manejador] : listas)
+        connect(lista, &QComboBox::currentIndexChanged, this, manejador);
+}
+
+void TForm1::InicializaDatos()
+{
+    ::InicializaDatos(p_);  // también vacía los datos de la obra
+    for (QWidget* control : {static_cast<QWidget*>(Editdh), static_cast<QWidget*>(Label46),
+                             static_cast<QWidget*>(Label49), static_cast<QWidget*>(Label42)})
+        control->setVisible(false);
+    setWindowTitle("Cálculo mecánico de tubos [ ]");
+}
+
+void TForm1::PintaVariables()
+{
+    // Rellenar los controles no es teclear en ellos: sus manejadores no se
+    // ejecutan, así abrir un proyecto no cambia ninguno de sus valores.
+    std::vector<QSignalBlocker> bloqueos;
+    for (QObject* control : findChildren<QLineEdit*>())
+        bloqueos.emplace_back(control);
+    for (QObject* control : findChildren<QComboBox*>())
+        bloqueos.emplace_back(control);
+    for (QObject* control : findChildren<QTabWidget*>())
+        bloqueos.emplace_back(control);
+
+    ComboBase->setCurrentIndex(p_.BaseIndex);
+    ComboRelleno->setCurrentIndex(p_.RellenoIndex);
+    PintaRelleno();
+    TabTrafico->setCurrentIndex(p_.TraficoIndex);
+    ComboCarretera->setCurrentIndex(p_.CarreteraIndex);
+    ComboAeropuerto->setCurrentIndex(p_.AeropuertoIndex);
+    ComboVia->setCurrentIndex(p_.ViaIndex);
+    ComboCompactador->setCurrentIndex(p_.CompactadorIndex);
+    PintaCompactacion();
+    ComboBox1->setCurrentIndex(p_.SentidoViaIndex);
+    TabbedNotebook1->setCurrentIndex(p_.InstalacionIndex);
+    PintaPaneles();
+
+    const std::pair<QLineEdit*, double> valores[] = {
+        {EditB, p_.b},         {EditDe, p_.De * 1000}, {EditEs, p_.Es * 1000}, {EFap, p_.Fa},
+        {EditFi, p_.fi},       {EditFi1, p_.fi1},      {EditGamma, p_.gamma},  {EditHr, p_.hr},
+        {EditH1r, p_.hr1},     {EditH2r, p_.h2r},      {EditD, p_.D},          {EditQs, p_.qs},
+        {EditQp, p_.qp},       {Editdh, p_.dh},        {EditNVias, p_.NVias},  {EditVTren, p_.V},
+        {EditPq, p_.pq},       {EditB2, p_.b2},        {EditHr2, p_.hr2},
+    };
+    for (const auto& [casilla, valor] : valores)
+        casilla->setText(Texto(valor));
+    EditDi->setEditText(Texto(p_.Di * 1000));
+    LClaseTerraplen->setText(QString(QChar('A' + p_.Tipo)));
+    MuestraRozamientoParamentos();
+
+    bloqueos.clear();
+    PintaSentidoVia();
+    PintaCargaTrafico();
+}
+
+void TForm1::PintaPaneles()
+{
+    const bool zanja = p_.InstalacionIndex == InstalacionZanja ||
+                       p_.InstalacionIndex == InstalacionZanjaTerraplenada;
+    PanelB->setVisible(zanja);
+    PanelH1r->setVisible(!zanja);
+    lmrelleno->setText(zanja ? "λμ′ =" : "λμ =");
+}
+
+void TForm1::TabbedNotebook1Click()
+{
+    claseFa->clear();
+    p_.InstalacionIndex = static_cast<std::uint8_t>(TabbedNotebook1->currentIndex());
+    // En terraplén y zanja inducida el relleno de usuario no tiene rozamiento
+    // contra paramentos: se piden de nuevo sus datos.
+    if ((p_.InstalacionIndex == InstalacionTerraplen || p_.InstalacionIndex == InstalacionZanjaInducida) &&
+        p_.RellenoIndex == RellenoUsuario) {
+        EditFi->setText("0");
+        EditFi1->setText("0");
+        EditGamma->setText("0");
+    }
+    MuestraRozamientoParamentos();
+    p_.Modificado = 1;
+    p_.Fa = 0;
+    EFap->setText("0");
+    PintaPaneles();
+    if (p_.InstalacionIndex != InstalacionTerraplen) {
+        const NumeroLeido b = LeeNumero(EditB->text().toStdString());
+        if (b.valido) {
+            p_.b = std::fabs(b.valor);
+        } else {
+            p_.b = 0;
+            EditB->setText("0");
+        }
+    }
+    CompruebaHr();
+}
+
+void TForm1::MuestraRozamientoParamentos()
+{
+    const bool sinParamentos =
+        (p_.InstalacionIndex == InstalacionTerraplen || p_.InstalacionIndex == InstalacionZanjaInducida) &&
+        p_.RellenoIndex == RellenoUsuario;
+    for (QWidget* control : {static_cast<QWidget*>(LRU1), static_cast<QWidget*>(Label33),
+                             static_cast<QWidget*>(EditFi1), static_cast<QWidget*>(Label35)})
+        control->setVisible(!sinParamentos);
+}
+
+void TForm1::modificar()
+{
+    p_.Modificado = 1;
+}
+
+void TForm1::Activarmensajes1Click()
+{
+    p_.AvisoCalculo = p_.AvisoEspesor = p_.AvisoAnchura = 1;
+    Activarmensajes1->setChecked(true);
+    Desactivarmensajes1->setChecked(false);
+}
+
+void TForm1::Desactivarmensajes1Click()
+{
+    p_.AvisoCalculo = p_.AvisoEspesor = p_.AvisoAnchura = 0;
+    Activarmensajes1->setChecked(false);
+    Desactivarmensajes1->setChecked(true);
+}
+
+bool TForm1::SubeAlturaRelleno(const std::string& pregunta)
+{
+    if (Mensaje(QString::fromStdString(pregunta), TituloAviso, BotonesSiNo | IconoPregunta) != RespuestaSi)
+        return false;
+    // Si la casilla ya muestra "1" (hr = 0.9999, por ejemplo) no cambiaría su
+    // texto: se lee de nuevo.
+    if (EditHr->text() == "1")
+        EditHrChange();
+    else
+        EditHr->setText("1");
+    return true;
+}
+
+void TForm1::PonTitulo(const QString& archivo)
+{
+    setWindowTitle("Cálculo mecánico de tubos [" + archivo + "]");
+}
+
+void TForm1::showEvent(QShowEvent* evento)
+{
+    QMainWindow::showEvent(evento);
+    if (mostrada_)
+        return;
+    mostrada_ = true;
+    Activarmensajes1->setChecked(true);
+}
+
+void TForm1::closeEvent(QCloseEvent* evento)
+{
+    // Cerrar por la barra de título pregunta lo mismo que "Salir".
+    if (p_.Modificado == 1 &&
+        Mensaje("¿Seguro que desea salir sin guardar datos?", TituloAtencion, BotonesAceptarCancelar) !=
+            RespuestaAceptar) {
+        evento->ignore();
+        return;
+    }
+    evento->accept();
+}
+
+void TForm1::SalirClick()
+{
+    close();
+}
+
+bool TForm1::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (evento->type() == QEvent::FocusOut) {
+        // Solo cuenta salir de la casilla hacia otro control, no que otra
+        // ventana (un mensaje, un menú) tome el foco.
+        const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
+        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason &&
+            razon != Qt::MenuBarFocusReason) {
+            if (objeto == EditEs)
+                CompruebaEs();
+            else if (objeto == EditHr)
+                CompruebaHr();
+            else if (objeto == EditB)
+                CompruebaB();
+            else if (objeto == EditH1r)
+                EditH1rExit();
+            else if (objeto == EditH2r)
+                EditH2rExit();
+            else if (objeto == EditB2)
+                EditB2Exit();
+            else if (objeto == EditHr2)
+                EditHr2Exit();
+        }
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}

@@ -1,0 +1,182 @@
+#pragma once
+// TForm1: la ventana principal. Muestra el registro del proyecto entero y lo
+// mantiene al día con sus controles a cada pulsación. Sus manejadores están
+// repartidos por asunto: form1_controles.cpp (la construcción),
+// form1_entradas.cpp (las casillas numéricas), form1_comprobaciones.cpp (las
+// comprobaciones geométricas), form1_listas.cpp (las listas) y
+// form1_archivo.cpp (las órdenes del menú Archivo).
+
+#include <QMainWindow>
+
+#include "interlocutor.h"
+
+struct Proyecto;
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+class Croquis;
+
+class TForm1 : public QMainWindow, public Interlocutor {
+    Q_OBJECT
+public:
+    explicit TForm1(Proyecto& proyecto, QWidget* padre = nullptr);
+
+    // Escribe el registro en los controles (sin marcar el proyecto modificado).
+    void PintaVariables();
+    // Devuelve el registro a sus valores iniciales, con la parte de la ventana.
+    void InicializaDatos();
+
+    // Órdenes de los menús.
+    void AbrirClick();
+    void LimpiarDatos1Click();
+    void GuardarClick();
+    void Guardarcomo1Click();
+    void Imprimir1Click();
+    void SalirClick();
+    void Activarmensajes1Click();
+    void Desactivarmensajes1Click();
+    void modificar();
+
+    // Cambio de página de instalación.
+    void TabbedNotebook1Click();
+
+    // Manejadores de cambio de las casillas.
+    void EditDiChange();
+    void EditEsChange();
+    void EditHrChange();
+    void EditH1rChange();
+    void EditH2rChange();
+    void EditB2Change();
+    void EditHr2Change();
+    void EditBChange();
+    void EFapChange();
+    void EditFiChange();
+    void EditFi1Change();
+    void EditGammaChange();
+    void EditDChange();
+    void EditQpChange();
+    void EditQsChange();
+    void EditdhChange();
+    void EditNViasChange();
+    void EditVTrenChange();
+    void EditPqChange();
+
+    // Comprobaciones al salir de las casillas (y antes de calcular).
+    void CompruebaHr();
+    void CompruebaB();
+    void CompruebaEs();
+    void EditH1rExit();
+    void EditH2rExit();
+    void EditHr2Exit();
+    void EditB2Exit();
+    void RecalculaFa();
+
+    // Listas.
+    void ComboRellenoChange();
+    void ComboBaseChange();
+    void ComboCompactadorChange();
+    void TabTraficoClick();
+    void ComboCarreteraChange();
+    void ComboViaChange();
+    void ComboBox1Change();
+    void ComboAeropuertoChange();
+    void PintaCargaTrafico();
+    void PintaSentidoVia();
+    void PintaCompactacion();
+
+    // Pregunta de altura mínima del tráfico ferroviario y aéreo: con Sí pone hr a 1.
+    bool SubeAlturaRelleno(const std::string& pregunta) override;
+
+    // Título de la ventana con el nombre del archivo.
+    void PonTitulo(const QString& archivo);
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void CreaMenus();
+    void CreaControles();
+    void ConectaControles();
+    QWidget* CreaInstalacion();
+    QWidget* CreaTubo();
+    QWidget* CreaApoyo();
+    QWidget* CreaRelleno();
+    QWidget* CreaSobrecargas();
+    QWidget* CreaTrafico();
+
+    // Lectura de casillas.
+    bool LeeDirecta(QLineEdit* caja, double& campo, bool absoluto);
+    void Rellena(QLineEdit* caja, double valor);
+    void PintaRelleno();
+    void MuestraRozamientoParamentos();
+    void PintaPaneles();
+    bool Guarda(const QString& nombre);
+
+    Proyecto& p_;
+    bool mostrada_ = false;
+
+public:
+    // Controles, con los nombres del programa (también son sus objectName).
+    QTabWidget* TabbedNotebook1;
+    Croquis* Image1;
+    Croquis* Image2;
+    Croquis* Image3;
+    Croquis* Image4;
+    QLineEdit* EditH2r;
+    QLineEdit* EditB2;
+    QLineEdit* EditHr2;
+    QComboBox* EditDi;
+    QLineEdit* EditEs;
+    QLineEdit* EditDe;
+    QLineEdit* EditHr;
+    QWidget* PanelH1r;
+    QLineEdit* EditH1r;
+    QWidget* PanelB;
+    QLineEdit* EditB;
+    QPushButton* Button1;
+    QLineEdit* EFap;
+    QLabel* claseFa;
+    QPushButton* Button2;
+    QLabel* LClaseTerraplen;
+    QComboBox* ComboBase;
+    QComboBox* ComboRelleno;
+    QWidget* PanelRellenoUsuario;
+    QLabel* LRU1;
+    QLabel* Label33;
+    QLabel* Label35;
+    QLineEdit* EditFi1;
+    QLineEdit* EditFi;
+    QLineEdit* EditGamma;
+    QWidget* PanelNoRellenoUsuario;
+    QLabel* lmrelleno;
+    QLabel* LLambdami;
+    QLabel* LPeso;
+    QLineEdit* EditQp;
+    QLineEdit* EditD;
+    QLineEdit* EditQs;
+    QComboBox* ComboCompactador;
+    QLineEdit* EditPq;
+    QLabel* Lab_comp;
+    QLabel* Lqt;
+    QTabWidget* TabTrafico;
+    QComboBox* ComboCarretera;
+    QComboBox* ComboVia;
+    QComboBox* ComboBox1;
+    QLabel* Label42;
+    QLabel* Label46;
+    QLabel* Label49;
+    QLineEdit* Editdh;
+    QLineEdit* EditNVias;
+    QLineEdit* EditVTren;
+    QComboBox* ComboAeropuerto;
+
+    // Opciones de menú que otros pasos consultan.
+    QAction* Activarmensajes1;
+    QAction* Desactivarmensajes1;
+};

@@ -1,0 +1,91 @@
+// Órdenes del menú Archivo: abrir, limpiar, guardar, guardar como, impresora.
+
+#include <QPrinter>
+
+#include "archivo.h"
+#include "form1.h"
+#include "impresora.h"
+#include "mensaje.h"
+#include "proyecto.h"
+
+namespace {
+
+const char* const FiltroArchivos = "Datos almacenados (*.txt);;Cualquier archivo (*)";
+
+}  // namespace
+
+void TForm1::AbrirClick()
+{
+    if (p_.Modificado == 1 &&
+        Mensaje("¿Sobreescribir con nuevos datos?", TituloAtencion, BotonesAceptarCancelar) != RespuestaAceptar)
+        return;
+    const QString nombre = DialogosPrograma().NombreAbrir(FiltroArchivos);
+    if (nombre.isEmpty())
+        return;
+
+    // Si el usuario cancela a mitad de lectura, el proyecto que había queda
+    // entero: ventana y registro siguen diciendo lo mismo.
+    const Proyecto anterior = p_;
+    const ResultadoLectura resultado =
+        LeeArchivo(p_, nombre.toStdString(), [](const std::string& texto, BotonesLectura botones) {
+            if (botones == BotonesLectura::Cancelar) {
+                Mensaje(QString::fromStdString(texto), "Error", BotonCancelar | IconoError);
+                return false;
+            }
+            return Mensaje(QString::fromStdString(texto), "Error", BotonesAceptarCancelar | IconoError) ==
+                   RespuestaAceptar;
+        });
+    if (resultado == ResultadoLectura::Cancelado)
+        p_ = anterior;
+    if (resultado != ResultadoLectura::Leido)
+        return;
+    PintaVariables();
+    p_.Modificado = 0;
+    PonTitulo(nombre);
+}
+
+void TForm1::LimpiarDatos1Click()
+{
+    if (p_.Modificado == 1 &&
+        Mensaje("¿Seguro que quiere borrar todos los datos?", TituloAtencion, BotonesAceptarCancelar) !=
+            RespuestaAceptar)
+        return;
+    InicializaDatos();
+    PintaVariables();
+}
+
+bool TForm1::Guarda(const QString& nombre)
+{
+    const ResultadoGuardar resultado = GuardaArchivo(p_, nombre.toStdString());
+    if (!resultado.guardado) {
+        Mensaje(QString::fromStdString(resultado.error), "Error", BotonAceptar | IconoError);
+        return false;
+    }
+    PonTitulo(nombre);
+    return true;
+}
+
+void TForm1::Guardarcomo1Click()
+{
+    // Los proyectos se guardan como .txt, la extensión que muestra el filtro.
+    const QString nombre = DialogosPrograma().NombreGuardar(FiltroArchivos, "txt");
+    if (!nombre.isEmpty())
+        Guarda(nombre);
+}
+
+void TForm1::GuardarClick()
+{
+    if (p_.FileName.empty()) {
+        Guardarcomo1Click();
+        return;
+    }
+    if (p_.Modificado == 1 &&
+        Mensaje("¿Desea sobreescribir con datos modificados? ", TituloAtencion, BotonesAceptarCancelar) ==
+            RespuestaAceptar)
+        Guarda(QString::fromStdString(p_.FileName));
+}
+
+void TForm1::Imprimir1Click()
+{
+    DialogosPrograma().ConfiguraImpresora(ImpresoraPrograma());
+}

@@ -1,0 +1,206 @@
+// Comprobaciones geométricas de la ventana principal: al salir de una casilla
+// (y otra vez antes de calcular) corrigen el valor con un mensaje o avisan.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "apoyo.h"
+#include "espesores.h"
+#include "form1.h"
+#include "mensaje.h"
+#include "numero.h"
+#include "proyecto.h"
+
+namespace {
+
+QString Texto(double valor)
+{
+    return QString::fromStdString(TextoNumero(valor));
+}
+
+const char* const CorreccionHr2 =
+    "hr2 debe ser como maximo dos veces la anchura de la zanja inducida (b2), por lo que se "
+    "corrige automáticante el valor.";
+
+}  // namespace
+
+void TForm1::CompruebaHr()
+{
+    if (p_.hr == 0)
+        return;
+    const std::uint8_t instalacion = p_.InstalacionIndex;
+    QString motivo;
+    if (instalacion == InstalacionZanjaInducida && p_.hr <= p_.hr2) {
+        p_.hr = p_.hr2 + 0.1;
+        motivo = " mayor de hr2, ";
+    }
+    if (instalacion == InstalacionZanjaInducida && p_.hr < p_.De) {
+        p_.hr = p_.De;
+        motivo = " mayor o igual que De, ";
+    }
+    if (p_.hr < 0.5) {
+        p_.hr = 0.5;
+        motivo = "mayor o igual a 0.5 m, ";
+    }
+    if (instalacion == InstalacionZanjaTerraplenada && p_.hr <= p_.h2r && p_.De > 0.01) {
+        p_.hr = p_.h2r + 0.1;
+        motivo = " mayor que h\"r, ";
+    }
+    if (!motivo.isEmpty()) {
+        Mensaje("Para garantizar un correcto reparto de las cargas, hr debe ser " + motivo +
+                    " por lo que se corrige automáticante el valor.",
+                TituloAviso);
+        Rellena(EditHr, p_.hr);
+        EditHr->setFocus();
+        EditHrChange();
+    }
+    ComboCarreteraChange();  // repite el consejo de hr < 1 m y refresca el tráfico
+}
+
+void TForm1::CompruebaEs()
+{
+    const double normalizado = EspesorNormalizado(p_.Di);
+    if (normalizado > p_.Es && p_.AvisoEspesor == 1) {
+        const int respuesta =
+            Mensaje("La Norma UNE 127.100 recomienda un espesor de pared mínimo de " +
+                        Texto(normalizado * 1000) + " mm. ¿Quiere mantener activado este aviso?",
+                    TituloAviso, BotonesSiNo | IconoPregunta);
+        p_.AvisoEspesor = respuesta == RespuestaSi ? 1 : 0;
+    }
+    CompruebaHr();
+}
+
+void TForm1::CompruebaB()
+{
+    if (p_.De <= 0.01)
+        return;
+    if (p_.b < p_.De) {
+        // Resguardo lateral aconsejado según el diámetro interior.
+        QString resguardo;
+        double propuesta;
+        if (p_.Di <= 0.35) {
+            resguardo = "0.25";
+            propuesta = p_.De + 0.5;
+        } else if (p_.Di <= 0.7) {
+            resguardo = "0.35";
+            propuesta = p_.De + 0.7;
+        } else if (p_.Di <= 1.2) {
+            resguardo = "0.43";
+            propuesta = p_.De + 0.86;
+        } else {
+            resguardo = "0.5";
+            propuesta = p_.De + 1.0;
+        }
+        const int respuesta = Mensaje(
+            "La zanja debe ser mayor que el diámetro exterior (De) del tubo. Se aconseja dejar " +
+                resguardo + "m a ambos lados, para De=" + Texto(p_.De) +
+                "m. ¿Desea que se corrija automáticamente?",
+            TituloAviso, BotonesSiNo | IconoPregunta);
+        if (respuesta == RespuestaSi) {
+            p_.b = propuesta;
+            Rellena(EditB, p_.b);
+            EditB->setFocus();
+        }
+    }
+    if (p_.b < p_.De || p_.InstalacionIndex == InstalacionTerraplen)
+        return;
+    // Consejo de resguardo según el diámetro exterior, solo en estas bandas.
+    QString resguardo;
+    if (p_.De < 0.5 && p_.b < p_.De + 0.5)
+        resguardo = "0.25";
+    else if (p_.De > 0.74 && p_.De <= 0.8 && p_.b < p_.De + 0.7)
+        resguardo = "0.35";
+    else if (p_.De > 0.95 && p_.De <= 1.5 && p_.b < p_.De + 0.86)
+        resguardo = "0.43";
+    else if (p_.De > 1.5 && p_.b < p_.De + 1.0)
+        resguardo = "0.5";
+    if (!resguardo.isEmpty() && p_.AvisoAnchura == 1) {
+        const int respuesta = Mensaje("Es recomendable mantener al menos " + resguardo +
+                                          " m. a ambos lados del tubo. ¿Quiere mantener activado este aviso?",
+                                      TituloAviso, BotonesSiNo | IconoPregunta);
+        p_.AvisoAnchura = respuesta == RespuestaSi ? 1 : 0;
+    }
+}
+
+void TForm1::EditH1rExit()
+{
+    if (p_.hr1 > p_.De && p_.De > 0.01) {
+        Mensaje("h´r debe ser menor o igual al diámetro exterior (De) del tubo, por lo que se corrige "
+                "automáticante el valor.",
+                TituloAviso);
+        p_.hr1 = p_.De;
+        Rellena(EditH1r, p_.hr1);
+        RecalculaFa();
+        EditH1r->setFocus();
+    }
+}
+
+void TForm1::EditH2rExit()
+{
+    if (p_.h2r != 0 && p_.h2r >= p_.hr) {
+        Mensaje("h\"r debe ser menor que la altura del relleno (hr), por lo que se corrige "
+                "automáticante el valor.",
+                TituloAviso);
+        p_.hr = p_.h2r + 0.1;  // sube el relleno; h''r se queda
+        Rellena(EditHr, p_.hr);
+        Rellena(EditH2r, p_.h2r);
+        EditH2r->setFocus();
+    }
+}
+
+void TForm1::EditHr2Exit()
+{
+    if (p_.hr2 == 0)
+        return;
+    if (p_.hr2 >= p_.hr) {
+        Mensaje("hr2 debe ser menor que la altura del relleno (hr), por lo que se corrige "
+                "automáticante el valor.",
+                TituloAviso);
+        p_.hr = p_.hr2 + 0.1;
+        Rellena(EditHr, p_.hr);
+        EditHr2->setFocus();
+    }
+    if (p_.hr2 > 2 * p_.b2 && p_.b2 > 0.01) {
+        Mensaje(CorreccionHr2, TituloAviso);
+        p_.hr2 = 2 * p_.b2 - 0.1;
+        Rellena(EditHr2, p_.hr2);
+        EditHr2->setFocus();
+    }
+}
+
+void TForm1::EditB2Exit()
+{
+    if (p_.b2 < p_.De) {
+        Mensaje("B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería.", TituloAviso);
+        EditB2->setText(QString::fromStdString(TextoGeneral(p_.De)));
+    }
+    if (p_.hr2 > 2 * p_.b2 && p_.hr2 > 0.01) {
+        Mensaje(CorreccionHr2, TituloAviso);
+        p_.hr2 = 2 * p_.b2 - 0.1;
+        Rellena(EditHr2, p_.hr2);
+        EditB2->setFocus();
+    }
+}
+
+void TForm1::RecalculaFa()
+{
+    if (p_.InstalacionIndex != InstalacionTerraplen && p_.InstalacionIndex != InstalacionZanjaInducida)
+        return;
+    if (p_.De <= 0.01 || p_.hr2 <= 0.01 || p_.b2 <= 0.01)
+        return;
+    p_.n = p_.hr1 / p_.De;
+    const QString clase = claseFa->text();
+    if (clase.isEmpty())
+        return;
+    const int numero = clase.at(0).unicode() - 'A' + 1;
+    if (numero < 1 || numero > 4)
+        return;
+    // Un cálculo imposible (hr = 0, por ejemplo) deja el factor en 0: así no
+    // se calcula con el de otra altura.
+    p_.Fa = std::min(CalculaFa(p_, p_.InstalacionIndex, static_cast<std::uint8_t>(numero)).value_or(0), 8.0);
+    const QSignalBlocker bloqueo(EFap);  // el valor es el calculado, no uno tecleado
+    Rellena(EFap, p_.Fa);
+}

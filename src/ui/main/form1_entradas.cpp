@@ -1,0 +1,244 @@
+// Casillas numéricas de la ventana principal: cada pulsación lee el texto y
+// guarda el número en el registro; un texto no válido se sustituye por el
+// valor guardado.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+
+#include "compactacion.h"
+#include "espesores.h"
+#include "form1.h"
+#include "mensaje.h"
+#include "numero.h"
+#include "proyecto.h"
+
+namespace {
+
+NumeroLeido Lee(const QString& texto)
+{
+    return LeeNumero(texto.toStdString());
+}
+
+QString Texto(double valor)
+{
+    return QString::fromStdString(TextoNumero(valor));
+}
+
+}  // namespace
+
+void TForm1::Rellena(QLineEdit* caja, double valor)
+{
+    caja->setText(Texto(valor));
+}
+
+bool TForm1::LeeDirecta(QLineEdit* caja, double& campo, bool absoluto)
+{
+    // Se guarda lo leído aun de un texto no válido, y el texto se rehace.
+    const NumeroLeido leido = Lee(caja->text());
+    campo = absoluto ? std::fabs(leido.valor) : leido.valor;
+    if (!leido.valido)
+        Rellena(caja, campo);
+    return leido.valido;
+}
+
+void TForm1::EditDiChange()
+{
+    const NumeroLeido leido = Lee(EditDi->currentText());
+    if (!leido.valido) {
+        Mensaje("Valor no válido", TituloAtencion);
+        return;
+    }
+    p_.Di = std::fabs(leido.valor) / 1000;
+    // Un diámetro normalizado trae su espesor de pared normalizado.
+    const double normalizado = EspesorNormalizado(p_.Di);
+    if (normalizado != 0)
+        p_.Es = normalizado;
+    p_.De = 2 * p_.Es + p_.Di;
+    Rellena(EditDe, p_.De * 1000);
+    Rellena(EditEs, p_.Es * 1000);
+    PintaCargaTrafico();
+    p_.Modificado = 1;
+    CompruebaHr();
+}
+
+void TForm1::EditEsChange()
+{
+    const NumeroLeido leido = Lee(EditEs->text());
+    if (!leido.valido) {
+        Mensaje("Valor no válido", TituloAtencion);
+        Rellena(EditEs, p_.Es * 1000);
+        return;
+    }
+    p_.Es = std::fabs(leido.valor) / 1000;
+    p_.De = 2 * p_.Es + p_.Di;
+    Rellena(EditDe, p_.De * 1000);
+    p_.Modificado = 1;
+}
+
+void TForm1::EditHrChange()
+{
+    if (!LeeDirecta(EditHr, p_.hr, true))
+        return;
+    PintaCargaTrafico();
+    p_.Modificado = 1;
+    RecalculaFa();
+}
+
+void TForm1::EditH1rChange()
+{
+    if (!LeeDirecta(EditH1r, p_.hr1, true))
+        return;
+    p_.Modificado = 1;
+    RecalculaFa();
+}
+
+void TForm1::EditH2rChange()
+{
+    if (LeeDirecta(EditH2r, p_.h2r, true))
+        p_.Modificado = 1;
+}
+
+void TForm1::EditB2Change()
+{
+    if (!LeeDirecta(EditB2, p_.b2, true))
+        return;
+    p_.Modificado = 1;
+    RecalculaFa();
+}
+
+void TForm1::EditHr2Change()
+{
+    if (!LeeDirecta(EditHr2, p_.hr2, true))
+        return;
+    p_.Modificado = 1;
+    RecalculaFa();
+}
+
+void TForm1::EditBChange()
+{
+    const NumeroLeido leido = Lee(EditB->text());
+    if (!leido.valido) {
+        Rellena(EditB, p_.b);
+        return;
+    }
+    const double b = std::fabs(leido.valor);
+    if (b != p_.b) {
+        p_.Modificado = 1;
+        p_.TaludDefinido = 0;  // la anchura ya no sale del diálogo del talud
+        p_.b = b;
+    }
+}
+
+void TForm1::EFapChange()
+{
+    const NumeroLeido leido = Lee(EFap->text());
+    if (!leido.valido) {
+        Rellena(EFap, p_.Fa);
+        return;
+    }
+    const double fa = std::fabs(leido.valor);
+    if (fa != p_.Fa) {
+        p_.Fa = fa;
+        p_.Modificado = 1;
+        if (p_.InstalacionIndex != InstalacionTerraplen)
+            p_.Tipo = 14;  // factor tecleado a mano
+    }
+}
+
+void TForm1::EditFiChange()
+{
+    if (LeeDirecta(EditFi, p_.fi, false))
+        p_.Modificado = 1;
+    // Sin paramentos de zanja, el rozamiento contra ellos es el interno.
+    if ((p_.InstalacionIndex == InstalacionTerraplen || p_.InstalacionIndex == InstalacionZanjaInducida) &&
+        p_.RellenoIndex == RellenoUsuario)
+        EditFi1->setText(EditFi->text());
+}
+
+void TForm1::EditFi1Change()
+{
+    if (LeeDirecta(EditFi1, p_.fi1, false))
+        p_.Modificado = 1;
+}
+
+void TForm1::EditGammaChange()
+{
+    if (LeeDirecta(EditGamma, p_.gamma, false))
+        p_.Modificado = 1;
+}
+
+void TForm1::EditDChange()
+{
+    if (LeeDirecta(EditD, p_.D, true))
+        p_.Modificado = 1;
+}
+
+void TForm1::EditQpChange()
+{
+    if (LeeDirecta(EditQp, p_.qp, true))
+        p_.Modificado = 1;
+}
+
+void TForm1::EditQsChange()
+{
+    if (LeeDirecta(EditQs, p_.qs, true))
+        p_.Modificado = 1;
+}
+
+void TForm1::EditdhChange()
+{
+    const NumeroLeido leido = Lee(Editdh->text());
+    p_.dh = std::fabs(leido.valor);
+    PintaCargaTrafico();
+    if (!leido.valido) {
+        Rellena(Editdh, p_.dh);
+        return;
+    }
+    p_.Modificado = 1;
+}
+
+void TForm1::EditNViasChange()
+{
+    // El número de vías es un byte: se toma módulo 256 y con un máximo de 10.
+    const EnteroLeido leido = LeeEntero(EditNVias->text().toStdString());
+    const auto vias = static_cast<std::uint8_t>(static_cast<unsigned long long>(leido.valor) % 256);
+    p_.NVias = vias > 10 ? 10 : vias;
+    const QString texto = QString::number(p_.NVias);
+    if (EditNVias->text() != texto)
+        EditNVias->setText(texto);
+    PintaCargaTrafico();
+    if (leido.valido)
+        p_.Modificado = 1;
+}
+
+void TForm1::EditVTrenChange()
+{
+    const NumeroLeido leido = Lee(EditVTren->text());
+    p_.V = std::fabs(leido.valor);
+    bool valido = leido.valido;
+    if (p_.V > 200) {
+        Mensaje("La máxima velocidad permitida en la Memoria es 200 km/h., por lo que se corrige "
+                "automáticante el valor.",
+                TituloAviso);
+        p_.V = 200;
+        valido = false;
+    }
+    PintaCargaTrafico();
+    if (!valido) {
+        Rellena(EditVTren, p_.V);
+        return;
+    }
+    p_.Modificado = 1;
+}
+
+void TForm1::EditPqChange()
+{
+    if (LeeDirecta(EditPq, p_.pq, true))
+        p_.Modificado = 1;
+    p_.qc = CargaCompactacion(p_.CompactadorIndex, p_.De, p_.pq, p_.hr);
+    Lab_comp->setText(Texto(Trunca2(p_.qc)) + " kN/m");
+    p_.Modificado = 1;
+}

@@ -1,0 +1,96 @@
+#include "mensaje.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+
+namespace {
+
+class DialogosQt : public Dialogos {
+public:
+    int Mensaje(const QString& texto, const QString& titulo, int botones) override
+    {
+        QMessageBox caja(QApplication::activeWindow());
+        caja.setWindowTitle(titulo);
+        caja.setText(texto);
+        switch (botones & 0xF0) {
+        case IconoError: caja.setIcon(QMessageBox::Critical); break;
+        case IconoPregunta: caja.setIcon(QMessageBox::Question); break;
+        case IconoAviso: caja.setIcon(QMessageBox::Warning); break;
+        case IconoInformacion: caja.setIcon(QMessageBox::Information); break;
+        default: break;
+        }
+        auto anade = [&](const QString& rotulo, QMessageBox::ButtonRole papel) {
+            return caja.addButton(rotulo, papel);
+        };
+        QAbstractButton* aceptar = nullptr;
+        QAbstractButton* cancelar = nullptr;
+        QAbstractButton* si = nullptr;
+        QAbstractButton* no = nullptr;
+        if (botones & BotonCancelar) {
+            cancelar = anade("Cancelar", QMessageBox::RejectRole);
+        } else if ((botones & 0xF) == BotonesSiNo) {
+            si = anade("&Sí", QMessageBox::YesRole);
+            no = anade("&No", QMessageBox::NoRole);
+            caja.setEscapeButton(no);
+        } else {
+            aceptar = anade("Aceptar", QMessageBox::AcceptRole);
+            if ((botones & 0xF) == BotonesAceptarCancelar)
+                cancelar = anade("Cancelar", QMessageBox::RejectRole);
+        }
+        caja.exec();
+        QAbstractButton* pulsado = caja.clickedButton();
+        if (pulsado == si)
+            return RespuestaSi;
+        if (pulsado == no)
+            return RespuestaNo;
+        if (pulsado == aceptar && aceptar)
+            return RespuestaAceptar;
+        // Cerrar el cuadro sin elegir vale lo que su botón de escape.
+        return cancelar ? RespuestaCancelar : (no ? RespuestaNo : RespuestaAceptar);
+    }
+
+    QString NombreAbrir(const QString& filtro) override
+    {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), "Abrir", QString(), filtro);
+    }
+
+    QString NombreGuardar(const QString& filtro, const QString& extension) override
+    {
+        QFileDialog dialogo(QApplication::activeWindow(), "Guardar como", QString(), filtro);
+        dialogo.setAcceptMode(QFileDialog::AcceptSave);
+        dialogo.setDefaultSuffix(extension);
+        if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+            return {};
+        return dialogo.selectedFiles().constFirst();
+    }
+
+    bool ConfiguraImpresora(QPrinter& impresora) override
+    {
+        QPrintDialog dialogo(&impresora, QApplication::activeWindow());
+        dialogo.setWindowTitle("Especificar impresora");
+        return dialogo.exec() == QDialog::Accepted;
+    }
+};
+
+DialogosQt dialogosQt;
+Dialogos* dialogosEnUso = &dialogosQt;
+
+}  // namespace
+
+Dialogos& DialogosPrograma()
+{
+    return *dialogosEnUso;
+}
+
+void FijaDialogos(Dialogos* dialogos)
+{
+    dialogosEnUso = dialogos ? dialogos : &dialogosQt;
+}
+
+int Mensaje(const QString& texto, const QString& titulo, int botones)
+{
+    return DialogosPrograma().Mensaje(texto, titulo, botones);
+}

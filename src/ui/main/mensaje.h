@@ -1,0 +1,53 @@
+#pragma once
+// Todos los mensajes y diálogos comunes del programa pasan por aquí: Mensaje()
+// para los cuadros de mensaje y Dialogos para abrir, guardar e imprimir. Las
+// pruebas ponen en su lugar una versión con las respuestas escritas.
+
+#include <QString>
+
+class QPrinter;
+
+// Botones e icono de un mensaje (se suman: SiNo | IconoPregunta).
+enum BotonesMensaje : int {
+    BotonAceptar = 0,
+    BotonesAceptarCancelar = 1,
+    BotonesSiNo = 4,
+    BotonCancelar = 0x1000,  // un único botón "Cancelar" (errores del lector de archivos)
+    IconoError = 0x10,
+    IconoPregunta = 0x20,
+    IconoAviso = 0x30,
+    IconoInformacion = 0x40,
+};
+
+// Botón pulsado.
+enum RespuestaMensaje : int {
+    RespuestaAceptar = 1,
+    RespuestaCancelar = 2,
+    RespuestaSi = 6,
+    RespuestaNo = 7,
+};
+
+class Dialogos {
+public:
+    virtual ~Dialogos() = default;
+    // Cuadro de mensaje modal con título y botones; devuelve el botón pulsado.
+    virtual int Mensaje(const QString& texto, const QString& titulo, int botones) = 0;
+    // Nombre de archivo elegido para abrir o guardar; vacío si se cancela.
+    virtual QString NombreAbrir(const QString& filtro) = 0;
+    virtual QString NombreGuardar(const QString& filtro, const QString& extension) = 0;
+    // Diálogo de impresora; false si se cancela.
+    virtual bool ConfiguraImpresora(QPrinter& impresora) = 0;
+};
+
+// Los diálogos en uso: los de Qt, o los que haya puesto FijaDialogos.
+Dialogos& DialogosPrograma();
+// Sustituye los diálogos (nullptr vuelve a los de Qt).
+void FijaDialogos(Dialogos* dialogos);
+
+// Muestra un mensaje con los diálogos en uso.
+int Mensaje(const QString& texto, const QString& titulo, int botones = BotonAceptar);
+
+// Títulos de los mensajes.
+inline const char* const TituloPrograma = "Cálculo Mecánico Tubos";
+inline const char* const TituloAviso = "Aviso";
+inline const char* const TituloAtencion = "¡¡ Atención !!";

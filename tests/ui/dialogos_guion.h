@@ -1,0 +1,58 @@
+#pragma once
+// Diálogos con las respuestas escritas de antemano, para las pruebas de las
+// ventanas: anotan cada mensaje (texto, título, botones) en su orden y
+// responden lo que diga el guion. Un mensaje con pregunta que el guion no
+// prevé se anota como fallo y se responde Cancelar o No.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "mensaje.h"
+
+class DialogosGuion : public Dialogos {
+public:
+    struct Visto {
+        QString texto;
+        QString titulo;
+        int botones;
+    };
+
+    QList<Visto> vistos;
+    QList<int> respuestas;     // respuestas a las preguntas, en orden
+    QStringList nombres;       // nombres de archivo que devuelven abrir y guardar
+    QStringList imprevistos;   // preguntas sin respuesta en el guion
+    int configuraciones = 0;   // veces que se pidió el diálogo de impresora
+
+    int Mensaje(const QString& texto, const QString& titulo, int botones) override
+    {
+        vistos.append({texto, titulo, botones});
+        const bool pregunta = (botones & 0xF) != BotonAceptar || (botones & BotonCancelar);
+        if (!pregunta)
+            return RespuestaAceptar;
+        if (respuestas.isEmpty()) {
+            imprevistos.append(texto);
+            return (botones & 0xF) == BotonesSiNo ? RespuestaNo : RespuestaCancelar;
+        }
+        return respuestas.takeFirst();
+    }
+    QString NombreAbrir(const QString&) override { return nombres.isEmpty() ? QString() : nombres.takeFirst(); }
+    QString NombreGuardar(const QString&, const QString&) override
+    {
+        return nombres.isEmpty() ? QString() : nombres.takeFirst();
+    }
+    bool ConfiguraImpresora(QPrinter&) override
+    {
+        ++configuraciones;
+        return false;
+    }
+
+    // Textos vistos, en orden.
+    QStringList Textos() const
+    {
+        QStringList textos;
+        for (const Visto& visto : vistos)
+            textos.append(visto.texto);
+        return textos;
+    }
+};

@@ -1,0 +1,582 @@
+// Pruebas de la ventana principal: valores iniciales, casillas, comprobaciones,
+// listas, órdenes de archivo, avisos y ayuda.
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "ayuda.h"
+#include "dialogos_guion.h"
+#include "form1.h"
+#include "numero.h"
+#include "proyecto.h"
+
+namespace {
+
+QAction* Opcion(QWidget* ventana, const QString& texto)
+{
+    for (QAction* opcion : ventana->findChildren<QAction*>())
+        if (opcion->text() == texto)
+            return opcion;
+    return nullptr;
+}
+
+}  // namespace
+
+class PruebaForm1 : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Proyecto> p;
+    std::unique_ptr<TForm1> f;
+    DialogosGuion guion;
+    QTimer vigia;
+    QStringList modalesCerrados;
+
+    QLineEdit* Casilla(const char* nombre) { return f->findChild<QLineEdit*>(nombre); }
+
+    // Tubo de 1000 mm normalizado con 2 m de relleno.
+    void TuboNormal()
+    {
+        f->EditDi->setEditText("1000");
+        f->EditHr->setText("2");
+        guion.vistos.clear();
+    }
+
+private slots:
+    void init()
+    {
+        FijaDialogos(&guion);
+        guion = DialogosGuion();
+        modalesCerrados.clear();
+        p = std::make_unique<Proyecto>();
+        f = std::make_unique<TForm1>(*p);
+        f->show();
+        // Una ventana modal que nadie cierra haría esperar a la prueba para siempre.
+        connect(&vigia, &QTimer::timeout, this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modalesCerrados.append(modal->objectName() + " " + modal->windowTitle());
+                modal->close();
+            }
+        });
+        vigia.start(200);
+    }
+
+    void cleanup()
+    {
+        vigia.stop();
+        vigia.disconnect();
+        QVERIFY2(guion.imprevistos.isEmpty(), qPrintable(guion.imprevistos.join(" | ")));
+        QVERIFY2(modalesCerrados.isEmpty(), qPrintable(modalesCerrados.join(" | ")));
+        p->Modificado = 0;  // cerrar sin preguntar
+        f.reset();
+        FijaDialogos(nullptr);
+    }
+
+    void ValoresIniciales()
+    {
+        for (int vez = 0; vez < 2; ++vez) {
+            QCOMPARE(p->RellenoIndex, 2);
+            QCOMPARE(p->BaseIndex, 1);
+            QCOMPARE(p->CarreteraIndex, 3);
+            QCOMPARE(p->SentidoViaIndex, 1);
+            QCOMPARE(p->TaludH, 1.0);
+            QCOMPARE(p->TaludV, 5.0);
+            QCOMPARE(p->lambdaFaEdit, 0.33);
+            QCOMPARE(p->AvisoCalculo, 0);
+            QCOMPARE(p->AvisoEspesor, 1);
+            QCOMPARE(p->Modificado, 0);
+            QCOMPARE(f->windowTitle(), QString("Cálculo mecánico de tubos [ ]"));
+            QCOMPARE(f->ComboRelleno->currentText(), QString("Arena Arcillosa"));
+            QCOMPARE(f->ComboCarretera->currentText(), QString("Carro tres ejes de 600 kN (60 t.)"));
+            QCOMPARE(f->EditHr->text(), QString("0"));
+            QCOMPARE(f->EditDi->currentText(), QString("0"));
+            QCOMPARE(f->LLambdami->text(), QString("0.15"));
+            QCOMPARE(f->LPeso->text(), QString("19.2 kN/m3"));
+            QVERIFY(!f->Editdh->isVisible());
+            QVERIFY(!f->PanelRellenoUsuario->isVisible());
+            QVERIFY(f->PanelB->isVisible() && !f->PanelH1r->isVisible());
+            QVERIFY(f->Activarmensajes1->isChecked());
+            // Después de editar, "Limpiar Datos" (con Aceptar) vuelve a lo mismo.
+            f->EditHr->setText("3");
+            f->ComboRelleno->setCurrentIndex(0);
+            guion.respuestas = {RespuestaAceptar};
+            f->LimpiarDatos1Click();
+        }
+        QCOMPARE(guion.Textos(), QStringList(2, "¿Seguro que quiere borrar todos los datos?"));
+    }
+
+    void Casillas_data()
+    {
+        QTest::addColumn<QString>("casilla");
+        QTest::addColumn<QString>("texto");
+        QTest::addColumn<QString>("queda");
+        QTest::addColumn<double>("valor");
+        QTest::addColumn<int>("modificado");
+        QTest::newRow("hr válida") << "EditHr" << "2.5" << "2.5" << 2.5 << 1;
+        QTest::newRow("hr vacía") << "EditHr" << "" << "0" << 0.0 << 1;
+        QTest::newRow("hr negativa") << "EditHr" << "-3" << "-3" << 3.0 << 1;
+        QTest::newRow("hr con letra") << "EditHr" << "1.5x" << "1.5" << 1.5 << 1;
+        QTest::newRow("hr exponente") << "EditHr" << "2e-1" << "2e-1" << 0.2 << 1;
+        QTest::newRow("fi conserva el signo") << "EditFi" << "-5" << "-5" << -5.0 << 1;
+        QTest::newRow("gamma no válida") << "EditGamma" << "x" << "0" << 0.0 << 1;
+        QTest::newRow("qp con coma") << "EditQp" << "1,5" << "1" << 1.0 << 1;
+        QTest::newRow("b no válida") << "EditB" << "abc" << "0" << 0.0 << 0;
+        QTest::newRow("b") << "EditB" << "1.25" << "1.25" << 1.25 << 1;
+        QTest::newRow("vías de más") << "EditNVias" << "25" << "10" << 10.0 << 1;
+        QTest::newRow("vías negativas") << "EditNVias" << "-3" << "10" << 10.0 << 1;
+        QTest::newRow("vías") << "EditNVias" << "3" << "3" << 3.0 << 1;
+    }
+
+    void Casillas()
+    {
+        QFETCH(QString, casilla);
+        QFETCH(QString, texto);
+        QFETCH(QString, queda);
+        QFETCH(double, valor);
+        QFETCH(int, modificado);
+        const std::map<QString, double*> campos = {{"EditHr", &p->hr},   {"EditFi", &p->fi},
+                                                   {"EditGamma", &p->gamma}, {"EditQp", &p->qp},
+                                                   {"EditB", &p->b}};
+        Casilla(qPrintable(casilla))->setText(texto);
+        QCOMPARE(Casilla(qPrintable(casilla))->text(), queda);
+        QCOMPARE(casilla == "EditNVias" ? double(p->NVias) : *campos.at(casilla), valor);
+        QCOMPARE(int(p->Modificado), modificado);
+    }
+
+    void DiametroYEspesor()
+    {
+        f->EditDi->setEditText("300");  // normalizado: trae su espesor
+        QCOMPARE(p->Es, 0.05);
+        QCOMPARE(p->De, 0.4);
+        QCOMPARE(f->EditEs->text(), QString("50"));
+        QCOMPARE(f->EditDe->text(), QString("400"));
+        f->EditDi->setEditText("350");  // sin fila en la tabla: se queda el espesor
+        QCOMPARE(p->Es, 0.05);
+        QCOMPARE(p->De, 0.35 + 2 * 0.05);
+        f->EditDi->setEditText("abc");
+        QCOMPARE(guion.vistos.size(), 1);
+        QCOMPARE(guion.vistos[0].texto, QString("Valor no válido"));
+        QCOMPARE(guion.vistos[0].titulo, QString("¡¡ Atención !!"));
+        QCOMPARE(p->Di, 0.35);
+        QCOMPARE(f->EditDi->currentText(), QString("abc"));
+        f->EditEs->setText("x");  // el espesor no válido vuelve a su valor
+        QCOMPARE(guion.vistos.size(), 2);
+        QCOMPARE(f->EditEs->text(), QString("50"));
+    }
+
+    void FactorDeApoyoTecleado()
+    {
+        f->EFap->setText("2.3");
+        QCOMPARE(p->Fa, 2.3);
+        QCOMPARE(p->Tipo, 14);
+        p->Tipo = 3;
+        p->Modificado = 0;
+        f->EFap->setText("2.30");  // el mismo valor no cambia nada
+        QCOMPARE(p->Tipo, 3);
+        QCOMPARE(p->Modificado, 0);
+    }
+
+    void VelocidadMaxima()
+    {
+        f->EditVTren->setText("250");
+        QCOMPARE(p->V, 200.0);
+        QCOMPARE(f->EditVTren->text(), QString("200"));
+        QCOMPARE(guion.Textos(), QStringList{"La máxima velocidad permitida en la Memoria es 200 km/h., "
+                                             "por lo que se corrige automáticante el valor."});
+    }
+
+    void AlturaMinima_data()
+    {
+        QTest::addColumn<int>("instalacion");
+        QTest::addColumn<double>("h2r");
+        QTest::addColumn<double>("hr2");
+        QTest::addColumn<QString>("hr");
+        QTest::addColumn<double>("queda");
+        QTest::addColumn<QString>("frase");
+        QTest::newRow("menos de 0.5") << 0 << 0.0 << 0.0 << "0.3" << 0.5 << "mayor o igual a 0.5 m, ";
+        QTest::newRow("bajo h''r") << 2 << 1.5 << 0.0 << "1" << 1.6 << " mayor que h\"r, ";
+        QTest::newRow("bajo hr2") << 3 << 0.0 << 3.0 << "2" << 3.1 << " mayor de hr2, ";
+        QTest::newRow("bajo De") << 3 << 0.0 << 0.0 << "0.7" << 1.218 << " mayor o igual que De, ";
+        QTest::newRow("correcta") << 0 << 0.0 << 0.0 << "2" << 2.0 << "";
+    }
+
+    void AlturaMinima()
+    {
+        QFETCH(int, instalacion);
+        QFETCH(double, h2r);
+        QFETCH(double, hr2);
+        QFETCH(QString, hr);
+        QFETCH(double, queda);
+        QFETCH(QString, frase);
+        f->EditDi->setEditText("1000");
+        f->TabbedNotebook1->setCurrentIndex(instalacion);
+        p->h2r = h2r;
+        p->hr2 = hr2;
+        f->ComboCarretera->setCurrentIndex(0);
+        guion.vistos.clear();
+        f->EditHr->setText(hr);
+        f->CompruebaHr();
+        QCOMPARE(p->hr, queda);
+        QCOMPARE(f->EditHr->text(), QString::fromStdString(TextoNumero(queda)));
+        if (frase.isEmpty()) {
+            QVERIFY(guion.vistos.isEmpty());
+        } else {
+            QCOMPARE(guion.vistos.size(), 1);
+            QCOMPARE(guion.vistos[0].texto, "Para garantizar un correcto reparto de las cargas, hr debe ser " +
+                                                frase + " por lo que se corrige automáticante el valor.");
+            QCOMPARE(guion.vistos[0].titulo, QString("Aviso"));
+        }
+    }
+
+    void ZanjaInducida()
+    {
+        f->EditDi->setEditText("600");
+        f->TabbedNotebook1->setCurrentIndex(3);
+        f->EditHr->setText("2");
+        f->EditB2->setText("1.2");
+        f->EditHr2->setText("3");
+        guion.vistos.clear();
+        f->EditHr2Exit();
+        QCOMPARE(p->hr, 3.1);
+        QCOMPARE(p->hr2, 2.3);
+        QCOMPARE(f->EditHr2->text(), QString("2.3"));
+        QCOMPARE(guion.vistos.size(), 2);
+        QVERIFY(guion.vistos[1].texto.startsWith("hr2 debe ser como maximo dos veces"));
+        f->EditB2->setText("0.5");  // menor que De: pasa a De escrito entero
+        guion.vistos.clear();
+        f->EditB2Exit();
+        QCOMPARE(p->b2, p->De);
+        QCOMPARE(f->EditB2->text(), QString("0.75"));
+        QCOMPARE(guion.vistos[0].texto,
+                 QString("B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería."));
+    }
+
+    void AlturaSobreBaseTerraplen()
+    {
+        f->EditDi->setEditText("1000");
+        f->TabbedNotebook1->setCurrentIndex(1);
+        f->EditH1r->setText("2");
+        guion.vistos.clear();
+        f->EditH1rExit();
+        QCOMPARE(p->hr1, p->De);
+        QCOMPARE(f->EditH1r->text(), QString("1.218"));
+        QCOMPARE(guion.Textos(), QStringList{"h´r debe ser menor o igual al diámetro exterior (De) del tubo, "
+                                             "por lo que se corrige automáticante el valor."});
+    }
+
+    void AvisoDeEspesor()
+    {
+        f->EditDi->setEditText("600");
+        f->EditEs->setText("60");
+        f->EditHr->setText("2");
+        const QString aviso = "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 75 mm. "
+                              "¿Quiere mantener activado este aviso?";
+        guion.vistos.clear();
+        guion.respuestas = {RespuestaNo};
+        f->CompruebaEs();
+        f->CompruebaEs();  // silenciado
+        QCOMPARE(guion.Textos(), QStringList{aviso});
+        QCOMPARE(p->AvisoEspesor, 0);
+        f->Activarmensajes1Click();
+        guion.respuestas = {RespuestaSi};
+        f->CompruebaEs();
+        QCOMPARE(guion.Textos(), (QStringList{aviso, aviso}));
+        QCOMPARE(p->AvisoEspesor, 1);
+        QCOMPARE(p->Es, 0.06);  // el espesor no se corrige
+    }
+
+    void AnchuraDeZanja_data()
+    {
+        QTest::addColumn<double>("Di");
+        QTest::addColumn<double>("De");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<int>("respuesta");
+        QTest::addColumn<QStringList>("textos");
+        QTest::addColumn<double>("queda");
+        QTest::newRow("estrecha, se corrige")
+            << 0.3 << 0.4 << 0.3 << int(RespuestaSi)
+            << QStringList{"La zanja debe ser mayor que el diámetro exterior (De) del tubo. Se aconseja dejar "
+                           "0.25m a ambos lados, para De=0.4m. ¿Desea que se corrija automáticamente?"}
+            << 0.9;
+        QTest::newRow("estrecha, no") << 0.3 << 0.4 << 0.3 << int(RespuestaNo)
+                                      << QStringList{"La zanja debe ser mayor que el diámetro exterior (De) del "
+                                                     "tubo. Se aconseja dejar 0.25m a ambos lados, para De=0.4m. "
+                                                     "¿Desea que se corrija automáticamente?"}
+                                      << 0.3;
+        QTest::newRow("sin banda") << 0.6 << 0.72 << 0.9 << 0 << QStringList{} << 0.9;
+        QTest::newRow("consejo")
+            << 0.6 << 0.78 << 1.2 << int(RespuestaSi)
+            << QStringList{"Es recomendable mantener al menos 0.35 m. a ambos lados del tubo. ¿Quiere mantener "
+                           "activado este aviso?"}
+            << 1.2;
+    }
+
+    void AnchuraDeZanja()
+    {
+        QFETCH(double, Di);
+        QFETCH(double, De);
+        QFETCH(double, b);
+        QFETCH(int, respuesta);
+        QFETCH(QStringList, textos);
+        QFETCH(double, queda);
+        p->Di = Di;
+        p->De = De;
+        p->b = b;
+        if (respuesta)
+            guion.respuestas = {respuesta};
+        f->CompruebaB();
+        QCOMPARE(guion.Textos(), textos);
+        QCOMPARE(p->b, queda);
+    }
+
+    void ListasYAlturaDeRelleno_data()
+    {
+        QTest::addColumn<QString>("lista");
+        QTest::addColumn<int>("indice");
+        QTest::addColumn<QString>("hr");
+        QTest::addColumn<QString>("mensaje");
+        const QString carretera = "Para la determinación de la carga producida por el tráfico automovilístico es "
+                                  "recomendable que hr sea no menor de 1m.";
+        const QString avion = "En la determinación de la carga producida por el tráfico aéreo  se recomienda que "
+                              "la altura de relleno (hr) tenga un valor no menor de 1.5 m.";
+        const QString tren = "En la determinación de la carga ferroviaria  se recomienda que la altura de relleno "
+                             "(hr) tenga un valor no menor de 1.5 m.";
+        QTest::newRow("carretera a 0.8") << "ComboCarretera" << 1 << "0.8" << carretera;
+        QTest::newRow("avión a 0.8") << "ComboAeropuerto" << 1 << "0.8" << "";
+        QTest::newRow("carretera a 1.2") << "ComboCarretera" << 2 << "1.2" << "";
+        QTest::newRow("avión a 1.2") << "ComboAeropuerto" << 1 << "1.2" << avion;
+        QTest::newRow("tren a 1.2") << "ComboVia" << 1 << "1.2" << tren;
+    }
+
+    void ListasYAlturaDeRelleno()
+    {
+        QFETCH(QString, lista);
+        QFETCH(int, indice);
+        QFETCH(QString, hr);
+        QFETCH(QString, mensaje);
+        f->ComboCarretera->setCurrentIndex(0);
+        f->EditHr->setText(hr);
+        guion.vistos.clear();
+        f->findChild<QComboBox*>(lista)->setCurrentIndex(indice);
+        QCOMPARE(guion.Textos(), mensaje.isEmpty() ? QStringList{} : QStringList{mensaje});
+    }
+
+    void PreguntaFerroviaria()
+    {
+        TuboNormal();
+        f->TabTrafico->setCurrentIndex(1);
+        f->EditNVias->setText("1");
+        f->EditHr->setText("0.8");
+        const QString antes = f->Lqt->text();
+        guion.vistos.clear();
+        guion.respuestas = {RespuestaNo};
+        f->ComboVia->setCurrentIndex(1);
+        QCOMPARE(p->hr, 0.8);
+        QCOMPARE(f->Lqt->text(), antes);  // con No no se refresca
+        QCOMPARE(guion.vistos.size(), 1);
+        QCOMPARE(guion.vistos[0].botones, BotonesSiNo | IconoPregunta);
+        guion.respuestas = {RespuestaSi};
+        f->ComboVia->setCurrentIndex(2);
+        QCOMPARE(p->hr, 1.0);
+        QCOMPARE(f->EditHr->text(), QString("1"));
+    }
+
+    void RellenoYPaginas()
+    {
+        f->TabbedNotebook1->setCurrentIndex(1);  // terraplén
+        f->ComboRelleno->setCurrentIndex(5);
+        QVERIFY(f->PanelRellenoUsuario->isVisible());
+        QVERIFY(!f->EditFi1->isVisible() && !f->LRU1->isVisible());
+        f->EditFi->setText("30");
+        QCOMPARE(p->fi1, 30.0);  // sin paramentos, el rozamiento es el interno
+        f->TabbedNotebook1->setCurrentIndex(0);
+        QVERIFY(f->EditFi1->isVisible());
+        f->EFap->setText("2");
+        f->TabbedNotebook1->setCurrentIndex(3);  // otra vez sin paramentos: datos a cero
+        QCOMPARE(p->fi, 0.0);
+        QCOMPARE(p->gamma, 0.0);
+        QCOMPARE(p->Fa, 0.0);
+        QCOMPARE(f->EFap->text(), QString("0"));
+        QVERIFY(f->PanelH1r->isVisible() && !f->PanelB->isVisible());
+        QCOMPARE(f->lmrelleno->text(), QString("λμ ="));
+    }
+
+    void SentidoDeViaYCompactador()
+    {
+        f->TabTrafico->setCurrentIndex(1);
+        f->ComboBox1->setCurrentIndex(0);
+        QVERIFY(f->Editdh->isVisible());
+        f->Editdh->setText("2");
+        f->ComboBox1->setCurrentIndex(1);
+        QVERIFY(!f->Editdh->isVisible() && !f->Label42->isVisible());
+        QCOMPARE(p->dh, 2.0);
+        TuboNormal();
+        f->ComboCompactador->setCurrentIndex(1);
+        f->EditPq->setText("2");
+        // 19.6·2·1.218/(3.141592·2) = 7.5996… se muestra truncado.
+        QCOMPARE(f->Lab_comp->text(), QString("7.59 kN/m"));
+    }
+
+    void GuardarYAbrirRestauranTodo()
+    {
+        QTemporaryDir carpeta;
+        const QString nombre = carpeta.filePath("caso.txt");
+        TuboNormal();
+        f->TabbedNotebook1->setCurrentIndex(2);
+        f->EditH2r->setText("0.5");
+        f->EditB->setText("2.1");
+        f->EFap->setText("1.9");
+        f->ComboRelleno->setCurrentIndex(4);
+        f->ComboBase->setCurrentIndex(0);
+        f->TabTrafico->setCurrentIndex(2);
+        f->ComboAeropuerto->setCurrentIndex(3);
+        f->ComboCompactador->setCurrentIndex(2);
+        f->EditPq->setText("1.5");
+        f->EditQs->setText("0.75");
+        guion.nombres = {nombre};
+        f->GuardarClick();  // sin archivo: como "Guardar como"
+        QCOMPARE(f->windowTitle(), "Cálculo mecánico de tubos [" + nombre + "]");
+        QCOMPARE(p->Modificado, 0);
+        guion.vistos.clear();
+        f->GuardarClick();  // sin cambios: nada
+        QVERIFY(guion.vistos.isEmpty());
+
+        const Proyecto guardado = *p;
+        f->LimpiarDatos1Click();
+        guion.nombres = {nombre};
+        f->AbrirClick();
+        QCOMPARE(p->InstalacionIndex, 2);
+        QCOMPARE(p->Di, guardado.Di);
+        QCOMPARE(p->h2r, 0.5);
+        QCOMPARE(p->Tipo, guardado.Tipo);
+        QCOMPARE(f->TabbedNotebook1->currentIndex(), 2);
+        QCOMPARE(f->EditDi->currentText(), QString("1000"));
+        QCOMPARE(f->EditB->text(), QString("2.1"));
+        QCOMPARE(f->EFap->text(), QString("1.9"));
+        QCOMPARE(f->EditQs->text(), QString("0.75"));
+        QCOMPARE(f->ComboRelleno->currentIndex(), 4);
+        QCOMPARE(f->ComboBase->currentIndex(), 0);
+        QCOMPARE(f->TabTrafico->currentIndex(), 2);
+        QCOMPARE(f->ComboAeropuerto->currentIndex(), 3);
+        QCOMPARE(f->Lab_comp->text(), QString("34.19 kN/m"));
+        QCOMPARE(p->Modificado, 0);
+    }
+
+    void ConfirmacionesDeArchivo()
+    {
+        f->EditHr->setText("2");
+        // Abrir con cambios pregunta; Cancelar no abre nada.
+        guion.respuestas = {RespuestaCancelar};
+        guion.nombres = {"no-se-pide"};
+        f->AbrirClick();
+        QCOMPARE(guion.Textos(), QStringList{"¿Sobreescribir con nuevos datos?"});
+        QCOMPARE(guion.nombres.size(), 1);
+        // Limpiar con cambios y Cancelar deja los datos.
+        guion.respuestas = {RespuestaCancelar};
+        f->LimpiarDatos1Click();
+        QCOMPARE(p->hr, 2.0);
+        // Cerrar la ventana con cambios pregunta como "Salir"; Cancelar la deja abierta.
+        guion.respuestas = {RespuestaCancelar};
+        f->SalirClick();
+        QVERIFY(f->isVisible());
+        guion.respuestas = {RespuestaCancelar};
+        f->close();
+        QVERIFY(f->isVisible());
+        QCOMPARE(guion.Textos().last(), QString("¿Seguro que desea salir sin guardar datos?"));
+        guion.respuestas = {RespuestaAceptar};
+        f->close();
+        QVERIFY(!f->isVisible());
+    }
+
+    void ArchivoConErroresYCancelar()
+    {
+        QTemporaryDir carpeta;
+        const QString nombre = carpeta.filePath("roto.txt");
+        QFile archivo(nombre);
+        QVERIFY(archivo.open(QIODevice::WriteOnly));
+        archivo.write(QString("Cálculo mecánico de tubos de hormigón armado según UNE 127.010.\r\n"
+                              "hr       Altura del relleno sobre el plano de clave, en metros.______________\r\n"
+                              "   7\r\n"
+                              "esto no es una clave\r\n")
+                          .toLatin1());
+        archivo.close();
+        TuboNormal();
+        p->Modificado = 0;
+        guion.nombres = {nombre};
+        guion.respuestas = {RespuestaCancelar};
+        f->AbrirClick();
+        QCOMPARE(guion.Textos(), QStringList{"Error en esto no es una clave"});
+        QCOMPARE(guion.vistos[0].botones, BotonesAceptarCancelar | IconoError);
+        QCOMPARE(p->hr, 2.0);  // el proyecto anterior sigue entero
+        QCOMPARE(f->EditHr->text(), QString("2"));
+        QCOMPARE(f->windowTitle(), QString("Cálculo mecánico de tubos [ ]"));
+        // Con Aceptar se lee lo demás.
+        guion.nombres = {nombre};
+        guion.respuestas = {RespuestaAceptar};
+        f->AbrirClick();
+        QCOMPARE(p->hr, 7.0);
+        QCOMPARE(f->EditHr->text(), QString("7"));
+    }
+
+    void Avisos()
+    {
+        f->Desactivarmensajes1Click();
+        QCOMPARE(p->AvisoCalculo + p->AvisoEspesor + p->AvisoAnchura, 0);
+        QVERIFY(!f->Activarmensajes1->isChecked() && f->Desactivarmensajes1->isChecked());
+        f->Activarmensajes1Click();
+        QCOMPARE(p->AvisoCalculo + p->AvisoEspesor + p->AvisoAnchura, 3);
+        QVERIFY(f->Activarmensajes1->isChecked() && !f->Desactivarmensajes1->isChecked());
+    }
+
+    void Ayuda()
+    {
+        // Toda página de ayuda que usa la ventana existe.
+        for (int contexto : {0, 10, 11, 12, 13, 14, 15, 16, 21, 22, 23, 33, 105, 109, 110, 111, 112, 120,
+                             121, 122, 123, 124, 125, 126, 127, 128})
+            QVERIFY2(QFile::exists(QString(":/ayuda/%1.html").arg(contexto)), qPrintable(QString::number(contexto)));
+        InstalaTeclaAyuda(*qApp);
+        f->activateWindow();
+        f->EditHr->setFocus();
+        QTest::keyClick(f->EditHr, Qt::Key_F1);
+        QCOMPARE(VentanaAyuda::Unica().Contexto(), 125);
+        Opcion(f.get(), "&Memoria de Cálculo")->trigger();
+        QCOMPARE(VentanaAyuda::Unica().Contexto(), 33);
+        Opcion(f.get(), "Ayuda")->trigger();
+        QCOMPARE(VentanaAyuda::Unica().Contexto(), 0);
+        QCOMPARE(ContextoAyuda(f->ComboVia), 111);  // hereda el de su cuaderno
+        VentanaAyuda::Unica().close();
+    }
+
+    void MenusYAtajos()
+    {
+        const std::pair<const char*, const char*> atajos[] = {
+            {"A&brir fich. datos", "Ctrl+B"},  {"Limpiar &Datos", "Ctrl+D"},
+            {"&Guardar datos", "Ctrl+G"},      {"Guardar c&omo", "Ctrl+O"},
+            {"&Especificar impresora", "Ctrl+E"}, {"Salir", "Alt+F4"},
+            {"Calcular &todo UNE", "Ctrl+T"},  {"Calcular t&odo ASTM", "Ctrl+X"},
+            {"Ca&lcular Carga", "Ctrl+L"},     {"Calcular Clase Resistente &UNE", "Ctrl+U"},
+            {"Calcular Clase Resistente A&STM", "Ctrl+S"}, {"&Memoria de Cálculo", "Ctrl+M"},
+        };
+        for (const auto& [texto, atajo] : atajos) {
+            QAction* opcion = Opcion(f.get(), QString::fromUtf8(texto));
+            QVERIFY2(opcion, texto);
+            QCOMPARE(opcion->shortcut(), QKeySequence(atajo));
+        }
+        Opcion(f.get(), "&Especificar impresora")->trigger();
+        QCOMPARE(guion.configuraciones, 1);
+    }
+};
+
+QTEST_MAIN(PruebaForm1)
+#include "form1_test.moc"
