@@ -215,6 +215,7 @@ QWidget* TForm1::CreaTubo()
     EditDi->setObjectName("EditDi");
     EditDi->setEditable(true);
     EditDi->setInsertPolicy(QComboBox::NoInsert);
+    EditDi->setCompleter(nullptr);  // lo tecleado no se completa solo con un diámetro de la lista
     EditDi->addItems({"300", "400", "500", "600", "800", "1000", "1200", "1400", "1500", "1600",
                       "1800", "2000", "2500", "3000"});
     EditDi->setEditText("0");
