@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -556,6 +557,50 @@ private slots:
         QCOMPARE(VentanaAyuda::Unica().Contexto(), 0);
         QCOMPARE(ContextoAyuda(f->ComboVia), 111);  // hereda el de su cuaderno
         VentanaAyuda::Unica().close();
+    }
+
+    void Predefinidos_data()
+    {
+        QTest::addColumn<int>("instalacion");
+        QTest::addColumn<int>("relleno");
+        QTest::addColumn<QString>("hr2");
+        QTest::addColumn<QString>("abre");
+        QTest::addColumn<QString>("mensaje");
+        const QString sinZanja = "No se puede utilizar Predefinidos si la Altura de relleno (hr), la Anchura "
+                                 "de la zanja (b2) o la Altura de la zanja (hr2) valen 0";
+        const QString sinRelleno = "Si los datos del relleno son a definir por el usuario, asegurese de que "
+                                   "los valores sean distintos de cero";
+        QTest::newRow("zanja") << 0 << 2 << "0" << "TClases" << "";
+        QTest::newRow("zanja terraplenada") << 2 << 5 << "0" << "TClases" << "";
+        QTest::newRow("terraplén") << 1 << 2 << "0" << "TClasesTerra" << "";
+        QTest::newRow("terraplén, relleno sin datos") << 1 << 5 << "0" << "" << sinRelleno;
+        QTest::newRow("zanja inducida sin hr2") << 3 << 2 << "0" << "" << sinZanja;
+        QTest::newRow("zanja inducida") << 3 << 2 << "1" << "TClasesTerra" << "";
+    }
+
+    void Predefinidos()
+    {
+        QFETCH(int, instalacion);
+        QFETCH(int, relleno);
+        QFETCH(QString, hr2);
+        QFETCH(QString, abre);
+        QFETCH(QString, mensaje);
+        TuboNormal();
+        f->TabbedNotebook1->setCurrentIndex(instalacion);
+        f->ComboRelleno->setCurrentIndex(relleno);
+        f->EditB2->setText("1.5");
+        f->EditHr2->setText(hr2);
+        guion.vistos.clear();
+        QString abierto;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                abierto = modal->metaObject()->className();
+                modal->close();
+            }
+        });
+        f->Button2->click();
+        QCOMPARE(abierto, abre);
+        QCOMPARE(guion.Textos(), mensaje.isEmpty() ? QStringList{} : QStringList{mensaje});
     }
 
     void MenusYAtajos()

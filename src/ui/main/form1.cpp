@@ -17,8 +17,11 @@
 #include <cmath>
 #include <vector>
 
+#include "acercade.h"
+#include "datosobra.h"
 #include "mensaje.h"
 #include "numero.h"
+#include "primera.h"
 #include "proyecto.h"
 #include "relleno.h"
 
@@ -225,6 +228,10 @@ void TForm1::showEvent(QShowEvent* evento)
     if (mostrada_)
         return;
     mostrada_ = true;
+    if (ConPresentacion) {
+        TPrimera presentacion(this);
+        presentacion.exec();
+    }
     Activarmensajes1->setChecked(true);
 }
 
@@ -238,6 +245,18 @@ void TForm1::closeEvent(QCloseEvent* evento)
         return;
     }
     evento->accept();
+}
+
+void TForm1::DatosdelaObra1Click()
+{
+    TDatosObra datos(p_, FVariables, this);
+    datos.exec();
+}
+
+void TForm1::Acercade2Click()
+{
+    TAcercaDe acerca(FVariables, this);
+    acerca.exec();
 }
 
 void TForm1::SalirClick()

@@ -4,7 +4,8 @@
 // repartidos por asunto: form1_controles.cpp (la construcción),
 // form1_entradas.cpp (las casillas numéricas), form1_comprobaciones.cpp (las
 // comprobaciones geométricas), form1_listas.cpp (las listas) y
-// form1_archivo.cpp (las órdenes del menú Archivo).
+// form1_archivo.cpp (las órdenes del menú Archivo) y form1_calculos.cpp (los
+// botones y órdenes que abren los diálogos y las ventanas de cálculo).
 
 #include <QMainWindow>
 
@@ -19,6 +20,7 @@ class QPushButton;
 class QTabWidget;
 class QWidget;
 class Croquis;
+class TFVariables;
 
 class TForm1 : public QMainWindow, public Interlocutor {
     Q_OBJECT
@@ -39,7 +41,13 @@ public:
     void SalirClick();
     void Activarmensajes1Click();
     void Desactivarmensajes1Click();
+    void DatosdelaObra1Click();
+    void Acercade2Click();
     void modificar();
+
+    // Botones "&Obtener" (diálogo del talud) y "&Predefinidos" (diálogos de apoyo).
+    void Button1Click();
+    void Button2Click();
 
     // Cambio de página de instalación.
     void TabbedNotebook1Click();
@@ -93,6 +101,12 @@ public:
 
     // Título de la ventana con el nombre del archivo.
     void PonTitulo(const QString& archivo);
+
+    // La ventana de variables del programa, que abre el "Acerca de"; la pone main().
+    TFVariables* FVariables = nullptr;
+    // main() la enciende: la presentación sale al mostrarse la ventana por
+    // primera vez. Apagada (las pruebas), la ventana arranca sin ella.
+    bool ConPresentacion = false;
 
 protected:
     void showEvent(QShowEvent* evento) override;

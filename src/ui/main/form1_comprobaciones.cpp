@@ -198,9 +198,10 @@ void TForm1::RecalculaFa()
     const int numero = clase.at(0).unicode() - 'A' + 1;
     if (numero < 1 || numero > 4)
         return;
-    // Un cálculo imposible (hr = 0, por ejemplo) deja el factor en 0: así no
-    // se calcula con el de otra altura.
-    p_.Fa = std::min(CalculaFa(p_, p_.InstalacionIndex, static_cast<std::uint8_t>(numero)).value_or(0), 8.0);
+    // Un cálculo imposible (hr = 0) o sin sentido (factor negativo) deja el
+    // factor en 0: así no se calcula con el de otra altura.
+    const double fa = CalculaFa(p_, p_.InstalacionIndex, static_cast<std::uint8_t>(numero)).value_or(0);
+    p_.Fa = fa > 0 ? std::min(fa, 8.0) : 0;
     const QSignalBlocker bloqueo(EFap);  // el valor es el calculado, no uno tecleado
     Rellena(EFap, p_.Fa);
 }

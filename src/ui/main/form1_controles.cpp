@@ -132,7 +132,7 @@ void TForm1::CreaMenus()
     connect(memoria, &QAction::triggered, this, [] { AbreAyuda(33); });
 
     QMenu* obra = menuBar()->addMenu("&Obra");
-    anade(obra, "&Datos de la Obra", {}, -1, nullptr);
+    anade(obra, "&Datos de la Obra", {}, -1, &TForm1::DatosdelaObra1Click);
 
     QMenu* opciones = menuBar()->addMenu("&Opciones");
     Activarmensajes1 = anade(opciones, "Activar avisos ", {}, -1, &TForm1::Activarmensajes1Click);
@@ -141,7 +141,7 @@ void TForm1::CreaMenus()
     Desactivarmensajes1->setCheckable(true);
 
     QMenu* interrogacion = menuBar()->addMenu("?");
-    anade(interrogacion, "Acerca de...", {}, -1, nullptr);
+    anade(interrogacion, "Acerca de...", {}, -1, &TForm1::Acercade2Click);
     QAction* ayuda = interrogacion->addAction("Ayuda");
     connect(ayuda, &QAction::triggered, this, [] { AbreAyuda(0); });
 }
@@ -248,7 +248,7 @@ QWidget* TForm1::CreaTubo()
     EditB = Casilla("EditB", 128);
     Button1 = new QPushButton("&Obtener");
     Button1->setObjectName("Button1");
-    Button1->setEnabled(false);  // el diálogo del talud llega con las ventanas de instalación
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     auto* anchura = Rejilla(PanelB);
     Fila(anchura, 0, Titulo("Anchura de la zanja:"), "b= ", EditB, "m");
     anchura->addWidget(Button1, 0, 4, Qt::AlignRight);
@@ -271,7 +271,7 @@ QWidget* TForm1::CreaApoyo()
     claseFa->setMinimumWidth(14);
     Button2 = new QPushButton("&Predefinidos");
     Button2->setObjectName("Button2");
-    Button2->setEnabled(false);  // los diálogos de apoyo llegan con las ventanas de instalación
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     LClaseTerraplen = Rotulo("A", "LClaseTerraplen");
     LClaseTerraplen->setStyleSheet("color: gray;");
     apoyo->addWidget(Titulo("Factor de apoyo:"));

@@ -5,17 +5,26 @@
 
 #include "ayuda.h"
 #include "form1.h"
+#include "primera.h"
 #include "proyecto.h"
+#include "variables.h"
 
 int main(int argc, char** argv)
 {
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName("Cálculo Mecánico Tubos");
+    QApplication::setDesktopFileName("calculo-tubos");
+    QApplication::setWindowIcon(IconoPrograma());
     QApplication::setFont(QFont("Liberation Sans", 9));
     InstalaTeclaAyuda(aplicacion);
 
     Proyecto proyecto;  // el único registro del programa
     TForm1 ventana(proyecto);
+    // La ventana de variables se crea oculta y vive hasta el final; la abre el
+    // "Acerca de" de la ventana principal o de los datos de la obra.
+    TFVariables variables(proyecto);
+    ventana.FVariables = &variables;
+    ventana.ConPresentacion = true;
     ventana.show();
     return QApplication::exec();
 }

@@ -1,0 +1,390 @@
+#include "clases_terraplen.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+
+#include "apoyo.h"
+#include "ayuda.h"
+#include "camas.h"
+#include "dibujos.h"
+#include "espesores.h"
+#include "form1.h"
+#include "mensaje.h"
+#include "numero.h"
+#include "proyecto.h"
+
+namespace {
+
+QString Texto(double valor)
+{
+    return QString::fromStdString(TextoNumero(valor));
+}
+
+QString Metros(double valor)
+{
+    return Texto(valor) + " m";
+}
+
+QLabel* Rotulo(const QString& texto, const char* nombre = nullptr)
+{
+    auto* rotulo = new QLabel(texto);
+    if (nombre)
+        rotulo->setObjectName(nombre);
+    return rotulo;
+}
+
+// Espesor de la cama bajo el tubo "según norma" (m) por la base y Di: en
+// base rígida el de roca; en suelo, 0.08 hasta Di 0.7 y el de suelo después.
+double EspesorCamaTerraplen(std::uint8_t base, double Di)
+{
+    if (base == 0)
+        return EspesorCamaMinimo(1, 0, Di);
+    return Di <= 0.7 ? 0.08 : EspesorCamaMinimo(1, 1, Di);
+}
+
+// Una fila de medidas de una clase: símbolo, rótulo del valor y aclaración.
+struct FilaMedida {
+    const char* simbolo;
+    QLabel* TClasesTerra::*valor;
+    const char* nombre;
+    const char* nota;
+};
+
+struct Clase {
+    const char* boton;
+    QPushButton* TClasesTerra::*pulsador;
+    const char* nombreBoton;
+    QLabel* TClasesTerra::*fa;
+    const char* nombreFa;
+    int numeroFilas;
+    FilaMedida filas[4];
+};
+
+const Clase Clases[4] = {
+    {"&A", &TClasesTerra::ButtonClaseA, "ButtonClaseA", &TClasesTerra::LFa_A, "LFa_A", 4,
+     {{"b ≥", &TClasesTerra::label_a1, "label_a1", "(De+0,2m)"},
+      {"h′r =", &TClasesTerra::Label_a2, "Label_a2", ""},
+      {"a =", &TClasesTerra::Label_a3, "Label_a3", "(0.25·De)"},
+      {"c ≥", &TClasesTerra::Label_a4, "Label_a4", "(0.25·Di)"}}},
+    {"&B", &TClasesTerra::ButtonClaseB, "ButtonClaseB", &TClasesTerra::LFa_B, "LFa_B", 4,
+     {{"b ≥", &TClasesTerra::Label_b1, "Label_b1", "(1.25·De)"},
+      {"h′r =", &TClasesTerra::Label_b2, "Label_b2", "(≤ 0.6·De)"},
+      {"a =", &TClasesTerra::Label_b3, "Label_b3", "(0.4·De)"},
+      {"c ≥", &TClasesTerra::Label_b4, "Label_b4", "(según norma)"}}},
+    {"&C", &TClasesTerra::ButtonClaseC, "ButtonClaseC", &TClasesTerra::LFa_C, "LFa_C", 4,
+     {{"b =", &TClasesTerra::Label_c1, "Label_c1", "(1.25·De)"},
+      {"h′r =", &TClasesTerra::Label_c2, "Label_c2", "(≤ 0.83·De)"},
+      {"a =", &TClasesTerra::Label_c3, "Label_c3", "(0.17·De)"},
+      {"c =", &TClasesTerra::Label_c4, "Label_c4", "(según norma)"}}},
+    {"&D", &TClasesTerra::ButtonClaseD, "ButtonClaseD", &TClasesTerra::LFa_D, "LFa_D", 1,
+     {{"h′r =", &TClasesTerra::Label_d1, "Label_d1", ""}}},
+};
+
+}  // namespace
+
+TClasesTerra::TClasesTerra(Proyecto& proyecto, TForm1& principal, QWidget* padre)
+    : QDialog(padre), p_(proyecto), principal_(principal)
+{
+    setObjectName("ClasesTerra");
+    setWindowTitle("Factores de apoyo en terraplén");
+    FijaContextoAyuda(this, ContextoAyuda());
+
+    auto* clases = new QHBoxLayout;
+    for (int clase = 1; clase <= 4; ++clase)
+        clases->addWidget(CreaClase(clase));
+
+    auto* disposicion = new QVBoxLayout(this);
+    disposicion->addLayout(clases);
+    disposicion->addWidget(CreaPie());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // D no se ofrece hasta que las medidas están al día.
+    ButtonClaseD->setEnabled(false);
+}
+
+QWidget* TClasesTerra::CreaClase(int clase)
+{
+    const Clase& datos = Clases[clase - 1];
+    auto* panel = new QFrame;
+    panel->setObjectName(QString("PanelClase%1").arg(QChar('A' + clase - 1)));
+    panel->setFrameShape(QFrame::StyledPanel);
+
+    QPushButton*& boton = this->*datos.pulsador;
+    boton = new QPushButton(datos.boton);
+    boton->setObjectName(datos.nombreBoton);
+    boton->setAutoDefault(false);
+    boton->setFixedWidth(44);
+    // Oculto, el botón guarda su sitio: el panel no baila al cambiar n.
+    QSizePolicy politica = boton->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    boton->setSizePolicy(politica);
+    connect(boton, &QPushButton::clicked, this, [this, clase] { EligeClase(clase); });
+    QLabel*& fa = this->*datos.fa;
+    fa = Rotulo("Fa = --", datos.nombreFa);
+    QFont negrita = fa->font();
+    negrita.setBold(true);
+    fa->setFont(negrita);
+    auto* cabecera = new QHBoxLayout;
+    cabecera->addWidget(boton);
+    cabecera->addSpacing(6);
+    cabecera->addWidget(fa, 1);
+
+    auto* croquis = new Croquis(
+        [clase](QPainter& pintor, const QRectF& zona) { DibujaClaseTerraplen(pintor, zona, clase - 1); });
+    croquis->setObjectName(QString("Image%1").arg(clase));
+    croquis->setFixedSize(196, 148);
+
+    auto* medidas = new QGridLayout;
+    medidas->setHorizontalSpacing(4);
+    medidas->setVerticalSpacing(2);
+    int fila = 0;
+    for (int i = 0; i < datos.numeroFilas; ++i) {
+        const FilaMedida& medida = datos.filas[i];
+        QLabel*& valor = this->*medida.valor;
+        valor = Rotulo("", medida.nombre);
+        medidas->addWidget(Rotulo(medida.simbolo), fila, 0, Qt::AlignRight);
+        medidas->addWidget(valor, fila, 1);
+        medidas->addWidget(Rotulo(medida.nota), fila, 2);
+        ++fila;
+    }
+    if (clase == 4) {
+        QLabel* desaconsejado = Rotulo("NO RECOMENDABLE");
+        desaconsejado->setFont(negrita);
+        desaconsejado->setStyleSheet("color: #c00000;");
+        medidas->addWidget(desaconsejado, fila, 0, 1, 3);
+    }
+    medidas->setColumnStretch(2, 1);
+
+    auto* disposicion = new QVBoxLayout(panel);
+    disposicion->setContentsMargins(6, 6, 6, 6);
+    disposicion->addLayout(cabecera);
+    disposicion->addWidget(croquis, 0, Qt::AlignHCenter);
+    disposicion->addLayout(medidas);
+    disposicion->addStretch();
+    return panel;
+}
+
+QWidget* TClasesTerra::CreaPie()
+{
+    Edit_n = new QLineEdit;
+    Edit_n->setObjectName("Edit_n");
+    Edit_n->setAlignment(Qt::AlignRight);
+    Edit_n->setFixedWidth(56);
+    connect(Edit_n, &QLineEdit::textChanged, this, &TClasesTerra::Edit_nChange);
+
+    SpinButton1 = new QWidget;
+    SpinButton1->setObjectName("SpinButton1");
+    SpinButton1Arriba = new QToolButton;
+    SpinButton1Arriba->setObjectName("SpinButton1Arriba");
+    SpinButton1Arriba->setArrowType(Qt::UpArrow);
+    SpinButton1Abajo = new QToolButton;
+    SpinButton1Abajo->setObjectName("SpinButton1Abajo");
+    SpinButton1Abajo->setArrowType(Qt::DownArrow);
+    auto* flechas = new QVBoxLayout(SpinButton1);
+    flechas->setContentsMargins(0, 0, 0, 0);
+    flechas->setSpacing(0);
+    for (QToolButton* flecha : {SpinButton1Arriba, SpinButton1Abajo}) {
+        flecha->setFixedSize(18, 12);
+        flecha->setAutoRepeat(true);
+        flechas->addWidget(flecha);
+    }
+    connect(SpinButton1Arriba, &QToolButton::clicked, this, &TClasesTerra::SpinButton1UpClick);
+    connect(SpinButton1Abajo, &QToolButton::clicked, this, &TClasesTerra::SpinButton1DownClick);
+
+    Edit1 = new QLineEdit;
+    Edit1->setObjectName("Edit1");
+    Edit1->setAlignment(Qt::AlignRight);
+    Edit1->setFixedWidth(56);
+    connect(Edit1, &QLineEdit::textChanged, this, &TClasesTerra::Edit1Change);
+
+    CancelBtn = new QPushButton("Ca&ncelar");
+    CancelBtn->setObjectName("CancelBtn");
+    CancelBtn->setAutoDefault(false);
+    HelpBtn = new QPushButton("&Ayuda");
+    HelpBtn->setObjectName("HelpBtn");
+    HelpBtn->setAutoDefault(false);
+    connect(CancelBtn, &QPushButton::clicked, this, &TClasesTerra::reject);
+    connect(HelpBtn, &QPushButton::clicked, this, &TClasesTerra::HelpBtnClick);
+
+    auto* pie = new QFrame;
+    pie->setFrameShape(QFrame::StyledPanel);
+    auto* disposicion = new QHBoxLayout(pie);
+    disposicion->setContentsMargins(8, 4, 8, 4);
+    disposicion->addWidget(Rotulo("h′r "));
+    disposicion->addWidget(Rotulo("="));
+    disposicion->addWidget(Edit_n);
+    disposicion->addWidget(SpinButton1);
+    disposicion->addWidget(Rotulo("De"));
+    disposicion->addSpacing(24);
+    disposicion->addWidget(Rotulo("λ ="));
+    disposicion->addWidget(Edit1);
+    disposicion->addSpacing(24);
+    disposicion->addWidget(Rotulo("La unidad de medida es el metro"));
+    disposicion->addStretch();
+    disposicion->addWidget(CancelBtn);
+    disposicion->addWidget(HelpBtn);
+    return pie;
+}
+
+int TClasesTerra::ContextoAyuda() const
+{
+    return p_.InstalacionIndex == InstalacionTerraplen ? 41 : 43;
+}
+
+void TClasesTerra::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
+    if (!evento->spontaneous())
+        FormShow();
+}
+
+void TClasesTerra::FormShow()
+{
+    // Cada texto se escribe sin señal y su manejador se llama una vez, aunque
+    // el texto no cambie.
+    {
+        const QSignalBlocker bloqueo(Edit1);
+        Edit1->setText(QString::fromStdString(TextoGeneral(p_.lambdaFa)));
+    }
+    Edit1Change();
+
+    double n = p_.n;
+    if (p_.De >= 0.001)
+        n = p_.hr1 / p_.De;
+    n = std::clamp(n, 0.0, 1.0);
+    hr1Inicial_ = p_.hr1;
+    mostrado_ = true;
+    {
+        const QSignalBlocker bloqueo(Edit_n);
+        Edit_n->setText(Texto(n));
+    }
+    Edit_nChange();
+    SpinButton1UpClick();
+    SpinButton1DownClick();
+}
+
+void TClasesTerra::Refresca()
+{
+    const double De = p_.De, Di = p_.Di;
+    p_.C = EspesorCamaTerraplen(p_.BaseIndex, Di);
+    label_a1->setText(Metros(De + 0.2));
+    Label_a3->setText(Metros(0.25 * De));
+    Label_a4->setText(Metros(0.25 * Di));
+    Label_b1->setText(Metros(1.25 * De));
+    Label_b3->setText(Metros(0.4 * De));
+    Label_b4->setText(Metros(p_.C));
+    Label_c1->setText(Metros(1.25 * De));
+    Label_c3->setText(Metros(0.17 * De));
+    Label_c4->setText(Metros(p_.C));
+    for (QLabel* altura : {Label_a2, Label_b2, Label_c2, Label_d1})
+        altura->setText(Metros(n_ * De));
+
+    // Un n tecleado 0.601 o 0.83 cae en el lado que ofrece la clase.
+    ButtonClaseB->setVisible(n_ <= 0.601L);
+    ButtonClaseC->setVisible(n_ <= 0.83L);
+    ButtonClaseD->setEnabled(true);
+
+    const std::uint8_t instalacion = p_.InstalacionIndex;
+    const bool calculable =
+        p_.De > 1e-8 && (instalacion == InstalacionTerraplen ||
+                         (instalacion == InstalacionZanjaInducida && p_.hr2 >= 0.01 && p_.b2 >= 0.01));
+    QLabel* const rotulos[4] = {LFa_A, LFa_B, LFa_C, LFa_D};
+    for (std::uint8_t clase = 1; clase <= 4; ++clase) {
+        QString texto = "Fa = --";
+        if (calculable) {
+            // Un divisor nulo o un factor no positivo: la fórmula no vale para estos datos.
+            const std::optional<double> F = CalculaFa(p_, instalacion, clase);
+            if (F && *F > 0)
+                texto = *F > 8 ? QString("Fa = 8") : "Fa = " + Texto(*F);
+        }
+        rotulos[clase - 1]->setText(texto);
+    }
+}
+
+void TClasesTerra::Edit_nChange()
+{
+    const NumeroLeido leido = LeeNumero(Edit_n->text().toStdString());
+    if (!leido.valido || leido.valor < 0 || leido.valor > 1) {
+        Edit_n->setText(Texto(n_));
+        return;
+    }
+    n_ = leido.valor;
+    p_.n = n_;
+    p_.hr1 = n_ * p_.De;
+    Refresca();
+}
+
+void TClasesTerra::Edit1Change()
+{
+    const NumeroLeido leido = LeeNumero(Edit1->text().toStdString());
+    if (!leido.valido) {
+        Mensaje("Valor no válido", TituloAtencion);
+        return;
+    }
+    p_.lambdaFaEdit = leido.valor;
+    Refresca();
+}
+
+void TClasesTerra::SpinButton1UpClick()
+{
+    const double n = LeeNumero(Edit_n->text().toStdString()).valor;
+    if (n <= 0.99)
+        Edit_n->setText(Texto(n + 0.01));
+}
+
+void TClasesTerra::SpinButton1DownClick()
+{
+    const double n = LeeNumero(Edit_n->text().toStdString()).valor;
+    if (n >= 0.01)
+        Edit_n->setText(Texto(n - 0.01));
+}
+
+void TClasesTerra::EligeClase(int clase)
+{
+    const auto tipo = static_cast<std::int8_t>(clase - 1);
+    p_.Tipo = tipo;
+    principal_.claseFa->setText(QString(QChar('A' + tipo)));
+    // h'r con todas sus cifras, como en los rótulos: el Fa guardado es el mostrado.
+    const double hr1 = LeeNumero(Edit_n->text().toStdString()).valor * p_.De;
+    p_.hr1 = hr1;
+    principal_.EditH1r->setText(Texto(hr1));
+    p_.hr1 = hr1;
+
+    const std::optional<double> F =
+        CalculaFa(p_, p_.InstalacionIndex, static_cast<std::uint8_t>(clase));
+    // Sin factor calculable queda 0, que el cálculo no acepta.
+    const double fa = F && *F > 0 ? std::min(*F, 8.0) : 0.0;
+    p_.Fa = fa;
+    principal_.EFap->setText(Texto(fa));
+    // EFap toma lo escrito con tres decimales y, fuera del terraplén, como
+    // tecleado (Tipo 14): el registro se rehace con el valor calculado.
+    p_.Fa = fa;
+    p_.Tipo = tipo;
+    p_.Modificado = 1;
+    accept();
+}
+
+void TClasesTerra::HelpBtnClick()
+{
+    AbreAyuda(ContextoAyuda());
+}
+
+void TClasesTerra::reject()
+{
+    if (mostrado_)
+        p_.hr1 = hr1Inicial_;
+    QDialog::reject();
+}

@@ -1,0 +1,77 @@
+#pragma once
+// TClasesTerra: el diálogo de las clases de apoyo A, B, C y D en terraplén y
+// zanja inducida. Muestra las medidas de cada clase y el Fa que daría con la
+// proyección n = h'r/De y el λ elegidos; la clase elegida fija Fa, Tipo y h'r.
+
+#include <QDialog>
+
+struct Proyecto;
+class TForm1;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+class TClasesTerra : public QDialog {
+    Q_OBJECT
+public:
+    TClasesTerra(Proyecto& proyecto, TForm1& principal, QWidget* padre = nullptr);
+
+    // Pasos al mostrarse: λ del registro, n = h'r/De (como mucho 1), un paso
+    // arriba y otro abajo.
+    void FormShow();
+    // Recalcula C, las medidas, las clases que se ofrecen y los cuatro Fa.
+    void Refresca();
+    void Edit_nChange();
+    void Edit1Change();
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
+    // Elige la clase 1..4 (A..D) y cierra.
+    void EligeClase(int clase);
+    void HelpBtnClick();
+    // Cerrar sin elegir (Cancelar, Esc o la X) devuelve h'r a su valor.
+    void reject() override;
+
+    QLineEdit* Edit_n;
+    QWidget* SpinButton1;
+    QToolButton* SpinButton1Arriba;
+    QToolButton* SpinButton1Abajo;
+    QLineEdit* Edit1;
+    QPushButton* ButtonClaseA;
+    QPushButton* ButtonClaseB;
+    QPushButton* ButtonClaseC;
+    QPushButton* ButtonClaseD;
+    QLabel* LFa_A;
+    QLabel* LFa_B;
+    QLabel* LFa_C;
+    QLabel* LFa_D;
+    QLabel* label_a1;
+    QLabel* Label_a2;
+    QLabel* Label_a3;
+    QLabel* Label_a4;
+    QLabel* Label_b1;
+    QLabel* Label_b2;
+    QLabel* Label_b3;
+    QLabel* Label_b4;
+    QLabel* Label_c1;
+    QLabel* Label_c2;
+    QLabel* Label_c3;
+    QLabel* Label_c4;
+    QLabel* Label_d1;
+    QPushButton* CancelBtn;
+    QPushButton* HelpBtn;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    QWidget* CreaClase(int clase);
+    QWidget* CreaPie();
+    int ContextoAyuda() const;
+
+    Proyecto& p_;
+    TForm1& principal_;
+    double n_ = 0;          // último n aceptado en Edit_n
+    double hr1Inicial_ = 0; // h'r al mostrarse, para Cancelar
+    bool mostrado_ = false;
+};

@@ -1,0 +1,93 @@
+#pragma once
+// TFTalud: "Cálculo del ancho de zanja". Calcula la anchura b de la zanja en
+// el plano de clave a partir del talud de las paredes (H:V), del resguardo
+// lateral en el fondo y del espesor de cama c, en suelo y en roca, y pasa la
+// elegida a la casilla b de la ventana principal.
+//
+// Los espesores c, las dos anchuras, los textos del talud del último repintado
+// y la marca de repintado se guardan en el módulo, no en cada diálogo: duran
+// todo el programa, como en el original.
+
+#include <QDialog>
+
+struct Proyecto;
+class TForm1;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QWidget;
+
+class TFTalud : public QDialog {
+    Q_OBJECT
+public:
+    TFTalud(Proyecto& proyecto, TForm1& principal, QWidget* padre = nullptr);
+
+    // Al mostrarse: DN, resguardo mínimo, espesores, De y talud.
+    void FormShow();
+    // Repintado: guarda los textos del talud (el origen del ángulo), marca el
+    // diálogo como pintado, vuelve a poner H y V y redibuja el croquis.
+    void FormPaint();
+
+    // Manejadores, con los nombres del programa.
+    void Edit1Change();
+    void Edit2Change();
+    void Edit3Change();
+    void Edit3Exit();
+    void SpinButton1UpClick();
+    void SpinButton1DownClick();
+    void SpinButton2UpClick();
+    void SpinButton2DownClick();
+    void Button1Click();  // selecciona la anchura en suelo
+    void Button2Click();  // selecciona la anchura en roca
+
+    // Ángulo del talud (grados sexagesimales, 57.29 por radián) que usan el
+    // resguardo mínimo y la selección: el de los textos del último repintado,
+    // o 1:5 si el diálogo aún no se ha pintado en esta ejecución.
+    double AnguloTalud() const;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    bool event(QEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void CreaControles();
+    void PonH(long long k);
+    void PonV(long long k);
+    void CalculaAnchos();
+    void PintaEspesores();
+    void Selecciona(bool roca);
+
+    Proyecto& p_;
+    TForm1& principal_;
+
+public:
+    // Controles, con los nombres del programa (también son sus objectName).
+    QWidget* Dibujo;   // el medio croquis de la zanja (el lienzo del original)
+    QLineEdit* Edit1;  // H
+    QWidget* SpinButton1;
+    QToolButton* SpinButton1Up;
+    QToolButton* SpinButton1Down;
+    QLineEdit* Edit2;  // V
+    QWidget* SpinButton2;
+    QToolButton* SpinButton2Up;
+    QToolButton* SpinButton2Down;
+    QLineEdit* Edit3;  // resguardo lateral
+    QLabel* Label15;   // Di en mm
+    QLabel* Lde;       // "de= " y De
+    QLabel* LTerreno;
+    QLabel* LSuelo;
+    QLabel* LRoca;
+    QFrame* PanelSuelo;
+    QFrame* PanelRoca;
+    QLabel* LC1;  // c en suelo
+    QLabel* LC2;  // c en roca
+    QLabel* Lb1;  // b en suelo
+    QLabel* Lb2;  // b en roca
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QPushButton* CancelBtn;
+    QPushButton* HelpBtn;
+};
