@@ -34,3 +34,14 @@ double EspesorNormalizado(double Di)
             return fila.valor;
     return 0;
 }
+
+double EspesorCamaNorma(std::uint8_t terreno, double Di, bool setentaEnPrimeraBanda)
+{
+    const bool roca = terreno == 0;
+    const bool primera = setentaEnPrimeraBanda ? Di < 0.7L : Di < 0.7;
+    if (primera)
+        return roca ? 0.15 : 0.08;
+    if (Di <= 1.5)
+        return roca ? 0.23 : 0.1;
+    return roca ? 0.3 : 0.15;
+}

@@ -5,6 +5,7 @@
 // prevé se anota como fallo y se responde Cancelar o No.
 
 #include <QList>
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -23,10 +24,15 @@ public:
     QStringList nombres;       // nombres de archivo que devuelven abrir y guardar
     QStringList imprevistos;   // preguntas sin respuesta en el guion
     int configuraciones = 0;   // veces que se pidió el diálogo de impresora
+    int impresiones = 0;       // veces que se pidió el diálogo de imprimir
+    // Lo que hace el diálogo de imprimir: sin guion, cancelar.
+    std::function<bool(QPrinter&)> imprimir = [](QPrinter&) { return false; };
 
     int Mensaje(const QString& texto, const QString& titulo, int botones) override
     {
         vistos.append({texto, titulo, botones});
+        if (botones & BotonSi)
+            return RespuestaSi;  // un solo botón: no hay nada que elegir
         const bool pregunta = (botones & 0xF) != BotonAceptar || (botones & BotonCancelar);
         if (!pregunta)
             return RespuestaAceptar;
@@ -45,6 +51,11 @@ public:
     {
         ++configuraciones;
         return false;
+    }
+    bool DialogoImprimir(QPrinter& impresora) override
+    {
+        ++impresiones;
+        return imprimir(impresora);
     }
 
     // Textos vistos, en orden.

@@ -389,7 +389,7 @@ private slots:
         QTest::addColumn<QString>("queda");
 
         const int informacion = BotonAceptar | IconoInformacion;
-        const int confirmacion = BotonAceptar | IconoPregunta;
+        const int confirmacion = BotonSi | IconoPregunta;
         QTest::newRow("45°, 0.1: sube a 0.2") << "500" << 1.0 << "" << "0.1" << false
             << QStringList{AvisoMinimo02} << QStringList{"Información"} << QList<int>{informacion}
             << true << "0.2";

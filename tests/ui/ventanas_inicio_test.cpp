@@ -74,9 +74,9 @@ class DialogosPdf : public DialogosGuion {
 public:
     QString archivo;
     bool acepta = true;
-    bool ConfiguraImpresora(QPrinter& impresora) override
+    bool DialogoImprimir(QPrinter& impresora) override
     {
-        ++configuraciones;
+        ++impresiones;
         impresora.setOutputFormat(QPrinter::PdfFormat);
         impresora.setOutputFileName(archivo);
         return acepta;
@@ -493,7 +493,7 @@ private slots:
         v->show();
         QTest::mouseClick(v->Button1, Qt::LeftButton);
         FijaDialogos(&guion);
-        QCOMPARE(pdf.configuraciones, 1);
+        QCOMPARE(pdf.impresiones, 1);
         QCOMPARE(QFileInfo(pdf.archivo).size() > 0, acepta);
         QCOMPARE(ImpresoraPrograma().docName(), acepta ? QString("Hola") : QString());
         ImpresoraPrograma().setOutputFormat(QPrinter::NativeFormat);

@@ -107,8 +107,7 @@ double ResguardoMinimoDe(double angulo, double Di)
 // Mensaje de confirmación de un solo botón: true si se ha contestado.
 bool Confirma(const QString& texto)
 {
-    const int respuesta = Mensaje(texto, TituloConfirmacion, BotonAceptar | IconoPregunta);
-    return respuesta == RespuestaAceptar || respuesta == RespuestaSi;
+    return Mensaje(texto, TituloConfirmacion, BotonSi | IconoPregunta) == RespuestaSi;
 }
 
 // El medio croquis de la zanja, en píxeles del lienzo del original: eje del

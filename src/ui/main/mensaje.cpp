@@ -31,6 +31,9 @@ public:
         QAbstractButton* no = nullptr;
         if (botones & BotonCancelar) {
             cancelar = anade("Cancelar", QMessageBox::RejectRole);
+        } else if (botones & BotonSi) {
+            si = anade("&Sí", QMessageBox::YesRole);
+            caja.setEscapeButton(si);
         } else if ((botones & 0xF) == BotonesSiNo) {
             si = anade("&Sí", QMessageBox::YesRole);
             no = anade("&No", QMessageBox::NoRole);
@@ -71,6 +74,14 @@ public:
     {
         QPrintDialog dialogo(&impresora, QApplication::activeWindow());
         dialogo.setWindowTitle("Especificar impresora");
+        return dialogo.exec() == QDialog::Accepted;
+    }
+
+    bool DialogoImprimir(QPrinter& impresora) override
+    {
+        QPrintDialog dialogo(&impresora, QApplication::activeWindow());
+        dialogo.setWindowTitle("Imprimir");
+        dialogo.setOption(QAbstractPrintDialog::PrintToFile, true);
         return dialogo.exec() == QDialog::Accepted;
     }
 };

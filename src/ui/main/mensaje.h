@@ -13,6 +13,7 @@ enum BotonesMensaje : int {
     BotonesAceptarCancelar = 1,
     BotonesSiNo = 4,
     BotonCancelar = 0x1000,  // un único botón "Cancelar" (errores del lector de archivos)
+    BotonSi = 0x2000,        // un único botón "Sí" (una confirmación sin alternativa)
     IconoError = 0x10,
     IconoPregunta = 0x20,
     IconoAviso = 0x30,
@@ -35,8 +36,10 @@ public:
     // Nombre de archivo elegido para abrir o guardar; vacío si se cancela.
     virtual QString NombreAbrir(const QString& filtro) = 0;
     virtual QString NombreGuardar(const QString& filtro, const QString& extension) = 0;
-    // Diálogo de impresora; false si se cancela.
+    // Diálogo de impresora ("Especificar impresora"); false si se cancela.
     virtual bool ConfiguraImpresora(QPrinter& impresora) = 0;
+    // Diálogo de imprimir (impresora y copias); false si se cancela.
+    virtual bool DialogoImprimir(QPrinter& impresora) = 0;
 };
 
 // Los diálogos en uso: los de Qt, o los que haya puesto FijaDialogos.

@@ -116,7 +116,7 @@ void TFVariables::FormActivate()
 void TFVariables::Button1Click()
 {
     QPrinter& impresora = ImpresoraPrograma();
-    if (!DialogosPrograma().ConfiguraImpresora(impresora))
+    if (!DialogosPrograma().DialogoImprimir(impresora))
         return;
     impresora.setDocName("Hola");
     Memo->document()->print(&impresora);
