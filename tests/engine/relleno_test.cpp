@@ -2,10 +2,10 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ayudas_pruebas.h"
-#include "numero.h"
 #include "relleno.h"
 
 namespace {
@@ -13,114 +13,87 @@ namespace {
 // Arena arcillosa sobre suelo natural ordinario en la instalación dada.
 Proyecto CasoArena(std::uint8_t instalacion, double b, double De)
 {
-    Proyecto p;
-    InicializaDatos(p);
+    Proyecto p = Nuevo();
     p.InstalacionIndex = instalacion;
-    p.b = b;
-    p.De = De;
+    p.b = b, p.De = De;
     return p;
 }
-
-struct Coeficiente {
-    double Proyecto::*campo;
-    double valor;
-};
-
-struct CasoMarston {
-    const char* nombre;
-    Proyecto p;
-    double H, carga;
-    std::uint8_t zanjaComoTerraplen;
-    std::vector<Coeficiente> coeficientes;
-};
 
 TEST(CargaRelleno, ValoresDeLasCuatroInstalaciones)
 {
     Proyecto terraplen = CasoArena(InstalacionTerraplen, 0, 0.6);
     terraplen.hr1 = 0.3;
+    Proyecto rigida = terraplen, asentable = terraplen;
+    rigida.BaseIndex = 0, asentable.BaseIndex = 2;
     Proyecto terraplenada = CasoArena(InstalacionZanjaTerraplenada, 1.0, 0.6);
     terraplenada.h2r = 1.0;
     Proyecto inducida = CasoArena(InstalacionZanjaInducida, 0, 0.6);
     inducida.b2 = inducida.hr2 = 0.6;
     using P = Proyecto;
-    const std::vector<CasoMarston> casos = {
-        {"zanja estrecha", CasoArena(InstalacionZanja, 0.9, 0.6), 3.0, 32.769, 0,
+    const struct {
+        const char* nombre;
+        Proyecto p;
+        double H, carga;
+        std::vector<std::pair<double P::*, double>> coeficientes;
+    } casos[] = {
+        {"zanja estrecha", CasoArena(InstalacionZanja, 0.9, 0.6), 3.0, 32.769,
          {{&P::Cz, 0.6321}, {&P::ho, 1.0039}, {&P::Ct, 1.5338}}},
-        {"zanja ancha", CasoArena(InstalacionZanja, 2.0, 0.5), 1.0, 13.023, 1,
-         {{&P::Cz, 0.9286}, {&P::ho, 0.8366}, {&P::Ct, 1.3565}}},
-        {"terraplen", terraplen, 3.0, 47.775, 0, {{&P::ho, 0.7277}, {&P::Ct, 1.3824}}},
-        {"zanja terraplenada", terraplenada, 4.0, 53.600, 0,
+        {"terraplen", terraplen, 3.0, 47.775, {{&P::ho, 0.7277}, {&P::Ct, 1.3824}}},
+        {"terraplen sobre base rigida", rigida, 3.0, 53.008, {}},
+        {"terraplen sobre base asentable", asentable, 3.0, 44.849, {}},
+        {"zanja terraplenada", terraplenada, 4.0, 53.600,
          {{&P::ho, 1.5217}, {&P::Czt, 0.6979}, {&P::Ct, 1.5633}}},
-        {"zanja inducida", inducida, 5.0, 31.662, 0, {{&P::ho, 1.4526}, {&P::Ci, 0.5497}}},
+        {"zanja inducida", inducida, 5.0, 31.662, {{&P::ho, 1.4526}, {&P::Ci, 0.5497}}},
         // Sin proyección el plano de igual asiento está en la clave: carga γ·H·De.
-        {"terraplen sin proyeccion", CasoArena(InstalacionTerraplen, 0, 0.6), 3.0, 19.2 * 3.0 * 0.6,
-         0, {{&P::Ct, 1.0}}},
+        {"terraplen sin proyeccion", CasoArena(InstalacionTerraplen, 0, 0.6), 3.0,
+         19.2 * 3.0 * 0.6, {{&P::Ct, 1.0}}},
     };
     for (auto caso : casos) {
         SCOPED_TRACE(caso.nombre);
         caso.p.ZanjaComoTerraplen = 7;
         std::string mensaje = "previo";
         EXPECT_NEAR(CargaRelleno(caso.p, 2, mensaje, caso.H), caso.carga, 1e-3);
-        EXPECT_EQ(caso.p.ZanjaComoTerraplen, caso.zanjaComoTerraplen);
+        EXPECT_EQ(caso.p.ZanjaComoTerraplen, 0);
         EXPECT_EQ(mensaje, "previo");  // sin AvisoCalculo no hay texto
-        for (std::size_t i = 0; i < caso.coeficientes.size(); ++i)
-            EXPECT_NEAR(caso.p.*caso.coeficientes[i].campo, caso.coeficientes[i].valor, 1e-4)
-                << "coeficiente " << i;
+        for (const auto& [campo, valor] : caso.coeficientes)
+            EXPECT_NEAR(caso.p.*campo, valor, 1e-4) << valor;
     }
 }
 
 TEST(CargaRelleno, AvisoDeZanjaCalculadaComoTerraplen)
 {
-    Proyecto p = CasoArena(InstalacionZanja, 2.0, 0.5);
-    p.AvisoCalculo = 1;
-    std::string mensaje;
-    EXPECT_NEAR(CargaRelleno(p, 2, mensaje, 1.0), 13.023, 1e-3);
-    EXPECT_EQ(mensaje,
-              "Carga del relleno calculada para TERRAPLÉN con (13.023 kN/m) es inferior a la "
-              "obtenida para instalación en ZANJA (35.659 kN/m), tomándose el valor inferior. "
-              "¿Quiere mantener activado este aviso?");
-}
-
-TEST(CargaRelleno, AvisoDeZanjaTerraplenadaCalculadaComoTerraplen)
-{
-    // Zanja mucho más ancha que el tubo: carga menos como terraplén.
-    Proyecto p = CasoArena(InstalacionZanjaTerraplenada, 3.0, 0.6);
-    p.h2r = 1.0;
-    p.AvisoCalculo = 1;
-    std::string mensaje;
-    const double carga = CargaRelleno(p, 2, mensaje, 2.0);
-    ASSERT_EQ(p.ZanjaComoTerraplen, 1);
-    const double qt = p.Ct * 19.2 * 2.0 * p.De;
-    const double qzt = p.Czt * 19.2 * 2.0 * p.b;
-    EXPECT_NEAR(carga, qt, 1e-9);
-    EXPECT_LT(qt, qzt);
-    // ho pasa a ser el del terraplén (λμ = 0.15, c1 = 0.5).
-    EXPECT_NEAR(p.ho, ResuelvePlano(FormaPlano::Positiva, 1 + 0.3 * 0.5) * p.De / 0.3, 1e-9);
-    EXPECT_EQ(mensaje, "Carga del relleno calculada para TERRAPLÉN (" + TextoNumero(qt) +
-                           "kN/m) es inferior a la obtenida para instalación en ZANJA "
-                           "TERRAPLENADA (" + TextoNumero(qzt) + "kN/m), tomándose el valor "
-                           "inferior. ¿Quiere mantener activado este aviso?");
+    Proyecto terraplenada = CasoArena(InstalacionZanjaTerraplenada, 3.0, 0.6);
+    terraplenada.h2r = 1.0;
+    const struct { Proyecto p; double H, carga; const char* mensaje; } casos[] = {
+        {CasoArena(InstalacionZanja, 2.0, 0.5), 1.0, 13.023,
+         "Carga del relleno calculada para TERRAPLÉN con (13.023 kN/m) es inferior a la "
+         "obtenida para instalación en ZANJA (35.659 kN/m), tomándose el valor inferior. "
+         "¿Quiere mantener activado este aviso?"},
+        {terraplenada, 2.0, 33.977,
+         "Carga del relleno calculada para TERRAPLÉN (33.977kN/m) es inferior a la obtenida para "
+         "instalación en ZANJA TERRAPLENADA (107.916kN/m), tomándose el valor inferior. ¿Quiere "
+         "mantener activado este aviso?"}};
+    for (auto caso : casos) {
+        caso.p.AvisoCalculo = 1;
+        std::string mensaje;
+        EXPECT_NEAR(CargaRelleno(caso.p, 2, mensaje, caso.H), caso.carga, 1e-3);
+        EXPECT_EQ(caso.p.ZanjaComoTerraplen, 1);
+        EXPECT_EQ(mensaje, caso.mensaje);
+        // ho queda el del terraplén (λμ = 0.15, c1 = 0.5).
+        EXPECT_NEAR(caso.p.ho, ResuelvePlano(FormaPlano::Positiva, 1.15) * caso.p.De / 0.3, 1e-9);
+    }
 }
 
 TEST(CargaRelleno, FalloNumericoDaCeroYTextoDeError)
 {
-    Proyecto terraplen = CasoArena(InstalacionTerraplen, 0, 0);
+    Proyecto terraplen = CasoArena(InstalacionTerraplen, 0, 0);  // De nulo
     terraplen.hr1 = 0.3;
-    const struct {
-        const char* nombre;
-        Proyecto p;
-        std::uint8_t relleno;
-        double H;
-    } casos[] = {
-        {"altura nula", CasoArena(InstalacionZanja, 0.9, 0.6), 2, 0},
-        {"zanja sin anchura", CasoArena(InstalacionZanja, 0, 0.6), 2, 3.0},
-        {"diametro exterior nulo", terraplen, 2, 3.0},
-        {"relleno de usuario sin rozamiento", CasoArena(InstalacionZanja, 0.9, 0.6),
-         RellenoUsuario, 3.0},
-    };
+    const struct { Proyecto p; std::uint8_t relleno; double H; } casos[] = {
+        {CasoArena(InstalacionZanja, 0.9, 0.6), 2, 0},  // altura nula
+        {terraplen, 2, 3.0},
+        {CasoArena(InstalacionZanja, 0.9, 0.6), RellenoUsuario, 3.0}};  // fi = 0
     for (auto caso : casos) {
-        SCOPED_TRACE(caso.nombre);
-        caso.p.gamma = 18;  // fi y fi1 quedan a 0
+        caso.p.gamma = 18;
         caso.p.ZanjaComoTerraplen = 1;
         std::string mensaje;
         EXPECT_EQ(CargaRelleno(caso.p, caso.relleno, mensaje, caso.H), 0);
@@ -129,30 +102,20 @@ TEST(CargaRelleno, FalloNumericoDaCeroYTextoDeError)
     }
 }
 
-TEST(CargaRelleno, ConstantesDelRellenoYDeLaBase)
+TEST(CargaRelleno, PesoYRozamientoDeCadaRelleno)
 {
-    const double lambdami[5] = {0.11, 0.13, 0.15, 0.165, 0.192};
-    const double gamma[5] = {21.0, 19.2, 19.2, 17.6, 19.0};
-    const double razon[3] = {1.0, 0.5, 0.3};
+    // Zanja estrecha: qr = Cz·γ·H·b con el λμ′ y el γ de la tabla de rellenos.
+    const double qr[5] = {40.1818, 34.6720, 32.7691, 28.8200, 28.9349};
     for (std::uint8_t relleno = 0; relleno < 5; ++relleno) {
-        SCOPED_TRACE(int(relleno));
         Proyecto p = CasoZanja();
         p.lambda = 0.77;
-        p.gamma = 18;
-        p.BaseIndex = relleno % 3;
         std::string mensaje;
-        CargaRelleno(p, relleno, mensaje, p.hr);
-        EXPECT_EQ(p.lambdami, lambdami[relleno]);
-        EXPECT_EQ(p.lambdami1, lambdami[relleno]);
-        EXPECT_EQ(p.gamma, gamma[relleno]);
+        EXPECT_NEAR(CargaRelleno(p, relleno, mensaje, p.hr), qr[relleno], 1e-4) << int(relleno);
         EXPECT_EQ(p.lambda, 0.77);  // solo el relleno de usuario calcula λ
-        EXPECT_EQ(p.c1, razon[relleno % 3]);
     }
     // El relleno de usuario conserva su peso y calcula λ de Rankine.
     Proyecto p = CasoZanja();
-    p.fi = 30;
-    p.fi1 = 20;
-    p.gamma = 18.5;
+    p.fi = 30, p.fi1 = 20, p.gamma = 18.5;
     std::string mensaje;
     CargaRelleno(p, RellenoUsuario, mensaje, p.hr);
     const double pi = std::acos(-1.0);
