@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 #include "ayuda.h"
@@ -52,6 +53,23 @@ class PruebaForm1 : public QObject {
         f->EditDi->setEditText("1000");
         f->EditHr->setText("2");
         guion.vistos.clear();
+    }
+
+    // Lanza una orden y devuelve la clase de la ventana modal que abre (que se cierra).
+    QString AbreCon(const std::function<void()>& orden)
+    {
+        QString abierta;
+        QTimer cierre;  // muere con la función: nunca escribe en un marco ya cerrado
+        cierre.setSingleShot(true);
+        connect(&cierre, &QTimer::timeout, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                abierta = modal->metaObject()->className();
+                modal->close();
+            }
+        });
+        cierre.start(0);
+        orden();
+        return abierta;
     }
 
 private slots:
@@ -591,16 +609,102 @@ private slots:
         f->EditB2->setText("1.5");
         f->EditHr2->setText(hr2);
         guion.vistos.clear();
-        QString abierto;
-        QTimer::singleShot(0, this, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                abierto = modal->metaObject()->className();
-                modal->close();
-            }
-        });
-        f->Button2->click();
-        QCOMPARE(abierto, abre);
+        QCOMPARE(AbreCon([this] { f->Button2->click(); }), abre);
         QCOMPARE(guion.Textos(), mensaje.isEmpty() ? QStringList{} : QStringList{mensaje});
+    }
+
+    void OrdenesDeCalculo_data()
+    {
+        QTest::addColumn<int>("orden");
+        QTest::addColumn<int>("instalacion");
+        QTest::addColumn<QString>("ventana");
+        QTest::addColumn<int>("modo");
+        QTest::newRow("todo UNE, zanja") << 0 << 0 << "TResultadoZanjas" << 1;
+        QTest::newRow("todo ASTM, zanja terraplenada") << 1 << 2 << "TResultadoZanjas" << 2;
+        QTest::newRow("todo UNE, terraplén") << 0 << 1 << "TResultadoTerraplen" << 1;
+        QTest::newRow("carga") << 2 << 0 << "TCalculos" << 0;
+        QTest::newRow("clase UNE") << 3 << 0 << "TCalculos" << 1;
+        QTest::newRow("clase ASTM, terraplén") << 4 << 1 << "TCalculos" << 2;
+    }
+
+    void OrdenesDeCalculo()
+    {
+        QFETCH(int, orden);
+        QFETCH(int, instalacion);
+        QFETCH(QString, ventana);
+        QFETCH(int, modo);
+        TuboNormal();
+        f->TabbedNotebook1->setCurrentIndex(instalacion);
+        f->EditH2r->setText("0.5");
+        f->EditB->setText("2.6");
+        f->EFap->setText("1.9");
+        guion.vistos.clear();
+        const std::function<void()> ordenes[] = {
+            [this] { f->CalculartodoClick(0); }, [this] { f->CalculartodoClick(1); },
+            [this] { f->CalcularSoloCarga(); },   [this] { f->CalcularClaseResistenteUNE(); },
+            [this] { f->CalcularClaseResistenteASTM(); }};
+        QCOMPARE(AbreCon(ordenes[orden]), ventana);
+        QCOMPARE(int(p->ModoCalculo), modo);
+    }
+
+    void CorreccionesAntesDeCalcular()
+    {
+        // Sin factor de apoyo la memoria no se abre; las hojas usan los suyos.
+        TuboNormal();
+        f->EditB->setText("2.6");
+        QCOMPARE(AbreCon([this] { f->CalcularSoloCarga(); }), QString());
+        QCOMPARE(guion.Textos(), QStringList{"Debe indicar el Factor de Apoyo"});
+        QCOMPARE(guion.vistos[0].titulo, QString("¡ Atención !"));
+        QCOMPARE(AbreCon([this] { f->CalculartodoClick(0); }), QString("TResultadoZanjas"));
+
+        // Con menos de 1 m de relleno el avión sale del cálculo, no de la lista.
+        f->ComboCarretera->setCurrentIndex(0);
+        f->EditHr->setText("0.8");
+        f->ComboAeropuerto->setCurrentIndex(1);
+        f->EFap->setText("1.9");
+        guion.vistos.clear();
+        AbreCon([this] { f->CalcularClaseResistenteUNE(); });
+        QCOMPARE(p->AeropuertoIndex, 0);
+        QCOMPARE(f->ComboAeropuerto->currentText(), QString("DC 9 (900 kN)"));
+
+        // Sin relleno, las hojas lo suben a 0.5 m con su aviso.
+        f->EditHr->setText("");
+        guion.vistos.clear();
+        AbreCon([this] { f->CalculartodoClick(0); });
+        QVERIFY(guion.Textos().contains(
+            "Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige automáticamente"));
+        QCOMPARE(p->hr, 0.5);
+        QCOMPARE(f->EditHr->text(), QString("0.5"));
+
+        // Relleno de usuario con un dato nulo, aunque se teclee "0.0".
+        f->ComboRelleno->setCurrentIndex(5);
+        f->EditFi->setText("30");
+        f->EditFi1->setText("20");
+        f->EditGamma->setText("0.0");
+        f->EditHr->setText("2");
+        guion.vistos.clear();
+        QCOMPARE(AbreCon([this] { f->CalcularSoloCarga(); }), QString());
+        QCOMPARE(guion.Textos().last(), QString("Si los datos del relleno son a definir por el usuario, "
+                                                "asegurese de que los valores sean distintos de cero"));
+    }
+
+    void ZanjaInducidaAntesDeCadaOrden()
+    {
+        for (int orden = 0; orden < 2; ++orden) {
+            TuboNormal();
+            f->TabbedNotebook1->setCurrentIndex(3);
+            f->EditHr->setText("5");
+            f->EditB2->setText("1");
+            f->EditHr2->setText("2.5");
+            f->EFap->setText("2");
+            guion.vistos.clear();
+            AbreCon([this, orden] { orden == 0 ? f->CalcularSoloCarga() : f->CalculartodoClick(0); });
+            QCOMPARE(p->hr2, 1.9);
+            QCOMPARE(f->EditHr2->text(), QString("1.9"));
+            QVERIFY(guion.Textos().value(0).startsWith(
+                "hr2 debe ser como maximo dos veces la anchura de la zanja inducida (b2), por lo que para "
+                "realizar el cálculo"));
+        }
     }
 
     void MenusYAtajos()

@@ -91,6 +91,8 @@ public:
 
     explicit Croquis(Dibujo dibujo, QWidget* padre = nullptr);
     void FijaDibujo(Dibujo dibujo);
+    // El dibujo en uso, para pintarlo de nuevo en otra zona (impresora, PDF).
+    const Dibujo& DibujoActual() const { return dibujo_; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

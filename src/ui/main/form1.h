@@ -9,6 +9,8 @@
 
 #include <QMainWindow>
 
+#include <cstdint>
+
 #include "interlocutor.h"
 
 struct Proyecto;
@@ -48,6 +50,13 @@ public:
     // Botones "&Obtener" (diálogo del talud) y "&Predefinidos" (diálogos de apoyo).
     void Button1Click();
     void Button2Click();
+
+    // Órdenes del menú Cálculos: las hojas de resultados (tag 0 UNE, 1 ASTM) y la memoria.
+    void CalculartodoClick(int tag);
+    void CalcularSoloCarga();
+    void CalcularClaseResistenteUNE();
+    void CalcularClaseResistenteASTM();
+    void Calcular();
 
     // Cambio de página de instalación.
     void TabbedNotebook1Click();
@@ -131,6 +140,9 @@ private:
     void MuestraRozamientoParamentos();
     void PintaPaneles();
     bool Guarda(const QString& nombre);
+    void CorrigeZanjaInducida();
+    void QuitaTraficoPocoRelleno();
+    void CalculaModo(std::uint8_t modo);
 
     Proyecto& p_;
     bool mostrada_ = false;

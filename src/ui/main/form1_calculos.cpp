@@ -1,11 +1,106 @@
-// Botones de la ventana principal que abren los diálogos de instalación.
+// Órdenes de cálculo y botones de la ventana principal: comprueban y corrigen
+// los datos y abren la ventana que calcula (la memoria o una hoja de
+// resultados) o el diálogo que ayuda a rellenarlos.
 
-#include "clases.h"
-#include "clases_terraplen.h"
+#include <QLineEdit>
+
+#include "apoyo_zanja.h"
+#include "apoyo_terraplen.h"
 #include "form1.h"
+#include "hoja_terraplen.h"
+#include "hoja_zanjas.h"
+#include "memoria.h"
 #include "mensaje.h"
+#include "numero.h"
 #include "proyecto.h"
 #include "talud.h"
+
+void TForm1::CorrigeZanjaInducida()
+{
+    if (p_.hr2 > 2 * p_.b2 && p_.hr2 > 0.01) {
+        Mensaje("hr2 debe ser como maximo dos veces la anchura de la zanja inducida (b2), por lo que para "
+                "realizar el cálculo se corregirá automáticante el valor.",
+                TituloPrograma);
+        p_.hr2 = 2 * p_.b2 - 0.1;
+        Rellena(EditHr2, p_.hr2);
+        EditB2->setFocus();
+    }
+}
+
+void TForm1::QuitaTraficoPocoRelleno()
+{
+    // Con menos de 1 m de relleno no se calculan aviones ni trenes; las listas
+    // siguen mostrando lo elegido.
+    if (p_.hr < 1.0) {
+        p_.AeropuertoIndex = 0;
+        p_.ViaIndex = 0;
+    }
+}
+
+void TForm1::CalculartodoClick(int tag)
+{
+    CorrigeZanjaInducida();
+    CompruebaEs();
+    QuitaTraficoPocoRelleno();
+    if (p_.hr < 0.5) {  // también hr = 0, que CompruebaHr no toca
+        Mensaje("Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige automáticamente",
+                TituloPrograma);
+        p_.hr = 0.5;
+        EditHr->setText(QString::fromStdString(TextoGeneral(p_.hr)));
+    }
+    p_.ModoCalculo = tag != 0 ? 2 : 1;
+    if (p_.InstalacionIndex == InstalacionZanja || p_.InstalacionIndex == InstalacionZanjaTerraplenada) {
+        CompruebaB();
+        TResultadoZanjas hoja(p_, *this, this);
+        hoja.exec();
+    } else {
+        TResultadoTerraplen hoja(p_, *this, this);
+        hoja.exec();
+    }
+}
+
+void TForm1::CalculaModo(std::uint8_t modo)
+{
+    CorrigeZanjaInducida();
+    p_.ModoCalculo = modo;
+    QuitaTraficoPocoRelleno();
+    Calcular();
+}
+
+void TForm1::CalcularSoloCarga()
+{
+    CalculaModo(0);
+}
+
+void TForm1::CalcularClaseResistenteUNE()
+{
+    CalculaModo(1);
+}
+
+void TForm1::CalcularClaseResistenteASTM()
+{
+    CalculaModo(2);
+}
+
+void TForm1::Calcular()
+{
+    if (p_.Fa == 0) {
+        Mensaje("Debe indicar el Factor de Apoyo", "¡ Atención !");
+        return;
+    }
+    CompruebaEs();
+    CompruebaHr();
+    if (p_.InstalacionIndex == InstalacionZanja || p_.InstalacionIndex == InstalacionZanjaTerraplenada)
+        CompruebaB();
+    if (p_.RellenoIndex == RellenoUsuario && (p_.fi == 0 || p_.fi1 == 0 || p_.gamma == 0)) {
+        Mensaje("Si los datos del relleno son a definir por el usuario, asegurese de que los valores sean "
+                "distintos de cero",
+                TituloPrograma);
+        return;
+    }
+    TCalculos calculos(p_, *this, this);
+    calculos.exec();
+}
 
 void TForm1::Button1Click()
 {

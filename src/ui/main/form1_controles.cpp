@@ -121,11 +121,18 @@ void TForm1::CreaMenus()
 
     QMenu* calculos = menuBar()->addMenu("&Cálculos");
     FijaContextoAyuda(calculos->menuAction(), 21);
-    anade(calculos, "Calcular &todo UNE", QKeySequence("Ctrl+T"), 22, nullptr);
-    anade(calculos, "Calcular t&odo ASTM", QKeySequence("Ctrl+X"), 22, nullptr)->setData(1);
-    anade(calculos, "Ca&lcular Carga", QKeySequence("Ctrl+L"), 23, nullptr);
-    anade(calculos, "Calcular Clase Resistente &UNE", QKeySequence("Ctrl+U"), -1, nullptr);
-    anade(calculos, "Calcular Clase Resistente A&STM", QKeySequence("Ctrl+S"), -1, nullptr);
+    QAction* todoUne = anade(calculos, "Calcular &todo UNE", QKeySequence("Ctrl+T"), 22, nullptr);
+    QAction* todoAstm = anade(calculos, "Calcular t&odo ASTM", QKeySequence("Ctrl+X"), 22, nullptr);
+    todoAstm->setData(1);  // la marca que distingue ASTM de UNE
+    for (QAction* todo : {todoUne, todoAstm}) {
+        todo->setEnabled(true);
+        connect(todo, &QAction::triggered, this, [this, todo] { CalculartodoClick(todo->data().toInt()); });
+    }
+    anade(calculos, "Ca&lcular Carga", QKeySequence("Ctrl+L"), 23, &TForm1::CalcularSoloCarga);
+    anade(calculos, "Calcular Clase Resistente &UNE", QKeySequence("Ctrl+U"), -1,
+          &TForm1::CalcularClaseResistenteUNE);
+    anade(calculos, "Calcular Clase Resistente A&STM", QKeySequence("Ctrl+S"), -1,
+          &TForm1::CalcularClaseResistenteASTM);
     QAction* memoria = calculos->addAction("&Memoria de Cálculo");
     memoria->setShortcut(QKeySequence("Ctrl+M"));
     FijaContextoAyuda(memoria, 33);

@@ -60,9 +60,10 @@ public:
         return QFileDialog::getOpenFileName(QApplication::activeWindow(), "Abrir", QString(), filtro);
     }
 
-    QString NombreGuardar(const QString& filtro, const QString& extension) override
+    QString NombreGuardar(const QString& filtro, const QString& extension,
+                          const QString& propuesto = QString()) override
     {
-        QFileDialog dialogo(QApplication::activeWindow(), "Guardar como", QString(), filtro);
+        QFileDialog dialogo(QApplication::activeWindow(), "Guardar como", propuesto, filtro);
         dialogo.setAcceptMode(QFileDialog::AcceptSave);
         dialogo.setDefaultSuffix(extension);
         if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())

@@ -34,8 +34,10 @@ public:
     // Cuadro de mensaje modal con título y botones; devuelve el botón pulsado.
     virtual int Mensaje(const QString& texto, const QString& titulo, int botones) = 0;
     // Nombre de archivo elegido para abrir o guardar; vacío si se cancela.
+    // Al guardar se puede proponer un nombre.
     virtual QString NombreAbrir(const QString& filtro) = 0;
-    virtual QString NombreGuardar(const QString& filtro, const QString& extension) = 0;
+    virtual QString NombreGuardar(const QString& filtro, const QString& extension,
+                                  const QString& propuesto = QString()) = 0;
     // Diálogo de impresora ("Especificar impresora"); false si se cancela.
     virtual bool ConfiguraImpresora(QPrinter& impresora) = 0;
     // Diálogo de imprimir (impresora y copias); false si se cancela.

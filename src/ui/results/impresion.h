@@ -4,13 +4,19 @@
 // cajas de texto, dibujos marcados y marcos, colocados directamente sobre ella
 // y visibles, se dibujan en una página al 80 % del área imprimible y centrados.
 // La impresora, la vista previa y el PDF usan el mismo dibujo.
+//
+// Se dibujan en el orden de creación de los controles (el de children()), y
+// un marco tapa con su relleno blanco lo creado antes bajo él: los marcos se
+// crean antes que los textos que enmarcan.
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <functional>
 #include <vector>
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -28,17 +34,23 @@ struct EscalaPagina {
 };
 EscalaPagina CalculaEscala(int W, int H, int w, int h);
 
-// Rectángulo de la ventana pasado a la página.
+// Rectángulo de la ventana (píxeles de ventana) pasado a la página (píxeles
+// de impresora). Su borde derecho es left() + width(), no right().
 QRect MapeaRectangulo(const QRect& r, const EscalaPagina& escala);
+
+// Rectángulo de página de un dibujo de tamaño propio `propio` puesto en el
+// rectángulo r de la ventana: sin deformar, desde la esquina superior izquierda.
+QRect RectanguloDibujo(const QRect& r, const QSize& propio, const EscalaPagina& escala);
 
 // Trozos en que se corta un texto para escribirlo con saltos de línea: cada
 // blanco (salvo uno en la primera posición) termina un trozo y lo conserva;
 // tras nueve trozos, el resto es el décimo.
 std::vector<QString> CortaEnTrozos(const QString& texto);
 
-// Posición (respecto de la esquina del rectángulo) de cada trozo escrito en
-// un rectángulo de ancho × alto píxeles de página, con las medidas de cada
-// trozo que da la letra en uso.
+// Posición (respecto de la esquina del rectángulo, en píxeles de página) de
+// cada trozo escrito en un rectángulo de ancho × alto, con las medidas de cada
+// trozo que da la letra en uso. Un trozo que no cabe en lo que queda de línea
+// pasa a la siguiente; solo en una línea vacía se queda, aunque se salga.
 struct TrozoColocado {
     QString texto;
     int x;
@@ -48,12 +60,26 @@ std::vector<TrozoColocado> ColocaTrozos(const QString& texto, int ancho, int alt
                                         const std::function<int(const QString&)>& anchura,
                                         const std::function<int(const QString&)>& altura);
 
+// Borde izquierdo (píxeles de página) de un texto alineado a la derecha de
+// ancho impreso anchoTexto: 1.1 veces ese ancho antes del borde derecho, y no
+// menos de lo que pide el texto para caber en una línea.
+int IzquierdaAlineadaDerecha(int derecha, int anchoTexto, double s);
+
+// Escribe un texto con la letra en uso del pintor, cortado en trozos, dentro
+// del rectángulo de página r; s es la escala de la página.
+void ImprimeTexto(QPainter& pintor, const QRect& r, const QString& texto, double s);
+
+// Dibuja la página de la ventana con el pintor, ocupando su dispositivo
+// (impresora, vista previa, PDF o imagen).
+void DibujaVentana(QPainter& pintor, QWidget& ventana);
+
 // Dibuja la ventana en una página de la impresora (un trabajo). false si la
-// impresora falla; el trabajo queda abortado.
+// impresora falla o se aborta; el trabajo queda abortado.
 bool ImprimeVentana(QWidget& ventana, QPrinter& impresora);
 
 // Diálogo de imprimir y un trabajo por copia pedida; cada copia que falla
-// muestra "La impresora no responde correctamente, reintentar".
+// muestra "La impresora no responde correctamente, reintentar". Abortar con
+// AbortaImpresion deja sin imprimir las copias que faltan.
 void ImprimeConDialogo(QWidget& ventana);
 
 // Aborta el trabajo en curso, si lo hay.

@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "ayuda.h"
-#include "clases_terraplen.h"
+#include "apoyo_terraplen.h"
 #include "dialogos_guion.h"
 #include "form1.h"
 #include "numero.h"
@@ -358,4 +358,4 @@ private slots:
 };
 
 QTEST_MAIN(PruebaClasesTerra)
-#include "clases_terraplen_test.moc"
+#include "apoyo_terraplen_test.moc"

@@ -15,7 +15,7 @@
 #include <memory>
 
 #include "ayuda.h"
-#include "clases.h"
+#include "apoyo_zanja.h"
 #include "dialogos_guion.h"
 #include "form1.h"
 #include "numero.h"
@@ -291,4 +291,4 @@ private slots:
 };
 
 QTEST_MAIN(PruebaClases)
-#include "clases_test.moc"
+#include "apoyo_zanja_test.moc"

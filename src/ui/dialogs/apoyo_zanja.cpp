@@ -1,4 +1,4 @@
-#include "clases.h"
+#include "apoyo_zanja.h"
 
 #include <QFrame>
 #include <QGridLayout>

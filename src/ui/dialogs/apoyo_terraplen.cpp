@@ -1,4 +1,4 @@
-#include "clases_terraplen.h"
+#include "apoyo_terraplen.h"
 
 #include <QFrame>
 #include <QGridLayout>

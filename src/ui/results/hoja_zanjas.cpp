@@ -1,0 +1,286 @@
+#include "hoja_zanjas.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "camas.h"
+#include "dibujos.h"
+#include "espesores.h"
+#include "numero.h"
+#include "proyecto.h"
+
+namespace {
+
+const int CodigoApoyoDirecto = 13;
+
+// Lo que el zoom muestra de cada fila de la hoja.
+struct FilaZanja {
+    int tipo;            // código de la cama (el del diálogo de apoyo)
+    int divisorCuna;     // altura de la cuna De/divisor; 0 sin cuna
+    double minimoOctavo; // L1 = hr/8 con este mínimo; 0: el fijo "0.30 m"
+    const char* relleno;
+    const char* base;
+};
+
+const char* const Compactado = "Relleno Compactado 95% P.N.";
+const char* const Seleccionado = "Relleno Seleccionado sin compactar";
+const char* const Granular = "Material Granular Compactado 95% P.N.";
+
+const FilaZanja FilasZanja[11] = {
+    {3, 2, 0, Compactado, "Hormigón"},
+    {5, 4, 0, Compactado, "Hormigón"},
+    {7, 6, 0, Compactado, "Hormigón"},
+    {4, 2, 0, Seleccionado, "Hormigón"},
+    {6, 4, 0, Seleccionado, "Hormigón"},
+    {8, 6, 0, Seleccionado, "Hormigón"},
+    {9, 0, 0, Granular, ""},
+    {10, 2, 0, Compactado, Granular},
+    {11, 6, 0.3, Compactado, Granular},
+    {12, 6, 0.3, Seleccionado, Granular},
+    {CodigoApoyoDirecto, 0, 0.15, "Relleno fino", ""},
+};
+
+QString Numero(double valor)
+{
+    return QString::fromStdString(TextoNumero(valor));
+}
+
+QString Metros(double valor)
+{
+    return Numero(valor) + " m";
+}
+
+QLabel* Texto(const QString& texto, const char* nombre = nullptr)
+{
+    auto* rotulo = new QLabel(texto);
+    if (nombre)
+        rotulo->setObjectName(nombre);
+    return rotulo;
+}
+
+}  // namespace
+
+TResultadoZanjas::TResultadoZanjas(Proyecto& proyecto, TForm1& principal, QWidget* padre)
+    : THojaResultados(proyecto, principal, HojaResultados::Zanjas, 4, padre)
+{
+    setObjectName("ResultadoZanjas");
+    setWindowTitle("Resultados");
+    CreaFilas();
+    CreaLeyenda("Carga Cálculo (kN/m²)    ");
+    LZoom = Rotulo("Pulsar sobre los iconos para ZOOM", "LZoom");
+    LZoom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont cursiva = LZoom->font();
+    cursiva.setItalic(true);
+    LZoom->setFont(cursiva);
+    rejilla_->addWidget(LZoom, FilaLeyenda(), 0, 1, 4, Qt::AlignBottom);
+    CreaPanel();
+}
+
+void TResultadoZanjas::CreaFilas()
+{
+    QFont negrita = font();
+    negrita.setBold(true);
+    QLabel* apoyo = Rotulo("Apoyo", "LApoyo");
+    QLabel* relleno = Rotulo("Relleno", "LRellenoCabecera");
+    for (QLabel* cabecera : {apoyo, relleno}) {
+        cabecera->setFont(negrita);
+        cabecera->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    }
+    rejilla_->addWidget(apoyo, 1, 0);
+    rejilla_->addWidget(relleno, 1, 1, 1, 2);
+
+    for (int fila = 1; fila <= 11; ++fila) {
+        const TituloCama& titulos = TitulosCamasZanja[fila - 1];
+        const char* textos[3] = {titulos.apoyo, titulos.relleno, titulos.angulo};
+        for (int parte = 0; parte < 3; ++parte) {
+            if (*textos[parte] == '\0')
+                continue;
+            QLabel* rotulo = Rotulo(QString::fromUtf8(textos[parte]));
+            rotulo->setObjectName(QString("LCama%1_%2").arg(fila).arg(parte + 1));
+            rotulo->setAlignment((parte == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            rejilla_->addWidget(rotulo, FilaRejilla(fila), parte);
+        }
+        const QByteArray nombre = QString("Image%1").arg(fila).toLatin1();
+        Croquis* icono = CreaIcono(fila, nombre.constData(), 74, 50);
+        icono->FijaDibujo([tipo = FilasZanja[fila - 1].tipo](QPainter& pintor, const QRectF& zona) {
+            DibujaCama(pintor, zona, tipo);
+        });
+        rejilla_->addWidget(icono, FilaRejilla(fila), 3);
+    }
+    rejilla_->setColumnMinimumWidth(0, 96);
+    rejilla_->setColumnMinimumWidth(1, 126);
+    rejilla_->setColumnMinimumWidth(2, 34);
+}
+
+// El panel es hijo de la ventana, no de la hoja: flota sobre ella y no se imprime.
+void TResultadoZanjas::CreaPanel()
+{
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Raised);
+    Panel1->setLineWidth(2);
+    Panel1->setAutoFillBackground(true);
+
+    tituloPanel_ = Texto("", "LTituloPanel");
+    QFont negrita = tituloPanel_->font();
+    negrita.setBold(true);
+    tituloPanel_->setFont(negrita);
+
+    ImagenPanel = new Croquis({});
+    ImagenPanel->setObjectName("ImagenPanel");
+    ImagenPanel->setFixedSize(300, 230);
+
+    L1 = Texto("", "L1");
+    L2 = Texto("", "L2");
+    L3 = Texto("c", "L3");
+    letraCuna_ = Texto("a =");
+    notaCama_ = Texto("según el terreno:");
+    LRelleno = Texto("", "LRelleno");
+    LBase = Texto("", "LBase");
+    tituloBase_ = Texto("Apoyo");
+    QLabel* tituloRelleno = Texto("Relleno");
+    for (QLabel* titulo : {tituloBase_, tituloRelleno})
+        titulo->setFont(negrita);
+    for (QLabel* material : {LRelleno, LBase}) {
+        material->setWordWrap(true);
+        material->setFixedWidth(170);
+    }
+
+    auto* medidas = new QGridLayout;
+    medidas->setHorizontalSpacing(6);
+    medidas->addWidget(Texto("h ≥"), 0, 0, Qt::AlignRight);
+    medidas->addWidget(L1, 0, 1);
+    medidas->addWidget(letraCuna_, 1, 0, Qt::AlignRight);
+    medidas->addWidget(L2, 1, 1);
+    medidas->addWidget(L3, 2, 0, Qt::AlignRight);
+    medidas->addWidget(notaCama_, 2, 1);
+    medidas->setColumnStretch(1, 1);
+
+    auto* clave = new QVBoxLayout;
+    clave->addLayout(medidas);
+    clave->addSpacing(10);
+    clave->addWidget(tituloRelleno);
+    clave->addWidget(LRelleno);
+    clave->addSpacing(6);
+    clave->addWidget(tituloBase_);
+    clave->addWidget(LBase);
+    clave->addStretch();
+
+    LSuelo = Texto("", "LSuelo");
+    LRoca = Texto("", "LRoca");
+    auto* terreno = new QGridLayout;
+    terreno->setHorizontalSpacing(14);
+    terreno->addWidget(Texto("Tipo de Terreno ->"), 0, 0);
+    terreno->addWidget(Texto("Suelo"), 0, 1);
+    terreno->addWidget(Texto("Roca"), 0, 2);
+    terreno->addWidget(Texto("Valores de c ->"), 1, 0);
+    terreno->addWidget(LSuelo, 1, 1);
+    terreno->addWidget(LRoca, 1, 2);
+
+    BCerrar = new QPushButton("C&errar");
+    BCerrar->setObjectName("BCerrar");
+    BCerrar->setAutoDefault(false);
+    connect(BCerrar, &QPushButton::clicked, this, &TResultadoZanjas::BCerrarClick);
+
+    auto* pie = new QHBoxLayout;
+    pie->addLayout(terreno);
+    pie->addStretch();
+    pie->addWidget(BCerrar, 0, Qt::AlignBottom);
+
+    auto* cuerpo = new QHBoxLayout;
+    cuerpo->addWidget(ImagenPanel);
+    cuerpo->addSpacing(8);
+    cuerpo->addLayout(clave);
+
+    auto* disposicion = new QVBoxLayout(Panel1);
+    disposicion->setContentsMargins(12, 10, 12, 10);
+    disposicion->addWidget(tituloPanel_);
+    disposicion->addLayout(cuerpo);
+    disposicion->addSpacing(4);
+    disposicion->addLayout(pie);
+    Panel1->hide();
+}
+
+QString TResultadoZanjas::Titulo() const
+{
+    const bool terraplenada = p_.InstalacionIndex == InstalacionZanjaTerraplenada;
+    QString texto = terraplenada ? "Zanja Terraplenada. " : "Zanja. ";
+    texto += "De=" + Numero(p_.De) + "m  Es=" + Numero(p_.Es) + "m  Di=" + Numero(p_.Di) +
+             "m  hr=" + Numero(p_.hr);
+    // Tras h"r no va unidad.
+    texto += terraplenada ? "m  h\"r=" + Numero(p_.h2r) : QString("m");
+    texto += "  b=" + Numero(p_.b) + "m.";
+    return texto;
+}
+
+void TResultadoZanjas::ImageClick(int fila)
+{
+    if (fila < 1 || fila > 11)
+        return;
+    const FilaZanja& datos = FilasZanja[fila - 1];
+    const TituloCama& titulos = TitulosCamasZanja[fila - 1];
+    QStringList partes;
+    for (const char* parte : {titulos.apoyo, titulos.relleno, titulos.angulo})
+        if (*parte != '\0')
+            partes.append(QString::fromUtf8(parte).trimmed());
+    tituloPanel_->setText(partes.join("  ·  "));
+
+    ImagenPanel->FijaDibujo([tipo = datos.tipo](QPainter& pintor, const QRectF& zona) {
+        DibujaCama(pintor, zona, tipo);
+    });
+    ImagenPanel->show();
+
+    // El apoyo directo no tiene cama bajo el tubo: c = 0. Se mira la cama de
+    // la fila, no la elegida en la ventana principal.
+    const bool directo = datos.tipo == CodigoApoyoDirecto;
+    L3->setVisible(!directo);
+    notaCama_->setVisible(!directo);
+    LSuelo->setText(directo ? "0 m" : Metros(EspesorCamaNorma(1, p_.Di, false)));
+    LRoca->setText(directo ? "0 m" : Metros(EspesorCamaNorma(0, p_.Di, false)));
+
+    L2->setText(datos.divisorCuna != 0 ? Metros(p_.De / datos.divisorCuna) : QString());
+    letraCuna_->setVisible(datos.divisorCuna != 0);
+
+    if (datos.minimoOctavo == 0)
+        L1->setText("0.30 m");
+    else
+        L1->setText(Metros(std::max(p_.hr / 8, datos.minimoOctavo)));
+
+    LRelleno->setText(datos.relleno);
+    LBase->setText(datos.base);
+    tituloBase_->setVisible(*datos.base != '\0');
+
+    Panel1->adjustSize();
+    // Sobre las celdas, no sobre los iconos: se puede pulsar otro sin cerrarlo.
+    const QRect hoja = Hoja->geometry();
+    const int celdas = hoja.left() + Celda(1, 1)->geometry().left();
+    Panel1->move(std::max(0, (celdas + hoja.right() - Panel1->width()) / 2),
+                 std::max(0, hoja.center().y() - Panel1->height() / 2));
+    Panel1->show();
+    Panel1->raise();
+}
+
+void TResultadoZanjas::BCerrarClick()
+{
+    Panel1->hide();
+}
+
+void TResultadoZanjas::AntesDeImprimir()
+{
+    imagenOculta_ = ImagenPanel->isHidden();
+    ImagenPanel->hide();
+    LZoom->hide();
+}
+
+void TResultadoZanjas::DespuesDeImprimir()
+{
+    LZoom->show();
+    // Si el panel seguía abierto, vuelve con su croquis.
+    ImagenPanel->setVisible(!imagenOculta_);
+}

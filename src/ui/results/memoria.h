@@ -1,0 +1,64 @@
+#pragma once
+// TCalculos: la memoria de cálculo ("Cálculos"). Una página de 625 × 615 px
+// con los datos de la obra, el croquis de la instalación con su leyenda de
+// cotas, la fórmula de la carga del relleno, todas las cargas, la carga de
+// cálculo y, según el modo, la clase mínima UNE o ASTM con la altura de
+// relleno hasta la que vale. La página guarda posiciones fijas: la impresión
+// la dibuja tal cual, control a control y en su orden de creación.
+//
+// Se rellena la primera vez que se muestra, con un cálculo nuevo del caso.
+
+#include <QDialog>
+#include <QString>
+
+struct Proyecto;
+class TForm1;
+class QAction;
+class QMenuBar;
+class QScrollArea;
+class QWidget;
+class Croquis;
+
+class TCalculos : public QDialog
+{
+    Q_OBJECT
+  public:
+    TCalculos(Proyecto& proyecto, TForm1& principal, QWidget* padre = nullptr);
+
+    // Calcula el caso y rellena la página (avisos de la carga del relleno incluidos).
+    void Rellena();
+
+    // Menú "&Opciones".
+    void ImprimirClick();
+    void CancelarImpresionClick();
+    void VistaPreviaClick();
+    void ExportarPdfClick();
+
+    // La página que se imprime (sus hijos directos son los elementos impresos).
+    QWidget* Pagina() const { return pagina_; }
+    QScrollArea* Desplazamiento() const { return desplazamiento_; }
+    // Nombres del croquis y de la fórmula mostrados; vacío si ninguno.
+    QString CroquisMostrado() const { return croquis_; }
+    QString FormulaMostrada() const { return formula_; }
+
+    QAction* Imprimir1;
+    QAction* CancelarImpresion1;
+
+  protected:
+    void showEvent(QShowEvent* evento) override;
+
+  private:
+    void CreaPagina();
+    void CreaMenu();
+
+    QMenuBar* MainMenu1 = nullptr;
+    Proyecto& p_;
+    TForm1& principal_;
+    QWidget* pagina_ = nullptr;
+    QScrollArea* desplazamiento_ = nullptr;
+    Croquis* Image1 = nullptr;
+    Croquis* FormulaCargaRelleno = nullptr;
+    QString croquis_;
+    QString formula_;
+    bool rellena_ = false;
+};
