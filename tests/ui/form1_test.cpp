@@ -19,7 +19,7 @@
 #include <memory>
 
 #include "ayuda.h"
-#include "dialogos_guion.h"
+#include "banco_ventanas.h"
 #include "form1.h"
 #include "numero.h"
 #include "proyecto.h"
@@ -36,14 +36,8 @@ QAction* Opcion(QWidget* ventana, const QString& texto)
 
 }  // namespace
 
-class PruebaForm1 : public QObject {
+class PruebaForm1 : public BancoVentanas {
     Q_OBJECT
-
-    std::unique_ptr<Proyecto> p;
-    std::unique_ptr<TForm1> f;
-    DialogosGuion guion;
-    QTimer vigia;
-    QStringList modalesCerrados;
 
     QLineEdit* Casilla(const char* nombre) { return f->findChild<QLineEdit*>(nombre); }
 
@@ -55,52 +49,8 @@ class PruebaForm1 : public QObject {
         guion.vistos.clear();
     }
 
-    // Lanza una orden y devuelve la clase de la ventana modal que abre (que se cierra).
-    QString AbreCon(const std::function<void()>& orden)
-    {
-        QString abierta;
-        QTimer cierre;  // muere con la función: nunca escribe en un marco ya cerrado
-        cierre.setSingleShot(true);
-        connect(&cierre, &QTimer::timeout, this, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                abierta = modal->metaObject()->className();
-                modal->close();
-            }
-        });
-        cierre.start(0);
-        orden();
-        return abierta;
-    }
-
 private slots:
-    void init()
-    {
-        FijaDialogos(&guion);
-        guion = DialogosGuion();
-        modalesCerrados.clear();
-        p = std::make_unique<Proyecto>();
-        f = std::make_unique<TForm1>(*p);
-        f->show();
-        // Una ventana modal que nadie cierra haría esperar a la prueba para siempre.
-        connect(&vigia, &QTimer::timeout, this, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                modalesCerrados.append(modal->objectName() + " " + modal->windowTitle());
-                modal->close();
-            }
-        });
-        vigia.start(200);
-    }
-
-    void cleanup()
-    {
-        vigia.stop();
-        vigia.disconnect();
-        QVERIFY2(guion.imprevistos.isEmpty(), qPrintable(guion.imprevistos.join(" | ")));
-        QVERIFY2(modalesCerrados.isEmpty(), qPrintable(modalesCerrados.join(" | ")));
-        p->Modificado = 0;  // cerrar sin preguntar
-        f.reset();
-        FijaDialogos(nullptr);
-    }
+    BANCO_VENTANAS_INIT_CLEANUP
 
     void ValoresIniciales()
     {

@@ -1,0 +1,91 @@
+#pragma once
+// Banco de las pruebas de ventanas: cada prueba empieza con un registro y una
+// ventana principal nuevos y con los diálogos del guion; un vigía cierra y
+// anota cualquier ventana modal que se quede abierta, de modo que ninguna
+// prueba espera para siempre. Las clases de prueba heredan de él y llaman a
+// Prepara() en init() y a Termina() en cleanup().
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "dialogos_guion.h"
+#include "form1.h"
+#include "proyecto.h"
+
+class BancoVentanas : public QObject {
+public:
+    std::unique_ptr<Proyecto> p;
+    std::unique_ptr<TForm1> f;
+    DialogosGuion guion;
+
+    void Prepara()
+    {
+        guion = DialogosGuion();
+        FijaDialogos(&guion);
+        modalesCerrados_.clear();
+        p = std::make_unique<Proyecto>();
+        f = std::make_unique<TForm1>(*p);
+        f->show();
+        vigia_.disconnect();
+        connect(&vigia_, &QTimer::timeout, this, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modalesCerrados_.append(modal->metaObject()->className());
+                modal->close();
+            }
+        });
+        vigia_.start(200);
+    }
+
+    // Lo que quedó mal (preguntas sin respuesta, ventanas modales abiertas);
+    // vacío si nada. Cierra la ventana principal sin preguntar.
+    QString Termina()
+    {
+        vigia_.stop();
+        QStringList fallos = guion.imprevistos;
+        for (const QString& modal : modalesCerrados_)
+            fallos.append("ventana modal abierta: " + modal);
+        p->Modificado = 0;
+        f.reset();
+        FijaDialogos(nullptr);
+        return fallos.join(" | ");
+    }
+
+    // Lanza una orden y devuelve la clase de la ventana modal que abre, tras
+    // hacer en ella lo que diga accion (por omisión, nada) y cerrarla.
+    QString AbreCon(const std::function<void()>& orden,
+                    const std::function<void(QWidget*)>& accion = {})
+    {
+        QString abierta;
+        QTimer cierre;  // muere con la función: nunca escribe en un marco ya cerrado
+        cierre.setSingleShot(true);
+        connect(&cierre, &QTimer::timeout, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                abierta = modal->metaObject()->className();
+                if (accion)
+                    accion(modal);
+                if (modal->isVisible())
+                    modal->close();
+            }
+        });
+        cierre.start(0);
+        orden();
+        return abierta;
+    }
+
+private:
+    QTimer vigia_;
+    QStringList modalesCerrados_;
+};
+
+// init() y cleanup() de una clase de prueba que hereda del banco.
+#define BANCO_VENTANAS_INIT_CLEANUP                                                               \
+    void init() { Prepara(); }                                                                    \
+    void cleanup()                                                                                \
+    {                                                                                             \
+        const QString fallos = Termina();                                                         \
+        QVERIFY2(fallos.isEmpty(), qPrintable(fallos));                                           \
+    }
