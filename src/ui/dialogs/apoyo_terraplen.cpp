@@ -25,18 +25,9 @@
 #include "mensaje.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "numero_qt.h"
 
 namespace {
-
-QString Texto(double valor)
-{
-    return QString::fromStdString(TextoNumero(valor));
-}
-
-QString Metros(double valor)
-{
-    return Texto(valor) + " m";
-}
 
 QLabel* Rotulo(const QString& texto, const char* nombre = nullptr)
 {
@@ -269,7 +260,7 @@ void TClasesTerra::FormShow()
     mostrado_ = true;
     {
         const QSignalBlocker bloqueo(Edit_n);
-        Edit_n->setText(Texto(n));
+        Edit_n->setText(TextoQ(n));
     }
     Edit_nChange();
     SpinButton1UpClick();
@@ -280,17 +271,17 @@ void TClasesTerra::Refresca()
 {
     const double De = p_.De, Di = p_.Di;
     p_.C = EspesorCamaTerraplen(p_.BaseIndex, Di);
-    label_a1->setText(Metros(De + 0.2));
-    Label_a3->setText(Metros(0.25 * De));
-    Label_a4->setText(Metros(0.25 * Di));
-    Label_b1->setText(Metros(1.25 * De));
-    Label_b3->setText(Metros(0.4 * De));
-    Label_b4->setText(Metros(p_.C));
-    Label_c1->setText(Metros(1.25 * De));
-    Label_c3->setText(Metros(0.17 * De));
-    Label_c4->setText(Metros(p_.C));
+    label_a1->setText(MetrosQ(De + 0.2));
+    Label_a3->setText(MetrosQ(0.25 * De));
+    Label_a4->setText(MetrosQ(0.25 * Di));
+    Label_b1->setText(MetrosQ(1.25 * De));
+    Label_b3->setText(MetrosQ(0.4 * De));
+    Label_b4->setText(MetrosQ(p_.C));
+    Label_c1->setText(MetrosQ(1.25 * De));
+    Label_c3->setText(MetrosQ(0.17 * De));
+    Label_c4->setText(MetrosQ(p_.C));
     for (QLabel* altura : {Label_a2, Label_b2, Label_c2, Label_d1})
-        altura->setText(Metros(n_ * De));
+        altura->setText(MetrosQ(n_ * De));
 
     // Un n tecleado 0.601 o 0.83 cae en el lado que ofrece la clase.
     ButtonClaseB->setVisible(n_ <= 0.601L);
@@ -308,7 +299,7 @@ void TClasesTerra::Refresca()
             // Un divisor nulo o un factor no positivo: la fórmula no vale para estos datos.
             const std::optional<double> F = CalculaFa(p_, instalacion, clase);
             if (F && *F > 0)
-                texto = *F > 8 ? QString("Fa = 8") : "Fa = " + Texto(*F);
+                texto = *F > 8 ? QString("Fa = 8") : "Fa = " + TextoQ(*F);
         }
         rotulos[clase - 1]->setText(texto);
     }
@@ -318,7 +309,7 @@ void TClasesTerra::Edit_nChange()
 {
     const NumeroLeido leido = LeeNumero(Edit_n->text().toStdString());
     if (!leido.valido || leido.valor < 0 || leido.valor > 1) {
-        Edit_n->setText(Texto(n_));
+        Edit_n->setText(TextoQ(n_));
         return;
     }
     n_ = leido.valor;
@@ -342,14 +333,14 @@ void TClasesTerra::SpinButton1UpClick()
 {
     const double n = LeeNumero(Edit_n->text().toStdString()).valor;
     if (n <= 0.99)
-        Edit_n->setText(Texto(n + 0.01));
+        Edit_n->setText(TextoQ(n + 0.01));
 }
 
 void TClasesTerra::SpinButton1DownClick()
 {
     const double n = LeeNumero(Edit_n->text().toStdString()).valor;
     if (n >= 0.01)
-        Edit_n->setText(Texto(n - 0.01));
+        Edit_n->setText(TextoQ(n - 0.01));
 }
 
 void TClasesTerra::EligeClase(int clase)
@@ -360,7 +351,7 @@ void TClasesTerra::EligeClase(int clase)
     // h'r con todas sus cifras, como en los rótulos: el Fa guardado es el mostrado.
     const double hr1 = LeeNumero(Edit_n->text().toStdString()).valor * p_.De;
     p_.hr1 = hr1;
-    principal_.EditH1r->setText(Texto(hr1));
+    principal_.EditH1r->setText(TextoQ(hr1));
     p_.hr1 = hr1;
 
     const std::optional<double> F =
@@ -368,7 +359,7 @@ void TClasesTerra::EligeClase(int clase)
     // Sin factor calculable queda 0, que el cálculo no acepta.
     const double fa = F && *F > 0 ? std::min(*F, 8.0) : 0.0;
     p_.Fa = fa;
-    principal_.EFap->setText(Texto(fa));
+    principal_.EFap->setText(TextoQ(fa));
     // EFap toma lo escrito con tres decimales y, fuera del terraplén, como
     // tecleado (Tipo 14): el registro se rehace con el valor calculado.
     p_.Fa = fa;

@@ -22,6 +22,7 @@
 #include "mensaje.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "numero_qt.h"
 
 namespace {
 
@@ -51,11 +52,6 @@ const Eleccion Elecciones[] = {
 const Eleccion& DeBoton(int boton)
 {
     return Elecciones[boton - 1];
-}
-
-QString Texto(double valor)
-{
-    return QString::fromStdString(TextoNumero(valor));
 }
 
 QLabel* Rotulo(const QString& texto, const char* nombre = nullptr)
@@ -276,9 +272,9 @@ void TClases::FormShow()
 {
     for (const Eleccion& eleccion : Elecciones) {
         if (eleccion.divisor != 0)
-            cuna_[eleccion.boton]->setText(Texto(p_.De / eleccion.divisor));
+            cuna_[eleccion.boton]->setText(TextoQ(p_.De / eleccion.divisor));
         const double minimo = eleccion.minimoHr ? p_.hr / 8 : 0;
-        minimo_[eleccion.boton]->setText(minimo > 0.3 ? Texto(minimo) : QString("0.30"));
+        minimo_[eleccion.boton]->setText(minimo > 0.3 ? TextoQ(minimo) : QString("0.30"));
     }
     if (TabbedNotebook1->currentIndex() == 0)
         TabbedNotebook1Click();
@@ -290,8 +286,8 @@ void TClases::TabbedNotebook1Click()
 {
     // Sin cama (apoyo directo) no hay espesor bajo el tubo.
     const int activo = TabbedNotebook1->currentIndex() == PaginaDirecto ? 0 : 1;
-    LSuelo->setText(Texto(EspesorCamaMinimo(activo, 1, p_.Di)));
-    LRoca->setText(Texto(EspesorCamaMinimo(activo, 0, p_.Di)));
+    LSuelo->setText(TextoQ(EspesorCamaMinimo(activo, 1, p_.Di)));
+    LRoca->setText(TextoQ(EspesorCamaMinimo(activo, 0, p_.Di)));
 }
 
 void TClases::ButtonClick(int boton)
@@ -300,7 +296,7 @@ void TClases::ButtonClick(int boton)
     // Un factor nuevo en EFap cuenta como tecleado (Tipo 14): el registro se
     // escribe antes, y el código de la cama después.
     p_.Fa = eleccion.fa;
-    principal_.EFap->setText(Texto(eleccion.fa));
+    principal_.EFap->setText(TextoQ(eleccion.fa));
     p_.Modificado = 1;
     p_.Tipo = eleccion.tipo;
 
@@ -313,7 +309,7 @@ void TClases::ButtonClick(int boton)
             p_.h2r = p_.hr / 8;
         if (p_.h2r < 0.3)
             p_.h2r = 0.3;
-        principal_.EditH2r->setText(Texto(p_.h2r));
+        principal_.EditH2r->setText(TextoQ(p_.h2r));
     } else if (p_.h2r < 0.3) {
         p_.h2r = 0.3;
         principal_.EditH2r->setText("0.30");

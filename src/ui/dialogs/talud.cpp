@@ -25,6 +25,7 @@
 #include "mensaje.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "numero_qt.h"
 
 namespace {
 
@@ -58,11 +59,6 @@ QString Recomendacion(const QString& minimo)
 QColor ColorFondo()
 {
     return QColor(0, 128, 128);  // teal
-}
-
-QString Texto(double x)
-{
-    return QString::fromStdString(TextoNumero(x));
 }
 
 // Forma general (hasta 15 cifras): DN, mínimos de los mensajes y correcciones de Edit3.
@@ -467,9 +463,9 @@ void TFTalud::FormShow()
 {
     Label15->setText(TextoExacto(p_.Di * 1000) + " mm.");
     p_.Resguardo = ResguardoMinimoDe(AnguloTalud(), p_.Di);
-    Edit3->setText(Texto(p_.Resguardo));
+    Edit3->setText(TextoQ(p_.Resguardo));
     PintaEspesores();
-    Lde->setText("de= " + Texto(p_.De) + " m.");
+    Lde->setText("de= " + TextoQ(p_.De) + " m.");
     PonH(Entero(p_.TaludH));
     PonV(Entero(p_.TaludV));
     Dibujo->update();
@@ -498,8 +494,8 @@ void TFTalud::PintaEspesores()
                              static_cast<QWidget*>(Lb2), static_cast<QWidget*>(PanelRoca),
                              static_cast<QWidget*>(Button2)})
         control->setVisible(!directo);
-    LC1->setText(Texto(estado.cSuelo));
-    LC2->setText(Texto(estado.cRoca));
+    LC1->setText(TextoQ(estado.cSuelo));
+    LC2->setText(TextoQ(estado.cRoca));
 }
 
 void TFTalud::CalculaAnchos()
@@ -511,8 +507,8 @@ void TFTalud::CalculaAnchos()
     };
     estado.bSuelo = ancho(estado.cSuelo);
     estado.bRoca = ancho(estado.cRoca);
-    Lb1->setText(Texto(Trunca2(estado.bSuelo)) + " m.");
-    Lb2->setText(Texto(Trunca2(estado.bRoca)) + " m.");
+    Lb1->setText(TextoQ(Trunca2(estado.bSuelo)) + " m.");
+    Lb2->setText(TextoQ(Trunca2(estado.bRoca)) + " m.");
 }
 
 void TFTalud::PonH(long long k)
@@ -565,7 +561,7 @@ void TFTalud::Edit1Change()
     if (leido.valido && leido.valor >= 1 && leido.valor <= 99)
         PonH(leido.valor);
     else
-        Edit1->setText(Texto(p_.TaludH));
+        Edit1->setText(TextoQ(p_.TaludH));
 }
 
 void TFTalud::Edit2Change()
@@ -574,14 +570,14 @@ void TFTalud::Edit2Change()
     if (leido.valido && leido.valor >= 1 && leido.valor <= 99)
         PonV(leido.valor);
     else
-        Edit2->setText(Texto(p_.TaludV));
+        Edit2->setText(TextoQ(p_.TaludV));
 }
 
 void TFTalud::Edit3Change()
 {
     const NumeroLeido leido = Lee(Edit3);
     if (!leido.valido) {
-        Edit3->setText(Texto(p_.Resguardo));
+        Edit3->setText(TextoQ(p_.Resguardo));
         return;
     }
     if (leido.valor < 0)
@@ -645,9 +641,9 @@ void TFTalud::Selecciona(bool roca)
     }
 
     // 3: casillas, espesores, talud y croquis al día.
-    Edit3->setText(Texto(p_.Resguardo));
+    Edit3->setText(TextoQ(p_.Resguardo));
     Label15->setText(TextoExacto(p_.Di * 1000) + " mm.");
-    Lde->setText("de= " + Texto(p_.De) + " m.");
+    Lde->setText("de= " + TextoQ(p_.De) + " m.");
     PintaEspesores();
     PonH(Entero(p_.TaludH));
     PonV(Entero(p_.TaludV));
@@ -656,7 +652,7 @@ void TFTalud::Selecciona(bool roca)
 
     // 4: la anchura entera (no la truncada del rótulo) a la ventana principal.
     // Su manejador anula TaludDefinido; se vuelve a poner después.
-    principal_.EditB->setText(Texto(roca ? estado.bRoca : estado.bSuelo));
+    principal_.EditB->setText(TextoQ(roca ? estado.bRoca : estado.bSuelo));
     p_.TaludDefinido = 1;
 
     // 5: el talud cambió desde el último repintado.

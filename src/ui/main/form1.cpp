@@ -24,15 +24,7 @@
 #include "primera.h"
 #include "proyecto.h"
 #include "relleno.h"
-
-namespace {
-
-QString Texto(double valor)
-{
-    return QString::fromStdString(TextoNumero(valor));
-}
-
-}  // namespace
+#include "numero_qt.h"
 
 TForm1::TForm1(Proyecto& proyecto, QWidget* padre) : QMainWindow(padre), p_(proyecto)
 {
@@ -127,8 +119,8 @@ void TForm1::PintaVariables()
         {EditPq, p_.pq},       {EditB2, p_.b2},        {EditHr2, p_.hr2},
     };
     for (const auto& [casilla, valor] : valores)
-        casilla->setText(Texto(valor));
-    EditDi->setEditText(Texto(p_.Di * 1000));
+        casilla->setText(TextoQ(valor));
+    EditDi->setEditText(TextoQ(p_.Di * 1000));
     LClaseTerraplen->setText(QString(QChar('A' + p_.Tipo)));
     MuestraRozamientoParamentos();
 

@@ -13,13 +13,9 @@
 #include "mensaje.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "numero_qt.h"
 
 namespace {
-
-QString Texto(double valor)
-{
-    return QString::fromStdString(TextoNumero(valor));
-}
 
 const char* const CorreccionHr2 =
     "hr2 debe ser como maximo dos veces la anchura de la zanja inducida (b2), por lo que se "
@@ -66,7 +62,7 @@ void TForm1::CompruebaEs()
     if (normalizado > p_.Es && p_.AvisoEspesor == 1) {
         const int respuesta =
             Mensaje("La Norma UNE 127.100 recomienda un espesor de pared mínimo de " +
-                        Texto(normalizado * 1000) + " mm. ¿Quiere mantener activado este aviso?",
+                        TextoQ(normalizado * 1000) + " mm. ¿Quiere mantener activado este aviso?",
                     TituloAviso, BotonesSiNo | IconoPregunta);
         p_.AvisoEspesor = respuesta == RespuestaSi ? 1 : 0;
     }
@@ -96,7 +92,7 @@ void TForm1::CompruebaB()
         }
         const int respuesta = Mensaje(
             "La zanja debe ser mayor que el diámetro exterior (De) del tubo. Se aconseja dejar " +
-                resguardo + "m a ambos lados, para De=" + Texto(p_.De) +
+                resguardo + "m a ambos lados, para De=" + TextoQ(p_.De) +
                 "m. ¿Desea que se corrija automáticamente?",
             TituloAviso, BotonesSiNo | IconoPregunta);
         if (respuesta == RespuestaSi) {

@@ -14,6 +14,7 @@
 #include "mensaje.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "numero_qt.h"
 
 namespace {
 
@@ -22,16 +23,11 @@ NumeroLeido Lee(const QString& texto)
     return LeeNumero(texto.toStdString());
 }
 
-QString Texto(double valor)
-{
-    return QString::fromStdString(TextoNumero(valor));
-}
-
 }  // namespace
 
 void TForm1::Rellena(QLineEdit* caja, double valor)
 {
-    caja->setText(Texto(valor));
+    caja->setText(TextoQ(valor));
 }
 
 bool TForm1::LeeDirecta(QLineEdit* caja, double& campo, bool absoluto)
@@ -239,6 +235,6 @@ void TForm1::EditPqChange()
     if (LeeDirecta(EditPq, p_.pq, true))
         p_.Modificado = 1;
     p_.qc = CargaCompactacion(p_.CompactadorIndex, p_.De, p_.pq, p_.hr);
-    Lab_comp->setText(Texto(Trunca2(p_.qc)) + " kN/m");
+    Lab_comp->setText(TextoQ(Trunca2(p_.qc)) + " kN/m");
     p_.Modificado = 1;
 }

@@ -14,13 +14,9 @@
 #include "proyecto.h"
 #include "relleno.h"
 #include "trafico.h"
+#include "numero_qt.h"
 
 namespace {
-
-QString Texto(double valor)
-{
-    return QString::fromStdString(TextoNumero(valor));
-}
 
 std::uint8_t Indice(const QComboBox* lista)
 {
@@ -36,8 +32,8 @@ void TForm1::PintaRelleno()
     PanelNoRellenoUsuario->setVisible(!usuario);
     if (!usuario) {
         const RellenoTabulado& relleno = TablaRellenos[p_.RellenoIndex];
-        LLambdami->setText(Texto(relleno.lambdami));
-        LPeso->setText(Texto(relleno.gamma) + " kN/m3");
+        LLambdami->setText(TextoQ(relleno.lambdami));
+        LPeso->setText(TextoQ(relleno.gamma) + " kN/m3");
     }
 }
 
@@ -58,7 +54,7 @@ void TForm1::ComboBaseChange()
 void TForm1::PintaCompactacion()
 {
     const double carga = CargaCompactacion(p_.CompactadorIndex, p_.De, p_.pq, p_.hr);
-    Lab_comp->setText(Texto(Trunca2(carga)) + " kN/m");
+    Lab_comp->setText(TextoQ(Trunca2(carga)) + " kN/m");
 }
 
 void TForm1::ComboCompactadorChange()
@@ -71,7 +67,7 @@ void TForm1::ComboCompactadorChange()
 void TForm1::PintaCargaTrafico()
 {
     p_.r = CargaTrafico(p_, *this);
-    Lqt->setText(Texto(p_.r) + " kN/m");
+    Lqt->setText(TextoQ(p_.r) + " kN/m");
 }
 
 void TForm1::TabTraficoClick()

@@ -12,6 +12,7 @@
 #include "espesores.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "numero_qt.h"
 
 namespace {
 
@@ -26,16 +27,6 @@ const char* const LetrasClases[3][4] = {
     {"b ≥", "h′r =", "a =", "c ≥"},
     {"b =", "h′r =", "a =", "c ="},
 };
-
-QString Numero(double valor)
-{
-    return QString::fromStdString(TextoNumero(valor));
-}
-
-QString Metros(double valor)
-{
-    return Numero(valor) + " m";
-}
 
 QLabel* Texto(const QString& texto, const char* nombre = nullptr)
 {
@@ -174,9 +165,9 @@ double TResultadoTerraplen::Proyeccion() const
 
 QString TResultadoTerraplen::Titulo() const
 {
-    return "Terraplén. De=" + Numero(p_.De) + "m  Es=" + Numero(p_.Es) + "m  Di=" +
-           Numero(p_.Di) + "m  hr=" + Numero(p_.hr) + "m  h´r=" + Numero(p_.hr1) +
-           "m  h´r/De=" + Numero(Proyeccion());
+    return "Terraplén. De=" + TextoQ(p_.De) + "m  Es=" + TextoQ(p_.Es) + "m  Di=" +
+           TextoQ(p_.Di) + "m  hr=" + TextoQ(p_.hr) + "m  h´r=" + TextoQ(p_.hr1) +
+           "m  h´r/De=" + TextoQ(Proyeccion());
 }
 
 void TResultadoTerraplen::ImageClick(int fila)
@@ -195,22 +186,22 @@ void TResultadoTerraplen::ImageClick(int fila)
     const double De = p_.De;
     // Cama bajo el tubo: la de roca sobre base rígida, la de suelo en otro caso.
     const double c = EspesorCamaNorma(p_.BaseIndex == 0 ? 0 : 1, p_.Di, false);
-    L2->setText(Metros(Proyeccion() * De));
+    L2->setText(MetrosQ(Proyeccion() * De));
     switch (fila) {
     case 1:
-        L1->setText(Metros(De + 0.2));
-        L3->setText(Metros(0.25 * De));
-        L4->setText(Metros(0.25 * p_.Di));
+        L1->setText(MetrosQ(De + 0.2));
+        L3->setText(MetrosQ(0.25 * De));
+        L4->setText(MetrosQ(0.25 * p_.Di));
         break;
     case 2:
-        L1->setText(Metros(1.25 * De));
-        L3->setText(Metros(0.4 * De));
-        L4->setText(Metros(c));
+        L1->setText(MetrosQ(1.25 * De));
+        L3->setText(MetrosQ(0.4 * De));
+        L4->setText(MetrosQ(c));
         break;
     default:
-        L1->setText(Metros(1.25 * De));
-        L3->setText(Metros(0.17 * De));
-        L4->setText(Metros(c));
+        L1->setText(MetrosQ(1.25 * De));
+        L3->setText(MetrosQ(0.17 * De));
+        L4->setText(MetrosQ(c));
         break;
     }
     Panel->show();

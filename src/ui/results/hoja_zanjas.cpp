@@ -13,6 +13,7 @@
 #include "espesores.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "numero_qt.h"
 
 namespace {
 
@@ -44,16 +45,6 @@ const FilaZanja FilasZanja[11] = {
     {12, 6, 0.3, Seleccionado, Granular},
     {CodigoApoyoDirecto, 0, 0.15, "Relleno fino", ""},
 };
-
-QString Numero(double valor)
-{
-    return QString::fromStdString(TextoNumero(valor));
-}
-
-QString Metros(double valor)
-{
-    return Numero(valor) + " m";
-}
 
 QLabel* Texto(const QString& texto, const char* nombre = nullptr)
 {
@@ -211,11 +202,11 @@ QString TResultadoZanjas::Titulo() const
 {
     const bool terraplenada = p_.InstalacionIndex == InstalacionZanjaTerraplenada;
     QString texto = terraplenada ? "Zanja Terraplenada. " : "Zanja. ";
-    texto += "De=" + Numero(p_.De) + "m  Es=" + Numero(p_.Es) + "m  Di=" + Numero(p_.Di) +
-             "m  hr=" + Numero(p_.hr);
+    texto += "De=" + TextoQ(p_.De) + "m  Es=" + TextoQ(p_.Es) + "m  Di=" + TextoQ(p_.Di) +
+             "m  hr=" + TextoQ(p_.hr);
     // Tras h"r no va unidad.
-    texto += terraplenada ? "m  h\"r=" + Numero(p_.h2r) : QString("m");
-    texto += "  b=" + Numero(p_.b) + "m.";
+    texto += terraplenada ? "m  h\"r=" + TextoQ(p_.h2r) : QString("m");
+    texto += "  b=" + TextoQ(p_.b) + "m.";
     return texto;
 }
 
@@ -241,16 +232,16 @@ void TResultadoZanjas::ImageClick(int fila)
     const bool directo = datos.tipo == CodigoApoyoDirecto;
     L3->setVisible(!directo);
     notaCama_->setVisible(!directo);
-    LSuelo->setText(directo ? "0 m" : Metros(EspesorCamaNorma(1, p_.Di, false)));
-    LRoca->setText(directo ? "0 m" : Metros(EspesorCamaNorma(0, p_.Di, false)));
+    LSuelo->setText(directo ? "0 m" : MetrosQ(EspesorCamaNorma(1, p_.Di, false)));
+    LRoca->setText(directo ? "0 m" : MetrosQ(EspesorCamaNorma(0, p_.Di, false)));
 
-    L2->setText(datos.divisorCuna != 0 ? Metros(p_.De / datos.divisorCuna) : QString());
+    L2->setText(datos.divisorCuna != 0 ? MetrosQ(p_.De / datos.divisorCuna) : QString());
     letraCuna_->setVisible(datos.divisorCuna != 0);
 
     if (datos.minimoOctavo == 0)
         L1->setText("0.30 m");
     else
-        L1->setText(Metros(std::max(p_.hr / 8, datos.minimoOctavo)));
+        L1->setText(MetrosQ(std::max(p_.hr / 8, datos.minimoOctavo)));
 
     LRelleno->setText(datos.relleno);
     LBase->setText(datos.base);

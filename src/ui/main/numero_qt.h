@@ -1,0 +1,18 @@
+#pragma once
+// Los números de las ventanas, en la forma única de TextoNumero.
+
+#include <QString>
+
+#include "numero.h"
+
+// TextoNumero como QString ("12", "1.5", "0.125").
+inline QString TextoQ(double x)
+{
+    return QString::fromStdString(TextoNumero(x));
+}
+
+// Una longitud con su unidad ("1.218 m").
+inline QString MetrosQ(double x)
+{
+    return TextoQ(x) + " m";
+}
