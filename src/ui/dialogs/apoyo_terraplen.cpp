@@ -248,7 +248,7 @@ void TClasesTerra::FormShow()
     // el texto no cambie.
     {
         const QSignalBlocker bloqueo(Edit1);
-        Edit1->setText(QString::fromStdString(TextoGeneral(p_.lambdaFa)));
+        Edit1->setText(GeneralQ(p_.lambdaFa));
     }
     Edit1Change();
 

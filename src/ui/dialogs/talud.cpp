@@ -61,12 +61,6 @@ QColor ColorFondo()
     return QColor(0, 128, 128);  // teal
 }
 
-// Forma general (hasta 15 cifras): DN, mínimos de los mensajes y correcciones de Edit3.
-QString TextoExacto(double x)
-{
-    return QString::fromStdString(TextoGeneral(x));
-}
-
 NumeroLeido Lee(const QLineEdit* caja)
 {
     return LeeNumero(caja->text().toStdString());
@@ -461,7 +455,7 @@ bool TFTalud::eventFilter(QObject* objeto, QEvent* evento)
 
 void TFTalud::FormShow()
 {
-    Label15->setText(TextoExacto(p_.Di * 1000) + " mm.");
+    Label15->setText(GeneralQ(p_.Di * 1000) + " mm.");
     p_.Resguardo = ResguardoMinimoDe(AnguloTalud(), p_.Di);
     Edit3->setText(TextoQ(p_.Resguardo));
     PintaEspesores();
@@ -593,10 +587,10 @@ void TFTalud::Edit3Exit()
         return;
     if (AnguloTalud() < 60 && x.valor < 0.2) {
         Mensaje(AvisoMinimo02, TituloInformacion, BotonAceptar | IconoInformacion);
-        Edit3->setText(TextoExacto(0.2));
+        Edit3->setText(GeneralQ(0.2));
     } else if (x.valor < p_.ResguardoMinimo) {
-        if (Confirma(Recomendacion(TextoExacto(p_.ResguardoMinimo))))
-            Edit3->setText(TextoExacto(p_.ResguardoMinimo));
+        if (Confirma(Recomendacion(GeneralQ(p_.ResguardoMinimo))))
+            Edit3->setText(GeneralQ(p_.ResguardoMinimo));
     }
 }
 
@@ -630,8 +624,8 @@ void TFTalud::Selecciona(bool roca)
             const double minimo = ResguardoMinimoDe(angulo, p_.Di);
             if (x.valor < minimo) {
                 p_.Resguardo = minimo;
-                if (Confirma(Recomendacion(TextoExacto(minimo)))) {
-                    Edit3->setText(TextoExacto(minimo));
+                if (Confirma(Recomendacion(GeneralQ(minimo)))) {
+                    Edit3->setText(GeneralQ(minimo));
                     quedaAbierto = true;
                 }
             } else {
@@ -642,7 +636,7 @@ void TFTalud::Selecciona(bool roca)
 
     // 3: casillas, espesores, talud y croquis al día.
     Edit3->setText(TextoQ(p_.Resguardo));
-    Label15->setText(TextoExacto(p_.Di * 1000) + " mm.");
+    Label15->setText(GeneralQ(p_.Di * 1000) + " mm.");
     Lde->setText("de= " + TextoQ(p_.De) + " m.");
     PintaEspesores();
     PonH(Entero(p_.TaludH));
@@ -668,7 +662,7 @@ void TFTalud::Selecciona(bool roca)
                     roca ? Mensaje(pregunta, TituloConfirmacion, BotonesSiNo | IconoPregunta)
                          : Mensaje(pregunta, TituloAviso, BotonesSiNo | IconoPregunta);
                 if (respuesta == RespuestaSi)
-                    Edit3->setText(TextoExacto(0.2));
+                    Edit3->setText(GeneralQ(0.2));
             }
         }
     }

@@ -14,6 +14,7 @@
 #include "numero.h"
 #include "proyecto.h"
 #include "talud.h"
+#include "numero_qt.h"
 
 void TForm1::CorrigeZanjaInducida()
 {
@@ -46,7 +47,7 @@ void TForm1::CalculartodoClick(int tag)
         Mensaje("Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige automáticamente",
                 TituloPrograma);
         p_.hr = 0.5;
-        EditHr->setText(QString::fromStdString(TextoGeneral(p_.hr)));
+        EditHr->setText(GeneralQ(p_.hr));
     }
     p_.ModoCalculo = tag != 0 ? 2 : 1;
     if (p_.InstalacionIndex == InstalacionZanja || p_.InstalacionIndex == InstalacionZanjaTerraplenada) {

@@ -171,7 +171,7 @@ void TForm1::EditB2Exit()
 {
     if (p_.b2 < p_.De) {
         Mensaje("B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería.", TituloAviso);
-        EditB2->setText(QString::fromStdString(TextoGeneral(p_.De)));
+        EditB2->setText(GeneralQ(p_.De));
     }
     if (p_.hr2 > 2 * p_.b2 && p_.hr2 > 0.01) {
         Mensaje(CorreccionHr2, TituloAviso);

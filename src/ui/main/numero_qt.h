@@ -16,3 +16,10 @@ inline QString MetrosQ(double x)
 {
     return TextoQ(x) + " m";
 }
+
+// Forma general con hasta 15 cifras significativas, para las correcciones que
+// escriben el valor exacto.
+inline QString GeneralQ(double x)
+{
+    return QString::fromStdString(TextoGeneral(x));
+}

@@ -9,18 +9,14 @@
 #include "numero.h"
 #include "proyecto.h"
 #include "informe.h"
+#include "numero_qt.h"
 
 namespace {
-
-QString N(double x)
-{
-    return QString::fromStdString(TextoNumero(x));
-}
 
 // Las cargas se truncan, no se redondean.
 QString N2(double x)
 {
-    return N(Trunca2(x));
+    return TextoQ(Trunca2(x));
 }
 
 QString Texto(const ListaTextos& lista, std::size_t indice)
@@ -66,9 +62,9 @@ QString LineaTrafico(const Proyecto& p)
     switch (p.TraficoIndex) {
     case 0: t = "Carretera," + Texto(ListaCarreteras, p.CarreteraIndex); break;
     case 1:
-        t = "Ferroviaria, " + Texto(ListaVias, p.ViaIndex) + " " + N(p.NVias) + " via" +
-            Plural(p.NVias) + ",(" + N(p.NViasActuantes) + " actuante" + Plural(p.NViasActuantes) +
-            "), dh=" + N(p.dh) + ", " + N(p.V) + "Km/h";
+        t = "Ferroviaria, " + Texto(ListaVias, p.ViaIndex) + " " + TextoQ(p.NVias) + " via" +
+            Plural(p.NVias) + ",(" + TextoQ(p.NViasActuantes) + " actuante" + Plural(p.NViasActuantes) +
+            "), dh=" + TextoQ(p.dh) + ", " + TextoQ(p.V) + "Km/h";
         break;
     case 2: t = "Aeropuerto," + Texto(ListaAeropuertos, p.AeropuertoIndex); break;
     default: break;
@@ -83,8 +79,8 @@ void Leyenda(Proyecto& p, TextosInforme& t, QString& instalacion)
     auto& x = t.textos;
     const int tipo = p.Tipo;
     // Un Di tecleado 0.7 cuenta como menor que 0.7 (primera banda).
-    const QString suelo = N(EspesorCamaNorma(1, p.Di, true));
-    const QString roca = N(EspesorCamaNorma(0, p.Di, true));
+    const QString suelo = TextoQ(EspesorCamaNorma(1, p.Di, true));
+    const QString roca = TextoQ(EspesorCamaNorma(0, p.Di, true));
     const bool zanja = p.InstalacionIndex == InstalacionZanja ||
                        p.InstalacionIndex == InstalacionZanjaTerraplenada;
     const bool terraplen = p.InstalacionIndex == InstalacionTerraplen ||
@@ -99,8 +95,8 @@ void Leyenda(Proyecto& p, TextosInforme& t, QString& instalacion)
             p.ValorC2.clear();
         }
         if (p.TaludDefinido) {
-            x["LTalud"] = "Talud= " + N(p.TaludH) + ":" + N(p.TaludV);
-            x["LResguardo"] = "Resguardo=" + N(p.Resguardo) + " m.";
+            x["LTalud"] = "Talud= " + TextoQ(p.TaludH) + ":" + TextoQ(p.TaludV);
+            x["LResguardo"] = "Resguardo=" + TextoQ(p.Resguardo) + " m.";
         }
         // a: altura de la cama, en fracción de De por el ángulo de apoyo. Sin
         // cama conocida no hay a (el texto anterior no vale para este caso).
@@ -182,7 +178,7 @@ TextosInforme TextosDelInforme(Proyecto& p, const ResultadoInforme& r)
                                      "por sobrepasar el ancho de zanja b la anchura de transición."
                                    : "Carga producida por terreno (qr):";
     x["Lmrelleno"] = "λμ =";
-    x["LDLambda"] = N(p.lambdami);
+    x["LDLambda"] = TextoQ(p.lambdami);
 
     QString instalacion;
     bool h1r = false, h2r = false;
@@ -193,7 +189,7 @@ TextosInforme TextosDelInforme(Proyecto& p, const ResultadoInforme& r)
         } else {
             // La zanja usa el rozamiento contra sus paredes.
             x["Lmrelleno"] = "λμ′ =";
-            x["LDLambda"] = N(p.lambdami1);
+            x["LDLambda"] = TextoQ(p.lambdami1);
             t.formula = "Formula1";
         }
         t.croquis = CroquisCama("IBNZAN", p.Tipo);
@@ -220,8 +216,8 @@ TextosInforme TextosDelInforme(Proyecto& p, const ResultadoInforme& r)
         t.croquis = "IZanInd";
         instalacion = "Instalación en Zanja Inducida" + SufijoClase(p.Tipo);
         h1r = true;
-        x["LTalud"] = "hr2= " + N(p.hr2);
-        x["LResguardo"] = "b2= " + N(p.b2);
+        x["LTalud"] = "hr2= " + TextoQ(p.hr2);
+        x["LResguardo"] = "b2= " + TextoQ(p.b2);
         break;
     default: break;
     }
@@ -240,21 +236,21 @@ TextosInforme TextosDelInforme(Proyecto& p, const ResultadoInforme& r)
     t.visibles["LDH0"] = conHo;
     t.visibles["LDH0_1"] = conHo;
 
-    x["LDde"] = N(p.De) + " m.";
-    x["LDdi"] = N(p.Di) + " m.";
-    x["LDEs"] = N(p.Es * 1000) + " mm.";
-    x["LDhr"] = N(p.hr) + " m.";
-    x["LDh1r"] = N(p.hr1) + " m.";
-    x["LDH2r"] = N(p.h2r) + " m.";
+    x["LDde"] = TextoQ(p.De) + " m.";
+    x["LDdi"] = TextoQ(p.Di) + " m.";
+    x["LDEs"] = TextoQ(p.Es * 1000) + " mm.";
+    x["LDhr"] = TextoQ(p.hr) + " m.";
+    x["LDh1r"] = TextoQ(p.hr1) + " m.";
+    x["LDH2r"] = TextoQ(p.h2r) + " m.";
     x["LDa"] = QString::fromStdString(p.ValorA);
     x["LDb"] = QString::fromStdString(p.ValorB);
     x["LDc"] = QString::fromStdString(p.ValorC);
     x["LDC2"] = QString::fromStdString(p.ValorC2);
     t.visibles["Lc1"] = !p.ValorC2.empty();
     t.visibles["LDC2"] = !p.ValorC2.empty();
-    x["LDFap"] = N(p.Fa);
-    x["LDgamma"] = N(p.gamma) + " kN/m³";
-    x["LDH0"] = N(p.ho) + " m.";
+    x["LDFap"] = TextoQ(p.Fa);
+    x["LDgamma"] = TextoQ(p.gamma) + " kN/m³";
+    x["LDH0"] = TextoQ(p.ho) + " m.";
 
     // Si el cálculo se detuvo, las cargas que no llegó a calcular no se muestran.
     const auto carga = [&r](double valor, PasoCarga paso) {
@@ -263,9 +259,9 @@ TextosInforme TextosDelInforme(Proyecto& p, const ResultadoInforme& r)
     x["LDQ1"] = "qr= " + carga(p.qr, PasoCarga::Relleno);
     x["LDQ2"] = carga(p.qm, PasoCarga::Trafico);
     x["LDQtotal"] = carga(p.qTotal, PasoCarga::Total);
-    x["LPuntual"] = "Carga puntual de " + N(p.qp) + "t. situada a " + N(p.D) + " m";
+    x["LPuntual"] = "Carga puntual de " + TextoQ(p.qp) + "t. situada a " + TextoQ(p.D) + " m";
     x["LDQ3"] = carga(p.fp, PasoCarga::Puntual);
-    x["LSup"] = "Carga uniformemente distribuida en superficie de " + N(p.qs) + " t/m²";
+    x["LSup"] = "Carga uniformemente distribuida en superficie de " + TextoQ(p.qs) + " t/m²";
     x["LDQ4"] = carga(p.fs, PasoCarga::Superficie);
     x["LComp"] = p.CompactadorIndex != 0 ? "Carga debida a compactador " +
                                                Texto(ListaCompactadores, p.CompactadorIndex) + " " +
@@ -288,7 +284,7 @@ TextosInforme TextosDelInforme(Proyecto& p, const ResultadoInforme& r)
         if (entregada) {
             x["LCociente"] = QString::fromStdString(r.factor);
             x["LDQFisuracion"] =
-                "Carga de Fisuración= " + N(std::trunc(p.CargaCalculo * 100) / 150) + " kN/m²";
+                "Carga de Fisuración= " + TextoQ(std::trunc(p.CargaCalculo * 100) / 150) + " kN/m²";
         }
         break;
     default:

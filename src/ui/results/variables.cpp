@@ -13,6 +13,7 @@
 #include "mensaje.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "numero_qt.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ void TFVariables::FormActivate()
     QString texto = "Variable\nValor\n";
     for (int fila = 0; fila < NumeroVariables; ++fila) {
         const QString descripcion = QString::fromUtf8(Variables[fila].descripcion);
-        const QString valor = QString::fromStdString(TextoGeneral(p_.*Variables[fila].campo));
+        const QString valor = GeneralQ(p_.*Variables[fila].campo);
         auto* celda = new QTableWidgetItem(descripcion);
         celda->setToolTip(descripcion);  // las largas no caben en la columna
         grid->setItem(fila, 0, celda);
