@@ -138,22 +138,6 @@ void Contorno(QPainter& pintor, const QPainterPath& zona, const Medidas& m)
     pintor.restore();
 }
 
-QPolygonF Linea(const Encuadre& E, std::initializer_list<QPointF> puntos)
-{
-    QPolygonF linea;
-    for (const QPointF& p : puntos)
-        linea << E(p.x(), p.y());
-    return linea;
-}
-
-QPainterPath Poligono(const QPolygonF& puntos)
-{
-    QPainterPath camino;
-    camino.addPolygon(puntos);
-    camino.closeSubpath();
-    return camino;
-}
-
 // Medidas en diámetros exteriores (De = 1), con y hacia abajo y el centro del
 // tubo en el origen. No son proporciones reales de obra.
 const double RadioExterior = 0.5;

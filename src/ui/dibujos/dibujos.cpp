@@ -292,20 +292,9 @@ double MitadZanja(double y) { return MitadB + DesplomeZanja * (Clave - y); }
 
 double Margen(const Medidas& m) { return 1.2 * m.paso + m.lineaGruesa; }
 
-QPolygonF Linea(const Encuadre& E, std::initializer_list<QPointF> puntos)
-{
-    QPolygonF linea;
-    for (const QPointF& p : puntos)
-        linea << E(p.x(), p.y());
-    return linea;
-}
-
 QPainterPath Poligono(const Encuadre& E, std::initializer_list<QPointF> puntos)
 {
-    QPainterPath camino;
-    camino.addPolygon(Linea(E, puntos));
-    camino.closeSubpath();
-    return camino;
+    return Poligono(Linea(E, puntos));
 }
 
 void DibujaTuboCentrado(QPainter& pintor, const Encuadre& E, const Medidas& m)
@@ -512,4 +501,20 @@ void Croquis::paintEvent(QPaintEvent*)
     pintor.fillRect(rect(), Qt::white);
     if (dibujo_)
         dibujo_(pintor, QRectF(rect()));
+}
+
+QPolygonF Linea(const Encuadre& E, std::initializer_list<QPointF> puntos)
+{
+    QPolygonF linea;
+    for (const QPointF& p : puntos)
+        linea << E(p.x(), p.y());
+    return linea;
+}
+
+QPainterPath Poligono(const QPolygonF& puntos)
+{
+    QPainterPath camino;
+    camino.addPolygon(puntos);
+    camino.closeSubpath();
+    return camino;
 }

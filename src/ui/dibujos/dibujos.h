@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 
 class QPainter;
 class QPaintEvent;
@@ -55,6 +56,11 @@ private:
 // Sección de tubo: pared entre los dos círculos, interior en blanco.
 void DibujaTubo(QPainter& pintor, QPointF centro, double radioExterior, double radioInterior,
                 const Medidas& m);
+
+// Polilínea de puntos del dibujo (unidades propias) pasados a la zona.
+QPolygonF Linea(const Encuadre& E, std::initializer_list<QPointF> puntos);
+// Camino cerrado de un polígono.
+QPainterPath Poligono(const QPolygonF& puntos);
 
 // Lado del texto de una cota, mirando de `desde` a `hasta`.
 enum class LadoTexto { Izquierda, Derecha };

@@ -402,22 +402,6 @@ double Margen(const Medidas& m)
     return 0.6 * m.paso + m.lineaGruesa;
 }
 
-QPolygonF Linea(const Encuadre& E, std::initializer_list<QPointF> puntos)
-{
-    QPolygonF linea;
-    for (const QPointF& p : puntos)
-        linea << E(p.x(), p.y());
-    return linea;
-}
-
-QPainterPath Poligono(const QPolygonF& puntos)
-{
-    QPainterPath camino;
-    camino.addPolygon(puntos);
-    camino.closeSubpath();
-    return camino;
-}
-
 QPainterPath Tubo(const Encuadre& E)
 {
     QPainterPath tubo;
