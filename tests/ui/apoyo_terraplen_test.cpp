@@ -2,262 +2,147 @@
 // n y sus flechas, clases ofrecidas, medidas, rótulos de Fa, λ, elección de
 // clase, Cancelar y ayuda.
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
-#include <memory>
-
-#include "ayuda.h"
 #include "apoyo_terraplen.h"
-#include "dialogos_guion.h"
-#include "form1.h"
+#include "ayuda.h"
+#include "banco_ventanas.h"
 #include "numero.h"
-#include "proyecto.h"
 
-class PruebaClasesTerra : public QObject {
+class PruebaClasesTerra : public BancoVentanas {
     Q_OBJECT
 
-    std::unique_ptr<Proyecto> p;
-    std::unique_ptr<TForm1> f;
-    std::unique_ptr<TClasesTerra> d;
-    DialogosGuion guion;
-    QTimer vigia;
-    QStringList modalesCerrados;
+    QPointer<TClasesTerra> d;  // hijo de la ventana principal, que lo destruye
 
-    struct Datos {
-        int instalacion = 1;
-        QString di = "1000"; // De = 1.218 m
-        QString hr = "2";
-        QString h1r = "0";
-        QString b2 = "0";
-        QString hr2 = "0";
-    };
-
-    // Los datos en la ventana principal, como los teclea el usuario, y el
-    // diálogo mostrado.
-    void Caso(const Datos& datos)
+    // Los datos tecleados en la ventana principal y el diálogo mostrado.
+    void Caso(int instalacion = 1, const QString& di = "1000", const QString& hr = "2",
+              const QString& h1r = "0", const QString& b2 = "0", const QString& hr2 = "0")
     {
-        f->TabbedNotebook1->setCurrentIndex(datos.instalacion);
-        f->EditDi->setEditText(datos.di);
-        f->EditHr->setText(datos.hr);
-        f->EditH1r->setText(datos.h1r);
-        f->EditB2->setText(datos.b2);
-        f->EditHr2->setText(datos.hr2);
+        f->TabbedNotebook1->setCurrentIndex(instalacion);
+        f->EditDi->setEditText(di);  // 1000: De = 1.218 m
+        f->EditHr->setText(hr);
+        f->EditH1r->setText(h1r);
+        f->EditB2->setText(b2);
+        f->EditHr2->setText(hr2);
         guion.vistos.clear();
         p->Modificado = 0;
-        d = std::make_unique<TClasesTerra>(*p, *f);
+        d = new TClasesTerra(*p, *f, f.get());
         d->show();
     }
 
-    QStringList RotulosFa() const
-    {
-        return {d->LFa_A->text(), d->LFa_B->text(), d->LFa_C->text(), d->LFa_D->text()};
-    }
+    QStringList RotulosFa() const { return {d->LFa_A->text(), d->LFa_B->text(), d->LFa_C->text(), d->LFa_D->text()}; }
 
-private slots:
-    void init()
+    // n en la casilla, en el registro y en hr1 = n·De.
+    void CompruebaN(const QString& n)
     {
-        FijaDialogos(&guion);
-        guion = DialogosGuion();
-        modalesCerrados.clear();
-        p = std::make_unique<Proyecto>();
-        f = std::make_unique<TForm1>(*p);
-        f->show();
-        // Una ventana modal que nadie cierra haría esperar a la prueba para siempre.
-        connect(&vigia, &QTimer::timeout, this, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                modalesCerrados.append(modal->objectName() + " " + modal->windowTitle());
-                modal->close();
-            }
-        });
-        vigia.start(200);
-    }
-
-    void cleanup()
-    {
-        vigia.stop();
-        vigia.disconnect();
-        QVERIFY2(guion.imprevistos.isEmpty(), qPrintable(guion.imprevistos.join(" | ")));
-        QVERIFY2(modalesCerrados.isEmpty(), qPrintable(modalesCerrados.join(" | ")));
-        d.reset();
-        p->Modificado = 0; // cerrar sin preguntar
-        f.reset();
-        FijaDialogos(nullptr);
-    }
-
-    void Mostrar_data()
-    {
-        QTest::addColumn<QString>("h1r");
-        QTest::addColumn<QString>("n");
-        QTest::newRow("h′r 0") << "0" << "0";
-        QTest::newRow("h′r = De/2") << "0.609" << "0.5";
-        QTest::newRow("h′r = De") << "1.218" << "0.99";
-        QTest::newRow("h′r mayor que De") << "2" << "0.99";
-    }
-
-    void Mostrar()
-    {
-        QFETCH(QString, h1r);
-        QFETCH(QString, n);
-        d = std::make_unique<TClasesTerra>(*p, *f);
-        QVERIFY(!d->ButtonClaseD->isEnabled()); // hasta la primera actualización
-        Caso({1, "1000", "2", h1r});
         QCOMPARE(d->Edit_n->text(), n);
         QCOMPARE(p->n, LeeNumero(n.toStdString()).valor);
         QCOMPARE(p->hr1, p->n * p->De);
-        QVERIFY(d->ButtonClaseD->isEnabled());
     }
 
-    void ClasesOfrecidas_data()
+private slots:
+    BANCO_VENTANAS_INIT_CLEANUP
+
+    void Mostrar()
     {
-        QTest::addColumn<QString>("n");
-        QTest::addColumn<bool>("claseB");
-        QTest::addColumn<bool>("claseC");
-        QTest::newRow("n 0.6") << "0.6" << true << true;
-        QTest::newRow("n 0.601 tecleado") << "0.601" << true << true;
-        QTest::newRow("n 0.602") << "0.602" << false << true;
-        QTest::newRow("n 0.7") << "0.7" << false << true;
-        QTest::newRow("n 0.83 tecleado") << "0.83" << false << true;
-        QTest::newRow("n 0.9") << "0.9" << false << false;
+        d = new TClasesTerra(*p, *f, f.get());
+        QVERIFY(!d->ButtonClaseD->isEnabled());  // hasta la primera actualización
+        // n = h′r/De, como mucho 1; subir y bajar un paso deja 1 en 0.99.
+        for (const auto& [h1r, n] : {std::pair{"0", "0"}, {"0.609", "0.5"}, {"2", "0.99"}}) {
+            Caso(1, "1000", "2", h1r);
+            CompruebaN(n);
+            QVERIFY(d->ButtonClaseD->isEnabled());
+        }
+        QCOMPARE(d->windowTitle(), QString("Factores de apoyo en terraplén"));
     }
 
     void ClasesOfrecidas()
     {
-        QFETCH(QString, n);
-        QFETCH(bool, claseB);
-        QFETCH(bool, claseC);
-        Caso({});
-        d->Edit_n->setText(n);
-        QCOMPARE(d->ButtonClaseB->isVisible(), claseB);
-        QCOMPARE(d->ButtonClaseC->isVisible(), claseC);
-        QVERIFY(d->ButtonClaseA->isVisible() && d->ButtonClaseD->isVisible());
-    }
-
-    void CasillaN_data()
-    {
-        QTest::addColumn<QString>("desde");
-        QTest::addColumn<QString>("accion"); // "arriba", "abajo" o lo que se teclea
-        QTest::addColumn<QString>("queda");
-        QTest::newRow("0.5 arriba") << "0.5" << "arriba" << "0.51";
-        QTest::newRow("0.99 arriba llega a 1") << "0.99" << "arriba" << "1";
-        QTest::newRow("1 arriba no pasa") << "1" << "arriba" << "1";
-        QTest::newRow("0.5 abajo") << "0.5" << "abajo" << "0.49";
-        QTest::newRow("0.01 abajo llega a 0") << "0.01" << "abajo" << "0";
-        QTest::newRow("0.005 abajo no baja") << "0.005" << "abajo" << "0.005";
-        QTest::newRow("letras") << "0.4" << "abc" << "0.4";
-        QTest::newRow("mayor que 1") << "0.4" << "1.5" << "0.4";
-        QTest::newRow("negativo") << "0.4" << "-0.2" << "0.4";
-        QTest::newRow("vacío") << "0.4" << "" << "0.4";
+        Caso();
+        const std::tuple<const char*, bool, bool> casos[] = {
+            {"0.601", true, true}, {"0.602", false, true}, {"0.83", false, true}, {"0.84", false, false}};
+        for (const auto& [n, claseB, claseC] : casos) {
+            d->Edit_n->setText(n);
+            QCOMPARE(d->ButtonClaseB->isVisible(), claseB);
+            QCOMPARE(d->ButtonClaseC->isVisible(), claseC);
+            QVERIFY(d->ButtonClaseA->isVisible() && d->ButtonClaseD->isVisible());
+        }
     }
 
     void CasillaN()
     {
-        QFETCH(QString, desde);
-        QFETCH(QString, accion);
-        QFETCH(QString, queda);
-        Caso({});
-        d->Edit_n->setText(desde);
-        if (accion == "arriba" || accion == "abajo")
-            (accion == "arriba" ? d->SpinButton1Arriba : d->SpinButton1Abajo)->click();
-        else
-            d->Edit_n->setText(accion);
-        QCOMPARE(d->Edit_n->text(), queda);
-        QCOMPARE(p->n, LeeNumero(queda.toStdString()).valor);
-        QCOMPARE(p->hr1, p->n * p->De);
+        Caso();
+        // Desde, lo que se hace ("+", "-" o lo que se teclea) y lo que queda.
+        const std::tuple<const char*, const char*, const char*> casos[] = {
+            {"0.99", "+", "1"}, {"1", "+", "1"},       {"0.01", "-", "0"},  {"0.005", "-", "0.005"},
+            {"0.4", "abc", "0.4"}, {"0.4", "1.5", "0.4"}, {"0.4", "-0.2", "0.4"}};
+        for (const auto& [desde, accion, queda] : casos) {
+            d->Edit_n->setText(desde);
+            if (QString(accion) == "+" || QString(accion) == "-")
+                (QString(accion) == "+" ? d->SpinButton1Arriba : d->SpinButton1Abajo)->click();
+            else
+                d->Edit_n->setText(accion);
+            CompruebaN(queda);
+        }
     }
 
-    void Medidas_data()
+    void EspesorDeCama()
     {
-        QTest::addColumn<int>("base");
-        QTest::addColumn<QString>("di");
-        QTest::addColumn<QString>("c");
-        QTest::newRow("base rígida, Di 0.7") << 0 << "700" << "0.15 m";
-        QTest::newRow("base rígida, Di 0.71") << 0 << "710" << "0.23 m";
-        QTest::newRow("base rígida, Di 1.6") << 0 << "1600" << "0.3 m";
-        QTest::newRow("suelo, Di 0.7") << 1 << "700" << "0.08 m";
-        QTest::newRow("suelo, Di 0.71") << 1 << "710" << "0.1 m";
-        QTest::newRow("muy asentable, Di 1.5") << 2 << "1500" << "0.1 m";
-        QTest::newRow("muy asentable, Di 1.6") << 2 << "1600" << "0.15 m";
-    }
-
-    void Medidas()
-    {
-        QFETCH(int, base);
-        QFETCH(QString, di);
-        QFETCH(QString, c);
-        f->ComboBase->setCurrentIndex(base);
-        Caso({1, di});
-        QCOMPARE(d->Label_b4->text(), c);
-        QCOMPARE(d->Label_c4->text(), c);
-        QCOMPARE(p->C, LeeNumero(c.chopped(2).toStdString()).valor);
+        // Base rígida: el de roca; suelo: 0.08 hasta Di 0.7 y el de suelo después.
+        const std::tuple<int, const char*, const char*> casos[] = {
+            {0, "700", "0.15 m"}, {0, "710", "0.23 m"}, {0, "1600", "0.3 m"}, {1, "700", "0.08 m"},
+            {1, "710", "0.1 m"},  {2, "1500", "0.1 m"}, {2, "1600", "0.15 m"}};
+        for (const auto& [base, di, c] : casos) {
+            f->ComboBase->setCurrentIndex(base);
+            Caso(1, di);
+            QCOMPARE(d->Label_b4->text() + " " + d->Label_c4->text(), QString(c) + " " + c);
+            QCOMPARE(p->C, LeeNumero(QString(c).chopped(2).toStdString()).valor);
+        }
     }
 
     void MedidasDelTubo()
     {
-        Caso({1, "300"}); // De = 0.4 m
+        Caso(1, "300");  // De = 0.4 m
         d->Edit_n->setText("0.5");
-        const std::pair<QLabel*, QString> rotulos[] = {
-            {d->label_a1, "0.6 m"},   {d->Label_a2, "0.2 m"}, {d->Label_a3, "0.1 m"},
-            {d->Label_a4, "0.075 m"}, {d->Label_b1, "0.5 m"}, {d->Label_b2, "0.2 m"},
-            {d->Label_b3, "0.16 m"},  {d->Label_c1, "0.5 m"}, {d->Label_c2, "0.2 m"},
-            {d->Label_c3, "0.068 m"}, {d->Label_d1, "0.2 m"},
-        };
-        for (const auto& [rotulo, texto] : rotulos)
-            QCOMPARE(rotulo->text(), texto);
-    }
-
-    void FactorMaximo()
-    {
-        Caso({1, "1000", "0.5"});
-        d->Edit_n->setText("0.9");
-        QCOMPARE(d->LFa_A->text(), QString("Fa = 8")); // la fórmula da 13.2
-        d->ButtonClaseA->click();
-        QCOMPARE(p->Fa, 8.0);
-        QCOMPARE(f->EFap->text(), QString("8"));
-    }
-
-    void SinDatosNoHayFactor_data()
-    {
-        QTest::addColumn<int>("instalacion");
-        QTest::addColumn<QString>("di");
-        QTest::addColumn<QString>("b2");
-        QTest::addColumn<QString>("hr2");
-        QTest::addColumn<bool>("calculable");
-        QTest::newRow("inducida sin hr2") << 3 << "1000" << "2" << "0" << false;
-        QTest::newRow("inducida sin b2") << 3 << "1000" << "0" << "1" << false;
-        QTest::newRow("inducida con los dos") << 3 << "1000" << "2" << "1" << true;
-        QTest::newRow("terraplén sin diámetro") << 1 << "0" << "0" << "0" << false;
+        const QStringList textos = {d->label_a1->text(), d->Label_a2->text(), d->Label_a3->text(),
+                                    d->Label_a4->text(), d->Label_b1->text(), d->Label_b2->text(),
+                                    d->Label_b3->text(), d->Label_c1->text(), d->Label_c2->text(),
+                                    d->Label_c3->text(), d->Label_d1->text()};
+        QCOMPARE(textos, QStringList({"0.6 m", "0.2 m", "0.1 m", "0.075 m", "0.5 m", "0.2 m", "0.16 m", "0.5 m",
+                                      "0.2 m", "0.068 m", "0.2 m"}));
     }
 
     void SinDatosNoHayFactor()
     {
-        QFETCH(int, instalacion);
-        QFETCH(QString, di);
-        QFETCH(QString, b2);
-        QFETCH(QString, hr2);
-        QFETCH(bool, calculable);
-        Caso({instalacion, di, "3", "0.6", b2, hr2});
-        for (const QString& rotulo : RotulosFa())
-            QCOMPARE(rotulo == "Fa = --", !calculable);
+        const std::tuple<int, const char*, const char*, const char*, bool> casos[] = {
+            {1, "0", "0", "0", false},     // terraplén sin diámetro (ni espesor): el primero
+            {3, "1000", "2", "0", false},  // zanja inducida sin hr2
+            {3, "1000", "0", "1", false},  // ni b2
+            {3, "1000", "2", "1", true}};
+        for (const auto& [instalacion, di, b2, hr2, calculable] : casos) {
+            Caso(instalacion, di, "3", "0.6", b2, hr2);
+            for (const QString& rotulo : RotulosFa())
+                QCOMPARE(rotulo == "Fa = --", !calculable);
+        }
     }
 
     void Lambda()
     {
-        p->lambdaFa = 0.4; // como lo deja la lectura de un proyecto
-        Caso({});
+        p->lambdaFa = 0.4;  // como lo deja la lectura de un proyecto
+        Caso();
         QCOMPARE(d->Edit1->text(), QString("0.4"));
         QCOMPARE(p->lambdaFaEdit, 0.4);
-        d->Edit_n->setText("0.5"); // con n = 0 el factor no depende de λ
+        d->Edit_n->setText("0.5");  // con n = 0 el factor no depende de λ
         const QStringList antes = RotulosFa();
         d->Edit1->setText("0,5");
         QCOMPARE(guion.Textos(), QStringList{"Valor no válido"});
+        QCOMPARE(guion.vistos[0].titulo, QString(TituloAtencion));
         QCOMPARE(p->lambdaFaEdit, 0.4);
         QCOMPARE(RotulosFa(), antes);
         d->Edit1->setText("0.5");
@@ -272,18 +157,16 @@ private slots:
         QTest::addColumn<int>("instalacion");
         QTest::addColumn<QString>("hr");
         QTest::addColumn<QString>("n");
-        QTest::addColumn<QString>("boton");
-        QTest::addColumn<int>("tipo");
         QTest::addColumn<QString>("letra");
-        QTest::newRow("terraplén A") << 1 << "3" << "0.45" << "ButtonClaseA" << 0 << "A";
-        QTest::newRow("terraplén B") << 1 << "3" << "0.45" << "ButtonClaseB" << 1 << "B";
-        QTest::newRow("terraplén C") << 1 << "3" << "0.45" << "ButtonClaseC" << 2 << "C";
-        QTest::newRow("terraplén D") << 1 << "3" << "0.45" << "ButtonClaseD" << 3 << "D";
-        // Con h'r redondeado a tres decimales, el Fa de estas cambiaría en la
-        // tercera cifra.
-        QTest::newRow("zanja inducida A") << 3 << "1.5" << "0.2" << "ButtonClaseA" << 0 << "A";
-        QTest::newRow("zanja inducida B") << 3 << "1.5" << "0.09" << "ButtonClaseB" << 1 << "B";
-        QTest::newRow("zanja inducida D") << 3 << "3" << "0.45" << "ButtonClaseD" << 3 << "D";
+        QTest::newRow("terraplén A") << 1 << "3" << "0.45" << "A";
+        QTest::newRow("terraplén B") << 1 << "3" << "0.45" << "B";
+        QTest::newRow("terraplén C") << 1 << "3" << "0.45" << "C";
+        QTest::newRow("terraplén D") << 1 << "3" << "0.45" << "D";
+        QTest::newRow("tope de 8") << 1 << "0.5" << "0.9" << "A";  // la fórmula da 13.2
+        // Con h'r redondeado a tres decimales, el Fa de estas cambiaría en la tercera cifra.
+        QTest::newRow("zanja inducida A") << 3 << "1.5" << "0.2" << "A";
+        QTest::newRow("zanja inducida B") << 3 << "1.5" << "0.09" << "B";
+        QTest::newRow("zanja inducida D") << 3 << "3" << "0.45" << "D";
     }
 
     void EligeClase()
@@ -291,69 +174,51 @@ private slots:
         QFETCH(int, instalacion);
         QFETCH(QString, hr);
         QFETCH(QString, n);
-        QFETCH(QString, boton);
-        QFETCH(int, tipo);
         QFETCH(QString, letra);
-        Caso({instalacion, "1000", hr, "0", "2", "1"});
+        Caso(instalacion, "1000", hr, "0", "2", "1");
         d->Edit_n->setText(n);
         const double hr1 = LeeNumero(n.toStdString()).valor * p->De;
-        auto* pulsador = d->findChild<QPushButton*>(boton);
         const QString rotulo = d->findChild<QLabel*>("LFa_" + letra)->text();
-        pulsador->click();
-        QCOMPARE(int(p->Tipo), tipo); // no el 14 de un factor tecleado
+        QCOMPARE(rotulo == "Fa = 8", n == "0.9");
+        d->findChild<QPushButton*>("ButtonClase" + letra)->click();
+        QCOMPARE(int(p->Tipo), letra[0].unicode() - 'A');  // no el 14 de un factor tecleado
         QCOMPARE(f->claseFa->text(), letra);
         QCOMPARE(f->EditH1r->text(), QString::fromStdString(TextoNumero(hr1)));
         QCOMPARE(p->hr1, hr1);
-        // Se guarda el factor que mostraba la clase.
-        QCOMPARE("Fa = " + f->EFap->text(), rotulo);
+        QCOMPARE("Fa = " + f->EFap->text(), rotulo);  // se guarda el factor que se mostraba
+        QCOMPARE(QString::fromStdString(TextoNumero(p->Fa)), f->EFap->text());
         QCOMPARE(int(p->Modificado), 1);
         QCOMPARE(d->result(), int(QDialog::Accepted));
-        QVERIFY(!d->isVisible());
-    }
-
-    void CancelarDevuelveHr1_data()
-    {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("botón Cancelar") << false;
-        QTest::newRow("tecla Esc") << true;
     }
 
     void CancelarDevuelveHr1()
     {
-        QFETCH(bool, escape);
-        Caso({1, "1000", "2", "2"}); // h'r mayor que De: el diálogo la pone en 0.99·De
-        p->Tipo = 2;
-        d->Edit_n->setText("0.3");
-        QVERIFY(p->hr1 != 2.0);
-        if (escape)
-            QTest::keyClick(d.get(), Qt::Key_Escape);
-        else
-            d->CancelBtn->click();
-        QCOMPARE(d->result(), int(QDialog::Rejected));
-        QCOMPARE(p->hr1, 2.0);
-        QCOMPARE(f->EditH1r->text(), QString("2"));
-        QCOMPARE(p->Fa, 0.0);
-        QCOMPARE(int(p->Tipo), 2);
-        QCOMPARE(f->claseFa->text(), QString());
-    }
-
-    void Ayuda_data()
-    {
-        QTest::addColumn<int>("instalacion");
-        QTest::addColumn<int>("contexto");
-        QTest::newRow("terraplén") << 1 << 41;
-        QTest::newRow("zanja inducida") << 3 << 43;
+        for (bool escape : {false, true}) {
+            Caso(1, "1000", "2", "2");  // h'r mayor que De: el diálogo la pone en 0.99·De
+            p->Tipo = 2;
+            d->Edit_n->setText("0.3");
+            if (escape)
+                QTest::keyClick(d, Qt::Key_Escape);
+            else
+                d->CancelBtn->click();
+            QCOMPARE(d->result(), int(QDialog::Rejected));
+            QCOMPARE(p->hr1, 2.0);
+            QCOMPARE(f->EditH1r->text(), QString("2"));
+            QCOMPARE(p->Fa, 0.0);
+            QCOMPARE(int(p->Tipo), 2);
+            QCOMPARE(f->claseFa->text(), QString());
+        }
     }
 
     void Ayuda()
     {
-        QFETCH(int, instalacion);
-        QFETCH(int, contexto);
-        Caso({instalacion});
-        d->HelpBtn->click();
-        QCOMPARE(VentanaAyuda::Unica().Contexto(), contexto);
-        QCOMPARE(ContextoAyuda(d->Edit_n), contexto);
-        VentanaAyuda::Unica().close();
+        for (const auto& [instalacion, contexto] : {std::pair{1, 41}, {3, 43}}) {
+            Caso(instalacion);
+            d->HelpBtn->click();
+            QCOMPARE(VentanaAyuda::Unica().Contexto(), contexto);
+            QCOMPARE(ContextoAyuda(d->Edit_n), contexto);
+            VentanaAyuda::Unica().close();
+        }
     }
 };
 
