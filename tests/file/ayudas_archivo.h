@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "archivo.h"
@@ -69,17 +70,6 @@ inline std::string ConTitulo(Textos lineas)
     return Archivo(lineas);
 }
 
-// Línea que sigue a la clave k en el archivo, o "(falta)" si la clave no está.
-inline std::string ValorDe(const std::string& bytes, int k)
-{
-    const std::string clave = "\r\n" + A1252(K(k)) + "\r\n";
-    const auto i = bytes.find(clave);
-    if (i == std::string::npos)
-        return "(falta)";
-    const auto desde = i + clave.size();
-    return De1252(bytes.substr(desde, bytes.find("\r\n", desde) - desde));
-}
-
 // Anota cada mensaje del lector y responde por orden; sin respuesta, Aceptar,
 // salvo tras cien mil mensajes: un lector que se repite acaba en vez de colgarse.
 struct Avisos {
@@ -107,7 +97,7 @@ inline std::string Huella(const Proyecto& p)
 }
 
 // Un caso con todos los campos del archivo distintos entre sí y de los de un
-// proyecto nuevo.
+// proyecto nuevo; el salto de línea de ValorA se escribe con blancos.
 inline Proyecto RegistroCompleto()
 {
     Proyecto p;
@@ -116,24 +106,30 @@ inline Proyecto RegistroCompleto()
     p.MCliente = {"Ayuntamiento de Peñíscola"};
     p.BaseIndex = 0, p.InstalacionIndex = InstalacionTerraplen, p.RellenoIndex = 5;
     p.CarreteraIndex = 2, p.TraficoIndex = 1, p.AeropuertoIndex = 3, p.ViaIndex = 2;
-    p.CompactadorIndex = 1, p.SentidoViaIndex = 0, p.Tipo = -1, p.NVias = 2, p.n = 0.12345;
+    p.CompactadorIndex = 1, p.SentidoViaIndex = 0, p.Tipo = -128, p.NVias = 255, p.n = 0.12345;
     p.b = 2.0, p.C = 90, p.Ct = 1.5, p.Cz = 0.85, p.Czt = 0.95, p.c = 0.1, p.De = 1.4;
     p.Di = 1.2, p.Es = 0.11, p.Fa = 1.9, p.fck = 40, p.fi = 30, p.fi1 = -2.25, p.gamma = 20;
     p.ho = 0.0004, p.hr = 3.5, p.hr1 = 1.25, p.h2r = 0.75, p.lambda = 0.333333, p.mi = 0.5;
     p.mi1 = 0.45, p.pi = 0.7, p.qm = 12.3456, p.qp = 5, p.D = 1.55, p.qr = 100.25, p.qs = 1;
     p.qTotal = 1234.5678, p.dh = 3.45, p.pq = 2.5, p.b2 = 1.1, p.hr2 = 0.6, p.V = 120;
     p.lambdaFa = 0.4, p.TaludDefinido = 1, p.TaludH = 1.5, p.TaludV = 4, p.Resguardo = 0.25;
-    p.ValorA = "a= 0.15 m", p.ValorB = "b= 1.2 m", p.ValorC = "", p.ValorC2 = "c´= 0.3 m";
+    p.ValorA = "a=\r\n0.15 m", p.ValorB = "b= 1.2 m", p.ValorC = "", p.ValorC2 = "c´= 0.3 m";
     return p;
 }
 
-// Lee sobre p un archivo con esos bytes; nombre recibe el nombre que tuvo.
-inline ResultadoLectura LeeTexto(Proyecto& p, const std::string& bytes, Avisos& avisos,
-                                 std::string* nombre = nullptr)
+// Lo que deja leer sobre p un archivo con esos bytes, con esas respuestas a los mensajes.
+struct Lectura {
+    ResultadoLectura resultado{};
+    Avisos avisos;
+    std::string nombre;  // el del archivo leído
+};
+
+inline Lectura LeeTexto(Proyecto& p, const std::string& bytes, std::vector<bool> respuestas = {})
 {
     CarpetaTemporal carpeta;
-    const std::string archivo = carpeta.Escribe("proyecto.txt", bytes);
-    if (nombre)
-        *nombre = archivo;
-    return LeeArchivo(p, archivo, avisos.Funcion());
+    Lectura l;
+    l.avisos.respuestas = std::move(respuestas);
+    l.nombre = carpeta.Escribe("proyecto.txt", bytes);
+    l.resultado = LeeArchivo(p, l.nombre, l.avisos.Funcion());
+    return l;
 }
