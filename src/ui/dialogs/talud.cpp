@@ -72,7 +72,7 @@ long long Entero(double x)
     return std::isfinite(x) && std::fabs(x) < 1e9 ? std::llround(x) : 0;
 }
 
-// Ángulo del talud H:V en grados, con 57.29 grados por radián como el original.
+// Ángulo del talud H:V en grados; el programa usa 57.29 grados por radián.
 double Angulo(double H, double V)
 {
     return static_cast<double>(std::atan(static_cast<long double>(V) / H) * 57.29L);
@@ -100,7 +100,7 @@ bool Confirma(const QString& texto)
     return Mensaje(texto, TituloConfirmacion, BotonSi | IconoPregunta) == RespuestaSi;
 }
 
-// El medio croquis de la zanja, en píxeles del lienzo del original: eje del
+// El medio croquis de la zanja, en píxeles del lienzo: eje del
 // tubo en x = 30, plano de clave en y = 30, base del tubo en y = 130 y fondo
 // de la zanja en y = 160. El talud se redibuja entero cada vez que cambia.
 class DibujoTalud : public QWidget {
@@ -434,8 +434,8 @@ void TFTalud::showEvent(QShowEvent* evento)
 
 bool TFTalud::event(QEvent* evento)
 {
-    // El original repintaba (y guardaba el talud) cada vez que la ventana
-    // quedaba descubierta, por ejemplo al cerrarse un mensaje sobre ella.
+    // El diálogo se repinta (y guarda el talud) cada vez que queda
+    // descubierto, por ejemplo al cerrarse un mensaje sobre él.
     if (evento->type() == QEvent::WindowActivate && isVisible())
         FormPaint();
     return QDialog::event(evento);

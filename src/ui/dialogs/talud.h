@@ -6,7 +6,7 @@
 //
 // Los espesores c, las dos anchuras, los textos del talud del último repintado
 // y la marca de repintado se guardan en el módulo, no en cada diálogo: duran
-// todo el programa, como en el original.
+// todo el programa.
 
 #include <QDialog>
 
@@ -65,7 +65,7 @@ private:
 
 public:
     // Controles, con los nombres del programa (también son sus objectName).
-    QWidget* Dibujo;   // el medio croquis de la zanja (el lienzo del original)
+    QWidget* Dibujo;   // el medio croquis de la zanja
     QLineEdit* Edit1;  // H
     QWidget* SpinButton1;
     QToolButton* SpinButton1Up;
