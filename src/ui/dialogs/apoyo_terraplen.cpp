@@ -26,16 +26,9 @@
 #include "numero.h"
 #include "proyecto.h"
 #include "numero_qt.h"
+#include "rotulos.h"
 
 namespace {
-
-QLabel* Rotulo(const QString& texto, const char* nombre = nullptr)
-{
-    auto* rotulo = new QLabel(texto);
-    if (nombre)
-        rotulo->setObjectName(nombre);
-    return rotulo;
-}
 
 // Espesor de la cama bajo el tubo "según norma" (m) por la base y Di: en
 // base rígida el de roca; en suelo, 0.08 hasta Di 0.7 y el de suelo después.

@@ -23,6 +23,7 @@
 #include "numero.h"
 #include "proyecto.h"
 #include "numero_qt.h"
+#include "rotulos.h"
 
 namespace {
 
@@ -52,23 +53,6 @@ const Eleccion Elecciones[] = {
 const Eleccion& DeBoton(int boton)
 {
     return Elecciones[boton - 1];
-}
-
-QLabel* Rotulo(const QString& texto, const char* nombre = nullptr)
-{
-    auto* rotulo = new QLabel(texto);
-    if (nombre)
-        rotulo->setObjectName(nombre);
-    return rotulo;
-}
-
-QLabel* Negrita(const QString& texto)
-{
-    QLabel* rotulo = Rotulo(texto);
-    QFont letra = rotulo->font();
-    letra.setBold(true);
-    rotulo->setFont(letra);
-    return rotulo;
 }
 
 QGroupBox* Grupo(const QString& titulo)

@@ -26,6 +26,7 @@
 #include "numero.h"
 #include "proyecto.h"
 #include "numero_qt.h"
+#include "rotulos.h"
 
 namespace {
 
@@ -216,14 +217,6 @@ private:
     const Proyecto& p_;
 };
 
-QLabel* NuevoRotulo(const QString& texto, const char* nombre = nullptr)
-{
-    auto* rotulo = new QLabel(texto);
-    if (nombre)
-        rotulo->setObjectName(nombre);
-    return rotulo;
-}
-
 QLineEdit* NuevaCasilla(const char* nombre, const QString& texto, int ancho)
 {
     auto* casilla = new QLineEdit(texto);
@@ -311,17 +304,17 @@ void TFTalud::CreaControles()
     Edit3 = NuevaCasilla("Edit3", "0", 52);
     SpinButton1 = NuevoGiro("SpinButton1", SpinButton1Up, SpinButton1Down);
     SpinButton2 = NuevoGiro("SpinButton2", SpinButton2Up, SpinButton2Down);
-    Label15 = NuevoRotulo("", "Label15");
-    Lde = NuevoRotulo("de= ", "Lde");
+    Label15 = Rotulo("", "Label15");
+    Lde = Rotulo("de= ", "Lde");
 
     auto* talud = new QHBoxLayout;
     talud->setSpacing(2);
-    talud->addWidget(NuevoRotulo("talud="));
+    talud->addWidget(Rotulo("talud="));
     talud->addSpacing(4);
     talud->addWidget(Edit1);
     talud->addWidget(SpinButton1);
     talud->addSpacing(3);
-    talud->addWidget(NuevoRotulo(":"));
+    talud->addWidget(Rotulo(":"));
     talud->addSpacing(3);
     talud->addWidget(Edit2);
     talud->addWidget(SpinButton2);
@@ -329,21 +322,21 @@ void TFTalud::CreaControles()
 
     auto* resguardo = new QHBoxLayout;
     resguardo->setSpacing(4);
-    resguardo->addWidget(NuevoRotulo("resguardo lateral="));
+    resguardo->addWidget(Rotulo("resguardo lateral="));
     resguardo->addWidget(Edit3);
-    resguardo->addWidget(NuevoRotulo("m."));
+    resguardo->addWidget(Rotulo("m."));
     resguardo->addStretch();
 
     auto* diametro = new QHBoxLayout;
     diametro->setSpacing(4);
-    diametro->addWidget(NuevoRotulo("DN = Di ="));
+    diametro->addWidget(Rotulo("DN = Di ="));
     diametro->addWidget(Label15);
     diametro->addStretch();
 
     auto* datos = new QVBoxLayout;
     datos->setSpacing(8);
     datos->addSpacing(20);
-    datos->addWidget(NuevoRotulo("Talud de las paredes (H : V)"));
+    datos->addWidget(Rotulo("Talud de las paredes (H : V)"));
     datos->addLayout(talud);
     datos->addSpacing(6);
     datos->addLayout(resguardo);
@@ -368,27 +361,27 @@ void TFTalud::CreaControles()
         b->setFixedWidth(64);
         b->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         disposicion->addWidget(terreno);
-        disposicion->addWidget(NuevoRotulo("c="));
+        disposicion->addWidget(Rotulo("c="));
         disposicion->addWidget(c);
-        disposicion->addWidget(NuevoRotulo("m."));
+        disposicion->addWidget(Rotulo("m."));
         disposicion->addSpacing(18);
-        disposicion->addWidget(NuevoRotulo("b="));
+        disposicion->addWidget(Rotulo("b="));
         disposicion->addWidget(b);
         disposicion->addSpacing(8);
         disposicion->addWidget(boton);
         disposicion->addStretch();
     };
-    LTerreno = NuevoRotulo("Terreno", "LTerreno");
-    LSuelo = NuevoRotulo("Suelo", "LSuelo");
-    LRoca = NuevoRotulo("Roca", "LRoca");
+    LTerreno = Rotulo("Terreno", "LTerreno");
+    LSuelo = Rotulo("Suelo", "LSuelo");
+    LRoca = Rotulo("Roca", "LRoca");
     QFont negrita = LTerreno->font();
     negrita.setBold(true);
     for (QLabel* rotulo : {LTerreno, LSuelo, LRoca})
         rotulo->setFont(negrita);
-    LC1 = NuevoRotulo("0", "LC1");
-    LC2 = NuevoRotulo("0", "LC2");
-    Lb1 = NuevoRotulo("0 m.", "Lb1");
-    Lb2 = NuevoRotulo("0 m.", "Lb2");
+    LC1 = Rotulo("0", "LC1");
+    LC2 = Rotulo("0", "LC2");
+    Lb1 = Rotulo("0 m.", "Lb1");
+    Lb2 = Rotulo("0 m.", "Lb2");
     Button1 = NuevoBoton("<- S&eleccionar", "Button1");
     Button2 = NuevoBoton("<- Se&leccionar", "Button2");
     PanelSuelo = NuevoMarco("PanelSuelo");

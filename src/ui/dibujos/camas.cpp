@@ -153,23 +153,6 @@ QPainterPath Tubo(const Encuadre& E)
     return tubo;
 }
 
-// Ángulo de apoyo: dos radios hasta los bordes de la cuna y su arco, dentro del tubo.
-void DibujaAngulo(QPainter& pintor, const Encuadre& E, int angulo, const Medidas& m)
-{
-    const double mitad = angulo / 2.0 * 3.141592 / 180;
-    const QPointF centro = E(0, 0);
-    pintor.save();
-    pintor.setPen(PlumaFina(m));
-    for (double lado : {-1.0, 1.0})
-        pintor.drawLine(centro,
-                        E(lado * RadioInterior * std::sin(mitad), RadioInterior * std::cos(mitad)));
-    const double radio = E.Longitud(0.16);
-    pintor.drawArc(QRectF(centro - QPointF(radio, radio), QSizeF(2 * radio, 2 * radio)),
-                   static_cast<int>(std::lround((270 - angulo / 2.0) * 16)), angulo * 16);
-    pintor.restore();
-    DibujaTexto(pintor, E(0, -0.17), QString::number(angulo) + QStringLiteral("°"), m);
-}
-
 struct CamaZanja {
     Material cuna;    // material bajo el tubo y a sus lados
     double altura;    // de la cuna sobre la generatriz inferior (De)
@@ -230,7 +213,7 @@ void DibujaCamaZanja(QPainter& pintor, const QRectF& zona, const CamaZanja& cama
                   m);
     DibujaTubo(pintor, E(0, 0), E.Longitud(RadioExterior), E.Longitud(RadioInterior), m);
     if (cama.angulo > 0)
-        DibujaAngulo(pintor, E, cama.angulo, m);
+        DibujaAnguloApoyo(pintor, E, cama.angulo, RadioInterior, 0.16, -0.17, m);
 
     const double x = 0.75;
     DibujaLineaAuxiliar(pintor, E(0, Clave), E(x + 0.08, Clave), m);

@@ -518,3 +518,20 @@ QPainterPath Poligono(const QPolygonF& puntos)
     camino.closeSubpath();
     return camino;
 }
+
+void DibujaAnguloApoyo(QPainter& pintor, const Encuadre& E, int angulo, double radioInterior,
+                       double radioArco, double alturaRotulo, const Medidas& m)
+{
+    const double mitad = angulo / 2.0 * 3.141592 / 180;
+    const QPointF centro = E(0, 0);
+    pintor.save();
+    pintor.setPen(PlumaFina(m));
+    for (double lado : {-1.0, 1.0})
+        pintor.drawLine(centro,
+                        E(lado * radioInterior * std::sin(mitad), radioInterior * std::cos(mitad)));
+    const double radio = E.Longitud(radioArco);
+    pintor.drawArc(QRectF(centro - QPointF(radio, radio), QSizeF(2 * radio, 2 * radio)),
+                   static_cast<int>(std::lround((270 - angulo / 2.0) * 16)), angulo * 16);
+    pintor.restore();
+    DibujaTexto(pintor, E(0, alturaRotulo), QString::number(angulo) + QStringLiteral("°"), m);
+}

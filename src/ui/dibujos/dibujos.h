@@ -62,6 +62,12 @@ QPolygonF Linea(const Encuadre& E, std::initializer_list<QPointF> puntos);
 // Camino cerrado de un polígono.
 QPainterPath Poligono(const QPolygonF& puntos);
 
+// Ángulo de apoyo dentro de un tubo centrado en el origen del encuadre: los
+// dos radios (de largo radioInterior) hasta los bordes de la cama, su arco de
+// radio radioArco y el rótulo "180°" a la altura alturaRotulo (unidades del dibujo).
+void DibujaAnguloApoyo(QPainter& pintor, const Encuadre& E, int angulo, double radioInterior,
+                       double radioArco, double alturaRotulo, const Medidas& m);
+
 // Lado del texto de una cota, mirando de `desde` a `hasta`.
 enum class LadoTexto { Izquierda, Derecha };
 

@@ -439,24 +439,6 @@ double AlturaCama(int angulo)
     return RadioExterior * (1 - std::cos(angulo / 2.0 * 3.141592 / 180));
 }
 
-// Ángulo de apoyo dentro del tubo: los dos radios hasta los bordes de la cama,
-// su arco y el rótulo.
-void DibujaAngulo(QPainter& pintor, const Encuadre& E, int angulo, const Medidas& m)
-{
-    const double mitad = angulo / 2.0 * 3.141592 / 180;
-    const QPointF centro = E(0, 0);
-    pintor.save();
-    pintor.setPen(PlumaFina(m));
-    for (double lado : {-1.0, 1.0})
-        pintor.drawLine(centro,
-                        E(lado * RadioInterior * std::sin(mitad), RadioInterior * std::cos(mitad)));
-    const double radio = E.Longitud(0.17);
-    pintor.drawArc(QRectF(centro - QPointF(radio, radio), QSizeF(2 * radio, 2 * radio)),
-                   static_cast<int>(std::lround((270 - angulo / 2.0) * 16)), angulo * 16);
-    pintor.restore();
-    DibujaTexto(pintor, E(0, 0.285), QString::number(angulo) + QStringLiteral("°"), m);
-}
-
 // El tubo con sus tres medidas: Di dentro, De encima de la clave con sus
 // líneas de referencia y Es en la pared, a la izquierda.
 void DibujaTuboAcotado(QPainter& pintor, const Encuadre& E, const Medidas& m)
@@ -531,7 +513,7 @@ void DibujaZanjaCama(QPainter& pintor, const QRectF& zona, int angulo, bool terr
     pintor.restore();
 
     DibujaTuboAcotado(pintor, E, m);
-    DibujaAngulo(pintor, E, angulo, m);
+    DibujaAnguloApoyo(pintor, E, angulo, RadioInterior, 0.17, 0.285, m);
 
     DibujaCota(pintor, E(-mitad(Clave), Clave), E(mitad(Clave), Clave), QStringLiteral("b"), m,
                LadoTexto::Izquierda, 0.2);

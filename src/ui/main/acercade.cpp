@@ -14,22 +14,11 @@
 #include "dibujos.h"
 #include "primera.h"
 #include "variables.h"
+#include "rotulos.h"
 
 namespace {
 
 const char* const DireccionWeb = "https://calculo-tubos.example.org";
-
-QLabel* Rotulo(const QString& texto, const char* nombre, bool negrita = false)
-{
-    auto* rotulo = new QLabel(texto);
-    rotulo->setObjectName(nombre);
-    if (negrita) {
-        QFont letra = rotulo->font();
-        letra.setBold(true);
-        rotulo->setFont(letra);
-    }
-    return rotulo;
-}
 
 }  // namespace
 

@@ -18,26 +18,9 @@
 #include "dibujos.h"
 #include "form1.h"
 #include "listas.h"
+#include "rotulos.h"
 
 namespace {
-
-QLabel* Rotulo(const QString& texto, const char* nombre = nullptr)
-{
-    auto* rotulo = new QLabel(texto);
-    if (nombre)
-        rotulo->setObjectName(nombre);
-    return rotulo;
-}
-
-// Rótulo de campo, en negrita.
-QLabel* Titulo(const QString& texto)
-{
-    auto* rotulo = Rotulo(texto);
-    QFont letra = rotulo->font();
-    letra.setBold(true);
-    rotulo->setFont(letra);
-    return rotulo;
-}
 
 QLineEdit* Casilla(const char* nombre, int contexto)
 {
@@ -184,7 +167,7 @@ QWidget* TForm1::CreaInstalacion()
         if (i == 2) {  // zanja terraplenada: altura de la base del terraplén
             EditH2r = Casilla("EditH2r", 127);
             auto* fila = new QHBoxLayout;
-            fila->addWidget(Titulo("Altura base terraplén:"));
+            fila->addWidget(Negrita("Altura base terraplén:"));
             fila->addStretch();
             fila->addWidget(Rotulo("h″r="));
             fila->addWidget(EditH2r);
@@ -194,7 +177,7 @@ QWidget* TForm1::CreaInstalacion()
             EditB2 = Casilla("EditB2", 125);
             EditHr2 = Casilla("EditHr2", 125);
             auto* fila = new QHBoxLayout;
-            fila->addWidget(Titulo("Zanja Inducida:"));
+            fila->addWidget(Negrita("Zanja Inducida:"));
             fila->addStretch();
             fila->addWidget(Rotulo("b2="));
             fila->addWidget(EditB2);
@@ -236,19 +219,19 @@ QWidget* TForm1::CreaTubo()
     QPalette gris = EditDe->palette();
     gris.setColor(QPalette::Base, palette().color(QPalette::Window));
     EditDe->setPalette(gris);
-    Fila(tubo, 0, Titulo("Diámetro interior tubo:"), "Di=", EditDi, "mm");
-    Fila(tubo, 1, Titulo("Espesor tubo:"), "Es=", EditEs, "mm");
-    Fila(tubo, 2, Titulo("Diámetro exterior tubo:"), "De=", EditDe, "mm");
+    Fila(tubo, 0, Negrita("Diámetro interior tubo:"), "Di=", EditDi, "mm");
+    Fila(tubo, 1, Negrita("Espesor tubo:"), "Es=", EditEs, "mm");
+    Fila(tubo, 2, Negrita("Diámetro exterior tubo:"), "De=", EditDe, "mm");
     disposicion->addWidget(Panel2);
 
     QFrame* Panel4 = Panel("Panel4");
     EditHr = Casilla("EditHr", 125);
-    Fila(Rejilla(Panel4), 0, Titulo("Altura del relleno:"), "hr=", EditHr, "m");
+    Fila(Rejilla(Panel4), 0, Negrita("Altura del relleno:"), "hr=", EditHr, "m");
     disposicion->addWidget(Panel4);
 
     PanelH1r = Panel("PanelH1r");
     EditH1r = Casilla("EditH1r", 126);
-    Fila(Rejilla(PanelH1r), 0, Titulo("Altura sobre base terraplén:"), "h′r= ", EditH1r, "m");
+    Fila(Rejilla(PanelH1r), 0, Negrita("Altura sobre base terraplén:"), "h′r= ", EditH1r, "m");
     disposicion->addWidget(PanelH1r);
 
     PanelB = Panel("PanelB");
@@ -257,7 +240,7 @@ QWidget* TForm1::CreaTubo()
     Button1->setObjectName("Button1");
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     auto* anchura = Rejilla(PanelB);
-    Fila(anchura, 0, Titulo("Anchura de la zanja:"), "b= ", EditB, "m");
+    Fila(anchura, 0, Negrita("Anchura de la zanja:"), "b= ", EditB, "m");
     anchura->addWidget(Button1, 0, 4, Qt::AlignRight);
     disposicion->addWidget(PanelB);
     return columna;
@@ -281,7 +264,7 @@ QWidget* TForm1::CreaApoyo()
     connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     LClaseTerraplen = Rotulo("A", "LClaseTerraplen");
     LClaseTerraplen->setStyleSheet("color: gray;");
-    apoyo->addWidget(Titulo("Factor de apoyo:"));
+    apoyo->addWidget(Negrita("Factor de apoyo:"));
     apoyo->addWidget(EFap);
     apoyo->addWidget(claseFa);
     apoyo->addStretch();
@@ -293,7 +276,7 @@ QWidget* TForm1::CreaApoyo()
     auto* base = new QHBoxLayout(Panel1);
     base->setContentsMargins(6, 4, 6, 4);
     ComboBase = Lista("ComboBase", ListaBases);
-    base->addWidget(Titulo("Tipo de base:"));
+    base->addWidget(Negrita("Tipo de base:"));
     base->addWidget(ComboBase, 1);
     disposicion->addWidget(Panel1);
     return columna;
@@ -308,7 +291,7 @@ QWidget* TForm1::CreaRelleno()
     ComboRelleno = Lista("ComboRelleno", ListaRellenos);
     FijaContextoAyuda(ComboRelleno, 105);
     auto* fila = new QHBoxLayout;
-    fila->addWidget(Titulo("Relleno:"));
+    fila->addWidget(Negrita("Relleno:"));
     fila->addWidget(ComboRelleno, 1);
     disposicion->addLayout(fila);
 
@@ -361,10 +344,10 @@ QWidget* TForm1::CreaSobrecargas()
     ComboCompactador = Lista("ComboCompactador", ListaCompactadores);
     FijaContextoAyuda(ComboCompactador, 112);
     Lab_comp = Rotulo("0 kN/m", "Lab_comp");
-    Fila(rejilla, 0, Titulo("Puntual:"), "", EditQp, "t.");
+    Fila(rejilla, 0, Negrita("Puntual:"), "", EditQp, "t.");
     Fila(rejilla, 1, Rotulo("Distancia:"), "", EditD, "m.");
-    Fila(rejilla, 2, Titulo("Distribuida en superficie:"), "", EditQs, "t/m2.");
-    rejilla->addWidget(Titulo("Compactador:"), 3, 0);
+    Fila(rejilla, 2, Negrita("Distribuida en superficie:"), "", EditQs, "t/m2.");
+    rejilla->addWidget(Negrita("Compactador:"), 3, 0);
     rejilla->addWidget(ComboCompactador, 3, 1, 1, 4);
     Fila(rejilla, 4, Rotulo("Carga por m. de ancho rodillo:"), "", EditPq, "t/m");
     rejilla->addWidget(Lab_comp, 5, 2, 1, 3);
@@ -380,7 +363,7 @@ QWidget* TForm1::CreaTrafico()
     disposicion->setSpacing(3);
     Lqt = Rotulo("0 kN/m", "Lqt");
     auto* cabecera = new QHBoxLayout;
-    cabecera->addWidget(Titulo("Producida por el tráfico:"));
+    cabecera->addWidget(Negrita("Producida por el tráfico:"));
     cabecera->addWidget(Lqt);
     cabecera->addStretch();
     disposicion->addLayout(cabecera);

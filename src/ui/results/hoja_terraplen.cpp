@@ -13,6 +13,7 @@
 #include "numero.h"
 #include "proyecto.h"
 #include "numero_qt.h"
+#include "rotulos.h"
 
 namespace {
 
@@ -27,14 +28,6 @@ const char* const LetrasClases[3][4] = {
     {"b ≥", "h′r =", "a =", "c ≥"},
     {"b =", "h′r =", "a =", "c ="},
 };
-
-QLabel* Texto(const QString& texto, const char* nombre = nullptr)
-{
-    auto* rotulo = new QLabel(texto);
-    if (nombre)
-        rotulo->setObjectName(nombre);
-    return rotulo;
-}
 
 }  // namespace
 
@@ -97,7 +90,7 @@ void TResultadoTerraplen::CreaPanel()
     Panel->setFrameShadow(QFrame::Raised);
     Panel->setLineWidth(2);
 
-    tituloPanel_ = Texto("", "LTituloPanel");
+    tituloPanel_ = Rotulo("", "LTituloPanel");
     QFont negrita = tituloPanel_->font();
     negrita.setBold(true);
     tituloPanel_->setFont(negrita);
@@ -106,15 +99,15 @@ void TResultadoTerraplen::CreaPanel()
     ImagenPanel->setObjectName("ImagenPanel");
     ImagenPanel->setFixedSize(330, 200);
 
-    L1 = Texto("", "L1");
-    L2 = Texto("", "L2");
-    L3 = Texto("", "L3");
-    L4 = Texto("", "L4");
+    L1 = Rotulo("", "L1");
+    L2 = Rotulo("", "L2");
+    L3 = Rotulo("", "L3");
+    L4 = Rotulo("", "L4");
     QLabel* const valores[4] = {L1, L2, L3, L4};
     auto* medidas = new QGridLayout;
     medidas->setHorizontalSpacing(6);
     for (int i = 0; i < 4; ++i) {
-        letras_[i] = Texto("");
+        letras_[i] = Rotulo("");
         medidas->addWidget(letras_[i], i, 0, Qt::AlignRight);
         medidas->addWidget(valores[i], i, 1);
     }

@@ -14,6 +14,7 @@
 #include "numero.h"
 #include "proyecto.h"
 #include "numero_qt.h"
+#include "rotulos.h"
 
 namespace {
 
@@ -45,14 +46,6 @@ const FilaZanja FilasZanja[11] = {
     {12, 6, 0.3, Seleccionado, Granular},
     {CodigoApoyoDirecto, 0, 0.15, "Relleno fino", ""},
 };
-
-QLabel* Texto(const QString& texto, const char* nombre = nullptr)
-{
-    auto* rotulo = new QLabel(texto);
-    if (nombre)
-        rotulo->setObjectName(nombre);
-    return rotulo;
-}
 
 }  // namespace
 
@@ -118,7 +111,7 @@ void TResultadoZanjas::CreaPanel()
     Panel1->setLineWidth(2);
     Panel1->setAutoFillBackground(true);
 
-    tituloPanel_ = Texto("", "LTituloPanel");
+    tituloPanel_ = Rotulo("", "LTituloPanel");
     QFont negrita = tituloPanel_->font();
     negrita.setBold(true);
     tituloPanel_->setFont(negrita);
@@ -127,15 +120,15 @@ void TResultadoZanjas::CreaPanel()
     ImagenPanel->setObjectName("ImagenPanel");
     ImagenPanel->setFixedSize(300, 230);
 
-    L1 = Texto("", "L1");
-    L2 = Texto("", "L2");
-    L3 = Texto("c", "L3");
-    letraCuna_ = Texto("a =");
-    notaCama_ = Texto("según el terreno:");
-    LRelleno = Texto("", "LRelleno");
-    LBase = Texto("", "LBase");
-    tituloBase_ = Texto("Apoyo");
-    QLabel* tituloRelleno = Texto("Relleno");
+    L1 = Rotulo("", "L1");
+    L2 = Rotulo("", "L2");
+    L3 = Rotulo("c", "L3");
+    letraCuna_ = Rotulo("a =");
+    notaCama_ = Rotulo("según el terreno:");
+    LRelleno = Rotulo("", "LRelleno");
+    LBase = Rotulo("", "LBase");
+    tituloBase_ = Rotulo("Apoyo");
+    QLabel* tituloRelleno = Rotulo("Relleno");
     for (QLabel* titulo : {tituloBase_, tituloRelleno})
         titulo->setFont(negrita);
     for (QLabel* material : {LRelleno, LBase}) {
@@ -145,7 +138,7 @@ void TResultadoZanjas::CreaPanel()
 
     auto* medidas = new QGridLayout;
     medidas->setHorizontalSpacing(6);
-    medidas->addWidget(Texto("h ≥"), 0, 0, Qt::AlignRight);
+    medidas->addWidget(Rotulo("h ≥"), 0, 0, Qt::AlignRight);
     medidas->addWidget(L1, 0, 1);
     medidas->addWidget(letraCuna_, 1, 0, Qt::AlignRight);
     medidas->addWidget(L2, 1, 1);
@@ -163,14 +156,14 @@ void TResultadoZanjas::CreaPanel()
     clave->addWidget(LBase);
     clave->addStretch();
 
-    LSuelo = Texto("", "LSuelo");
-    LRoca = Texto("", "LRoca");
+    LSuelo = Rotulo("", "LSuelo");
+    LRoca = Rotulo("", "LRoca");
     auto* terreno = new QGridLayout;
     terreno->setHorizontalSpacing(14);
-    terreno->addWidget(Texto("Tipo de Terreno ->"), 0, 0);
-    terreno->addWidget(Texto("Suelo"), 0, 1);
-    terreno->addWidget(Texto("Roca"), 0, 2);
-    terreno->addWidget(Texto("Valores de c ->"), 1, 0);
+    terreno->addWidget(Rotulo("Tipo de Terreno ->"), 0, 0);
+    terreno->addWidget(Rotulo("Suelo"), 0, 1);
+    terreno->addWidget(Rotulo("Roca"), 0, 2);
+    terreno->addWidget(Rotulo("Valores de c ->"), 1, 0);
     terreno->addWidget(LSuelo, 1, 1);
     terreno->addWidget(LRoca, 1, 2);
 

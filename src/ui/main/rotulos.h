@@ -1,0 +1,24 @@
+#pragma once
+// Rótulos de las ventanas: un QLabel con su nombre de objeto y, si se pide,
+// en negrita.
+
+#include <QLabel>
+
+inline QLabel* Rotulo(const QString& texto, const char* nombre = nullptr, bool negrita = false)
+{
+    auto* rotulo = new QLabel(texto);
+    if (nombre)
+        rotulo->setObjectName(nombre);
+    if (negrita) {
+        QFont letra = rotulo->font();
+        letra.setBold(true);
+        rotulo->setFont(letra);
+    }
+    return rotulo;
+}
+
+// Rótulo de campo, en negrita.
+inline QLabel* Negrita(const QString& texto, const char* nombre = nullptr)
+{
+    return Rotulo(texto, nombre, true);
+}
