@@ -45,27 +45,6 @@ double Margen(const Medidas& m)
     return 1.2 * m.paso + m.lineaGruesa;
 }
 
-void DibujaHormigon(QPainter& pintor, const QPainterPath& zona, const Medidas& m)
-{
-    pintor.save();
-    pintor.fillPath(zona, GrisHormigon);
-    pintor.setClipPath(zona, Qt::IntersectClip);
-    QPen pluma = PlumaFina(m);
-    pluma.setColor(TramaHormigon);
-    pluma.setWidthF(0.7 * m.lineaFina);
-    pintor.setPen(pluma);
-    const QRectF caja = zona.boundingRect();
-    const double paso = 1.4 * m.paso;
-    if (paso > 0) {
-        // Rectas x + y = d, ancladas al origen del pintor.
-        for (double d = std::floor((caja.left() + caja.top()) / paso) * paso;
-             d <= caja.right() + caja.bottom(); d += paso)
-            pintor.drawLine(QPointF(d - caja.top(), caja.top()),
-                            QPointF(d - caja.bottom(), caja.bottom()));
-    }
-    pintor.restore();
-}
-
 void DibujaGranular(QPainter& pintor, const QPainterPath& zona, const Medidas& m)
 {
     pintor.save();
@@ -334,4 +313,25 @@ void DibujaClaseTerraplen(QPainter& pintor, const QRectF& zona, int clase)
     if (clase < 0 || clase > 3)
         return;
     Pinta(pintor, zona, [&](const Medidas& m) { DibujaClase(pintor, zona, clases[clase], m); });
+}
+
+void DibujaHormigon(QPainter& pintor, const QPainterPath& zona, const Medidas& m)
+{
+    pintor.save();
+    pintor.fillPath(zona, GrisHormigon);
+    pintor.setClipPath(zona, Qt::IntersectClip);
+    QPen pluma = PlumaFina(m);
+    pluma.setColor(TramaHormigon);
+    pluma.setWidthF(0.7 * m.lineaFina);
+    pintor.setPen(pluma);
+    const QRectF caja = zona.boundingRect();
+    const double paso = 1.4 * m.paso;
+    if (paso > 0) {
+        // Rectas x + y = d, ancladas al origen del pintor.
+        for (double d = std::floor((caja.left() + caja.top()) / paso) * paso;
+             d <= caja.right() + caja.bottom(); d += paso)
+            pintor.drawLine(QPointF(d - caja.top(), caja.top()),
+                            QPointF(d - caja.bottom(), caja.bottom()));
+    }
+    pintor.restore();
 }

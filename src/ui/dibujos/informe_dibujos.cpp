@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "camas.h"
 #include "dibujos.h"
 
 // ---------------------------------------------------------------------------
@@ -378,8 +379,6 @@ const double Fondo = Base + CamaBajoTubo;
 const double CotaDerecha = 0.74; // x de las cotas verticales de la derecha
 const double CotaIzquierda = -0.74;
 
-const QColor GrisCama(222, 222, 222);
-const QColor TramaCama(115, 115, 115);
 
 // En la zona de la memoria (147 × 145) la letra, las flechas y los trazos no
 // encogen por debajo de lo que se lee; en proporción igual en la impresora,
@@ -409,24 +408,11 @@ QPainterPath Tubo(const Encuadre& E)
     return tubo;
 }
 
-// Cama de apoyo: gris con rayado a 45°, como el hormigón de los croquis de camas.
+// Cama de apoyo: hormigón, con su contorno.
 void DibujaCamaApoyo(QPainter& pintor, const QPainterPath& zona, const Medidas& m)
 {
+    DibujaHormigon(pintor, zona, m);
     pintor.save();
-    pintor.fillPath(zona, GrisCama);
-    pintor.setClipPath(zona, Qt::IntersectClip);
-    QPen pluma = PlumaFina(m);
-    pluma.setColor(TramaCama);
-    pluma.setWidthF(0.7 * m.lineaFina);
-    pintor.setPen(pluma);
-    const QRectF caja = zona.boundingRect();
-    const double paso = 1.4 * m.paso;
-    if (paso > 0)
-        for (double d = std::floor((caja.left() + caja.top()) / paso) * paso;
-             d <= caja.right() + caja.bottom(); d += paso)
-            pintor.drawLine(QPointF(d - caja.top(), caja.top()),
-                            QPointF(d - caja.bottom(), caja.bottom()));
-    pintor.setClipping(false);
     pintor.setPen(PlumaFina(m));
     pintor.setBrush(Qt::NoBrush);
     pintor.drawPath(zona);
