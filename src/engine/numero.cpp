@@ -162,3 +162,60 @@ EnteroLeido LeeEntero(std::string_view texto)
     leido.valido = i == texto.size();
     return leido;
 }
+
+namespace {
+
+// El comienzo de un número que aún no lo es: blancos, signo y, sin cifras
+// todavía, un punto; o una mantisa con cifras seguida de "e" y quizá un signo.
+bool EsNumeroAMedias(std::string_view texto)
+{
+    std::size_t i = 0;
+    while (i < texto.size() && texto[i] == ' ')
+        ++i;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
+        ++i;
+    std::size_t cifras = 0;
+    while (i < texto.size() && EsCifra(texto[i]))
+        ++i, ++cifras;
+    if (i < texto.size() && texto[i] == '.') {
+        ++i;
+        while (i < texto.size() && EsCifra(texto[i]))
+            ++i, ++cifras;
+    }
+    if (i == texto.size())
+        return cifras == 0;
+    if (cifras == 0 || (texto[i] != 'e' && texto[i] != 'E'))
+        return false;
+    ++i;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
+        ++i;
+    return i == texto.size();
+}
+
+}  // namespace
+
+NumeroTecleado LeeTecleado(std::string_view texto)
+{
+    // La coma decimal se lee como el punto; con las dos, el texto no es un número.
+    std::string conPunto(texto);
+    for (char& ch : conPunto)
+        if (ch == ',')
+            ch = '.';
+    const NumeroLeido leido = LeeNumero(conPunto);
+    if (leido.valido)
+        return {leido.valor, Tecleo::Valido};
+    return {leido.valor, EsNumeroAMedias(conPunto) ? Tecleo::AMedias : Tecleo::Imposible};
+}
+
+EnteroTecleado LeeEnteroTecleado(std::string_view texto)
+{
+    const EnteroLeido leido = LeeEntero(texto);
+    if (leido.valido)
+        return {leido.valor, Tecleo::Valido};
+    std::size_t i = 0;
+    while (i < texto.size() && texto[i] == ' ')
+        ++i;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
+        ++i;
+    return {leido.valor, i == texto.size() ? Tecleo::AMedias : Tecleo::Imposible};
+}

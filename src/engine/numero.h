@@ -36,3 +36,28 @@ struct EnteroLeido {
 
 // Lee un número entero con la misma regla, sin decimales ni exponente.
 EnteroLeido LeeEntero(std::string_view texto);
+
+// Cómo está lo tecleado en una casilla mientras el usuario escribe.
+enum class Tecleo {
+    Valido,     // un número según la regla
+    AMedias,    // aún no, pero puede llegar a serlo tecleando más ("", "-", ".", "2e", "1e-")
+    Imposible,  // no lo será por mucho que se teclee detrás ("2x", "1.5.", "1e999")
+};
+
+struct NumeroTecleado {
+    double valor = 0;  // lo leído; de un texto no válido, su parte inicial válida
+    Tecleo estado = Tecleo::AMedias;
+};
+
+struct EnteroTecleado {
+    long long valor = 0;
+    Tecleo estado = Tecleo::AMedias;
+};
+
+// Lee lo tecleado en una casilla como LeeNumero, con la coma decimal además del
+// punto ("2,5" vale 2.5; sin separador de miles) y distinguiendo un número a
+// medio escribir de uno imposible.
+NumeroTecleado LeeTecleado(std::string_view texto);
+
+// Lo mismo para un número entero: a medias solo están el texto vacío y un signo.
+EnteroTecleado LeeEnteroTecleado(std::string_view texto);

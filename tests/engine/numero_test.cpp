@@ -54,3 +54,35 @@ TEST(LeeNumero, NumerosYEnterosConPuntoYExponente)
 }
 
 }  // namespace
+
+TEST(LeeTecleado, ComaDecimalYNumerosAMedias)
+{
+    // Lo tecleado, su estado y el valor leído (el de la parte inicial si no es válido).
+    struct Caso { std::string texto; Tecleo estado; double valor; };
+    const Caso casos[] = {
+        {"2,5", Tecleo::Valido, 2.5},       {"0,8", Tecleo::Valido, 0.8},
+        {",75", Tecleo::Valido, 0.75},      {"2,", Tecleo::Valido, 2},
+        {"2.5E-1", Tecleo::Valido, 0.25},   {"-130", Tecleo::Valido, -130},
+        {"", Tecleo::AMedias, 0},           {"+", Tecleo::AMedias, 0},
+        {"-", Tecleo::AMedias, 0},          {".", Tecleo::AMedias, 0},
+        {",", Tecleo::AMedias, 0},          {" -,", Tecleo::AMedias, 0},
+        {"1e", Tecleo::AMedias, 1},         {"1e-", Tecleo::AMedias, 1},
+        {"2,5E+", Tecleo::AMedias, 2.5},    {"2x", Tecleo::Imposible, 2},
+        {"1,000,5", Tecleo::Imposible, 1},  // sin separador de miles
+        {"1.000,5", Tecleo::Imposible, 1},  {"2 ", Tecleo::Imposible, 2},
+        {"e", Tecleo::Imposible, 0},        {"-e", Tecleo::Imposible, 0},
+        {"1e999", Tecleo::Imposible, 0},    {"1e5x", Tecleo::Imposible, 1e5}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE("[" + caso.texto + "]");
+        const NumeroTecleado leido = LeeTecleado(caso.texto);
+        EXPECT_EQ(leido.estado, caso.estado);
+        EXPECT_EQ(leido.valor, caso.valor);
+    }
+    // Un entero a medias es solo el texto vacío o un signo.
+    const std::pair<std::string, Tecleo> enteros[] = {
+        {"12", Tecleo::Valido}, {"", Tecleo::AMedias}, {" -", Tecleo::AMedias},
+        {"+", Tecleo::AMedias}, {"1.", Tecleo::Imposible}, {"1e", Tecleo::Imposible},
+        {"1,5", Tecleo::Imposible}};
+    for (const auto& [texto, estado] : enteros)
+        EXPECT_EQ(LeeEnteroTecleado(texto).estado, estado) << "[" << texto << "]";
+}
