@@ -83,13 +83,12 @@ private slots:
         QTest::addColumn<double>("valor");
         QTest::addColumn<int>("modificado");
         QTest::newRow("hr válida") << "EditHr" << "2.5" << "2.5" << 2.5 << 1;
-        QTest::newRow("hr vacía") << "EditHr" << "" << "0" << 0.0 << 1;
         QTest::newRow("hr negativa") << "EditHr" << "-3" << "-3" << 3.0 << 1;
         QTest::newRow("hr con letra") << "EditHr" << "1.5x" << "1.5" << 1.5 << 1;
         QTest::newRow("hr exponente") << "EditHr" << "2e-1" << "2e-1" << 0.2 << 1;
         QTest::newRow("fi conserva el signo") << "EditFi" << "-5" << "-5" << -5.0 << 1;
         QTest::newRow("gamma no válida") << "EditGamma" << "x" << "0" << 0.0 << 1;
-        QTest::newRow("qp con coma") << "EditQp" << "1,5" << "1" << 1.0 << 1;
+        QTest::newRow("qp con coma") << "EditQp" << "1,5" << "1,5" << 1.5 << 1;
         QTest::newRow("b no válida") << "EditB" << "abc" << "0" << 0.0 << 0;
         QTest::newRow("b") << "EditB" << "1.25" << "1.25" << 1.25 << 1;
         QTest::newRow("vías de más") << "EditNVias" << "25" << "10" << 10.0 << 1;
@@ -605,7 +604,7 @@ private slots:
         QCOMPARE(f->ComboAeropuerto->currentText(), QString("DC 9 (900 kN)"));
 
         // Sin relleno, las hojas lo suben a 0.5 m con su aviso.
-        f->EditHr->setText("");
+        f->EditHr->setText("0");
         guion.vistos.clear();
         AbreCon([this] { f->CalculartodoClick(0); });
         QVERIFY(guion.Textos().contains(

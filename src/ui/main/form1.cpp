@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,20 +50,13 @@ void TForm1::ConectaControles()
     connect(TabbedNotebook1, &QTabWidget::currentChanged, this, &TForm1::TabbedNotebook1Click);
     connect(TabTrafico, &QTabWidget::currentChanged, this, &TForm1::TabTraficoClick);
 
-    const std::pair<QLineEdit*, void (TForm1::*)()> casillas[] = {
-        {EditEs, &TForm1::EditEsChange},       {EditHr, &TForm1::EditHrChange},
-        {EditH1r, &TForm1::EditH1rChange},     {EditH2r, &TForm1::EditH2rChange},
-        {EditB2, &TForm1::EditB2Change},       {EditHr2, &TForm1::EditHr2Change},
-        {EditB, &TForm1::EditBChange},         {EFap, &TForm1::EFapChange},
-        {EditFi, &TForm1::EditFiChange},       {EditFi1, &TForm1::EditFi1Change},
-        {EditGamma, &TForm1::EditGammaChange}, {EditD, &TForm1::EditDChange},
-        {EditQp, &TForm1::EditQpChange},       {EditQs, &TForm1::EditQsChange},
-        {Editdh, &TForm1::EditdhChange},       {EditNVias, &TForm1::EditNViasChange},
-        {EditVTren, &TForm1::EditVTrenChange}, {EditPq, &TForm1::EditPqChange},
-    };
-    for (const auto& [casilla, manejador] : casillas)
+    for (const auto& [casilla, manejador] : Casillas()) {
         connect(casilla, &QLineEdit::textChanged, this, manejador);
+        casilla->installEventFilter(this);
+    }
     connect(EditDi, &QComboBox::editTextChanged, this, &TForm1::EditDiChange);
+    EditDi->installEventFilter(this);
+    EditDi->lineEdit()->installEventFilter(this);
 
     const std::pair<QComboBox*, void (TForm1::*)()> listas[] = {
         {ComboRelleno, &TForm1::ComboRellenoChange},
@@ -75,6 +69,21 @@ void TForm1::ConectaControles()
     };
     for (const auto& [lista, manejador] : listas)
         connect(lista, &QComboBox::currentIndexChanged, this, manejador);
+}
+
+std::vector<std::pair<QLineEdit*, void (TForm1::*)()>> TForm1::Casillas() const
+{
+    return {
+        {EditEs, &TForm1::EditEsChange},       {EditHr, &TForm1::EditHrChange},
+        {EditH1r, &TForm1::EditH1rChange},     {EditH2r, &TForm1::EditH2rChange},
+        {EditB2, &TForm1::EditB2Change},       {EditHr2, &TForm1::EditHr2Change},
+        {EditB, &TForm1::EditBChange},         {EFap, &TForm1::EFapChange},
+        {EditFi, &TForm1::EditFiChange},       {EditFi1, &TForm1::EditFi1Change},
+        {EditGamma, &TForm1::EditGammaChange}, {EditD, &TForm1::EditDChange},
+        {EditQp, &TForm1::EditQpChange},       {EditQs, &TForm1::EditQsChange},
+        {Editdh, &TForm1::EditdhChange},       {EditNVias, &TForm1::EditNViasChange},
+        {EditVTren, &TForm1::EditVTrenChange}, {EditPq, &TForm1::EditPqChange},
+    };
 }
 
 void TForm1::InicializaDatos()
@@ -258,12 +267,23 @@ void TForm1::SalirClick()
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento)
 {
+    if (evento->type() == QEvent::ShortcutOverride) {
+        // Los atajos de los menús son órdenes aunque el cursor esté en una
+        // casilla: Ctrl+U no borra la línea ni Ctrl+X corta. Sin aceptar el
+        // evento, el atajo llega a su orden.
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const QKeySequence secuencia(
+            QKeyCombination(tecla->modifiers() & ~Qt::KeypadModifier, Qt::Key(tecla->key())));
+        if (atajos_.contains(secuencia))
+            return true;
+    }
     if (evento->type() == QEvent::FocusOut) {
         // Solo cuenta salir de la casilla hacia otro control, no que otra
         // ventana (un mensaje, un menú) tome el foco.
         const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
         if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason &&
             razon != Qt::MenuBarFocusReason) {
+            TerminaTecleo(objeto);
             if (objeto == EditEs)
                 CompruebaEs();
             else if (objeto == EditHr)

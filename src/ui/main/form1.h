@@ -9,9 +9,15 @@
 
 #include <QMainWindow>
 
+#include <QKeySequence>
+#include <QList>
+
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "interlocutor.h"
+#include "numero.h"
 
 struct Proyecto;
 class QAction;
@@ -134,6 +140,11 @@ private:
     QWidget* CreaTrafico();
 
     // Lectura de casillas.
+    std::vector<std::pair<QLineEdit*, void (TForm1::*)()>> Casillas() const;
+    NumeroTecleado Lee(const QString& texto) const;
+    // Acaba lo que quede a medio escribir en la casilla control (al salir de
+    // ella o antes de una orden de menú).
+    void TerminaTecleo(QObject* control);
     bool LeeDirecta(QLineEdit* caja, double& campo, bool absoluto);
     void Rellena(QLineEdit* caja, double valor);
     void PintaRelleno();
@@ -146,6 +157,8 @@ private:
 
     Proyecto& p_;
     bool mostrada_ = false;
+    bool saliendo_ = false;       // se está saliendo de una casilla
+    QList<QKeySequence> atajos_;  // atajos de los menús, que ninguna casilla se queda
 
 public:
     // Controles, con los nombres del programa (también son sus objectName).

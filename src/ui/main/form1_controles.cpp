@@ -1,6 +1,7 @@
 // Construcción de la ventana principal: menús, controles y su disposición.
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -82,10 +83,16 @@ void TForm1::CreaMenus()
                         void (TForm1::*orden)()) {
         QAction* opcion = menu->addAction(texto);
         opcion->setShortcut(atajo);
+        if (!atajo.isEmpty())
+            atajos_.append(atajo);
         if (contexto >= 0)
             FijaContextoAyuda(opcion, contexto);
         if (orden)
-            connect(opcion, &QAction::triggered, this, orden);
+            connect(opcion, &QAction::triggered, this, [this, orden] {
+                // La orden ve lo que la casilla en curso muestra, no lo tecleado a medias.
+                TerminaTecleo(QApplication::focusWidget());
+                (this->*orden)();
+            });
         else
             opcion->setEnabled(false);  // llega con sus ventanas
         return opcion;
@@ -109,7 +116,10 @@ void TForm1::CreaMenus()
     todoAstm->setData(1);  // la marca que distingue ASTM de UNE
     for (QAction* todo : {todoUne, todoAstm}) {
         todo->setEnabled(true);
-        connect(todo, &QAction::triggered, this, [this, todo] { CalculartodoClick(todo->data().toInt()); });
+        connect(todo, &QAction::triggered, this, [this, todo] {
+            TerminaTecleo(QApplication::focusWidget());
+            CalculartodoClick(todo->data().toInt());
+        });
     }
     anade(calculos, "Ca&lcular Carga", QKeySequence("Ctrl+L"), 23, &TForm1::CalcularSoloCarga);
     anade(calculos, "Calcular Clase Resistente &UNE", QKeySequence("Ctrl+U"), -1,
@@ -118,6 +128,7 @@ void TForm1::CreaMenus()
           &TForm1::CalcularClaseResistenteASTM);
     QAction* memoria = calculos->addAction("&Memoria de Cálculo");
     memoria->setShortcut(QKeySequence("Ctrl+M"));
+    atajos_.append(memoria->shortcut());
     FijaContextoAyuda(memoria, 33);
     connect(memoria, &QAction::triggered, this, [] { AbreAyuda(33); });
 
@@ -435,10 +446,4 @@ void TForm1::CreaControles()
     rejilla->setRowStretch(0, 1);
     setCentralWidget(central);
 
-    // Las comprobaciones geométricas se hacen al salir de estas casillas.
-    for (QWidget* casilla : {static_cast<QWidget*>(EditEs), static_cast<QWidget*>(EditHr),
-                             static_cast<QWidget*>(EditB), static_cast<QWidget*>(EditH1r),
-                             static_cast<QWidget*>(EditH2r), static_cast<QWidget*>(EditB2),
-                             static_cast<QWidget*>(EditHr2)})
-        casilla->installEventFilter(this);
 }

@@ -1,10 +1,13 @@
 // Casillas numéricas de la ventana principal: cada pulsación lee el texto y
 // guarda el número en el registro; un texto no válido se sustituye por el
-// valor guardado.
+// valor guardado. Un número a medio escribir ("2,", "-", "1e") se deja como
+// está hasta salir de la casilla: rehacerlo a cada pulsación pegaría las
+// cifras siguientes a otro número.
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 #include <cmath>
 
@@ -16,14 +19,14 @@
 #include "proyecto.h"
 #include "numero_qt.h"
 
-namespace {
-
-NumeroLeido Lee(const QString& texto)
+NumeroTecleado TForm1::Lee(const QString& texto) const
 {
-    return LeeNumero(texto.toStdString());
+    NumeroTecleado leido = LeeTecleado(texto.toStdString());
+    // Al salir de la casilla ya no se espera a que termine de escribirlo.
+    if (leido.estado == Tecleo::AMedias && saliendo_)
+        leido.estado = Tecleo::Imposible;
+    return leido;
 }
-
-}  // namespace
 
 void TForm1::Rellena(QLineEdit* caja, double valor)
 {
@@ -33,17 +36,21 @@ void TForm1::Rellena(QLineEdit* caja, double valor)
 bool TForm1::LeeDirecta(QLineEdit* caja, double& campo, bool absoluto)
 {
     // Se guarda lo leído aun de un texto no válido, y el texto se rehace.
-    const NumeroLeido leido = Lee(caja->text());
+    const NumeroTecleado leido = Lee(caja->text());
+    if (leido.estado == Tecleo::AMedias)
+        return false;
     campo = absoluto ? std::fabs(leido.valor) : leido.valor;
-    if (!leido.valido)
+    if (leido.estado != Tecleo::Valido)
         Rellena(caja, campo);
-    return leido.valido;
+    return leido.estado == Tecleo::Valido;
 }
 
 void TForm1::EditDiChange()
 {
-    const NumeroLeido leido = Lee(EditDi->currentText());
-    if (!leido.valido) {
+    const NumeroTecleado leido = Lee(EditDi->currentText());
+    if (leido.estado == Tecleo::AMedias)
+        return;
+    if (leido.estado != Tecleo::Valido) {
         Mensaje("Valor no válido", TituloAtencion);
         return;
     }
@@ -62,8 +69,10 @@ void TForm1::EditDiChange()
 
 void TForm1::EditEsChange()
 {
-    const NumeroLeido leido = Lee(EditEs->text());
-    if (!leido.valido) {
+    const NumeroTecleado leido = Lee(EditEs->text());
+    if (leido.estado == Tecleo::AMedias)
+        return;
+    if (leido.estado != Tecleo::Valido) {
         Mensaje("Valor no válido", TituloAtencion);
         Rellena(EditEs, p_.Es * 1000);
         return;
@@ -115,8 +124,10 @@ void TForm1::EditHr2Change()
 
 void TForm1::EditBChange()
 {
-    const NumeroLeido leido = Lee(EditB->text());
-    if (!leido.valido) {
+    const NumeroTecleado leido = Lee(EditB->text());
+    if (leido.estado == Tecleo::AMedias)
+        return;
+    if (leido.estado != Tecleo::Valido) {
         Rellena(EditB, p_.b);
         return;
     }
@@ -130,8 +141,10 @@ void TForm1::EditBChange()
 
 void TForm1::EFapChange()
 {
-    const NumeroLeido leido = Lee(EFap->text());
-    if (!leido.valido) {
+    const NumeroTecleado leido = Lee(EFap->text());
+    if (leido.estado == Tecleo::AMedias)
+        return;
+    if (leido.estado != Tecleo::Valido) {
         Rellena(EFap, p_.Fa);
         return;
     }
@@ -186,10 +199,12 @@ void TForm1::EditQsChange()
 
 void TForm1::EditdhChange()
 {
-    const NumeroLeido leido = Lee(Editdh->text());
+    const NumeroTecleado leido = Lee(Editdh->text());
+    if (leido.estado == Tecleo::AMedias)
+        return;
     p_.dh = std::fabs(leido.valor);
     PintaCargaTrafico();
-    if (!leido.valido) {
+    if (leido.estado != Tecleo::Valido) {
         Rellena(Editdh, p_.dh);
         return;
     }
@@ -199,22 +214,26 @@ void TForm1::EditdhChange()
 void TForm1::EditNViasChange()
 {
     // El número de vías es un byte: se toma módulo 256 y con un máximo de 10.
-    const EnteroLeido leido = LeeEntero(EditNVias->text().toStdString());
+    const EnteroTecleado leido = LeeEnteroTecleado(EditNVias->text().toStdString());
+    if (leido.estado == Tecleo::AMedias && !saliendo_)
+        return;
     const auto vias = static_cast<std::uint8_t>(static_cast<unsigned long long>(leido.valor) % 256);
     p_.NVias = vias > 10 ? 10 : vias;
     const QString texto = QString::number(p_.NVias);
     if (EditNVias->text() != texto)
         EditNVias->setText(texto);
     PintaCargaTrafico();
-    if (leido.valido)
+    if (leido.estado == Tecleo::Valido)
         p_.Modificado = 1;
 }
 
 void TForm1::EditVTrenChange()
 {
-    const NumeroLeido leido = Lee(EditVTren->text());
+    const NumeroTecleado leido = Lee(EditVTren->text());
+    if (leido.estado == Tecleo::AMedias)
+        return;
     p_.V = std::fabs(leido.valor);
-    bool valido = leido.valido;
+    bool valido = leido.estado == Tecleo::Valido;
     if (p_.V > 200) {
         Mensaje("La máxima velocidad permitida en la Memoria es 200 km/h., por lo que se corrige "
                 "automáticante el valor.",
@@ -232,9 +251,39 @@ void TForm1::EditVTrenChange()
 
 void TForm1::EditPqChange()
 {
-    if (LeeDirecta(EditPq, p_.pq, true))
-        p_.Modificado = 1;
+    if (Lee(EditPq->text()).estado == Tecleo::AMedias)
+        return;
+    LeeDirecta(EditPq, p_.pq, true);
     p_.qc = CargaCompactacion(p_.CompactadorIndex, p_.De, p_.pq, p_.hr);
     Lab_comp->setText(TextoQ(Trunca2(p_.qc)) + " kN/m");
     p_.Modificado = 1;
+}
+
+void TForm1::TerminaTecleo(QObject* control)
+{
+    if (!control)
+        return;
+    QString texto;
+    void (TForm1::*manejador)() = nullptr;
+    if (control == EditDi || control == EditDi->lineEdit()) {
+        texto = EditDi->currentText();
+        manejador = &TForm1::EditDiChange;
+    }
+    for (const auto& [casilla, cambio] : Casillas()) {
+        if (casilla == control) {
+            texto = casilla->text();
+            manejador = cambio;
+        }
+    }
+    if (!manejador)
+        return;
+    const std::string leido = texto.toStdString();
+    const bool aMedias = control == EditNVias ? LeeEnteroTecleado(leido).estado == Tecleo::AMedias
+                                              : LeeTecleado(leido).estado == Tecleo::AMedias;
+    if (!aMedias)
+        return;
+    // El número a medio escribir se trata ya como uno no válido: se rehace la
+    // casilla o sale el aviso, como si se hubiera tecleado así.
+    const QScopedValueRollback<bool> saliendo(saliendo_, true);
+    (this->*manejador)();
 }
