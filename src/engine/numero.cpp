@@ -87,7 +87,18 @@ std::string TextoGeneral(double x)
 
 double Trunca2(double x)
 {
-    return std::trunc(x * 100) / 100;
+    // Se trunca el valor decimal, no el binario: 3.56 se guarda como
+    // 3.5599999…, y x·100 puede caer por debajo del entero (0.29·100 da
+    // 28.999…). Se cortan las cifras del texto de 15 cifras significativas.
+    if (!std::isfinite(x))
+        return x;
+    std::string texto = TextoGeneral(x);
+    if (texto.find('E') != std::string::npos)  // fuera de la coma fija: entero o casi cero
+        return std::fabs(x) < 1 ? 0.0 : x;
+    const auto punto = texto.find('.');
+    if (punto != std::string::npos && texto.size() > punto + 3)
+        texto.resize(punto + 3);
+    return LeeNumero(texto).valor;
 }
 
 NumeroLeido LeeNumero(std::string_view texto)

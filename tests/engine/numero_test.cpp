@@ -29,6 +29,17 @@ TEST(TextoGeneral, QuinceCifrasYExponenteFueraDeRango)
         EXPECT_EQ(TextoGeneral(x), texto);
 }
 
+TEST(Trunca2, CortaElValorDecimalNoElBinario)
+{
+    // 3.56 y 1.72 hechos con cuentas quedan un poco por debajo del decimal, y
+    // 0.29·100 da 28.999…: ninguno pierde un céntimo.
+    const std::pair<double, double> casos[] = {
+        {0.01 + 3.55, 3.56}, {0.57 + 1.15, 1.72}, {0.29, 0.29},  {1.2399, 1.23},
+        {-2.567, -2.56},    {89.2399, 89.23},   {1e20, 1e20},  {1.5e-6, 0}};
+    for (const auto& [x, cortado] : casos)
+        EXPECT_EQ(Trunca2(x), cortado) << x;
+}
+
 TEST(LeeNumero, NumerosYEnterosConPuntoYExponente)
 {
     // Texto, número válido y su valor (vacío: no importa), entero válido.

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "acercade.h"
+#include "casillas.h"
 #include "datosobra.h"
 #include "mensaje.h"
 #include "numero.h"
@@ -277,28 +277,22 @@ bool TForm1::eventFilter(QObject* objeto, QEvent* evento)
         if (atajos_.contains(secuencia))
             return true;
     }
-    if (evento->type() == QEvent::FocusOut) {
-        // Solo cuenta salir de la casilla hacia otro control, no que otra
-        // ventana (un mensaje, un menú) tome el foco.
-        const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
-        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason &&
-            razon != Qt::MenuBarFocusReason) {
-            TerminaTecleo(objeto);
-            if (objeto == EditEs)
-                CompruebaEs();
-            else if (objeto == EditHr)
-                CompruebaHr();
-            else if (objeto == EditB)
-                CompruebaB();
-            else if (objeto == EditH1r)
-                EditH1rExit();
-            else if (objeto == EditH2r)
-                EditH2rExit();
-            else if (objeto == EditB2)
-                EditB2Exit();
-            else if (objeto == EditHr2)
-                EditHr2Exit();
-        }
+    if (SaleDeLaCasilla(evento)) {
+        TerminaTecleo(objeto);
+        if (objeto == EditEs)
+            CompruebaEs();
+        else if (objeto == EditHr)
+            CompruebaHr();
+        else if (objeto == EditB)
+            CompruebaB();
+        else if (objeto == EditH1r)
+            EditH1rExit();
+        else if (objeto == EditH2r)
+            EditH2rExit();
+        else if (objeto == EditB2)
+            EditB2Exit();
+        else if (objeto == EditHr2)
+            EditHr2Exit();
     }
     return QMainWindow::eventFilter(objeto, evento);
 }

@@ -13,6 +13,7 @@
 
 #include "compactacion.h"
 #include "espesores.h"
+#include "casillas.h"
 #include "form1.h"
 #include "mensaje.h"
 #include "numero.h"
@@ -21,11 +22,7 @@
 
 NumeroTecleado TForm1::Lee(const QString& texto) const
 {
-    NumeroTecleado leido = LeeTecleado(texto.toStdString());
-    // Al salir de la casilla ya no se espera a que termine de escribirlo.
-    if (leido.estado == Tecleo::AMedias && saliendo_)
-        leido.estado = Tecleo::Imposible;
-    return leido;
+    return LeeCasilla(texto, saliendo_);
 }
 
 void TForm1::Rellena(QLineEdit* caja, double valor)
@@ -214,8 +211,8 @@ void TForm1::EditdhChange()
 void TForm1::EditNViasChange()
 {
     // El número de vías es un byte: se toma módulo 256 y con un máximo de 10.
-    const EnteroTecleado leido = LeeEnteroTecleado(EditNVias->text().toStdString());
-    if (leido.estado == Tecleo::AMedias && !saliendo_)
+    const EnteroTecleado leido = LeeCasillaEntera(EditNVias->text(), saliendo_);
+    if (leido.estado == Tecleo::AMedias)
         return;
     const auto vias = static_cast<std::uint8_t>(static_cast<unsigned long long>(leido.valor) % 256);
     p_.NVias = vias > 10 ? 10 : vias;
@@ -277,9 +274,8 @@ void TForm1::TerminaTecleo(QObject* control)
     }
     if (!manejador)
         return;
-    const std::string leido = texto.toStdString();
-    const bool aMedias = control == EditNVias ? LeeEnteroTecleado(leido).estado == Tecleo::AMedias
-                                              : LeeTecleado(leido).estado == Tecleo::AMedias;
+    const bool aMedias = control == EditNVias ? LeeCasillaEntera(texto).estado == Tecleo::AMedias
+                                              : LeeCasilla(texto).estado == Tecleo::AMedias;
     if (!aMedias)
         return;
     // El número a medio escribir se trata ya como uno no válido: se rehace la

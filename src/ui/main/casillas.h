@@ -1,0 +1,39 @@
+#pragma once
+// Lo común a las casillas numéricas de todas las ventanas: leer lo tecleado
+// (con la coma decimal) y saber cuándo el usuario sale de una casilla.
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QString>
+
+#include "numero.h"
+
+// Lo tecleado en una casilla. Al salir de ella ya no se espera a que termine
+// de escribirlo: un número a medias cuenta entonces como no válido.
+inline NumeroTecleado LeeCasilla(const QString& texto, bool saliendo = false)
+{
+    NumeroTecleado leido = LeeTecleado(texto.toStdString());
+    if (leido.estado == Tecleo::AMedias && saliendo)
+        leido.estado = Tecleo::Imposible;
+    return leido;
+}
+
+// Lo mismo para una casilla de números enteros.
+inline EnteroTecleado LeeCasillaEntera(const QString& texto, bool saliendo = false)
+{
+    EnteroTecleado leido = LeeEnteroTecleado(texto.toStdString());
+    if (leido.estado == Tecleo::AMedias && saliendo)
+        leido.estado = Tecleo::Imposible;
+    return leido;
+}
+
+// true si el evento es la salida de una casilla hacia otro control de la
+// misma ventana; que otra ventana (un mensaje, un menú) tome el foco no cuenta.
+inline bool SaleDeLaCasilla(const QEvent* evento)
+{
+    if (evento->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason razon = static_cast<const QFocusEvent*>(evento)->reason();
+    return razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason &&
+           razon != Qt::MenuBarFocusReason;
+}
