@@ -81,7 +81,8 @@ private slots:
         // Desde, lo que se hace ("+", "-" o lo que se teclea) y lo que queda.
         const std::tuple<const char*, const char*, const char*> casos[] = {
             {"0.99", "+", "1"}, {"1", "+", "1"},       {"0.01", "-", "0"},  {"0.005", "-", "0.005"},
-            {"0.4", "abc", "0.4"}, {"0.4", "1.5", "0.4"}, {"0.4", "-0.2", "0.4"}};
+            {"0.4", "abc", "0.4"}, {"0.4", "1.5", "0.4"}, {"0.4", "-0.2", "0.4"},
+            {"0,5", "+", "0.51"}};  // la coma decimal vale
         for (const auto& [desde, accion, queda] : casos) {
             d->Edit_n->setText(desde);
             if (QString(accion) == "+" || QString(accion) == "-")
@@ -140,12 +141,14 @@ private slots:
         QCOMPARE(p->lambdaFaEdit, 0.4);
         d->Edit_n->setText("0.5");  // con n = 0 el factor no depende de λ
         const QStringList antes = RotulosFa();
-        d->Edit1->setText("0,5");
+        d->Edit1->setText("0.5x");
         QCOMPARE(guion.Textos(), QStringList{"Valor no válido"});
         QCOMPARE(guion.vistos[0].titulo, QString(TituloAtencion));
         QCOMPARE(p->lambdaFaEdit, 0.4);
         QCOMPARE(RotulosFa(), antes);
-        d->Edit1->setText("0.5");
+        d->Edit1->setText("-");  // a medio escribir: ni aviso ni cambio
+        QCOMPARE(guion.vistos.size(), 1);
+        d->Edit1->setText("0,5");  // la coma decimal vale
         QCOMPARE(p->lambdaFaEdit, 0.5);
         const QStringList despues = RotulosFa();
         for (int i = 0; i < 4; ++i)

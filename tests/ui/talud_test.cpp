@@ -1,11 +1,12 @@
-// Diálogo del ancho de zanja. Recuerda, para todo el programa, el talud de su
-// último repintado, que decide el ángulo: Abre() lo pinta antes con el pedido.
+// Diálogo del ancho de zanja: talud, resguardo mínimo, anchuras y selección.
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <map>
 
 #include "banco_ventanas.h"
 #include "numero.h"
@@ -38,17 +39,17 @@ class PruebaTalud : public BancoVentanas {
 private slots:
     BANCO_VENTANAS_INIT_CLEANUP
 
-    // Ha de ser la primera: antes del primer repintado el ángulo es el de 1:5
-    // (78.69°), aunque el registro diga 1:1.
-    void PrimeraVistaConTalud1a5()
+    // El mínimo que se propone es el del talud que se ve, no el de la vista
+    // anterior: 1:1 (45°) propone 0.2 la primera vez y 1:5 (78.7°) después 0.35.
+    void ResguardoDelTaludQueSeVe()
     {
         f->EditDi->setEditText("500");  // De = 0.634
         p->TaludH = p->TaludV = 1;
         d = new TFTalud(*p, *f, f.get());
         d->show();
         QCOMPARE(d->windowTitle(), QString("Cálculo del ancho de zanja"));
-        QCOMPARE(d->Edit3->text(), QString("0.35"));
-        QCOMPARE(p->ResguardoMinimo, 0.35);
+        QCOMPARE(d->Edit3->text(), QString("0.2"));
+        QCOMPARE(p->ResguardoMinimo, 0.2);
         QCOMPARE(d->Edit1->text() + ":" + d->Edit2->text(), QString("1:1"));
         QCOMPARE(d->Label15->text(), QString("500 mm."));
         QCOMPARE(d->Lde->text(), QString("de= 0.634 m."));
@@ -56,10 +57,10 @@ private slots:
         QCOMPARE(QStringList({d->Button1->text(), d->Button2->text(), d->CancelBtn->text(), d->HelpBtn->text()}),
                  QStringList({"<- S&eleccionar", "<- Se&leccionar", "&Cancelar", "&Ayuda"}));
         delete d;
-        // La vista anterior se pintó con 1:1 (45°): ahora el mínimo es 0.2.
+        p->TaludV = 5;
         d = new TFTalud(*p, *f, f.get());
         d->show();
-        QCOMPARE(d->Edit3->text(), QString("0.2"));
+        QCOMPARE(d->Edit3->text(), QString("0.35"));
         QVERIFY(guion.vistos.isEmpty());
     }
 
@@ -128,9 +129,52 @@ private slots:
         QCOMPARE(p->Resguardo, 0.5);
         d->Edit3->setText("abc");  // no válido: vuelve el resguardo
         QCOMPARE(d->Edit3->text(), QString("0.5"));
+        d->Edit3->setText("1e308");  // ninguna zanja: se avisa y vuelve el resguardo
+        QCOMPARE(d->Edit3->text(), QString("0.5"));
+        QCOMPARE(guion.Textos(), QStringList{"Valor no válido"});
+        guion.vistos.clear();
         d->Edit1->setText("2");
         d->Edit2->setText("3");
         QCOMPARE(d->Lb1->text() + " " + d->Lb2->text(), QString("3.97 m. 4.14 m."));  // 3.97533 y 4.14866
+        QVERIFY(guion.vistos.isEmpty());
+    }
+
+    void Tecleo_data()
+    {
+        QTest::addColumn<QString>("casilla");
+        QTest::addColumn<QString>("teclas");
+        QTest::addColumn<double>("valor");   // H, V o resguardo con el cursor aún en la casilla
+        QTest::addColumn<QString>("queda");  // la casilla al salir de ella
+        QTest::addColumn<double>("final");
+        QTest::newRow("H") << "Edit1" << "12" << 12.0 << "12" << 12.0;
+        QTest::newRow("H vacía") << "Edit1" << "" << 3.0 << "3" << 3.0;
+        QTest::newRow("V signo") << "Edit2" << "-" << 4.0 << "4" << 4.0;
+        QTest::newRow("V decimal") << "Edit2" << "2," << 2.0 << "2" << 2.0;
+        QTest::newRow("resguardo coma") << "Edit3" << "0,5" << 0.5 << "0,5" << 0.5;
+        QTest::newRow("resguardo coma inicial") << "Edit3" << ",35" << 0.35 << ",35" << 0.35;
+        QTest::newRow("resguardo vacío") << "Edit3" << "" << 0.2 << "0.2" << 0.2;
+        QTest::newRow("resguardo exponente") << "Edit3" << "3e-" << 3.0 << "3" << 3.0;
+    }
+
+    void Tecleo()
+    {
+        QFETCH(QString, casilla);
+        QFETCH(QString, teclas);
+        QFETCH(double, valor);
+        QFETCH(QString, queda);
+        QFETCH(double, final);
+        QVERIFY(Abre("1000", 3, 4));  // 36.9°: resguardo mínimo 0.2
+        auto* caja = d->findChild<QLineEdit*>(casilla);
+        const std::map<QString, double*> campos = {
+            {"Edit1", &p->TaludH}, {"Edit2", &p->TaludV}, {"Edit3", &p->Resguardo}};
+        caja->setFocus(Qt::TabFocusReason);
+        caja->selectAll();
+        QTest::keyClick(caja, Qt::Key_Backspace);
+        QTest::keyClicks(caja, teclas);
+        QCOMPARE(*campos.at(casilla), valor);
+        (caja == d->Edit1 ? d->Edit2 : d->Edit1)->setFocus(Qt::TabFocusReason);
+        QCOMPARE(caja->text(), queda);
+        QCOMPARE(*campos.at(casilla), final);
         QVERIFY(guion.vistos.isEmpty());
     }
 
@@ -160,6 +204,11 @@ private slots:
 
     void RotuloTruncadoAnchoEntero()
     {
+        // Una anchura exacta no pierde un centímetro: 0.4 + 0.4 + 3·0.5/2 = 2.3.
+        QVERIFY(Abre("300", 3, 2));
+        QCOMPARE(d->Edit3->text(), QString("0.2"));
+        QCOMPARE(d->Lb1->text(), QString("2.3 m."));
+        delete d;
         QVERIFY(Abre("320", 1, 5, "54.25"));  // De = 0.4285, c = 0.1
         d->Edit3->setText("0.3");
         QCOMPARE(d->Lb1->text(), QString("1.23 m."));  // 0.4285 + 0.6 + 2·0.5285/5 = 1.2399
@@ -169,8 +218,8 @@ private slots:
         QCOMPARE(p->b, 1.24);
     }
 
-    // Di = 0.5: el mínimo al abrir es 0.2 con 1:1 y 0.35 con 1:5. El ángulo de los pasos 1
-    // y 2 es el del último repintado; un talud nuevo de 45° solo trae la recomendación final.
+    // Di = 0.5: el mínimo es 0.2 con 1:1 y 0.35 con 1:5, según el talud que se ve al
+    // elegir. Si el diálogo sigue abierto con una corrección, la anchura no ha pasado aún.
     void MensajesDelResguardo()
     {
         const QStringList min02{"El resguardo lateral de la zanja ha de ser como mínimo 0.2, que esta en función "
@@ -186,7 +235,7 @@ private slots:
         const std::tuple<double, QString, QString, QString, QStringList, bool, QString> casos[] = {
             {1, "", "0.1", "suelo", min02, true, "0.2"},       {1, "", "0.2", "roca", {}, false, "0.2"},
             {5, "", "0.3", "roca", min035, true, "0.35"},      {5, "1", "0.35", "suelo", angulo, false, "0.35"},
-            {5, "1", "0.3", "roca", min035 + angulo, true, "0.35"}, {5, "2", "0.35", "suelo", {}, false, "0.35"},
+            {5, "1", "0.3", "roca", angulo, false, "0.3"},     {5, "2", "0.35", "suelo", {}, false, "0.35"},
             {1, "", "0.1", "salir", min02, true, "0.2"},       {1, "", "0.2", "salir", {}, true, "0.2"},
             {5, "", "0.1", "salir", min035, true, "0.35"},     {5, "", "0.35", "salir", {}, true, "0.35"}};
         for (const auto& [v, vNueva, resguardo, accion, vistos, abierto, queda] : casos) {
@@ -209,12 +258,14 @@ private slots:
             QVERIFY2(d->isVisible() == abierto && d->Edit3->text() == queda && p->Resguardo == queda.toDouble()
                          && p->ResguardoMinimo == p->Resguardo,
                      qPrintable(caso));
-            // Al elegir, la anchura pasa a la ventana principal aunque el diálogo siga abierto.
+            // La anchura pasa a la ventana principal solo si el diálogo se cierra.
             const double c = accion == "roca" ? 0.15 : 0.1;
             const double b = p->De + 2 * queda.toDouble() + 2 * p->TaludH * (p->De + c) / p->TaludV;
-            QVERIFY2(accion == "salir"
-                         || (p->TaludDefinido == 1 && f->EditB->text() == QString::fromStdString(TextoNumero(b))),
-                     qPrintable(caso));
+            if (abierto)
+                QVERIFY2(p->TaludDefinido == 0 && f->EditB->text() == "", qPrintable(caso));
+            else
+                QVERIFY2(p->TaludDefinido == 1 && f->EditB->text() == QString::fromStdString(TextoNumero(b)),
+                         qPrintable(caso));
             delete d;
         }
     }

@@ -160,6 +160,16 @@ private slots:
         guion.vistos.clear();
     }
 
+    void AnchuraConComaAlCambiarDeInstalacion()
+    {
+        // Cambiar de página relee la anchura: "2,6" sigue siendo 2.6, no 0.
+        f->EditB->setText("2,6");
+        f->TabbedNotebook1->setCurrentIndex(2);
+        QCOMPARE(p->b, 2.6);
+        QCOMPARE(f->EditB->text(), QString("2,6"));
+        guion.vistos.clear();
+    }
+
     void OrdenConNumeroAMedias()
     {
         // Una orden dada con "-" a medio escribir en hr calcula con lo que la

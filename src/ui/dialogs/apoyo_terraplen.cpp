@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -19,6 +20,7 @@
 #include "apoyo.h"
 #include "ayuda.h"
 #include "camas.h"
+#include "casillas.h"
 #include "dibujos.h"
 #include "espesores.h"
 #include "form1.h"
@@ -193,6 +195,8 @@ QWidget* TClasesTerra::CreaPie()
     Edit1->setAlignment(Qt::AlignRight);
     Edit1->setFixedWidth(56);
     connect(Edit1, &QLineEdit::textChanged, this, &TClasesTerra::Edit1Change);
+    Edit_n->installEventFilter(this);
+    Edit1->installEventFilter(this);
 
     CancelBtn = new QPushButton("Ca&ncelar");
     CancelBtn->setObjectName("CancelBtn");
@@ -298,10 +302,25 @@ void TClasesTerra::Refresca()
     }
 }
 
+bool TClasesTerra::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // Lo que quede a medio escribir al salir de una casilla se trata como no válido.
+    if (SaleDeLaCasilla(evento) && (objeto == Edit_n || objeto == Edit1)) {
+        auto* caja = static_cast<QLineEdit*>(objeto);
+        if (LeeCasilla(caja->text()).estado == Tecleo::AMedias) {
+            const QScopedValueRollback<bool> saliendo(saliendo_, true);
+            objeto == Edit_n ? Edit_nChange() : Edit1Change();
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
 void TClasesTerra::Edit_nChange()
 {
-    const NumeroLeido leido = LeeNumero(Edit_n->text().toStdString());
-    if (!leido.valido || leido.valor < 0 || leido.valor > 1) {
+    const NumeroTecleado leido = LeeCasilla(Edit_n->text(), saliendo_);
+    if (leido.estado == Tecleo::AMedias)
+        return;
+    if (leido.estado != Tecleo::Valido || leido.valor < 0 || leido.valor > 1) {
         Edit_n->setText(TextoQ(n_));
         return;
     }
@@ -313,8 +332,10 @@ void TClasesTerra::Edit_nChange()
 
 void TClasesTerra::Edit1Change()
 {
-    const NumeroLeido leido = LeeNumero(Edit1->text().toStdString());
-    if (!leido.valido) {
+    const NumeroTecleado leido = LeeCasilla(Edit1->text(), saliendo_);
+    if (leido.estado == Tecleo::AMedias)
+        return;
+    if (leido.estado != Tecleo::Valido) {
         Mensaje("Valor no válido", TituloAtencion);
         return;
     }
@@ -322,18 +343,17 @@ void TClasesTerra::Edit1Change()
     Refresca();
 }
 
+// Las flechas parten del último n aceptado, aunque la casilla esté a medio escribir.
 void TClasesTerra::SpinButton1UpClick()
 {
-    const double n = LeeNumero(Edit_n->text().toStdString()).valor;
-    if (n <= 0.99)
-        Edit_n->setText(TextoQ(n + 0.01));
+    if (n_ <= 0.99)
+        Edit_n->setText(TextoQ(n_ + 0.01));
 }
 
 void TClasesTerra::SpinButton1DownClick()
 {
-    const double n = LeeNumero(Edit_n->text().toStdString()).valor;
-    if (n >= 0.01)
-        Edit_n->setText(TextoQ(n - 0.01));
+    if (n_ >= 0.01)
+        Edit_n->setText(TextoQ(n_ - 0.01));
 }
 
 void TClasesTerra::EligeClase(int clase)
@@ -342,7 +362,7 @@ void TClasesTerra::EligeClase(int clase)
     p_.Tipo = tipo;
     principal_.claseFa->setText(QString(QChar('A' + tipo)));
     // h'r con todas sus cifras, como en los rótulos: el Fa guardado es el mostrado.
-    const double hr1 = LeeNumero(Edit_n->text().toStdString()).valor * p_.De;
+    const double hr1 = n_ * p_.De;
     p_.hr1 = hr1;
     principal_.EditH1r->setText(TextoQ(hr1));
     p_.hr1 = hr1;

@@ -63,6 +63,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     QWidget* CreaClase(int clase);
@@ -74,4 +75,5 @@ private:
     double n_ = 0;          // último n aceptado en Edit_n
     double hr1Inicial_ = 0; // h'r al mostrarse, para Cancelar
     bool mostrado_ = false;
+    bool saliendo_ = false;  // se está saliendo de una casilla
 };

@@ -4,7 +4,6 @@
 #include "talud.h"
 
 #include <QEvent>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,14 +11,17 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <optional>
 #include <tuple>
 
 #include "ayuda.h"
+#include "casillas.h"
 #include "espesores.h"
 #include "form1.h"
 #include "mensaje.h"
@@ -35,7 +37,6 @@ struct EstadoTalud {
     double cSuelo = 0, cRoca = 0;  // espesor de cama (m)
     double bSuelo = 0, bRoca = 0;  // anchura de zanja (m)
     QString textoH, textoV;        // Edit1 y Edit2 en el último repintado
-    bool pintado = false;          // repintado al menos una vez
 };
 EstadoTalud estado;
 
@@ -62,9 +63,16 @@ QColor ColorFondo()
     return QColor(0, 128, 128);  // teal
 }
 
-NumeroLeido Lee(const QLineEdit* caja)
+// Un resguardo mayor no es de ninguna zanja: es un error al teclear.
+const double ResguardoMaximo = 100;
+
+// El número de la casilla, si lo que tiene escrito es uno.
+std::optional<double> Lee(const QLineEdit* caja)
 {
-    return LeeNumero(caja->text().toStdString());
+    const NumeroTecleado leido = LeeCasilla(caja->text());
+    if (leido.estado != Tecleo::Valido)
+        return std::nullopt;
+    return leido.valor;
 }
 
 // Número entero más próximo; 0 (que se rechaza) si no es un número razonable.
@@ -282,7 +290,8 @@ TFTalud::TFTalud(Proyecto& proyecto, TForm1& principal, QWidget* padre)
     connect(Edit1, &QLineEdit::textChanged, this, &TFTalud::Edit1Change);
     connect(Edit2, &QLineEdit::textChanged, this, &TFTalud::Edit2Change);
     connect(Edit3, &QLineEdit::textChanged, this, &TFTalud::Edit3Change);
-    Edit3->installEventFilter(this);
+    for (QLineEdit* casilla : {Edit1, Edit2, Edit3})
+        casilla->installEventFilter(this);
     connect(SpinButton1Up, &QToolButton::clicked, this, &TFTalud::SpinButton1UpClick);
     connect(SpinButton1Down, &QToolButton::clicked, this, &TFTalud::SpinButton1DownClick);
     connect(SpinButton2Up, &QToolButton::clicked, this, &TFTalud::SpinButton2UpClick);
@@ -409,11 +418,7 @@ void TFTalud::CreaControles()
 
 double TFTalud::AnguloTalud() const
 {
-    if (!estado.pintado)
-        return Angulo(1, 5);
-    const NumeroLeido h = LeeNumero(estado.textoH.toStdString());
-    const NumeroLeido v = LeeNumero(estado.textoV.toStdString());
-    return Angulo(h.valido ? h.valor : p_.TaludH, v.valido ? v.valor : p_.TaludV);
+    return Angulo(p_.TaludH, p_.TaludV);
 }
 
 void TFTalud::showEvent(QShowEvent* evento)
@@ -436,11 +441,16 @@ bool TFTalud::event(QEvent* evento)
 
 bool TFTalud::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (objeto == Edit3 && evento->type() == QEvent::FocusOut) {
-        // Solo cuenta pasar a otro control, no que otra ventana tome el foco.
-        const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
-        if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason &&
-            razon != Qt::MenuBarFocusReason)
+    if (SaleDeLaCasilla(evento)) {
+        // Lo que quede a medio escribir se rehace con el valor en uso.
+        const QScopedValueRollback<bool> saliendo(saliendo_, true);
+        if (objeto == Edit1 && LeeCasillaEntera(Edit1->text()).estado == Tecleo::AMedias)
+            Edit1Change();
+        else if (objeto == Edit2 && LeeCasillaEntera(Edit2->text()).estado == Tecleo::AMedias)
+            Edit2Change();
+        else if (objeto == Edit3 && LeeCasilla(Edit3->text()).estado == Tecleo::AMedias)
+            Edit3Change();
+        if (objeto == Edit3)
             Edit3Exit();
     }
     return QDialog::eventFilter(objeto, evento);
@@ -449,6 +459,7 @@ bool TFTalud::eventFilter(QObject* objeto, QEvent* evento)
 void TFTalud::FormShow()
 {
     Label15->setText(GeneralQ(p_.Di * 1000) + " mm.");
+    // El mínimo es el del talud que se va a ver, el del proyecto.
     p_.Resguardo = ResguardoMinimoDe(AnguloTalud(), p_.Di);
     Edit3->setText(TextoQ(p_.Resguardo));
     PintaEspesores();
@@ -463,7 +474,6 @@ void TFTalud::FormPaint()
 {
     estado.textoH = Edit1->text();
     estado.textoV = Edit2->text();
-    estado.pintado = true;
     PonH(Entero(p_.TaludH));
     PonV(Entero(p_.TaludV));
     Dibujo->update();
@@ -544,8 +554,10 @@ void TFTalud::SpinButton2DownClick()
 
 void TFTalud::Edit1Change()
 {
-    const EnteroLeido leido = LeeEntero(Edit1->text().toStdString());
-    if (leido.valido && leido.valor >= 1 && leido.valor <= 99)
+    const EnteroTecleado leido = LeeCasillaEntera(Edit1->text(), saliendo_);
+    if (leido.estado == Tecleo::AMedias)
+        return;
+    if (leido.estado == Tecleo::Valido && leido.valor >= 1 && leido.valor <= 99)
         PonH(leido.valor);
     else
         Edit1->setText(TextoQ(p_.TaludH));
@@ -553,8 +565,10 @@ void TFTalud::Edit1Change()
 
 void TFTalud::Edit2Change()
 {
-    const EnteroLeido leido = LeeEntero(Edit2->text().toStdString());
-    if (leido.valido && leido.valor >= 1 && leido.valor <= 99)
+    const EnteroTecleado leido = LeeCasillaEntera(Edit2->text(), saliendo_);
+    if (leido.estado == Tecleo::AMedias)
+        return;
+    if (leido.estado == Tecleo::Valido && leido.valor >= 1 && leido.valor <= 99)
         PonV(leido.valor);
     else
         Edit2->setText(TextoQ(p_.TaludV));
@@ -562,8 +576,15 @@ void TFTalud::Edit2Change()
 
 void TFTalud::Edit3Change()
 {
-    const NumeroLeido leido = Lee(Edit3);
-    if (!leido.valido) {
+    const NumeroTecleado leido = LeeCasilla(Edit3->text(), saliendo_);
+    if (leido.estado == Tecleo::AMedias)
+        return;
+    if (leido.estado == Tecleo::Valido && leido.valor > ResguardoMaximo) {
+        Mensaje("Valor no válido", TituloAtencion);
+        Edit3->setText(TextoQ(p_.Resguardo));
+        return;
+    }
+    if (leido.estado != Tecleo::Valido) {
         Edit3->setText(TextoQ(p_.Resguardo));
         return;
     }
@@ -575,13 +596,13 @@ void TFTalud::Edit3Change()
 
 void TFTalud::Edit3Exit()
 {
-    const NumeroLeido x = Lee(Edit3);
-    if (!x.valido)
+    const std::optional<double> x = Lee(Edit3);
+    if (!x)
         return;
-    if (AnguloTalud() < 60 && x.valor < 0.2) {
+    if (AnguloTalud() < 60 && *x < 0.2) {
         Mensaje(AvisoMinimo02, TituloInformacion, BotonAceptar | IconoInformacion);
         Edit3->setText(GeneralQ(0.2));
-    } else if (x.valor < p_.ResguardoMinimo) {
+    } else if (*x < p_.ResguardoMinimo) {
         if (Confirma(Recomendacion(GeneralQ(p_.ResguardoMinimo))))
             Edit3->setText(GeneralQ(p_.ResguardoMinimo));
     }
@@ -600,29 +621,29 @@ void TFTalud::Button2Click()
 void TFTalud::Selecciona(bool roca)
 {
     bool quedaAbierto = false;
-    const NumeroLeido x = Lee(Edit3);
+    const std::optional<double> x = Lee(Edit3);
     const double angulo = AnguloTalud();
 
     // 1 y 2: el resguardo tecleado, o el mínimo si no llega.
-    if (x.valido) {
+    if (x) {
         if (angulo <= 60) {
-            if (x.valor < 0.2) {
+            if (*x < 0.2) {
                 Mensaje(AvisoMinimo02, TituloInformacion, BotonAceptar | IconoInformacion);
                 p_.Resguardo = 0.2;
                 quedaAbierto = true;
             } else {
-                p_.Resguardo = x.valor;
+                p_.Resguardo = *x;
             }
         } else {
             const double minimo = ResguardoMinimoDe(angulo, p_.Di);
-            if (x.valor < minimo) {
+            if (*x < minimo) {
                 p_.Resguardo = minimo;
                 if (Confirma(Recomendacion(GeneralQ(minimo)))) {
                     Edit3->setText(GeneralQ(minimo));
                     quedaAbierto = true;
                 }
             } else {
-                p_.Resguardo = x.valor;
+                p_.Resguardo = *x;
             }
         }
     }
@@ -637,19 +658,14 @@ void TFTalud::Selecciona(bool roca)
     Dibujo->update();
     p_.ResguardoMinimo = p_.Resguardo;
 
-    // 4: la anchura entera (no la truncada del rótulo) a la ventana principal.
-    // Su manejador anula TaludDefinido; se vuelve a poner después.
-    principal_.EditB->setText(TextoQ(roca ? estado.bRoca : estado.bSuelo));
-    p_.TaludDefinido = 1;
-
-    // 5: el talud cambió desde el último repintado.
+    // 4: el talud cambió desde el último repintado.
     if (Edit1->text() != estado.textoH || Edit2->text() != estado.textoV) {
-        const NumeroLeido h = Lee(Edit1);
-        const NumeroLeido v = Lee(Edit2);
-        if (h.valido && v.valido && Angulo(h.valor, v.valor) <= 60) {
+        const std::optional<double> h = Lee(Edit1);
+        const std::optional<double> v = Lee(Edit2);
+        if (h && v && Angulo(*h, *v) <= 60) {
             Mensaje(AvisoAngulo, TituloPrograma, BotonAceptar);
-            const NumeroLeido r = Lee(Edit3);
-            if (r.valido && r.valor < 0.2) {
+            const std::optional<double> r = Lee(Edit3);
+            if (r && *r < 0.2) {
                 const QString pregunta = Recomendacion("0,2");
                 const int respuesta =
                     roca ? Mensaje(pregunta, TituloConfirmacion, BotonesSiNo | IconoPregunta)
@@ -660,6 +676,12 @@ void TFTalud::Selecciona(bool roca)
         }
     }
 
-    if (!quedaAbierto)
-        accept();
+    if (quedaAbierto)
+        return;  // la anchura corregida aún no es la elegida
+    // 5: la anchura entera (no la truncada del rótulo) a la ventana principal,
+    // con el resguardo que queda. Su manejador anula TaludDefinido; se vuelve
+    // a poner después.
+    principal_.EditB->setText(TextoQ(roca ? estado.bRoca : estado.bSuelo));
+    p_.TaludDefinido = 1;
+    accept();
 }

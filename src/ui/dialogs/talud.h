@@ -4,9 +4,9 @@
 // lateral en el fondo y del espesor de cama c, en suelo y en roca, y pasa la
 // elegida a la casilla b de la ventana principal.
 //
-// Los espesores c, las dos anchuras, los textos del talud del último repintado
-// y la marca de repintado se guardan en el módulo, no en cada diálogo: duran
-// todo el programa.
+// Los espesores c, las dos anchuras y los textos del talud del último
+// repintado se guardan en el módulo, no en cada diálogo: duran todo el
+// programa.
 
 #include <QDialog>
 
@@ -42,9 +42,8 @@ public:
     void Button1Click();  // selecciona la anchura en suelo
     void Button2Click();  // selecciona la anchura en roca
 
-    // Ángulo del talud (grados sexagesimales, 57.29 por radián) que usan el
-    // resguardo mínimo y la selección: el de los textos del último repintado,
-    // o 1:5 si el diálogo aún no se ha pintado en esta ejecución.
+    // Ángulo del talud que se ve (grados sexagesimales, 57.29 por radián),
+    // que deciden el resguardo mínimo y la selección.
     double AnguloTalud() const;
 
 protected:
@@ -62,6 +61,7 @@ private:
 
     Proyecto& p_;
     TForm1& principal_;
+    bool saliendo_ = false;  // se está saliendo de una casilla
 
 public:
     // Controles, con los nombres del programa (también son sus objectName).

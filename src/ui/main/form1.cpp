@@ -165,8 +165,8 @@ void TForm1::TabbedNotebook1Click()
     EFap->setText("0");
     PintaPaneles();
     if (p_.InstalacionIndex != InstalacionTerraplen) {
-        const NumeroLeido b = LeeNumero(EditB->text().toStdString());
-        if (b.valido) {
+        const NumeroTecleado b = LeeCasilla(EditB->text());
+        if (b.estado == Tecleo::Valido) {
             p_.b = std::fabs(b.valor);
         } else {
             p_.b = 0;
