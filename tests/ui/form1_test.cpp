@@ -462,9 +462,8 @@ private slots:
         QTest::addColumn<int>("respuesta");      // a la pregunta de los caracteres
         QTest::addColumn<QString>("mensaje");    // tras "¿Desea sobreescribir…?"
         QTest::addColumn<QByteArray>("archivo");  // lo que queda escrito
-        const QString caracteres =
-            "El archivo de datos no admite estos caracteres, que se guardarán como "
-            "«?»: %1\n¿Desea guardar de todos modos?";
+        const QString caracteres = "El archivo de datos no admite estos caracteres:\n%1\nSe "
+                                   "guardarán como «?». ¿Desea guardar de todos modos?";
         const QByteArray viejo = "contenido viejo";
         QTest::newRow("caracteres, Aceptar")
             << "Presión ≥ 2 bar · γ ≥" << false << int(RespuestaAceptar) << caracteres.arg("≥ γ")

@@ -22,8 +22,8 @@ bool AceptaCaracteresPerdidos(const std::string& caracteres)
         lista.append(QChar::isPrint(c) && !QChar::isSpace(c)
                          ? QString::fromUcs4(&c, 1)
                          : QString("U+%1").arg(uint(c), 4, 16, QChar('0')).toUpper());
-    return Mensaje("El archivo de datos no admite estos caracteres, que se guardarán como «?»: " +
-                       lista.join(' ') + "\n¿Desea guardar de todos modos?",
+    return Mensaje("El archivo de datos no admite estos caracteres:\n" + lista.join(' ') +
+                       "\nSe guardarán como «?». ¿Desea guardar de todos modos?",
                    TituloAtencion, BotonesAceptarCancelar) == RespuestaAceptar;
 }
 
