@@ -19,16 +19,18 @@
 
 namespace {
 
-
 class Escritor {
 public:
+    // Con anota, lleva la cuenta de los caracteres que 1252 no tiene.
+    explicit Escritor(bool anota) : anota_(anota) {}
     void Linea(std::string_view texto)
     {
         // Un salto de línea dentro de un valor rompería el formato.
         for (const char ch : A1252(texto))
             salida_ += (ch == '\r' || ch == '\n') ? ' ' : ch;
         salida_ += "\r\n";
-        AnadeCaracteresSin1252(texto, sin1252_);
+        if (anota_)
+            AnadeCaracteresSin1252(texto, sin1252_);
     }
     void Clave(int clave) { Linea(Claves[clave - 1]); }
     void Numero(int clave, double valor)
@@ -57,6 +59,7 @@ public:
     std::string Sin1252() { return std::move(sin1252_); }
 
 private:
+    bool anota_;
     std::string salida_;
     std::string sin1252_;
 };
@@ -183,9 +186,9 @@ void ConservaDueno(int descriptor, const struct stat& datos)
         return;  // queda el grupo del usuario
 }
 
-Escritor Escribe(const Proyecto& p)
+Escritor Escribe(const Proyecto& p, bool anota)
 {
-    Escritor e;
+    Escritor e(anota);
     e.Clave(ClaveTitulo);
     e.Bloque(ClaveObra, p.MObra);
     e.Bloque(ClaveSeccion, p.MSeccion);
@@ -235,12 +238,12 @@ Escritor Escribe(const Proyecto& p)
 
 std::string TextoArchivo(const Proyecto& p)
 {
-    return Escribe(p).Resultado();
+    return Escribe(p, false).Resultado();
 }
 
 std::string CaracteresNoGuardables(const Proyecto& p)
 {
-    return Escribe(p).Sin1252();
+    return Escribe(p, true).Sin1252();
 }
 
 ResultadoGuardar GuardaArchivo(Proyecto& p, const std::string& nombre)

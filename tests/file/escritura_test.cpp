@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <grp.h>
 #include <map>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -104,9 +105,10 @@ std::map<std::string, std::string> Foto(const fs::path& carpeta)
     return foto;
 }
 
-// GuardaArchivo en un proceso hijo con un límite de tamaño de archivo y SIGXFSZ
-// como la deja el sistema: si la señal matara el programa, se ve aquí.
-ResultadoGuardar GuardaConLimite(Proyecto& p, const std::string& nombre, rlim_t limite)
+// GuardaArchivo en un proceso hijo, con un límite de tamaño de archivo (0:
+// ninguno) y SIGXFSZ como la deja el sistema, y como el usuario dado (0: el
+// mismo). Si la señal matara el programa, se ve aquí.
+ResultadoGuardar GuardaEnHijo(Proyecto& p, const std::string& nombre, rlim_t limite, uid_t usuario)
 {
     int tubo[2];
     if (::pipe(tubo) != 0)
@@ -116,8 +118,11 @@ ResultadoGuardar GuardaConLimite(Proyecto& p, const std::string& nombre, rlim_t 
         ::close(tubo[0]);
         rlimit corto{};
         ::getrlimit(RLIMIT_FSIZE, &corto);
-        corto.rlim_cur = limite;
-        ::setrlimit(RLIMIT_FSIZE, &corto);
+        corto.rlim_cur = limite ? limite : corto.rlim_cur;
+        if (::setrlimit(RLIMIT_FSIZE, &corto) != 0 ||
+            (usuario &&
+             (::setgroups(0, nullptr) != 0 || ::setgid(usuario) != 0 || ::setuid(usuario) != 0)))
+            ::_exit(2);
         const ResultadoGuardar r = GuardaArchivo(p, nombre);
         const std::string salida =
             std::to_string(r.guardado) + std::to_string(p.Modificado) + p.FileName + "\n" + r.error;
@@ -133,8 +138,10 @@ ResultadoGuardar GuardaConLimite(Proyecto& p, const std::string& nombre, rlim_t 
     ::close(tubo[0]);
     int estado = 0;
     ::waitpid(hijo, &estado, 0);
-    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || salida.size() < 2)
+    if (WIFSIGNALED(estado))
         return {false, "el programa terminó con la señal " + std::to_string(WTERMSIG(estado))};
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || salida.size() < 2)
+        return {false, "el proceso hijo falló"};
     const std::size_t salto = salida.find('\n');
     p.Modificado = static_cast<std::uint8_t>(salida[1] - '0');
     p.FileName = salida.substr(2, salto - 2);
@@ -148,9 +155,13 @@ TEST(GuardaArchivo, CadaDestino)
     // Un error lleva "@" en lugar del nombre dado; escrito es el archivo que
     // recibe los datos cuando se guarda (relativo a la carpeta).
     const std::string largo = std::string(251, 'n') + ".txt";  // 255 bytes
+    const std::string no = "No se ha podido guardar el archivo @: ";
+    const std::string protegido = "El archivo es de solo lectura. Puede guardar los datos en otro "
+                                  "archivo con «Guardar como».";
     const struct {
         std::string destino, error, escrito;
-        rlim_t limite = 0;
+        rlim_t limite = 0;  // tamaño máximo de archivo
+        uid_t usuario = 0;  // guarda otro usuario
     } casos[] = {
         {"nuevo.txt", "", "nuevo.txt"},
         {"viejo.txt", "", "viejo.txt"},  // conserva dueño y permisos
@@ -159,33 +170,16 @@ TEST(GuardaArchivo, CadaDestino)
         {"sub/enlace", "", "viejo.txt"},  // relativo a su carpeta
         {"sub/absoluto", "", "viejo.txt"},
         {"cadena", "", "viejo.txt"},  // enlace a sub/enlace
-        {"no_existe/obra.txt", "No se ha podido guardar el archivo @: la carpeta no existe.", ""},
-        {"carpeta.txt", "No se ha podido guardar el archivo @: el nombre es el de una carpeta.",
-         ""},
-        {"viejo.txt/obra.txt",
-         "No se ha podido guardar el archivo @: una parte de la ruta es un archivo, no una "
-         "carpeta.",
-         ""},
-        {"tuberia",
-         "No se ha podido guardar el archivo @: no es un archivo normal, sino una tubería con "
-         "nombre.",
-         ""},
-        {"nulo",
-         "No se ha podido guardar el archivo @: no es un archivo normal, sino un dispositivo.", ""},
-        {"solo_lectura.txt",
-         "El archivo es de solo lectura. Puede guardar los datos en otro archivo con «Guardar "
-         "como».",
-         ""},
-        {"bucle_a", "No se ha podido guardar el archivo @: los enlaces simbólicos forman un bucle.",
-         ""},
-        {"roto",
-         "No se ha podido guardar el archivo @: el enlace simbólico apunta a un archivo que no "
-         "existe.",
-         ""},
-        {"viejo.txt",
-         "No se ha podido guardar el archivo @: el archivo supera el tamaño máximo que permite el "
-         "sistema.",
-         "", 1000},
+        {"no_existe/obra.txt", no + "la carpeta no existe.", ""},
+        {"carpeta.txt", no + "el nombre es el de una carpeta.", ""},
+        {"viejo.txt/obra.txt", no + "una parte de la ruta es un archivo, no una carpeta.", ""},
+        {"tuberia", no + "no es un archivo normal, sino una tubería con nombre.", ""},
+        {"nulo", no + "no es un archivo normal, sino un dispositivo.", ""},
+        {"solo_lectura.txt", protegido, ""},
+        {"ajeno.txt", protegido, "", 0, 65534},  // de root: otro usuario no lo puede escribir
+        {"bucle_a", no + "los enlaces simbólicos forman un bucle.", ""},
+        {"roto", no + "el enlace simbólico apunta a un archivo que no existe.", ""},
+        {"viejo.txt", no + "el archivo supera el tamaño máximo que permite el sistema.", "", 1000},
     };
     const mode_t mascara = ::umask(022);
     for (const auto& caso : casos) {
@@ -197,6 +191,8 @@ TEST(GuardaArchivo, CadaDestino)
         if (::chown((c / "viejo.txt").c_str(), 1234, 5678) != 0) {
             // sin ser root queda el dueño propio; la foto lo compara igual
         }
+        ::chmod(c.c_str(), 0777);
+        carpeta.Escribe("ajeno.txt", "de root");
         carpeta.Escribe("solo_lectura.txt", "protegido");
         ::chmod((c / "solo_lectura.txt").c_str(), 0444);
         fs::create_directories(c / "carpeta.txt");
@@ -213,14 +209,17 @@ TEST(GuardaArchivo, CadaDestino)
         if (::mknod((c / "nulo").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 &&
             caso.destino == "nulo")
             continue;  // sin permiso para crear dispositivos
+        if (caso.usuario && ::geteuid() != 0)
+            continue;  // solo root puede hacerse otro usuario
 
         std::map<std::string, std::string> esperada = Foto(c);
         Proyecto p = RegistroCompleto();
         p.FileName = "anterior.txt";
         p.Modificado = 1;
         const std::string nombre = (c / caso.destino).string();
-        const ResultadoGuardar r =
-            caso.limite ? GuardaConLimite(p, nombre, caso.limite) : GuardaArchivo(p, nombre);
+        const ResultadoGuardar r = caso.limite || caso.usuario
+                                       ? GuardaEnHijo(p, nombre, caso.limite, caso.usuario)
+                                       : GuardaArchivo(p, nombre);
 
         std::string error = caso.error;
         if (const std::size_t arroba = error.find('@'); arroba != std::string::npos)
