@@ -15,12 +15,20 @@ struct ResultadoGuardar {
 
 // Escribe el caso en el archivo nombre (Windows-1252, CR LF). Escribe primero un
 // archivo temporal en la misma carpeta y lo pone en lugar del anterior solo al
-// final, de modo que un fallo deja intacto el archivo que hubiera. Si sale
-// bien, pone Modificado a 0 y FileName a nombre.
+// final, de modo que un fallo deja intacto el archivo que hubiera y ningún
+// temporal. Un enlace simbólico se queda como enlace (se reescribe el archivo
+// al que lleva) y el archivo sustituido conserva dueño y permisos. Rehúsa lo
+// que no es un archivo normal (carpeta, tubería, dispositivo), un archivo de
+// solo lectura y un enlace roto. Si sale bien, pone Modificado a 0 y FileName
+// a nombre.
 ResultadoGuardar GuardaArchivo(Proyecto& p, const std::string& nombre);
 
 // El contenido exacto (bytes Windows-1252) que GuardaArchivo escribe.
 std::string TextoArchivo(const Proyecto& p);
+
+// Los caracteres distintos del caso que el archivo no puede llevar y se
+// escribirán "?" (UTF-8, por orden de aparición); vacío si no hay ninguno.
+std::string CaracteresNoGuardables(const Proyecto& p);
 
 // Botones que ofrece un mensaje del lector.
 enum class BotonesLectura {

@@ -118,6 +118,24 @@ std::string A1252(std::string_view texto)
     return salida;
 }
 
+void AnadeCaracteresSin1252(std::string_view texto, std::string& vistos)
+{
+    for (std::size_t i = 0; i < texto.size();) {
+        const std::size_t inicio = i;
+        const char32_t c = SiguienteCaracter(texto, i);
+        if (c != Invalido && (c == '?' || ByteDeCaracter(c) != '?'))
+            continue;
+        std::string caracter;
+        if (c == Invalido)
+            AnadeUtf8(caracter, 0xFFFD);
+        else
+            caracter = texto.substr(inicio, i - inicio);
+        // vistos solo lleva caracteres enteros: buscar uno no puede dar con medio.
+        if (vistos.find(caracter) == std::string::npos)
+            vistos += caracter;
+    }
+}
+
 bool IgualesSinMayusculas(std::string_view a, std::string_view b)
 {
     std::size_t i = 0, j = 0;

@@ -14,6 +14,11 @@ std::string De1252(std::string_view texto);
 // UTF-8 mal formada) se escribe "?".
 std::string A1252(std::string_view texto);
 
+// Añade a vistos (UTF-8) cada carácter de texto que Windows-1252 no tiene y que
+// vistos aún no lleva, por orden de aparición; una secuencia UTF-8 mal formada
+// cuenta como U+FFFD. Son los que A1252 escribe "?".
+void AnadeCaracteresSin1252(std::string_view texto, std::string& vistos);
+
 // Compara dos textos UTF-8 sin distinguir mayúsculas de minúsculas en las
 // letras de Windows-1252 ("ZANJA inducida" = "ZANJA INDUCIDA", "estático" =
 // "ESTÁTICO").

@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <cstdio>
+#include <grp.h>
+#include <map>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
 
 #include "ayudas_archivo.h"
 
@@ -39,37 +44,198 @@ TEST(TextoArchivo, CasoConocidoByteAByte)
     EXPECT_EQ(TextoArchivo(RegistroCompleto()), Archivo(esperado));
 }
 
-TEST(GuardaArchivo, FalloNoTocaNadaNiDejaTemporales)
+TEST(CaracteresNoGuardables, LosDistintosPorOrdenDeAparicion)
 {
-    // Con cortado, un límite de tamaño de archivo corta la escritura a medias como
-    // un disco lleno; los permisos no sirven porque las pruebas corren como root.
-    const struct { const char* destino; bool cortado; } casos[] = {
-        {"no_existe/obra.txt", false}, {"carpeta.txt", false}, {"viejo.txt/obra.txt", false},
-        {"viejo.txt", true}};
+    const struct {
+        Textos obra;
+        std::string cliente, valorA, esperado;
+    } casos[] = {
+        {{"Colector Ø 1200 – Peñíscola", "€ ´ ³ «» ¿?"}, "Ayto. de Ñora", "a= 0.15 m", ""},
+        {{"Presión ≥ 2 bar", "", "γ = 20 kN/m³ ≥ γ"}, "", "", "≥γ"},
+        {{}, "Δ Ingeniería ≈", "a≈ 0.15 m", "Δ≈"},
+        {{"tubo 😀 roto \xFF"}, "", "", "😀\uFFFD"},  // UTF-8 mal formado
+    };
+    for (const auto& caso : casos) {
+        Proyecto p = RegistroCompleto();
+        p.MObra = caso.obra;
+        p.MCliente = {caso.cliente};
+        p.ValorA = caso.valorA;
+        EXPECT_EQ(CaracteresNoGuardables(p), caso.esperado) << caso.esperado;
+    }
+}
+
+namespace {
+
+// "640/1234:5678": permisos en octal, dueño y grupo.
+std::string Permisos(const struct stat& datos)
+{
+    char octal[8];
+    std::snprintf(octal, sizeof octal, "%o", unsigned(datos.st_mode & 07777));
+    return std::string(octal) + "/" + std::to_string(datos.st_uid) + ":" +
+           std::to_string(datos.st_gid);
+}
+
+// Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo,
+// permisos, dueño y contenido o destino: un fallo no debe cambiar nada. El
+// contenido del caso guardado se anota "(caso)".
+void Foto(const fs::path& carpeta, const std::string& prefijo,
+          std::map<std::string, std::string>& foto)
+{
+    static const std::string caso = TextoArchivo(RegistroCompleto());
+    for (const auto& entrada : fs::directory_iterator(carpeta)) {
+        struct stat datos = {};
+        ::lstat(entrada.path().c_str(), &datos);
+        std::string& e = foto[prefijo + entrada.path().filename().string()];
+        if (S_ISLNK(datos.st_mode))
+            e = "enlace a " + fs::read_symlink(entrada.path()).string();
+        else if (S_ISREG(datos.st_mode))
+            e = Permisos(datos) + " " +
+                (LeeBytes(entrada.path()) == caso ? "(caso)" : LeeBytes(entrada.path()));
+        else if (S_ISDIR(datos.st_mode))
+            Foto(entrada.path(), prefijo + entrada.path().filename().string() + "/", foto);
+        else
+            e = "tipo " + std::to_string(datos.st_mode >> 12);
+    }
+}
+
+std::map<std::string, std::string> Foto(const fs::path& carpeta)
+{
+    std::map<std::string, std::string> foto;
+    Foto(carpeta, "", foto);
+    return foto;
+}
+
+// GuardaArchivo en un proceso hijo, con un límite de tamaño de archivo (0:
+// ninguno) y SIGXFSZ como la deja el sistema, y como el usuario dado (0: el
+// mismo). Si la señal matara el programa, se ve aquí.
+ResultadoGuardar GuardaEnHijo(Proyecto& p, const std::string& nombre, rlim_t limite, uid_t usuario)
+{
+    int tubo[2];
+    if (::pipe(tubo) != 0)
+        return {false, "sin tubería"};
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
+        ::close(tubo[0]);
+        rlimit corto{};
+        ::getrlimit(RLIMIT_FSIZE, &corto);
+        corto.rlim_cur = limite ? limite : corto.rlim_cur;
+        if (::setrlimit(RLIMIT_FSIZE, &corto) != 0 ||
+            (usuario &&
+             (::setgroups(0, nullptr) != 0 || ::setgid(usuario) != 0 || ::setuid(usuario) != 0)))
+            ::_exit(2);
+        const ResultadoGuardar r = GuardaArchivo(p, nombre);
+        const std::string salida =
+            std::to_string(r.guardado) + std::to_string(p.Modificado) + p.FileName + "\n" + r.error;
+        const bool escrito =
+            ::write(tubo[1], salida.data(), salida.size()) == ssize_t(salida.size());
+        ::_exit(escrito ? 0 : 1);
+    }
+    ::close(tubo[1]);
+    std::string salida;
+    char trozo[512];
+    for (ssize_t n; (n = ::read(tubo[0], trozo, sizeof trozo)) > 0;)
+        salida.append(trozo, std::size_t(n));
+    ::close(tubo[0]);
+    int estado = 0;
+    ::waitpid(hijo, &estado, 0);
+    if (WIFSIGNALED(estado))
+        return {false, "el programa terminó con la señal " + std::to_string(WTERMSIG(estado))};
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || salida.size() < 2)
+        return {false, "el proceso hijo falló"};
+    const std::size_t salto = salida.find('\n');
+    p.Modificado = static_cast<std::uint8_t>(salida[1] - '0');
+    p.FileName = salida.substr(2, salto - 2);
+    return {salida[0] == '1', salida.substr(salto + 1)};
+}
+
+}  // namespace
+
+TEST(GuardaArchivo, CadaDestino)
+{
+    // Un error lleva "@" en lugar del nombre dado; escrito es el archivo que
+    // recibe los datos cuando se guarda (relativo a la carpeta).
+    const std::string largo = std::string(251, 'n') + ".txt";  // 255 bytes
+    const std::string no = "No se ha podido guardar el archivo @: ";
+    const std::string protegido = "El archivo es de solo lectura. Puede guardar los datos en otro "
+                                  "archivo con «Guardar como».";
+    const struct {
+        std::string destino, error, escrito;
+        rlim_t limite = 0;  // tamaño máximo de archivo
+        uid_t usuario = 0;  // guarda otro usuario
+    } casos[] = {
+        {"nuevo.txt", "", "nuevo.txt"},
+        {"viejo.txt", "", "viejo.txt"},  // conserva dueño y permisos
+        {largo, "", largo},
+        {"enlace", "", "viejo.txt"},
+        {"sub/enlace", "", "viejo.txt"},  // relativo a su carpeta
+        {"sub/absoluto", "", "viejo.txt"},
+        {"cadena", "", "viejo.txt"},  // enlace a sub/enlace
+        {"no_existe/obra.txt", no + "la carpeta no existe.", ""},
+        {"carpeta.txt", no + "el nombre es el de una carpeta.", ""},
+        {"viejo.txt/obra.txt", no + "una parte de la ruta es un archivo, no una carpeta.", ""},
+        {"tuberia", no + "no es un archivo normal, sino una tubería con nombre.", ""},
+        {"nulo", no + "no es un archivo normal, sino un dispositivo.", ""},
+        {"solo_lectura.txt", protegido, ""},
+        {"ajeno.txt", protegido, "", 0, 65534},  // de root: otro usuario no lo puede escribir
+        {"bucle_a", no + "los enlaces simbólicos forman un bucle.", ""},
+        {"roto", no + "el enlace simbólico apunta a un archivo que no existe.", ""},
+        {"viejo.txt", no + "el archivo supera el tamaño máximo que permite el sistema.", "", 1000},
+    };
+    const mode_t mascara = ::umask(022);
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.destino);
         CarpetaTemporal carpeta;
-        fs::create_directory(carpeta.ruta / "carpeta.txt");
-        carpeta.Escribe("carpeta.txt/dentro.txt", "dentro");
+        const fs::path& c = carpeta.ruta;
         carpeta.Escribe("viejo.txt", "contenido viejo");
+        ::chmod((c / "viejo.txt").c_str(), 0640);
+        if (::chown((c / "viejo.txt").c_str(), 1234, 5678) != 0) {
+            // sin ser root queda el dueño propio; la foto lo compara igual
+        }
+        ::chmod(c.c_str(), 0777);
+        carpeta.Escribe("ajeno.txt", "de root");
+        carpeta.Escribe("solo_lectura.txt", "protegido");
+        ::chmod((c / "solo_lectura.txt").c_str(), 0444);
+        fs::create_directories(c / "carpeta.txt");
+        carpeta.Escribe("carpeta.txt/dentro.txt", "dentro");
+        fs::create_directories(c / "sub");
+        fs::create_symlink("viejo.txt", c / "enlace");
+        fs::create_symlink("../viejo.txt", c / "sub/enlace");
+        fs::create_symlink(c / "viejo.txt", c / "sub/absoluto");
+        fs::create_symlink("sub/enlace", c / "cadena");
+        fs::create_symlink("bucle_b", c / "bucle_a");
+        fs::create_symlink("bucle_a", c / "bucle_b");
+        fs::create_symlink("falta.txt", c / "roto");
+        ASSERT_EQ(::mkfifo((c / "tuberia").c_str(), 0644), 0);
+        if (::mknod((c / "nulo").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 &&
+            caso.destino == "nulo")
+            continue;  // sin permiso para crear dispositivos
+        if (caso.usuario && ::geteuid() != 0)
+            continue;  // solo root puede hacerse otro usuario
+
+        std::map<std::string, std::string> esperada = Foto(c);
         Proyecto p = RegistroCompleto();
         p.FileName = "anterior.txt";
         p.Modificado = 1;
-        rlimit limite{};
-        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limite), 0);
-        const rlimit corto{1000, limite.rlim_max};
-        const auto senal = std::signal(SIGXFSZ, SIG_IGN);
-        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, caso.cortado ? &corto : &limite), 0);
-        const ResultadoGuardar r = GuardaArchivo(p, (carpeta.ruta / caso.destino).string());
-        ::setrlimit(RLIMIT_FSIZE, &limite);
-        std::signal(SIGXFSZ, senal);
+        const std::string nombre = (c / caso.destino).string();
+        const ResultadoGuardar r = caso.limite || caso.usuario
+                                       ? GuardaEnHijo(p, nombre, caso.limite, caso.usuario)
+                                       : GuardaArchivo(p, nombre);
 
-        EXPECT_FALSE(r.guardado);
-        EXPECT_FALSE(r.error.empty());
-        EXPECT_EQ(p.FileName, "anterior.txt");
-        EXPECT_EQ(p.Modificado, 1);
-        EXPECT_EQ(carpeta.Contenido(), (std::set<std::string>{"carpeta.txt", "viejo.txt"}));
-        EXPECT_EQ(LeeBytes(carpeta.ruta / "viejo.txt"), "contenido viejo");
-        EXPECT_EQ(LeeBytes(carpeta.ruta / "carpeta.txt" / "dentro.txt"), "dentro");
+        std::string error = caso.error;
+        if (const std::size_t arroba = error.find('@'); arroba != std::string::npos)
+            error.replace(arroba, 1, nombre);
+        EXPECT_EQ(r.error, error);
+        EXPECT_EQ(r.guardado, error.empty());
+        EXPECT_EQ(p.FileName, error.empty() ? nombre : "anterior.txt");
+        EXPECT_EQ(p.Modificado, error.empty() ? 0 : 1);
+        if (error.empty()) {
+            std::string& escrito = esperada[caso.escrito];
+            const std::string permisos = escrito.empty() ? "644/" + std::to_string(::geteuid()) +
+                                                               ":" + std::to_string(::getegid())
+                                                         : escrito.substr(0, escrito.find(' '));
+            escrito = permisos + " (caso)";
+        }
+        EXPECT_EQ(Foto(c), esperada);
     }
+    ::umask(mascara);
 }

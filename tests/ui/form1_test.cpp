@@ -454,6 +454,67 @@ private slots:
         QCOMPARE(guion.configuraciones, 1);
     }
 
+    void GuardarRehusaOPregunta_data()
+    {
+        QTest::addColumn<QString>("obra");
+        QTest::addColumn<bool>("soloLectura");
+        QTest::addColumn<int>("respuesta");      // a la pregunta de los caracteres
+        QTest::addColumn<QString>("mensaje");    // tras "¿Desea sobreescribir…?"
+        QTest::addColumn<QByteArray>("archivo");  // lo que queda escrito
+        const QString caracteres = "El archivo de datos no admite estos caracteres:\n%1\nSe "
+                                   "guardarán como «?». ¿Desea guardar de todos modos?";
+        const QByteArray viejo = "contenido viejo";
+        QTest::newRow("caracteres, Aceptar")
+            << "Presión ≥ 2 bar · γ ≥" << false << int(RespuestaAceptar) << caracteres.arg("≥ γ")
+            << QByteArray("Presi\xF3n ? 2 bar \xB7 ? ?\r\n");
+        QTest::newRow("caracteres, Cancelar")
+            << "Presión ≥ 2 bar" << false << int(RespuestaCancelar) << caracteres.arg("≥") << viejo;
+        QTest::newRow("invisible, por su código")
+            << "tubo\u200B1" << false << int(RespuestaCancelar) << caracteres.arg("U+200B")
+            << viejo;
+        QTest::newRow("solo lectura") << "Presión 2 bar" << true << 0
+                                      << "El archivo es de solo lectura. Puede guardar los datos "
+                                         "en otro archivo con «Guardar como»."
+                                      << viejo;
+    }
+
+    void GuardarRehusaOPregunta()
+    {
+        QFETCH(QString, obra);
+        QFETCH(bool, soloLectura);
+        QFETCH(int, respuesta);
+        QFETCH(QString, mensaje);
+        QFETCH(QByteArray, archivo);
+        QTemporaryDir carpeta;
+        const QString nombre = carpeta.filePath("caso.txt");
+        QFile viejo(nombre);
+        QVERIFY(viejo.open(QIODevice::WriteOnly));
+        viejo.write("contenido viejo");
+        viejo.close();
+        if (soloLectura)
+            viejo.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        p->MObra = {obra.toStdString()};
+        p->FileName = nombre.toStdString();
+        p->Modificado = 1;
+        guion.respuestas = {RespuestaAceptar, respuesta};
+        f->GuardarClick();
+        QCOMPARE(guion.Textos(),
+                 QStringList({"¿Desea sobreescribir con datos modificados? ", mensaje}));
+        QCOMPARE(guion.vistos[1].titulo,
+                 soloLectura ? QString("Error") : QString("¡¡ Atención !!"));
+        QFile escrito(nombre);
+        QVERIFY(escrito.open(QIODevice::ReadOnly));
+        const QByteArray bytes = escrito.readAll();
+        const bool guardado = archivo.endsWith("\r\n");
+        QVERIFY2(guardado ? bytes.contains("\r\n" + archivo) : bytes == archivo, bytes.constData());
+        QCOMPARE(p->Modificado, guardado ? 0 : 1);
+        QCOMPARE(f->windowTitle(), guardado ? "Cálculo mecánico de tubos [" + nombre + "]"
+                                            : QString("Cálculo mecánico de tubos [ ]"));
+        QCOMPARE(
+            QDir(carpeta.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"caso.txt"});
+    }
+
     void ArchivoConErroresYCancelar()
     {
         QTemporaryDir carpeta;

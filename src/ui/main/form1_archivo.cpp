@@ -1,6 +1,7 @@
 // Órdenes del menú Archivo: abrir, limpiar, guardar, guardar como, impresora.
 
 #include <QPrinter>
+#include <QStringList>
 
 #include "archivo.h"
 #include "form1.h"
@@ -11,6 +12,20 @@
 namespace {
 
 const char* const FiltroArchivos = "Datos almacenados (*.txt);;Cualquier archivo (*)";
+
+// Pregunta si se guarda aunque esos caracteres (UTF-8) se escriban "?". Los que
+// no se verían (controles, espacios raros) se nombran por su código.
+bool AceptaCaracteresPerdidos(const std::string& caracteres)
+{
+    QStringList lista;
+    for (const char32_t c : QString::fromStdString(caracteres).toUcs4())
+        lista.append(QChar::isPrint(c) && !QChar::isSpace(c)
+                         ? QString::fromUcs4(&c, 1)
+                         : QString("U+%1").arg(uint(c), 4, 16, QChar('0')).toUpper());
+    return Mensaje("El archivo de datos no admite estos caracteres:\n" + lista.join(' ') +
+                       "\nSe guardarán como «?». ¿Desea guardar de todos modos?",
+                   TituloAtencion, BotonesAceptarCancelar) == RespuestaAceptar;
+}
 
 }  // namespace
 
@@ -56,6 +71,9 @@ void TForm1::LimpiarDatos1Click()
 
 bool TForm1::Guarda(const QString& nombre)
 {
+    const std::string perdidos = CaracteresNoGuardables(p_);
+    if (!perdidos.empty() && !AceptaCaracteresPerdidos(perdidos))
+        return false;
     const ResultadoGuardar resultado = GuardaArchivo(p_, nombre.toStdString());
     if (!resultado.guardado) {
         Mensaje(QString::fromStdString(resultado.error), "Error", BotonAceptar | IconoError);
