@@ -22,6 +22,46 @@ std::string Formatea(double x, std::chars_format formato, int precision)
     return std::string(buffer, fin);
 }
 
+// Las partes de un número escrito: blancos, signo, cifras, punto y cifras (la
+// mantisa) y, detrás, una "e" con su signo y sus cifras, si las hay.
+struct Partes {
+    std::size_t inicio = 0;  // tras los blancos
+    std::size_t finMantisa = 0;
+    std::size_t cifras = 0;  // cifras de la mantisa
+    bool conE = false;
+    std::size_t finExponente = 0;  // tras la "e", su signo y sus cifras
+    std::size_t cifrasExponente = 0;
+};
+
+Partes Descompone(std::string_view texto)
+{
+    Partes partes;
+    std::size_t i = 0;
+    while (i < texto.size() && texto[i] == ' ')
+        ++i;
+    partes.inicio = i;
+    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
+        ++i;
+    while (i < texto.size() && EsCifra(texto[i]))
+        ++i, ++partes.cifras;
+    if (i < texto.size() && texto[i] == '.') {
+        ++i;
+        while (i < texto.size() && EsCifra(texto[i]))
+            ++i, ++partes.cifras;
+    }
+    partes.finMantisa = partes.finExponente = i;
+    if (i < texto.size() && (texto[i] == 'e' || texto[i] == 'E')) {
+        partes.conE = true;
+        ++i;
+        if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
+            ++i;
+        while (i < texto.size() && EsCifra(texto[i]))
+            ++i, ++partes.cifrasExponente;
+        partes.finExponente = i;
+    }
+    return partes;
+}
+
 // Quita los ceros finales de la parte decimal y el punto si queda solo.
 void QuitaCerosFinales(std::string& texto)
 {
@@ -103,33 +143,12 @@ double Trunca2(double x)
 
 NumeroLeido LeeNumero(std::string_view texto)
 {
-    std::size_t i = 0;
-    while (i < texto.size() && texto[i] == ' ')
-        ++i;
-    const std::size_t inicio = i;
-    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
-        ++i;
-    std::size_t cifras = 0;
-    while (i < texto.size() && EsCifra(texto[i]))
-        ++i, ++cifras;
-    if (i < texto.size() && texto[i] == '.') {
-        ++i;
-        while (i < texto.size() && EsCifra(texto[i]))
-            ++i, ++cifras;
-    }
-    if (cifras == 0)
+    const Partes partes = Descompone(texto);
+    if (partes.cifras == 0)
         return {};
-    std::size_t fin = i;  // fin de la parte válida más larga
-    if (i < texto.size() && (texto[i] == 'e' || texto[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < texto.size() && (texto[j] == '+' || texto[j] == '-'))
-            ++j;
-        const std::size_t inicioExponente = j;
-        while (j < texto.size() && EsCifra(texto[j]))
-            ++j;
-        if (j > inicioExponente)
-            fin = j;
-    }
+    const std::size_t inicio = partes.inicio;
+    // Fin de la parte válida más larga: una "e" sin cifras no cuenta.
+    const std::size_t fin = partes.cifrasExponente > 0 ? partes.finExponente : partes.finMantisa;
 
     // from_chars no admite el "+" inicial.
     std::size_t desde = inicio;
@@ -180,27 +199,10 @@ namespace {
 // todavía, un punto; o una mantisa con cifras seguida de "e" y quizá un signo.
 bool EsNumeroAMedias(std::string_view texto)
 {
-    std::size_t i = 0;
-    while (i < texto.size() && texto[i] == ' ')
-        ++i;
-    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
-        ++i;
-    std::size_t cifras = 0;
-    while (i < texto.size() && EsCifra(texto[i]))
-        ++i, ++cifras;
-    if (i < texto.size() && texto[i] == '.') {
-        ++i;
-        while (i < texto.size() && EsCifra(texto[i]))
-            ++i, ++cifras;
-    }
-    if (i == texto.size())
-        return cifras == 0;
-    if (cifras == 0 || (texto[i] != 'e' && texto[i] != 'E'))
-        return false;
-    ++i;
-    if (i < texto.size() && (texto[i] == '+' || texto[i] == '-'))
-        ++i;
-    return i == texto.size();
+    const Partes partes = Descompone(texto);
+    if (partes.cifras == 0)
+        return !partes.conE && partes.finMantisa == texto.size();
+    return partes.conE && partes.cifrasExponente == 0 && partes.finExponente == texto.size();
 }
 
 }  // namespace
