@@ -1,5 +1,6 @@
 // Medidas: una hoja de zanjas completa (66 celdas), la memoria con su búsqueda
-// de validez y la herramienta de línea de órdenes sobre 1000 archivos.
+// de validez, todo lo que se calcula de un archivo con el peor caso conocido y
+// la herramienta de línea de órdenes sobre 1000 archivos.
 
 #include <benchmark/benchmark.h>
 
@@ -50,6 +51,46 @@ void MemoriaConValidez(benchmark::State& estado)
         benchmark::DoNotOptimize(CalculaInforme(p, no));
 }
 BENCHMARK(MemoriaConValidez)->Unit(benchmark::kMillisecond);
+
+// Lo que la herramienta calcula de un archivo: la memoria en los dos modos,
+// con su búsqueda de validez, y las dos matrices.
+void TodoElArchivo(Proyecto p)
+{
+    RespondeNo no;
+    const HojaResultados hoja =
+        p.InstalacionIndex == InstalacionTerraplen || p.InstalacionIndex == InstalacionZanjaInducida
+            ? HojaResultados::Terraplen
+            : HojaResultados::Zanjas;
+    for (const std::uint8_t modo : {1, 2}) {
+        p.ModoCalculo = modo;
+        benchmark::DoNotOptimize(CalculaInforme(p, no));
+    }
+    for (const std::uint8_t modo : {1, 2}) {
+        p.ModoCalculo = modo;
+        benchmark::DoNotOptimize(RellenaResultados(p, no, hoja));
+    }
+}
+
+// Terraplén con De negativo (un archivo ajeno): la ecuación del plano de
+// igual asiento no tiene raíz en cada paso de la búsqueda de validez.
+void ArchivoDeNegativo(benchmark::State& estado)
+{
+    Proyecto p;
+    InicializaDatos(p);
+    p.InstalacionIndex = InstalacionTerraplen;
+    p.BaseIndex = 0;
+    p.RellenoIndex = 3;
+    p.Di = 1.5;
+    p.Es = 0.15;
+    p.De = -1.8;
+    p.hr = 4;
+    p.hr1 = 0.9;
+    p.Fa = 2.194;
+    p.Tipo = 1;
+    for (auto _ : estado)
+        TodoElArchivo(p);
+}
+BENCHMARK(ArchivoDeNegativo)->Unit(benchmark::kMillisecond);
 
 void LineaDeOrdenesMilArchivos(benchmark::State& estado)
 {
