@@ -182,7 +182,9 @@ private slots:
         // Sin carga de cálculo no hay clase: "Error", nunca la de un cálculo anterior.
         const QString error = "LDres=Error|LDhrMax=(No se pudo completar el cálculo de cargas)|"
                               "clase=sin tocar|LDCarga=--|";
-        QTest::newRow("carga puntual sin relleno") << Ajuste([](Proyecto& p) { p.hr = 0, p.qp = 1; })
+        // Con 1e-200 m de relleno la carga puntual es 0/0.
+        QTest::newRow("carga puntual sin relleno")
+            << Ajuste([](Proyecto& p) { p.hr = 1e-200, p.qp = 1; })
             << error + "LDQ3=--|LDQ4=--|LDQ5=--|LDQtotal=--|LDQ2=… kN/m";
         QTest::newRow("diámetro interior 0") << Ajuste([](Proyecto& p) { p.Di = 0, p.qp = 1; })
             << error + "LDQ2=… kN/m|LDQ3=… kN/m|LDQ4=… kN/m|LDQ5=… kN/m|LDQtotal=… kN/m";
@@ -197,8 +199,17 @@ private slots:
         const Ajuste sinAltura = [](Proyecto& p) { p.hr = 0; }, ancha = Caso(0, 13, 2.0, 0.5, 1.0);
         const QString terraplen = "mensajes=¡¡ Atención !! · 4 · Carga del relleno calculada para "
                                   "TERRAPLÉN con (…|avisoCalculo=";
-        QTest::newRow("error del relleno, con Aceptar") << aviso(sinAltura, 0, {})
-            << "mensajes=¡ Atención ! · 0 · Error calculando la carga del relleno|avisoCalculo=0";
+        // Un fallo del relleno no es una carga 0 ni una clase: se muestra como un fallo.
+        const QString sinRelleno =
+            "mensajes=¡ Atención ! · 0 · Error calculando la carga del relleno|"
+            "avisoCalculo=0|" +
+            error + "LDQ1=qr= --|LDQ2=--|LDQ5=--|LDQtotal=--";
+        QTest::newRow("error del relleno, con Aceptar") << aviso(sinAltura, 0, {}) << sinRelleno;
+        QTest::newRow("error del relleno en ASTM")
+            << aviso([](Proyecto& p) { p.hr = 0, p.ModoCalculo = 2; }, 0, {})
+            << sinRelleno +
+                   "|LCociente=Qtotal · 1.5|LDQFisuracion=  |TextoTipoCalculo=Clase mínima "
+                   "ASTM-C76M exigible:";
         QTest::newRow("zanja como terraplén, Sí mantiene el aviso")
             << aviso(ancha, 1, {RespuestaSi}) << terraplen + "1";
         QTest::newRow("zanja como terraplén, No lo apaga")
