@@ -91,12 +91,8 @@ ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor)
 {
     ResultadoInforme r;
     r.entrega = CalculaCargas(p, interlocutor, p.RellenoIndex, r.carga, r.aviso, p.Fa);
-    if (!r.entrega.Entregada()) {
-        // Sin carga de cálculo no hay clase, tampoco la de un cálculo anterior.
-        if (p.ModoCalculo == 1 || p.ModoCalculo == 2)
-            p.ClaseTexto.clear();
+    if (!r.entrega.Entregada())
         return r;
-    }
     r.valor = p.CargaCalculo;
     if (p.ModoCalculo == 1) {
         r.clase = ClaseUNE(p.CargaCalculo, p.Di);

@@ -22,7 +22,7 @@ struct ResultadoInforme {
 // Calcula el caso con el relleno y el factor de apoyo del registro y, en los
 // modos 1 (UNE) y 2 (ASTM), su clase (que deja en ClaseTexto) y su validez.
 // Si el cálculo de cargas falla (también la carga del relleno) no hay clase
-// y ClaseTexto queda vacío; aviso lleva el error del relleno, si lo hubo.
+// (ClaseTexto no se toca); aviso lleva el error del relleno, si lo hubo.
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor);
 
 // Busca la mayor altura de relleno con la que basta la clase hallada para la

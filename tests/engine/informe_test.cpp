@@ -124,7 +124,7 @@ TEST(CalculaInforme, SinCargaDelRellenoNoHayClaseYLaBusquedaNoPregunta)
             EXPECT_EQ(r.entrega.fallo, PasoCarga::Relleno);
             EXPECT_EQ(r.clase, "");
             EXPECT_EQ(r.validez, "");
-            EXPECT_EQ(caso.p.ClaseTexto, "");
+            EXPECT_EQ(caso.p.ClaseTexto, "135");
         }
     }
 }
