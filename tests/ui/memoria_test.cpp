@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <tuple>
 
 #include "banco_ventanas.h"
 #include "informe_dibujos.h"
@@ -271,6 +272,31 @@ private slots:
         for (const auto& [valor, rotulo] :
              {std::pair{&p->ValorA, "LDa"}, {&p->ValorB, "LDb"}, {&p->ValorC, "LDc"}, {&p->ValorC2, "LDC2"}})
             QCOMPARE(QString::fromStdString(*valor), Texto(rotulo));
+    }
+
+    // La fracción de la carga de cálculo queda entre sus dos "=", sin tapar nada, también con el
+    // numerador ASTM más largo ("1.25 · Qtotal"). Los rótulos miden lo que su texto.
+    void FraccionEntreLosIguales()
+    {
+        for (const auto& [modo, Fa, numerador] : {std::tuple{1, 2.8, "Qtotal · 1.5"},
+                                                  {2, 2.8, "1.5 · Qtotal"},
+                                                  {2, 0.5, "1.25 · Qtotal"}}) {
+            p->ModoCalculo = std::uint8_t(modo), p->Fa = Fa;
+            Abre();
+            QCOMPARE(Texto("LCociente"), QString(numerador));
+            const QString orden[] = {"Label9", "LCociente", "LIgualCarga", "LDCarga"};
+            for (int i = 0; i < 4; ++i) {
+                QLabel* rotulo = Rotulo(orden[i]);
+                QVERIFY2(rotulo->width() >= rotulo->sizeHint().width(), qPrintable(orden[i]));
+                if (i > 0) // de izquierda a derecha, sin tocarse
+                    QVERIFY2(Rotulo(orden[i - 1])->geometry().right() < rotulo->x(),
+                             qPrintable(orden[i]));
+            }
+            const QRect divisor = Rotulo("LDivisor")->geometry();
+            QVERIFY(Rotulo("Label9")->geometry().right() < divisor.left() &&
+                    divisor.right() < Rotulo("LIgualCarga")->x());
+            c.reset();
+        }
     }
 
     // Cada dibujo pinta, y solo dentro de su zona, a la escala de la pantalla y a la de la impresora.
