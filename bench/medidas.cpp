@@ -92,6 +92,29 @@ void ArchivoDeNegativo(benchmark::State& estado)
 }
 BENCHMARK(ArchivoDeNegativo)->Unit(benchmark::kMillisecond);
 
+// Terraplén con h'r/De = 1190 (un De de 10 mm en un archivo): C0 ≈ 458 y, desde
+// 0.5, Newton tardaba unos 700 pasos en cada altura de la búsqueda de validez,
+// que aquí recorre unos 1000 pasos finos hasta hr = 13.95 m.
+void ArchivoDeProyeccionGrande(benchmark::State& estado)
+{
+    Proyecto p;
+    InicializaDatos(p);
+    p.InstalacionIndex = InstalacionTerraplen;
+    p.BaseIndex = 0;
+    p.RellenoIndex = 4;
+    p.Di = 0.006;
+    p.Es = 0.002;
+    p.De = 0.01;
+    p.hr = 4;
+    p.hr1 = 11.9;
+    p.qs = 1;
+    p.Fa = 3510.47;
+    p.Tipo = 14;
+    for (auto _ : estado)
+        TodoElArchivo(p);
+}
+BENCHMARK(ArchivoDeProyeccionGrande)->Unit(benchmark::kMillisecond);
+
 void LineaDeOrdenesMilArchivos(benchmark::State& estado)
 {
     // Mil archivos: los ejemplos repetidos en una carpeta temporal.
