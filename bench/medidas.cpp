@@ -1,5 +1,6 @@
 // Medidas: una hoja de zanjas completa (66 celdas), la memoria con su búsqueda
-// de validez y la herramienta de línea de órdenes sobre 1000 archivos.
+// de validez, todo lo que se calcula de un archivo con el peor caso conocido y
+// la herramienta de línea de órdenes sobre 1000 archivos.
 
 #include <benchmark/benchmark.h>
 
@@ -50,6 +51,69 @@ void MemoriaConValidez(benchmark::State& estado)
         benchmark::DoNotOptimize(CalculaInforme(p, no));
 }
 BENCHMARK(MemoriaConValidez)->Unit(benchmark::kMillisecond);
+
+// Lo que la herramienta calcula de un archivo: la memoria en los dos modos,
+// con su búsqueda de validez, y las dos matrices.
+void TodoElArchivo(Proyecto p)
+{
+    RespondeNo no;
+    const HojaResultados hoja =
+        p.InstalacionIndex == InstalacionTerraplen || p.InstalacionIndex == InstalacionZanjaInducida
+            ? HojaResultados::Terraplen
+            : HojaResultados::Zanjas;
+    for (const std::uint8_t modo : {1, 2}) {
+        p.ModoCalculo = modo;
+        benchmark::DoNotOptimize(CalculaInforme(p, no));
+    }
+    for (const std::uint8_t modo : {1, 2}) {
+        p.ModoCalculo = modo;
+        benchmark::DoNotOptimize(RellenaResultados(p, no, hoja));
+    }
+}
+
+// Terraplén con De negativo (un archivo ajeno): la ecuación del plano de
+// igual asiento no tiene raíz en cada paso de la búsqueda de validez.
+void ArchivoDeNegativo(benchmark::State& estado)
+{
+    Proyecto p;
+    InicializaDatos(p);
+    p.InstalacionIndex = InstalacionTerraplen;
+    p.BaseIndex = 0;
+    p.RellenoIndex = 3;
+    p.Di = 1.5;
+    p.Es = 0.15;
+    p.De = -1.8;
+    p.hr = 4;
+    p.hr1 = 0.9;
+    p.Fa = 2.194;
+    p.Tipo = 1;
+    for (auto _ : estado)
+        TodoElArchivo(p);
+}
+BENCHMARK(ArchivoDeNegativo)->Unit(benchmark::kMillisecond);
+
+// Terraplén con h'r/De = 1190 (un De de 10 mm en un archivo): C0 ≈ 458 y, desde
+// 0.5, Newton tardaba unos 700 pasos en cada altura de la búsqueda de validez,
+// que aquí recorre unos 1000 pasos finos hasta hr = 13.95 m.
+void ArchivoDeProyeccionGrande(benchmark::State& estado)
+{
+    Proyecto p;
+    InicializaDatos(p);
+    p.InstalacionIndex = InstalacionTerraplen;
+    p.BaseIndex = 0;
+    p.RellenoIndex = 4;
+    p.Di = 0.006;
+    p.Es = 0.002;
+    p.De = 0.01;
+    p.hr = 4;
+    p.hr1 = 11.9;
+    p.qs = 1;
+    p.Fa = 3510.47;
+    p.Tipo = 14;
+    for (auto _ : estado)
+        TodoElArchivo(p);
+}
+BENCHMARK(ArchivoDeProyeccionGrande)->Unit(benchmark::kMillisecond);
 
 void LineaDeOrdenesMilArchivos(benchmark::State& estado)
 {

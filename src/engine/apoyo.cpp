@@ -66,3 +66,35 @@ std::optional<double> CalculaFa(Proyecto& p, std::uint8_t /*instalacion*/, std::
         return std::nullopt;
     }
 }
+
+std::string LetraClaseTerraplen(std::int8_t tipo)
+{
+    if (tipo < 0 || tipo > 3)
+        return {};
+    return std::string(1, static_cast<char>('A' + tipo));
+}
+
+CorreccionHr2 CorrigeHr2(double hr2, double b2, bool alCalcular)
+{
+    CorreccionHr2 c;
+    c.hr2 = hr2;
+    if (!(hr2 > 2 * b2 && hr2 > 0.01))
+        return c;
+    const double corregida = 2 * b2 - 0.1;
+    if (!(corregida > 0)) {
+        // Con b2 sin dar (o casi nula) la corrección dejaría una profundidad negativa.
+        c.accion = CorreccionHr2::Accion::PideB2;
+        c.mensaje = alCalcular
+                        ? "Introduzca la anchura de la zanja inducida (b2) antes de calcular."
+                        : "hr2 debe ser como máximo dos veces la anchura de la zanja "
+                          "inducida (b2): introduzca una anchura b2 mayor.";
+        return c;
+    }
+    c.accion = CorreccionHr2::Accion::Corrige;
+    c.hr2 = corregida;
+    c.mensaje = std::string("hr2 debe ser como maximo dos veces la anchura de la zanja inducida "
+                            "(b2), por lo que ") +
+                (alCalcular ? "para realizar el cálculo se corregirá" : "se corrige") +
+                " automáticante el valor.";
+    return c;
+}

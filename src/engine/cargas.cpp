@@ -33,6 +33,9 @@ double CargaSuperficie(Proyecto& p, std::uint8_t relleno)
     std::string descartado;
     const double conSobrecarga = CargaRelleno(p, relleno, descartado, p.hr + equivalente);
     p.ZanjaComoTerraplen = zanjaComoTerraplen;  // vale el del relleno real
+    // Sin la carga con la altura añadida, 0 − qr no es la de la sobrecarga.
+    if (descartado == ErrorCargaRelleno)
+        throw FalloNumerico{};
     return conSobrecarga - p.qr;
 }
 
@@ -45,7 +48,13 @@ EntregaCargas CalculaCargas(Proyecto& p, Interlocutor& interlocutor, std::uint8_
     PasoCarga paso = PasoCarga::Relleno;
     try {
         std::string mensajeRelleno;
-        p.qr = CargaRelleno(p, relleno, mensajeRelleno, p.hr);  // resuelve sus propios fallos
+        const double qr = CargaRelleno(p, relleno, mensajeRelleno, p.hr); // resuelve sus fallos
+        if (mensajeRelleno == ErrorCargaRelleno) {
+            // Su 0 no es una carga: el cálculo no sigue, pero el error se dice.
+            mensaje = mensajeRelleno;
+            return {paso};
+        }
+        p.qr = qr;
         paso = PasoCarga::Trafico;
         p.qm = Guarda(CargaTrafico(p, interlocutor));
         paso = PasoCarga::Puntual;

@@ -31,8 +31,9 @@ struct EntregaCargas {
 // Calcula las cargas sobre un metro de tubo con el relleno 0..5 y el factor de
 // apoyo fa, las deja en el registro (qr, qm, fp, fs, fc, qTotal, CargaCalculo)
 // y entrega en carga la de cálculo 1.5·qTotal/(fa·Di) (kN/m²) y en mensaje el
-// aviso o el error de la carga del relleno. Si un paso falla, el cálculo se
-// detiene ahí sin mensaje: lo escrito antes queda, lo de después conserva su
-// valor anterior, y ni carga ni mensaje se tocan.
+// aviso de la carga del relleno. Si un paso falla, el cálculo se detiene ahí:
+// lo escrito antes queda, lo de después conserva su valor anterior y carga no
+// se toca; mensaje tampoco, salvo si falla la carga del relleno (paso
+// Relleno), que deja en él su texto de error para mostrarlo.
 EntregaCargas CalculaCargas(Proyecto& p, Interlocutor& interlocutor, std::uint8_t relleno,
                             double& carga, std::string& mensaje, double fa);

@@ -2,6 +2,7 @@
 
 #include "apoyo.h"
 #include "clases.h"
+#include "interlocutor.h"
 #include "numero.h"
 #include "proyecto.h"
 
@@ -74,11 +75,14 @@ std::string BuscaEnAlturas(Proyecto& p, Interlocutor& interlocutor, const std::s
 
 }  // namespace
 
-std::string BuscaValidez(Proyecto& p, Interlocutor& interlocutor, const std::string& clase)
+std::string BuscaValidez(Proyecto& p, const std::string& clase)
 {
-    // Se calcula sobre el propio registro y al final se deja como estaba.
+    // Se calcula sobre el propio registro y al final se deja como estaba. Las
+    // alturas que se prueban no son las del usuario: no se le pregunta por
+    // ellas (con un hr negativo, cada paso preguntaría si subirlo a 1 m).
     const Proyecto antes = p;
-    std::string validez = BuscaEnAlturas(p, interlocutor, clase);
+    RespondeNo sinPreguntar;
+    std::string validez = BuscaEnAlturas(p, sinPreguntar, clase);
     p = antes;
     return validez;
 }
@@ -99,6 +103,6 @@ ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor)
     }
     p.ClaseTexto = r.clase;
     if (r.clase != "NO")
-        r.validez = BuscaValidez(p, interlocutor, r.clase);
+        r.validez = BuscaValidez(p, r.clase);
     return r;
 }

@@ -21,9 +21,12 @@ struct ResultadoInforme {
 
 // Calcula el caso con el relleno y el factor de apoyo del registro y, en los
 // modos 1 (UNE) y 2 (ASTM), su clase (que deja en ClaseTexto) y su validez.
+// Si el cálculo de cargas falla (también la carga del relleno) no hay clase
+// (ClaseTexto no se toca); aviso lleva el error del relleno, si lo hubo.
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor);
 
 // Busca la mayor altura de relleno con la que basta la clase hallada para la
-// carga C0, subiendo hr de 10 en 10 m y luego de 0.01 en 0.01 m. Devuelve el
-// texto de validez (vacío si un cálculo falla) y deja el registro como estaba.
-std::string BuscaValidez(Proyecto& p, Interlocutor& interlocutor, const std::string& clase);
+// carga C0, subiendo hr de 10 en 10 m y luego de 0.01 en 0.01 m, sin hacer
+// preguntas (se responde No). Devuelve el texto de validez (vacío si un
+// cálculo falla) y deja el registro como estaba.
+std::string BuscaValidez(Proyecto& p, const std::string& clase);

@@ -30,11 +30,18 @@ double RazonAsientoBase(std::uint8_t baseIndex)
 
 double ResuelvePlano(FormaPlano forma, double C0)
 {
+    // e^t − t y e^(−t) + t valen 1 en t = 0 y crecen a los dos lados: por
+    // debajo de 1 no hay raíz y Newton daría vueltas sin fin.
+    if (C0 < 1)
+        return 0;
     const bool positiva = forma == FormaPlano::Positiva;
     auto f = [&](double t) { return positiva ? std::exp(t) - t - C0 : std::exp(-t) + t - C0; };
     auto derivada = [&](double t) { return positiva ? std::exp(t) - 1 : 1 - std::exp(-t); };
 
-    double t = 0.5;
+    // Con C0 grande el primer paso desde 0.5 salta muy lejos (o desborda e^t)
+    // y vuelve de uno en uno: se parte de ln(2·C0), a la derecha de la raíz,
+    // desde donde Newton baja derecho a ella.
+    double t = positiva && C0 > 10 ? std::log(C0) + std::log(2.0) : 0.5;
     long pasos = 1;
     double siguiente = t - f(t) / derivada(t);
     while (std::fabs(t - siguiente) > 1e-7 && pasos < 1000000) {

@@ -30,7 +30,8 @@ double RazonAsientoBase(std::uint8_t baseIndex);
 enum class FormaPlano { Positiva, Negativa };
 
 // Raíz t > 0 de e^t − t = C0 (positiva) o de e^(−t) + t = C0 (negativa), por
-// Newton desde 0.5 con tolerancia 1e-7; 0 si no converge en 1 000 000 pasos.
+// Newton con tolerancia 1e-7; 0 al instante si C0 < 1 (no hay raíz) y 0 si no
+// converge en 1 000 000 pasos.
 double ResuelvePlano(FormaPlano forma, double C0);
 
 // Carga del relleno sobre un metro de tubo (kN/m) para la altura H sobre la

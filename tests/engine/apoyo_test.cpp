@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "apoyo.h"
 #include "ayudas_pruebas.h"
 #include "relleno.h"
@@ -50,6 +53,51 @@ TEST(CalculaFa, ZanjaInducidaConSuTablaYSinValorSiFalla)
     EXPECT_FALSE(CalculaFa(p, InstalacionTerraplen, 5).has_value());
     p.RellenoIndex = RellenoUsuario;  // fi = 0: λ·μ nulo
     EXPECT_FALSE(CalculaFa(p, InstalacionTerraplen, 1).has_value());
+}
+
+TEST(LetraClaseTerraplen, SoloLosCodigosDeClaseTienenLetra)
+{
+    const std::pair<int, const char*> casos[] = {{0, "A"},  {1, "B"},   {2, "C"}, {3, "D"},
+                                                 {4, ""},   {13, ""},   {14, ""}, {-1, ""},
+                                                 {-66, ""}, {-128, ""}, {127, ""}};
+    for (const auto& [tipo, letra] : casos)
+        EXPECT_EQ(LetraClaseTerraplen(static_cast<std::int8_t>(tipo)), letra) << tipo;
+}
+
+TEST(CorrigeHr2, NuncaUnaProfundidadNegativa)
+{
+    using A = CorreccionHr2::Accion;
+    const std::string corrige =
+        "hr2 debe ser como maximo dos veces la anchura de la zanja inducida "
+        "(b2), por lo que se corrige automáticante el valor.";
+    const std::string corrigeAlCalcular =
+        "hr2 debe ser como maximo dos veces la anchura de la zanja inducida (b2), por lo que para "
+        "realizar el cálculo se corregirá automáticante el valor.";
+    const std::string pideB2 = "hr2 debe ser como máximo dos veces la anchura de la zanja inducida "
+                               "(b2): introduzca una anchura b2 mayor.";
+    const struct {
+        double hr2, b2;
+        bool alCalcular;
+        A accion;
+        double queda;
+        std::string mensaje;
+    } casos[] = {
+        {3, 1.2, false, A::Corrige, 2.3, corrige},
+        {3, 1.2, true, A::Corrige, 2.3, corrigeAlCalcular},
+        {0.2, 0.06, false, A::Corrige, 0.02, corrige},
+        {2.4, 1.2, false, A::Ninguna, 2.4, ""}, // justo el doble
+        {0.01, 0, true, A::Ninguna, 0.01, ""},
+        {1, 0, true, A::PideB2, 1,
+         "Introduzca la anchura de la zanja inducida (b2) antes de calcular."},
+        {0.1, 0.03, false, A::PideB2, 0.1, pideB2}, // 2·b2 − 0.1 = −0.04
+        {0.2, 0.05, false, A::PideB2, 0.2, pideB2}, // ni 0
+    };
+    for (const auto& caso : casos) {
+        const CorreccionHr2 c = CorrigeHr2(caso.hr2, caso.b2, caso.alCalcular);
+        EXPECT_EQ(c.accion, caso.accion) << caso.hr2 << " " << caso.b2;
+        EXPECT_NEAR(c.hr2, caso.queda, 1e-12) << caso.hr2 << " " << caso.b2;
+        EXPECT_EQ(c.mensaje, caso.mensaje);
+    }
 }
 
 }  // namespace

@@ -33,16 +33,30 @@ TEST(CalculaCargas, SumaTodasLasCargas)
 
 TEST(CalculaCargas, UnFalloDetieneElCalculoEnSuPaso)
 {
-    struct Caso { std::uint8_t relleno; std::function<void(Proyecto&)> prepara; PasoCarga paso; };
+    // Mensaje: solo el fallo de la carga del relleno lo entrega.
+    struct Caso {
+        std::uint8_t relleno;
+        std::function<void(Proyecto&)> prepara;
+        PasoCarga paso;
+        const char* mensaje = "previo";
+    };
     const Caso casos[] = {
         {2, [](Proyecto& p) { p.Di = 0; }, PasoCarga::CargaCalculo},
-        {2, [](Proyecto& p) { p.hr = 0, p.qp = 5, p.D = 1; }, PasoCarga::Puntual},
-        {RellenoUsuario,  // sobrecarga en terraplén con peso nulo
+        {2, [](Proyecto& p) { p.hr = 1e-200, p.qp = 5, p.D = 1; }, PasoCarga::Puntual}, // 0/0
+        {RellenoUsuario, // sobrecarga en terraplén con peso nulo
          [](Proyecto& p) {
              p.InstalacionIndex = InstalacionTerraplen;
              p.hr1 = 0.3, p.fi = p.fi1 = 30, p.gamma = 0, p.qs = 1;
          },
-         PasoCarga::Superficie}};
+         PasoCarga::Superficie},
+        // La altura equivalente a la sobrecarga desborda la segunda carga del relleno.
+        {2,
+         [](Proyecto& p) { p.InstalacionIndex = InstalacionTerraplen, p.De = 2, p.qs = 1.5e307; },
+         PasoCarga::Superficie},
+        {2, [](Proyecto& p) { p.hr = 0; }, PasoCarga::Relleno,
+         "Error calculando la carga del relleno"},
+        {2, [](Proyecto& p) { p.b = 0; }, PasoCarga::Relleno,
+         "Error calculando la carga del relleno"}};
     // Campos de cada paso, en su orden.
     using P = Proyecto;
     double P::*const campos[] = {&P::qr, &P::qm, &P::fp, &P::fs, &P::fc, &P::qTotal,
@@ -56,7 +70,7 @@ TEST(CalculaCargas, UnFalloDetieneElCalculoEnSuPaso)
         const Calculo c = Calcula(p, caso.relleno, 2.0);
         EXPECT_EQ(c.entrega.fallo, caso.paso);
         EXPECT_EQ(c.carga, -123);
-        EXPECT_EQ(c.mensaje, "previo");
+        EXPECT_EQ(c.mensaje, caso.mensaje);
         // Lo anterior al paso fallido se escribió; lo demás conserva su valor.
         for (int i = 0; i < 7; ++i)
             EXPECT_EQ(p.*campos[i] == -777, i + 1 >= static_cast<int>(caso.paso)) << "campo " << i;

@@ -93,9 +93,39 @@ TEST(BuscaValidez, DejaElRegistroComoEstabaYSiFallaElTextoVacio)
     sinFactor.RellenoIndex = RellenoUsuario;  // fi = 0: CalculaFa no tiene valor
     for (const Proyecto& inicial : {sinDiametro, sinFactor}) {
         Proyecto p = inicial;
-        RespondeNo no;
-        EXPECT_EQ(BuscaValidez(p, no, "60"), "") << p.Di;
+        EXPECT_EQ(BuscaValidez(p, "60"), "") << p.Di;
         EXPECT_EQ(Huella(p), Huella(inicial));
+    }
+}
+
+TEST(CalculaInforme, SinCargaDelRellenoNoHayClaseYLaBusquedaNoPregunta)
+{
+    Proyecto sinAltura = CasoZanja();
+    sinAltura.hr = 0;
+    sinAltura.CompactadorIndex = 1, sinAltura.pq = 2; // con otras cargas, aún sin clase
+    // Avión con hr muy negativo: cada altura probada quedaría por debajo de 1 m.
+    Proyecto avion = CasoZanja();
+    avion.TraficoIndex = 2, avion.AeropuertoIndex = 1, avion.hr = -2000;
+    const std::string error = "Error calculando la carga del relleno";
+    const struct {
+        Proyecto p;
+        std::uint8_t modo;
+        bool entregada;
+        std::string aviso;
+    } casos[] = {{sinAltura, 1, false, error}, {sinAltura, 2, false, error}, {avion, 1, true, ""}};
+    for (auto caso : casos) {
+        caso.p.ModoCalculo = caso.modo, caso.p.Fa = 2, caso.p.ClaseTexto = "135";
+        Responde no(false);
+        const ResultadoInforme r = CalculaInforme(caso.p, no);
+        EXPECT_EQ(r.entrega.Entregada(), caso.entregada);
+        EXPECT_EQ(r.aviso, caso.aviso);
+        EXPECT_EQ(no.preguntas.size(), caso.p.TraficoIndex == 2 ? 1u : 0u);
+        if (!caso.entregada) {
+            EXPECT_EQ(r.entrega.fallo, PasoCarga::Relleno);
+            EXPECT_EQ(r.clase, "");
+            EXPECT_EQ(r.validez, "");
+            EXPECT_EQ(caso.p.ClaseTexto, "135");
+        }
     }
 }
 

@@ -107,6 +107,15 @@ private slots:
         QCOMPARE(p->h2r, LeeNumero(quedan.section(' ', 1).toStdString()).valor);
     }
 
+    // Abrir y cerrar el diálogo no deja controles sueltos (sin padre, nadie los libera).
+    void SinControlesSueltos()
+    {
+        const auto antes = QApplication::allWidgets().size();
+        Caso(0, "2");
+        delete d;
+        QCOMPARE(QApplication::allWidgets().size(), antes);
+    }
+
     void Medidas()
     {
         // Di 300 mm: De = 0.4 m, cunas De/2, De/4 y De/6; mínimo max(hr/8, 0.30)

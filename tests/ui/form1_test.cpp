@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "ayuda.h"
 #include "banco_ventanas.h"
@@ -65,7 +66,8 @@ private slots:
             QVERIFY(!f->Editdh->isVisible());
             QVERIFY(!f->PanelRellenoUsuario->isVisible());
             QVERIFY(f->PanelB->isVisible() && !f->PanelH1r->isVisible());
-            QVERIFY(f->Activarmensajes1->isChecked());
+            // El aviso de la carga del relleno empieza apagado: ninguna marca.
+            QVERIFY(!f->Activarmensajes1->isChecked() && !f->Desactivarmensajes1->isChecked());
             // Después de editar, "Limpiar Datos" (con Aceptar) vuelve a lo mismo.
             f->EditHr->setText("3");
             f->ComboRelleno->setCurrentIndex(0);
@@ -218,6 +220,26 @@ private slots:
         QCOMPARE(f->EditB2->text(), QString("0.75"));
         QCOMPARE(guion.vistos[0].texto,
                  QString("B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería."));
+        // Con b2 = 0.03, 2·b2 − 0.1 sería negativo: hr2 se queda y se pide b2.
+        f->EditB2->setText("0.03");
+        f->EditHr2->setText("0.5");
+        guion.vistos.clear();
+        f->EditHr2Exit();
+        QCOMPARE(p->hr2, 0.5);
+        QCOMPARE(f->EditHr2->text(), QString("0.5"));
+        QCOMPARE(guion.Textos(),
+                 QStringList{"hr2 debe ser como máximo dos veces la anchura de la zanja "
+                             "inducida (b2): introduzca una anchura b2 mayor."});
+    }
+
+    // La letra de la clase de terraplén, solo para un código de clase (0..3).
+    void LetraDeClaseTerraplen()
+    {
+        for (const auto& [tipo, letra] : {std::pair{2, "C"}, {3, "D"}, {-100, ""}, {14, ""}}) {
+            p->Tipo = static_cast<std::int8_t>(tipo);
+            f->PintaVariables();
+            QCOMPARE(f->LClaseTerraplen->text(), QString(letra));
+        }
     }
 
     void AlturaSobreBaseTerraplen()
@@ -545,14 +567,30 @@ private slots:
         QCOMPARE(f->EditHr->text(), QString("7"));
     }
 
+    // Las marcas de Opciones dicen cómo están los tres interruptores: "Activar" con
+    // los tres encendidos, "Desactivar" con los tres apagados, ninguna si difieren.
     void Avisos()
     {
-        f->Desactivarmensajes1Click();
-        QCOMPARE(p->AvisoCalculo + p->AvisoEspesor + p->AvisoAnchura, 0);
-        QVERIFY(!f->Activarmensajes1->isChecked() && f->Desactivarmensajes1->isChecked());
-        f->Activarmensajes1Click();
-        QCOMPARE(p->AvisoCalculo + p->AvisoEspesor + p->AvisoAnchura, 3);
-        QVERIFY(f->Activarmensajes1->isChecked() && !f->Desactivarmensajes1->isChecked());
+        const std::tuple<std::function<void()>, int, const char*> pasos[] = {
+            {[this] { f->Desactivarmensajes1Click(); }, 0, "D"},
+            {[this] { f->LimpiarDatos1Click(); }, 2, ""},
+            {[this] { f->Activarmensajes1Click(); }, 3, "A"},
+            {[this] { f->LimpiarDatos1Click(); }, 2, ""},
+            {[this] { f->Activarmensajes1Click(); }, 3, "A"},
+            {[this] {
+                 f->EditDi->setEditText("600"), f->EditEs->setText("60"), p->Modificado = 0;
+                 guion.respuestas = {RespuestaNo};
+                 f->CompruebaEs(); // 60 mm < 75 mm; No calla el aviso de espesor
+             },
+             2, ""},
+        };
+        for (const auto& [paso, encendidos, marca] : pasos) {
+            paso();
+            QCOMPARE(p->AvisoCalculo + p->AvisoEspesor + p->AvisoAnchura, encendidos);
+            QCOMPARE(QString(f->Activarmensajes1->isChecked() ? "A" : "") +
+                         (f->Desactivarmensajes1->isChecked() ? "D" : ""),
+                     QString(marca));
+        }
     }
 
     void Ayuda()
@@ -687,21 +725,33 @@ private slots:
 
     void ZanjaInducidaAntesDeCadaOrden()
     {
-        for (int orden = 0; orden < 2; ++orden) {
-            TuboNormal();
-            f->TabbedNotebook1->setCurrentIndex(3);
-            f->EditHr->setText("5");
-            f->EditB2->setText("1");
-            f->EditHr2->setText("2.5");
-            f->EFap->setText("2");
-            guion.vistos.clear();
-            AbreCon([this, orden] { orden == 0 ? f->CalcularSoloCarga() : f->CalculartodoClick(0); });
-            QCOMPARE(p->hr2, 1.9);
-            QCOMPARE(f->EditHr2->text(), QString("1.9"));
-            QVERIFY(guion.Textos().value(0).startsWith(
-                "hr2 debe ser como maximo dos veces la anchura de la zanja inducida (b2), por lo que para "
-                "realizar el cálculo"));
-        }
+        // b2, hr2 que queda y primer mensaje; sin b2 (0) no se calcula ni se escribe un hr2
+        // negativo.
+        const std::tuple<const char*, const char*, const char*> casos[] = {
+            {"1", "1.9",
+             "hr2 debe ser como maximo dos veces la anchura de la zanja inducida (b2), por lo que "
+             "para "
+             "realizar el cálculo se corregirá automáticante el valor."},
+            {"0", "2.5", "Introduzca la anchura de la zanja inducida (b2) antes de calcular."}};
+        for (const auto& [b2, hr2, mensaje] : casos)
+            for (int orden = 0; orden < 2; ++orden) {
+                TuboNormal();
+                f->TabbedNotebook1->setCurrentIndex(3);
+                f->EditHr->setText("5");
+                f->EditB2->setText(b2);
+                f->EditHr2->setText("2.5");
+                f->EFap->setText("2");
+                guion.vistos.clear();
+                const QString abierta = AbreCon([this, orden = orden] {
+                    orden == 0 ? f->CalcularSoloCarga() : f->CalculartodoClick(0);
+                });
+                QCOMPARE(abierta.isEmpty(), QString(b2) == "0");
+                QCOMPARE(p->hr2, LeeNumero(hr2).valor);
+                QCOMPARE(f->EditHr2->text(), QString(hr2));
+                QCOMPARE(guion.Textos().value(0), QString(mensaje));
+                QCOMPARE(guion.vistos.value(0).titulo,
+                         QString(abierta.isEmpty() ? "Aviso" : TituloPrograma));
+            }
     }
 };
 

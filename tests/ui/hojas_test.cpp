@@ -227,7 +227,7 @@ private slots:
         QTest::addColumn<QString>("archivoProyecto");
         QTest::addColumn<QString>("propuesto");
         QTest::newRow("zanja")
-            << 0 << 2 << false << QStringList{"BAbortar", "Panel1"}
+            << 0 << 2 << false << QStringList{"BAbortar", "LZoom", "Panel1"}
             << QStringList{"Tipo de Terreno", "Valores de c", "Suelo", "Roca", "Relleno fino",
                            "Pulsar sobre los iconos", "Cerrar", "Imprimir", "Def. por usuario"}
             << "" << "resultados.pdf";
@@ -301,7 +301,11 @@ private slots:
         QFETCH(QString, propuesto);
         QCOMPARE(guion.propuestos, QStringList{propuesto});
         QCOMPARE(PaginasPdf(exportada), 1);
-        QVERIFY(TextoPdf(exportada).contains(hoja->Celda(2, 3)->text().simplified()));
+        // La misma página que la impresa: ni la indicación del zoom.
+        const QString textoExportado = TextoPdf(exportada);
+        QVERIFY(textoExportado.contains(hoja->Celda(2, 3)->text().simplified()));
+        for (const QString& ausente : nunca)
+            QVERIFY2(!textoExportado.contains(ausente), qPrintable(ausente));
     }
 };
 

@@ -64,6 +64,7 @@ struct VentanaPrueba {
         panel->setGeometry(10, 220, 150, 40);
         Etiqueta(panel, "EnPanel", {5, 5, 100, 16});
         Etiqueta(&ventana, "Oculta", {200, 220, 100, 16})->hide();
+        MarcaSoloPantalla(Etiqueta(&ventana, "SoloPantalla", {10, 40, 100, 16}));
         Etiqueta(&ventana, "Ultima", {200, 260, 100, 16});
     }
 };
@@ -200,7 +201,8 @@ private slots:
 
     // Abortar deja la página a medias y sin las copias que faltan; fuera de un trabajo no hace
     // nada. Entera se imprimen, hasta el último control, las etiquetas, las líneas de una caja
-    // que caben y los dibujos marcados; no los botones, lo que está en un panel ni lo oculto.
+    // que caben y los dibujos marcados; no los botones, lo que está en un panel, lo oculto ni
+    // lo que es solo para la pantalla.
     void textoImpreso()
     {
         AbortaImpresion();
@@ -222,7 +224,8 @@ private slots:
         const QString texto = Ejecuta("pdftotext", {archivo, "-"});
         for (const char* palabra : {"Izquierda", "12.34", "LineaDos", "DibujoMarcado", "Ultima"})
             QVERIFY2(texto.contains(palabra), palabra);
-        for (const char* palabra : {"LineaFuera", "DibujoSinMarcar", "Boton", "EnPanel", "Oculta"})
+        for (const char* palabra :
+             {"LineaFuera", "DibujoSinMarcar", "Boton", "EnPanel", "Oculta", "SoloPantalla"})
             QVERIFY2(!texto.contains(palabra), palabra);
     }
 

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <tuple>
 
 #include "banco_ventanas.h"
 #include "informe_dibujos.h"
@@ -182,7 +183,9 @@ private slots:
         // Sin carga de cálculo no hay clase: "Error", nunca la de un cálculo anterior.
         const QString error = "LDres=Error|LDhrMax=(No se pudo completar el cálculo de cargas)|"
                               "clase=sin tocar|LDCarga=--|";
-        QTest::newRow("carga puntual sin relleno") << Ajuste([](Proyecto& p) { p.hr = 0, p.qp = 1; })
+        // Con 1e-200 m de relleno la carga puntual es 0/0.
+        QTest::newRow("carga puntual sin relleno")
+            << Ajuste([](Proyecto& p) { p.hr = 1e-200, p.qp = 1; })
             << error + "LDQ3=--|LDQ4=--|LDQ5=--|LDQtotal=--|LDQ2=… kN/m";
         QTest::newRow("diámetro interior 0") << Ajuste([](Proyecto& p) { p.Di = 0, p.qp = 1; })
             << error + "LDQ2=… kN/m|LDQ3=… kN/m|LDQ4=… kN/m|LDQ5=… kN/m|LDQtotal=… kN/m";
@@ -197,8 +200,17 @@ private slots:
         const Ajuste sinAltura = [](Proyecto& p) { p.hr = 0; }, ancha = Caso(0, 13, 2.0, 0.5, 1.0);
         const QString terraplen = "mensajes=¡¡ Atención !! · 4 · Carga del relleno calculada para "
                                   "TERRAPLÉN con (…|avisoCalculo=";
-        QTest::newRow("error del relleno, con Aceptar") << aviso(sinAltura, 0, {})
-            << "mensajes=¡ Atención ! · 0 · Error calculando la carga del relleno|avisoCalculo=0";
+        // Un fallo del relleno no es una carga 0 ni una clase: se muestra como un fallo.
+        const QString sinRelleno =
+            "mensajes=¡ Atención ! · 0 · Error calculando la carga del relleno|"
+            "avisoCalculo=0|" +
+            error + "LDQ1=qr= --|LDQ2=--|LDQ5=--|LDQtotal=--";
+        QTest::newRow("error del relleno, con Aceptar") << aviso(sinAltura, 0, {}) << sinRelleno;
+        QTest::newRow("error del relleno en ASTM")
+            << aviso([](Proyecto& p) { p.hr = 0, p.ModoCalculo = 2; }, 0, {})
+            << sinRelleno +
+                   "|LCociente=Qtotal · 1.5|LDQFisuracion=  |TextoTipoCalculo=Clase mínima "
+                   "ASTM-C76M exigible:";
         QTest::newRow("zanja como terraplén, Sí mantiene el aviso")
             << aviso(ancha, 1, {RespuestaSi}) << terraplen + "1";
         QTest::newRow("zanja como terraplén, No lo apaga")
@@ -260,6 +272,31 @@ private slots:
         for (const auto& [valor, rotulo] :
              {std::pair{&p->ValorA, "LDa"}, {&p->ValorB, "LDb"}, {&p->ValorC, "LDc"}, {&p->ValorC2, "LDC2"}})
             QCOMPARE(QString::fromStdString(*valor), Texto(rotulo));
+    }
+
+    // La fracción de la carga de cálculo queda entre sus dos "=", sin tapar nada, también con el
+    // numerador ASTM más largo ("1.25 · Qtotal"). Los rótulos miden lo que su texto.
+    void FraccionEntreLosIguales()
+    {
+        for (const auto& [modo, Fa, numerador] : {std::tuple{1, 2.8, "Qtotal · 1.5"},
+                                                  {2, 2.8, "1.5 · Qtotal"},
+                                                  {2, 0.5, "1.25 · Qtotal"}}) {
+            p->ModoCalculo = std::uint8_t(modo), p->Fa = Fa;
+            Abre();
+            QCOMPARE(Texto("LCociente"), QString(numerador));
+            const QString orden[] = {"Label9", "LCociente", "LIgualCarga", "LDCarga"};
+            for (int i = 0; i < 4; ++i) {
+                QLabel* rotulo = Rotulo(orden[i]);
+                QVERIFY2(rotulo->width() >= rotulo->sizeHint().width(), qPrintable(orden[i]));
+                if (i > 0) // de izquierda a derecha, sin tocarse
+                    QVERIFY2(Rotulo(orden[i - 1])->geometry().right() < rotulo->x(),
+                             qPrintable(orden[i]));
+            }
+            const QRect divisor = Rotulo("LDivisor")->geometry();
+            QVERIFY(Rotulo("Label9")->geometry().right() < divisor.left() &&
+                    divisor.right() < Rotulo("LIgualCarga")->x());
+            c.reset();
+        }
     }
 
     // Cada dibujo pinta, y solo dentro de su zona, a la escala de la pantalla y a la de la impresora.

@@ -97,7 +97,8 @@ private slots:
             QTest::mouseClick(static_cast<TPrimera*>(modal)->BContinuar, Qt::LeftButton);
         };
         QCOMPARE(AbreCon([&] { ventana.show(); }, continuar), QString("TPrimera"));
-        QVERIFY(ventana.Activarmensajes1->isChecked());
+        // Las marcas siguen a los interruptores: al empezar, uno apagado y dos encendidos.
+        QVERIFY(!ventana.Activarmensajes1->isChecked() && !ventana.Desactivarmensajes1->isChecked());
         // Ni al volver a mostrar la ventana ni después sale otra vez.
         ventana.hide();
         AbreCon([&] { ventana.show(); }, continuar);

@@ -105,7 +105,8 @@ QWidget* TClasesTerra::CreaClase(int clase)
 {
     const Clase& datos = Clases[clase - 1];
     auto* panel = new QFrame;
-    panel->setObjectName(QString("PanelClase%1").arg(QChar('A' + clase - 1)));
+    panel->setObjectName("PanelClase" + QString::fromStdString(LetraClaseTerraplen(
+                                            static_cast<std::int8_t>(clase - 1))));
     panel->setFrameShape(QFrame::StyledPanel);
 
     QPushButton*& boton = this->*datos.pulsador;
@@ -360,7 +361,7 @@ void TClasesTerra::EligeClase(int clase)
 {
     const auto tipo = static_cast<std::int8_t>(clase - 1);
     p_.Tipo = tipo;
-    principal_.claseFa->setText(QString(QChar('A' + tipo)));
+    principal_.claseFa->setText(QString::fromStdString(LetraClaseTerraplen(tipo)));
     // h'r con todas sus cifras, como en los rótulos: el Fa guardado es el mostrado.
     const double hr1 = n_ * p_.De;
     p_.hr1 = hr1;

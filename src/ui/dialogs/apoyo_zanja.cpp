@@ -118,13 +118,12 @@ QWidget* TClases::CreaPanel(int boton)
     auto* medidas = new QGridLayout;
     medidas->setHorizontalSpacing(4);
     medidas->setVerticalSpacing(2);
-    cuna_[boton] = Rotulo("", qPrintable(QString("LCuna%1").arg(boton)));
     minimo_[boton] = Rotulo("", qPrintable(QString("LMinimo%1").arg(boton)));
+    // Sin cuna no hay rótulo: uno sin colocar no tendría padre y no se liberaría.
     if (eleccion.divisor != 0) {
+        cuna_[boton] = Rotulo("", qPrintable(QString("LCuna%1").arg(boton)));
         medidas->addWidget(Rotulo("a ="), 0, 0, Qt::AlignRight);
         medidas->addWidget(cuna_[boton], 0, 1);
-    } else {
-        cuna_[boton]->hide();
     }
     medidas->addWidget(Rotulo("h ≥"), 1, 0, Qt::AlignRight);
     medidas->addWidget(minimo_[boton], 1, 1);

@@ -59,7 +59,8 @@ private:
     Proyecto& p_;
     TForm1& principal_;
     std::function<void()> abreTalud_;
-    // Altura de la cuna (LCunaN) y mínimo sobre la clave (LMinimoN) de cada botón.
+    // Altura de la cuna (LCunaN; nulo en las camas sin cuna) y mínimo sobre la
+    // clave (LMinimoN) de cada botón.
     QLabel* cuna_[12] = {};
     QLabel* minimo_[12] = {};
 };

@@ -18,14 +18,15 @@
 #include <vector>
 
 #include "acercade.h"
+#include "apoyo.h"
 #include "casillas.h"
 #include "datosobra.h"
 #include "mensaje.h"
 #include "numero.h"
+#include "numero_qt.h"
 #include "primera.h"
 #include "proyecto.h"
 #include "relleno.h"
-#include "numero_qt.h"
 
 TForm1::TForm1(Proyecto& proyecto, QWidget* padre) : QMainWindow(padre), p_(proyecto)
 {
@@ -130,12 +131,24 @@ void TForm1::PintaVariables()
     for (const auto& [casilla, valor] : valores)
         casilla->setText(TextoQ(valor));
     EditDi->setEditText(TextoQ(p_.Di * 1000));
-    LClaseTerraplen->setText(QString(QChar('A' + p_.Tipo)));
+    LClaseTerraplen->setText(QString::fromStdString(LetraClaseTerraplen(p_.Tipo)));
     MuestraRozamientoParamentos();
 
     bloqueos.clear();
     PintaSentidoVia();
     PintaCargaTrafico();
+    PintaAvisos();
+}
+
+void TForm1::PintaAvisos()
+{
+    // Tres interruptores y dos opciones: cada marca dice la verdad. "Activar
+    // avisos " con los tres encendidos, "Desactivar avisos" con los tres
+    // apagados; si difieren (al empezar el de la carga del relleno está
+    // apagado, o un No ha callado uno), ninguna de las dos.
+    const int encendidos = p_.AvisoCalculo + p_.AvisoEspesor + p_.AvisoAnchura;
+    Activarmensajes1->setChecked(encendidos == 3);
+    Desactivarmensajes1->setChecked(encendidos == 0);
 }
 
 void TForm1::PintaPaneles()
@@ -194,15 +207,13 @@ void TForm1::modificar()
 void TForm1::Activarmensajes1Click()
 {
     p_.AvisoCalculo = p_.AvisoEspesor = p_.AvisoAnchura = 1;
-    Activarmensajes1->setChecked(true);
-    Desactivarmensajes1->setChecked(false);
+    PintaAvisos();
 }
 
 void TForm1::Desactivarmensajes1Click()
 {
     p_.AvisoCalculo = p_.AvisoEspesor = p_.AvisoAnchura = 0;
-    Activarmensajes1->setChecked(false);
-    Desactivarmensajes1->setChecked(true);
+    PintaAvisos();
 }
 
 bool TForm1::SubeAlturaRelleno(const std::string& pregunta)
@@ -233,7 +244,7 @@ void TForm1::showEvent(QShowEvent* evento)
         TPrimera presentacion(this);
         presentacion.exec();
     }
-    Activarmensajes1->setChecked(true);
+    PintaAvisos();
 }
 
 void TForm1::closeEvent(QCloseEvent* evento)

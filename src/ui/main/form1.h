@@ -37,6 +37,8 @@ public:
 
     // Escribe el registro en los controles (sin marcar el proyecto modificado).
     void PintaVariables();
+    // Marcas de "Activar avisos " y "Desactivar avisos" según los interruptores del registro.
+    void PintaAvisos();
     // Devuelve el registro a sus valores iniciales, con la parte de la ventana.
     void InicializaDatos();
 
@@ -151,7 +153,10 @@ private:
     void MuestraRozamientoParamentos();
     void PintaPaneles();
     bool Guarda(const QString& nombre);
-    void CorrigeZanjaInducida();
+    // Corrección de hr2 de la zanja inducida antes de calcular; false si no se puede calcular.
+    bool CorrigeZanjaInducida();
+    // Corrección de hr2 al salir de EditB2 o EditHr2; foco: la casilla a la que vuelve.
+    void AplicaCorreccionHr2(QLineEdit* foco);
     void QuitaTraficoPocoRelleno();
     void CalculaModo(std::uint8_t modo);
 

@@ -4,28 +4,36 @@
 
 #include <QLineEdit>
 
-#include "apoyo_zanja.h"
+#include "apoyo.h"
 #include "apoyo_terraplen.h"
+#include "apoyo_zanja.h"
 #include "form1.h"
 #include "hoja_terraplen.h"
 #include "hoja_zanjas.h"
 #include "memoria.h"
 #include "mensaje.h"
 #include "numero.h"
+#include "numero_qt.h"
 #include "proyecto.h"
 #include "talud.h"
-#include "numero_qt.h"
 
-void TForm1::CorrigeZanjaInducida()
+bool TForm1::CorrigeZanjaInducida()
 {
-    if (p_.hr2 > 2 * p_.b2 && p_.hr2 > 0.01) {
-        Mensaje("hr2 debe ser como maximo dos veces la anchura de la zanja inducida (b2), por lo que para "
-                "realizar el cálculo se corregirá automáticante el valor.",
-                TituloPrograma);
-        p_.hr2 = 2 * p_.b2 - 0.1;
+    const CorreccionHr2 correccion = CorrigeHr2(p_.hr2, p_.b2, true);
+    switch (correccion.accion) {
+    case CorreccionHr2::Accion::Ninguna: return true;
+    case CorreccionHr2::Accion::Corrige:
+        Mensaje(QString::fromStdString(correccion.mensaje), TituloPrograma);
+        p_.hr2 = correccion.hr2;
         Rellena(EditHr2, p_.hr2);
         EditB2->setFocus();
+        return true;
+    case CorreccionHr2::Accion::PideB2: break;
     }
+    // Sin b2 la corrección daría una profundidad negativa: no se calcula.
+    Mensaje(QString::fromStdString(correccion.mensaje), TituloAviso);
+    EditB2->setFocus();
+    return false;
 }
 
 void TForm1::QuitaTraficoPocoRelleno()
@@ -40,7 +48,8 @@ void TForm1::QuitaTraficoPocoRelleno()
 
 void TForm1::CalculartodoClick(int tag)
 {
-    CorrigeZanjaInducida();
+    if (!CorrigeZanjaInducida())
+        return;
     CompruebaEs();
     QuitaTraficoPocoRelleno();
     if (p_.hr < 0.5) {  // también hr = 0, que CompruebaHr no toca
@@ -62,7 +71,8 @@ void TForm1::CalculartodoClick(int tag)
 
 void TForm1::CalculaModo(std::uint8_t modo)
 {
-    CorrigeZanjaInducida();
+    if (!CorrigeZanjaInducida())
+        return;
     p_.ModoCalculo = modo;
     QuitaTraficoPocoRelleno();
     Calcular();
@@ -101,6 +111,7 @@ void TForm1::Calcular()
     }
     TCalculos calculos(p_, *this, this);
     calculos.exec();
+    PintaAvisos(); // la memoria puede haber callado el aviso de la carga del relleno
 }
 
 void TForm1::Button1Click()

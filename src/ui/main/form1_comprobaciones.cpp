@@ -15,14 +15,6 @@
 #include "proyecto.h"
 #include "numero_qt.h"
 
-namespace {
-
-const char* const CorreccionHr2 =
-    "hr2 debe ser como maximo dos veces la anchura de la zanja inducida (b2), por lo que se "
-    "corrige automáticante el valor.";
-
-}  // namespace
-
 void TForm1::CompruebaHr()
 {
     if (p_.hr == 0)
@@ -65,6 +57,7 @@ void TForm1::CompruebaEs()
                         TextoQ(normalizado * 1000) + " mm. ¿Quiere mantener activado este aviso?",
                     TituloAviso, BotonesSiNo | IconoPregunta);
         p_.AvisoEspesor = respuesta == RespuestaSi ? 1 : 0;
+        PintaAvisos();
     }
     CompruebaHr();
 }
@@ -118,6 +111,7 @@ void TForm1::CompruebaB()
                                           " m. a ambos lados del tubo. ¿Quiere mantener activado este aviso?",
                                       TituloAviso, BotonesSiNo | IconoPregunta);
         p_.AvisoAnchura = respuesta == RespuestaSi ? 1 : 0;
+        PintaAvisos();
     }
 }
 
@@ -159,12 +153,8 @@ void TForm1::EditHr2Exit()
         Rellena(EditHr, p_.hr);
         EditHr2->setFocus();
     }
-    if (p_.hr2 > 2 * p_.b2 && p_.b2 > 0.01) {
-        Mensaje(CorreccionHr2, TituloAviso);
-        p_.hr2 = 2 * p_.b2 - 0.1;
-        Rellena(EditHr2, p_.hr2);
-        EditHr2->setFocus();
-    }
+    if (p_.b2 > 0.01)
+        AplicaCorreccionHr2(EditHr2);
 }
 
 void TForm1::EditB2Exit()
@@ -173,11 +163,21 @@ void TForm1::EditB2Exit()
         Mensaje("B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería.", TituloAviso);
         EditB2->setText(GeneralQ(p_.De));
     }
-    if (p_.hr2 > 2 * p_.b2 && p_.hr2 > 0.01) {
-        Mensaje(CorreccionHr2, TituloAviso);
-        p_.hr2 = 2 * p_.b2 - 0.1;
+    AplicaCorreccionHr2(EditB2);
+}
+
+void TForm1::AplicaCorreccionHr2(QLineEdit* foco)
+{
+    const CorreccionHr2 correccion = CorrigeHr2(p_.hr2, p_.b2, false);
+    if (correccion.accion == CorreccionHr2::Accion::Ninguna)
+        return;
+    Mensaje(QString::fromStdString(correccion.mensaje), TituloAviso);
+    // Sin una b2 válida, hr2 se queda como está (nunca una profundidad
+    // negativa) y el foco sigue su camino: se puede corregir b2 o hr2.
+    if (correccion.accion == CorreccionHr2::Accion::Corrige) {
+        p_.hr2 = correccion.hr2;
         Rellena(EditHr2, p_.hr2);
-        EditB2->setFocus();
+        foco->setFocus();
     }
 }
 

@@ -11,9 +11,10 @@
 #include "camas.h"
 #include "dibujos.h"
 #include "espesores.h"
+#include "impresion.h"
 #include "numero.h"
-#include "proyecto.h"
 #include "numero_qt.h"
+#include "proyecto.h"
 #include "rotulos.h"
 
 namespace {
@@ -61,6 +62,8 @@ TResultadoZanjas::TResultadoZanjas(Proyecto& proyecto, TForm1& principal, QWidge
     QFont cursiva = LZoom->font();
     cursiva.setItalic(true);
     LZoom->setFont(cursiva);
+    // Imprimir, la vista previa y el PDF dan la misma página: sin la indicación.
+    MarcaSoloPantalla(LZoom);
     rejilla_->addWidget(LZoom, FilaLeyenda(), 0, 1, 4, Qt::AlignBottom);
     CreaPanel();
 }
@@ -259,12 +262,10 @@ void TResultadoZanjas::AntesDeImprimir()
 {
     imagenOculta_ = ImagenPanel->isHidden();
     ImagenPanel->hide();
-    LZoom->hide();
 }
 
 void TResultadoZanjas::DespuesDeImprimir()
 {
-    LZoom->show();
     // Si el panel seguía abierto, vuelve con su croquis.
     ImagenPanel->setVisible(!imagenOculta_);
 }

@@ -24,6 +24,7 @@ namespace {
 
 const char* const PropiedadTag = "tag";
 const char* const PropiedadMarco = "marcoImpreso";
+const char* const PropiedadSoloPantalla = "soloPantalla";
 const char* const TituloTrabajo = "Calculo Mecánico Tubos";
 
 // La impresora del trabajo abierto, para poder abortarlo.
@@ -202,6 +203,11 @@ void MarcaComoMarco(QWidget* marco)
     marco->setProperty(PropiedadMarco, true);
 }
 
+void MarcaSoloPantalla(QWidget* control)
+{
+    control->setProperty(PropiedadSoloPantalla, true);
+}
+
 EscalaPagina CalculaEscala(int W, int H, int w, int h)
 {
     EscalaPagina escala;
@@ -303,7 +309,8 @@ void DibujaVentana(QPainter& pintor, QWidget& ventana)
         if (TrabajoInterrumpido())
             break;
         auto* control = qobject_cast<QWidget*>(hijo);
-        if (!control || control->isWindow() || !control->isVisibleTo(&pagina))
+        if (!control || control->isWindow() || !control->isVisibleTo(&pagina) ||
+            control->property(PropiedadSoloPantalla).toBool())
             continue;
         pintor.save();
         ImprimeControl(pintor, *control, fondo, escala, ppp);

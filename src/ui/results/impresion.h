@@ -24,6 +24,9 @@ class QWidget;
 void MarcaParaImprimir(QWidget* dibujo);
 // Marca un control como marco (solo se imprime su rectángulo).
 void MarcaComoMarco(QWidget* marco);
+// Marca un control que solo es para la pantalla (una indicación de uso): no
+// sale en la página impresa, ni en la vista previa ni en el PDF.
+void MarcaSoloPantalla(QWidget* control);
 
 // Escala de la ventana (ancho w, alto h) en una página de W × H píxeles de la
 // impresora: s = 0.8·min(W/w, H/h) y los desplazamientos que la centran.

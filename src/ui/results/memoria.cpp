@@ -12,6 +12,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "ayuda.h"
 #include "dibujos.h"
 #include "form1.h"
@@ -111,11 +113,13 @@ const Elemento Elementos[] = {
     {"LDQFisuracion", R, 25, 525, 261, 16, 11, false, Izquierda, false, false, ""},
     {"Label12", R, 383, 525, 0, 0, 11, false, Izquierda, false, false, "Qtotal="},
     {"LDQtotal", R, 433, 525, 71, 0, 11, false, Derecha, false, false, ""},
-    {"Label9", R, 15, 545, 196, 17, 11, false, Izquierda, false, false,
-     "CARGA DE CÁLCULO =                      ="},
-    {"LCociente", R, 130, 540, 61, 0, 11, false, Centro, false, true, "Qtotal · 1.5"},
-    {"LDivisor", R, 135, 555, 53, 0, 11, false, Centro, false, false, "Fap · Di"},
-    {"LDCarga", R, 215, 545, 0, 0, 11, false, Izquierda, false, false, ""},
+    // La fracción va entre los dos "=", cada uno un rótulo: sus x las pone
+    // ColocaFraccion según lo que midan los textos.
+    {"Label9", R, 15, 545, 0, 0, 11, false, Izquierda, false, false, "CARGA DE CÁLCULO ="},
+    {"LCociente", R, 0, 540, 0, 0, 11, false, Centro, false, true, "Qtotal · 1.5"},
+    {"LDivisor", R, 0, 555, 0, 0, 11, false, Centro, false, false, "Fap · Di"},
+    {"LIgualCarga", R, 0, 545, 0, 0, 11, false, Izquierda, false, false, "="},
+    {"LDCarga", R, 0, 545, 0, 0, 11, false, Izquierda, false, false, ""},
     {"TextoTipoCalculo", R, 13, 570, 172, 36, 13, true, Izquierda, true, false, ""},
     {"Shape2", Clase::Marco, 195, 567, 131, 31, 0, false, Izquierda, false, false, ""},
     {"LDres", R, 200, 572, 121, 21, 19, false, Centro, false, false, ""},
@@ -243,12 +247,35 @@ void TCalculos::CreaPagina()
         }
     }
 
+    ColocaFraccion();
+
     desplazamiento_ = new QScrollArea;
     desplazamiento_->setObjectName("Desplazamiento");
     desplazamiento_->setFrameShape(QFrame::NoFrame);
     desplazamiento_->setWidgetResizable(false);
     desplazamiento_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     desplazamiento_->setWidget(pagina_);
+}
+
+void TCalculos::ColocaFraccion()
+{
+    // Cada rótulo mide lo que su texto; en papel la letra se reduce (0.9) y los
+    // huecos solo crecen, así que lo que no se toca en pantalla tampoco en papel.
+    const auto rotulo = [this](const char* nombre) {
+        return pagina_->findChild<QLabel*>(nombre, Qt::FindDirectChildrenOnly);
+    };
+    QLabel* igual = rotulo("Label9");
+    QLabel* cociente = rotulo("LCociente");
+    QLabel* divisor = rotulo("LDivisor");
+    QLabel* segundoIgual = rotulo("LIgualCarga");
+    QLabel* carga = rotulo("LDCarga");
+    const int hueco = 6;
+    const int inicio = igual->x() + igual->width() + hueco;
+    const int ancho = std::max(cociente->width(), divisor->width());
+    cociente->move(inicio + (ancho - cociente->width()) / 2, cociente->y());
+    divisor->move(inicio + (ancho - divisor->width()) / 2, divisor->y());
+    segundoIgual->move(inicio + ancho + hueco, segundoIgual->y());
+    carga->move(segundoIgual->x() + segundoIgual->width() + hueco, carga->y());
 }
 
 void TCalculos::CreaMenu()
@@ -318,6 +345,8 @@ void TCalculos::Rellena()
         if (const auto visible = textos.visibles.find(e.nombre); visible != textos.visibles.end())
             rotulo->setVisible(*visible);
     }
+
+    ColocaFraccion();
 
     croquis_ = textos.croquis;
     formula_ = textos.formula;

@@ -50,6 +50,8 @@ class TCalculos : public QDialog
   private:
     void CreaPagina();
     void CreaMenu();
+    // Pone la fracción de la carga de cálculo entre sus dos "=" y la carga detrás.
+    void ColocaFraccion();
 
     QMenuBar* MainMenu1 = nullptr;
     Proyecto& p_;

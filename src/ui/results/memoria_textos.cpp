@@ -4,12 +4,13 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "apoyo.h"
 #include "espesores.h"
+#include "informe.h"
 #include "listas.h"
 #include "numero.h"
-#include "proyecto.h"
-#include "informe.h"
 #include "numero_qt.h"
+#include "proyecto.h"
 
 namespace {
 
@@ -41,14 +42,13 @@ QString CroquisCama(const QString& instalacion, int tipo)
     return {};
 }
 
-QString SufijoClase(int tipo)
+// La clase D (Tipo 3) no lleva sufijo: la memoria no acota su apoyo.
+QString SufijoClase(std::int8_t tipo)
 {
-    switch (tipo) {
-    case 0: return " (Clase A)";
-    case 1: return " (Clase B)";
-    case 2: return " (Clase C)";
-    default: return {};
-    }
+    const std::string letra = LetraClaseTerraplen(tipo);
+    if (letra.empty() || tipo == 3)
+        return {};
+    return " (Clase " + QString::fromStdString(letra) + ")";
 }
 
 QString Plural(int cuantos)
