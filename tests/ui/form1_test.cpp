@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -483,6 +484,37 @@ private slots:
         f->AbrirClick();
         QCOMPARE(p->hr, 7.0);
         QCOMPARE(f->EditHr->text(), QString("7"));
+    }
+
+    void MensajesEnTextoSimple_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("negrita") << "Error en <b>x</b>";
+        QTest::newRow("imagen") << "Error en <img src=\"/dev/zero\">";
+        QTest::newRow("enlace") << "Error en <a href=\"file:///etc\">aquí</a>";
+    }
+
+    void MensajesEnTextoSimple()
+    {
+        // La caja real de Qt, no la del guion: el texto de un archivo se ve tal cual.
+        QFETCH(QString, texto);
+        FijaDialogos(nullptr);
+        QString visto;
+        Qt::TextFormat formato = Qt::AutoText;
+        QTimer::singleShot(0, this, [&] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!caja)
+                return;
+            const auto* rotulo = caja->findChild<QLabel*>("qt_msgbox_label");
+            visto = rotulo->text();
+            formato = rotulo->textFormat();
+            caja->buttons().constFirst()->click();
+        });
+        const int respuesta = Mensaje(texto, "Error", BotonesAceptarCancelar | IconoError);
+        FijaDialogos(&guion);
+        QCOMPARE(formato, Qt::PlainText);
+        QCOMPARE(visto, texto);
+        QCOMPARE(respuesta, RespuestaAceptar);
     }
 
     void Avisos()
