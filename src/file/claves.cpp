@@ -1,5 +1,13 @@
 #include "claves.h"
 
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <string>
+#include <utility>
+
+#include "texto1252.h"
+
 // Cada línea clave: el símbolo en un campo de 9 caracteres (si lo tiene), la
 // descripción y una tira de subrayados hasta su anchura. El archivo es un
 // formato compartido: estas líneas tienen que quedar exactamente así.
@@ -66,10 +74,48 @@ const std::string_view Claves[NumeroClaves] = {
 };
 // clang-format on
 
+namespace {
+
+// Las claves ordenadas, para buscarlas por bisección, y sus longitudes: casi
+// toda línea que no es una clave se descarta solo por su longitud.
+class TablaClaves {
+public:
+    template <class Conversion> explicit TablaClaves(Conversion convierte)
+    {
+        for (int k = 0; k < NumeroClaves; ++k) {
+            textos_[k] = convierte(Claves[k]);
+            ordenadas_[k] = {textos_[k], k + 1};
+            longitudes_.set(textos_[k].size());
+        }
+        std::sort(ordenadas_.begin(), ordenadas_.end());
+    }
+
+    int Busca(std::string_view linea) const
+    {
+        if (linea.size() >= longitudes_.size() || !longitudes_[linea.size()])
+            return 0;
+        const auto it = std::lower_bound(ordenadas_.begin(), ordenadas_.end(), linea,
+                                         [](const std::pair<std::string_view, int>& a,
+                                            std::string_view b) { return a.first < b; });
+        return it != ordenadas_.end() && it->first == linea ? it->second : 0;
+    }
+
+private:
+    std::array<std::string, NumeroClaves> textos_;
+    std::array<std::pair<std::string_view, int>, NumeroClaves> ordenadas_;
+    std::bitset<128> longitudes_;
+};
+
+}  // namespace
+
 int BuscaClave(std::string_view linea)
 {
-    for (int k = 0; k < NumeroClaves; ++k)
-        if (Claves[k] == linea)
-            return k + 1;
-    return 0;
+    static const TablaClaves tabla([](std::string_view clave) { return std::string(clave); });
+    return tabla.Busca(linea);
+}
+
+int BuscaClaveArchivo(std::string_view linea1252)
+{
+    static const TablaClaves tabla([](std::string_view clave) { return A1252(clave); });
+    return tabla.Busca(linea1252);
 }
