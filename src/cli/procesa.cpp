@@ -26,8 +26,7 @@ CalculoArchivo CalculaArchivo(const std::string& nombre)
             calculo.errores.push_back(texto);
             return true;  // Aceptar: seguir leyendo
         });
-    calculo.leido = lectura != ResultadoLectura::NoSeAbre &&
-                    lectura != ResultadoLectura::FormatoIncorrecto;
+    calculo.leido = lectura == ResultadoLectura::Leido;  // sin ventanas nada se cancela
     if (!calculo.leido)
         return calculo;
 

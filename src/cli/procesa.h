@@ -14,13 +14,14 @@
 enum CodigoSalida : int {
     SalidaBien = 0,         // leído y calculado
     SalidaErrores = 1,      // errores en los datos o un cálculo que falló
-    SalidaNoProyecto = 2,   // no se pudo abrir o no es un archivo de proyecto
+    SalidaNoProyecto = 2,   // no se pudo abrir o leer, es demasiado grande o no es un proyecto
+    SalidaSinEscribir = 3,  // no se pudo escribir la salida (disco lleno...)
 };
 
 // Todo lo que se calcula de un archivo.
 struct CalculoArchivo {
     std::string archivo;
-    bool leido = false;                    // abierto y con el título de proyecto
+    bool leido = false;                    // leído entero, con el título de proyecto
     std::vector<std::string> errores;      // mensajes del lector (respondidos Aceptar)
     std::vector<std::string> avisos;       // preguntas hechas (respondidas No)
     Proyecto calculado;                    // el registro tras el cálculo de la memoria
