@@ -1,10 +1,9 @@
 #include "claves.h"
 
-#include <algorithm>
 #include <array>
 #include <bitset>
 #include <string>
-#include <utility>
+#include <unordered_map>
 
 #include "texto1252.h"
 
@@ -76,33 +75,30 @@ const std::string_view Claves[NumeroClaves] = {
 
 namespace {
 
-// Las claves ordenadas, para buscarlas por bisección, y sus longitudes: casi
-// toda línea que no es una clave se descarta solo por su longitud.
+// Las claves por su texto, y sus longitudes: casi toda línea que no es una
+// clave se descarta solo por su longitud, sin calcular nada más.
 class TablaClaves {
 public:
     template <class Conversion> explicit TablaClaves(Conversion convierte)
     {
         for (int k = 0; k < NumeroClaves; ++k) {
             textos_[k] = convierte(Claves[k]);
-            ordenadas_[k] = {textos_[k], k + 1};
+            numeros_.emplace(textos_[k], k + 1);
             longitudes_.set(textos_[k].size());
         }
-        std::sort(ordenadas_.begin(), ordenadas_.end());
     }
 
     int Busca(std::string_view linea) const
     {
         if (linea.size() >= longitudes_.size() || !longitudes_[linea.size()])
             return 0;
-        const auto it = std::lower_bound(ordenadas_.begin(), ordenadas_.end(), linea,
-                                         [](const std::pair<std::string_view, int>& a,
-                                            std::string_view b) { return a.first < b; });
-        return it != ordenadas_.end() && it->first == linea ? it->second : 0;
+        const auto it = numeros_.find(linea);
+        return it != numeros_.end() ? it->second : 0;
     }
 
 private:
     std::array<std::string, NumeroClaves> textos_;
-    std::array<std::pair<std::string_view, int>, NumeroClaves> ordenadas_;
+    std::unordered_map<std::string_view, int> numeros_;
     std::bitset<128> longitudes_;
 };
 
