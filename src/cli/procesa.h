@@ -2,6 +2,7 @@
 // Cálculo de un archivo de proyecto sin ventanas: lo que hace la herramienta de
 // línea de órdenes con cada archivo.
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -34,6 +35,9 @@ struct CalculoArchivo {
 // Lee el archivo sobre un registro recién inicializado y calcula, en este
 // orden, la memoria en modo UNE y en modo ASTM y las dos matrices.
 CalculoArchivo CalculaArchivo(const std::string& nombre);
+
+// Lo mismo con un flujo ya abierto (nombre es el que se anota).
+CalculoArchivo CalculaDatos(std::istream& entrada, const std::string& nombre);
 
 // Escribe el resultado como un objeto JSON en una línea.
 void EscribeJson(const CalculoArchivo& calculo, std::ostream& salida);

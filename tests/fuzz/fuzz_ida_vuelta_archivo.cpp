@@ -1,5 +1,4 @@
-// Un archivo cualquiera no puede romper el lector, y lo que se lee se vuelve a
-// escribir y a leer igual.
+// Lo que se lee de un archivo cualquiera se vuelve a escribir y a leer igual.
 
 #include <cstddef>
 #include <cstdint>
