@@ -193,20 +193,29 @@ private:
     std::size_t pos_ = 0;
 };
 
+// "Error en " y la línea; una línea muy larga se muestra recortada.
+std::string ErrorEn(std::string_view linea1252)
+{
+    constexpr std::size_t mostrado = 100;
+    if (linea1252.size() <= mostrado)
+        return "Error en " + De1252(linea1252);
+    return "Error en " + De1252(linea1252.substr(0, mostrado)) + "…";
+}
+
 // Muestra los "Error en …" hasta ErroresMostrados y cuenta los demás.
 class Errores {
 public:
     explicit Errores(const AvisoLectura& aviso) : aviso_(aviso) {}
 
-    // false si el usuario cancela.
-    bool Muestra(const std::string& texto)
+    // "Error en " y la línea del archivo; false si el usuario cancela.
+    bool Muestra(std::string_view linea1252)
     {
         if (mostrados_ == ErroresMostrados) {
             ++callados_;
             return true;
         }
         ++mostrados_;
-        return aviso_(texto, BotonesLectura::AceptarCancelar);
+        return aviso_(ErrorEn(linea1252), BotonesLectura::AceptarCancelar);
     }
 
     // El último mensaje: cuántos errores no se mostraron.
@@ -226,15 +235,6 @@ private:
     int mostrados_ = 0;
     long callados_ = 0;
 };
-
-// "Error en " y la línea; una línea muy larga se muestra recortada.
-std::string ErrorEn(std::string_view linea1252)
-{
-    constexpr std::size_t mostrado = 100;
-    if (linea1252.size() <= mostrado)
-        return "Error en " + De1252(linea1252);
-    return "Error en " + De1252(linea1252.substr(0, mostrado)) + "…";
-}
 
 bool BuscaEnLista(const ListaTextos& lista, const std::string& texto, std::uint8_t& indice)
 {
@@ -337,11 +337,11 @@ ResultadoLectura Interpreta(Proyecto& p, std::string_view bytes, const std::stri
             falla = !lector.Lee(V) || !GuardaValor(p, N, V, ceros);
         }
 
-        if (falla && !errores.Muestra(ErrorEn(K)))
+        if (falla && !errores.Muestra(K))
             return ResultadoLectura::Cancelado;
     }
     for (const int clave : ceros.Imposibles(p))
-        if (!errores.Muestra("Error en " + std::string(Claves[clave - 1])))
+        if (!errores.Muestra(A1252(Claves[clave - 1])))
             return ResultadoLectura::Cancelado;
     if (!errores.Resumen())
         return ResultadoLectura::Cancelado;
