@@ -34,7 +34,13 @@ int main(int argc, char** argv)
         else
             EscribeResumen(calculo, std::cout);
         codigo = std::max(codigo, static_cast<int>(calculo.Codigo()));
+        if (!std::cout)
+            break;
     }
-    std::cout.flush();
+    // Un disco lleno o una tubería cerrada no pueden pasar por un cálculo hecho.
+    if (!std::cout.flush()) {
+        std::cerr << "calculo-tubos-cli: no se pudo escribir el resultado en la salida.\n";
+        return SalidaSinEscribir;
+    }
     return codigo;
 }

@@ -1,6 +1,7 @@
 #include "procesa.h"
 
 #include <cmath>
+#include <functional>
 #include <nlohmann/json.hpp>
 
 #include "archivo.h"
@@ -15,19 +16,21 @@ CodigoSalida CalculoArchivo::Codigo() const
     return SalidaBien;
 }
 
-CalculoArchivo CalculaArchivo(const std::string& nombre)
+namespace {
+
+// Lo que se calcula de un registro recién leído con lectura.
+CalculoArchivo Calcula(const std::string& nombre,
+                       const std::function<ResultadoLectura(Proyecto&, const AvisoLectura&)>& lee)
 {
     CalculoArchivo calculo;
     calculo.archivo = nombre;
     Proyecto p;
     InicializaDatos(p);
-    const ResultadoLectura lectura =
-        LeeArchivo(p, nombre, [&](const std::string& texto, BotonesLectura) {
-            calculo.errores.push_back(texto);
-            return true;  // Aceptar: seguir leyendo
-        });
-    calculo.leido = lectura != ResultadoLectura::NoSeAbre &&
-                    lectura != ResultadoLectura::FormatoIncorrecto;
+    const ResultadoLectura lectura = lee(p, [&](const std::string& texto, BotonesLectura) {
+        calculo.errores.push_back(texto);
+        return true;  // Aceptar: seguir leyendo
+    });
+    calculo.leido = lectura == ResultadoLectura::Leido;  // sin ventanas nada se cancela
     if (!calculo.leido)
         return calculo;
 
@@ -50,6 +53,22 @@ CalculoArchivo CalculaArchivo(const std::string& nombre)
     calculo.matrizAstm = RellenaResultados(p, interlocutor, hoja);
     calculo.avisos = interlocutor.preguntas;
     return calculo;
+}
+
+}  // namespace
+
+CalculoArchivo CalculaArchivo(const std::string& nombre)
+{
+    return Calcula(nombre, [&](Proyecto& p, const AvisoLectura& aviso) {
+        return LeeArchivo(p, nombre, aviso);
+    });
+}
+
+CalculoArchivo CalculaDatos(std::istream& entrada, const std::string& nombre)
+{
+    return Calcula(nombre, [&](Proyecto& p, const AvisoLectura& aviso) {
+        return LeeDatos(p, entrada, nombre, aviso);
+    });
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // Cálculo de un archivo de proyecto sin ventanas: lo que hace la herramienta de
 // línea de órdenes con cada archivo.
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -14,13 +15,14 @@
 enum CodigoSalida : int {
     SalidaBien = 0,         // leído y calculado
     SalidaErrores = 1,      // errores en los datos o un cálculo que falló
-    SalidaNoProyecto = 2,   // no se pudo abrir o no es un archivo de proyecto
+    SalidaNoProyecto = 2,   // no se pudo abrir o leer, es demasiado grande o no es un proyecto
+    SalidaSinEscribir = 3,  // no se pudo escribir la salida (disco lleno...)
 };
 
 // Todo lo que se calcula de un archivo.
 struct CalculoArchivo {
     std::string archivo;
-    bool leido = false;                    // abierto y con el título de proyecto
+    bool leido = false;                    // leído entero, con el título de proyecto
     std::vector<std::string> errores;      // mensajes del lector (respondidos Aceptar)
     std::vector<std::string> avisos;       // preguntas hechas (respondidas No)
     Proyecto calculado;                    // el registro tras el cálculo de la memoria
@@ -33,6 +35,9 @@ struct CalculoArchivo {
 // Lee el archivo sobre un registro recién inicializado y calcula, en este
 // orden, la memoria en modo UNE y en modo ASTM y las dos matrices.
 CalculoArchivo CalculaArchivo(const std::string& nombre);
+
+// Lo mismo con un flujo ya abierto (nombre es el que se anota).
+CalculoArchivo CalculaDatos(std::istream& entrada, const std::string& nombre);
 
 // Escribe el resultado como un objeto JSON en una línea.
 void EscribeJson(const CalculoArchivo& calculo, std::ostream& salida);

@@ -17,6 +17,52 @@ std::size_t Anchura(const std::string& texto)
     return caracteres;
 }
 
+// Longitud de la letra UTF-8 bien formada que empieza en texto[i]; 0 si no lo está.
+std::size_t LongitudLetra(const std::string& texto, std::size_t i)
+{
+    const auto byte = static_cast<unsigned char>(texto[i]);
+    const std::size_t n = byte < 0x80             ? 1
+                          : (byte & 0xE0) == 0xC0 ? 2
+                          : (byte & 0xF0) == 0xE0 ? 3
+                          : (byte & 0xF8) == 0xF0 ? 4
+                                                  : 0;
+    if (n == 0 || i + n > texto.size())
+        return 0;
+    for (std::size_t k = 1; k < n; ++k)
+        if ((static_cast<unsigned char>(texto[i + k]) & 0xC0) != 0x80)
+            return 0;
+    return n;
+}
+
+std::string Hexadecimal(const char* prefijo, unsigned valor)
+{
+    const char cifras[] = "0123456789abcdef";
+    return std::string(prefijo) + cifras[(valor >> 4) & 0xF] + cifras[valor & 0xF];
+}
+
+// Un texto que viene de fuera (el archivo, la orden) tal como se lee, pero con
+// sus caracteres de control escritos "\x1b" (o "\u009b" los de C1) y los bytes
+// sueltos que no son UTF-8 "\xff": ninguna secuencia de escape llega a la terminal.
+std::string Visible(const std::string& texto)
+{
+    std::string salida;
+    for (std::size_t i = 0; i < texto.size();) {
+        const auto byte = static_cast<unsigned char>(texto[i]);
+        const std::size_t n = LongitudLetra(texto, i);
+        if (n == 0 || byte < 0x20 || byte == 0x7F) {
+            salida += Hexadecimal("\\x", byte);
+            ++i;
+        } else if (byte == 0xC2 && static_cast<unsigned char>(texto[i + 1]) < 0xA0) {
+            salida += Hexadecimal("\\u00", static_cast<unsigned char>(texto[i + 1]));
+            i += 2;
+        } else {
+            salida.append(texto, i, n);
+            i += n;
+        }
+    }
+    return salida;
+}
+
 std::string Ajusta(const std::string& texto, std::size_t ancho)
 {
     const std::size_t actual = Anchura(texto);
@@ -75,9 +121,9 @@ void EscribeClase(const char* norma, const ResultadoInforme& r, std::ostream& sa
 
 void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
 {
-    salida << "Archivo: " << c.archivo << '\n';
+    salida << "Archivo: " << Visible(c.archivo) << '\n';
     for (const std::string& error : c.errores)
-        salida << "  Error de lectura: " << error << '\n';
+        salida << "  Error de lectura: " << Visible(error) << '\n';
     if (!c.leido) {
         salida << '\n';
         return;

@@ -1,6 +1,7 @@
 #pragma once
 // Guardar el caso en un archivo de proyecto y leerlo de nuevo.
 
+#include <cstddef>
 #include <functional>
 #include <istream>
 #include <string>
@@ -44,14 +45,24 @@ enum class ResultadoLectura {
     NoSeAbre,           // "Error abriendo archivo": nada cambia
     FormatoIncorrecto,  // "Formato incorrecto": nada cambia
     Cancelado,          // el usuario canceló tras un "Error en …": lo leído queda
+    Grande,             // más de TamanoMaximoArchivo bytes: nada cambia
+    ErrorLectura,       // "Error en lectura del archivo" (falla el disco): nada cambia
 };
+
+// Un archivo de proyecto ocupa unos pocos KB; uno mayor que esto no se lee.
+constexpr std::size_t TamanoMaximoArchivo = 1 << 20;
+
+// Mensajes "Error en …" que se muestran de un mismo archivo; de los demás solo
+// se dice al final cuántos son.
+constexpr int ErroresMostrados = 20;
 
 // Lee el archivo nombre sobre el registro. Cada entrada conocida sustituye su
 // campo; las demás quedan. Los mensajes ("Error abriendo archivo", "Formato
-// incorrecto", "Error en " + línea) pasan por aviso. Si termina leído, pone
+// incorrecto", "Error en " + línea...) pasan por aviso. Si termina leído, pone
 // Modificado a 0 y FileName a nombre; la ventana debe refrescarse después.
 ResultadoLectura LeeArchivo(Proyecto& p, const std::string& nombre, const AvisoLectura& aviso);
 
 // Lo mismo sobre un flujo ya abierto (nombre es el que se anota en FileName).
+// El flujo se lee entero antes de tocar el registro.
 ResultadoLectura LeeDatos(Proyecto& p, std::istream& entrada, const std::string& nombre,
                           const AvisoLectura& aviso);

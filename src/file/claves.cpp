@@ -1,5 +1,12 @@
 #include "claves.h"
 
+#include <array>
+#include <bitset>
+#include <string>
+#include <unordered_map>
+
+#include "texto1252.h"
+
 // Cada línea clave: el símbolo en un campo de 9 caracteres (si lo tiene), la
 // descripción y una tira de subrayados hasta su anchura. El archivo es un
 // formato compartido: estas líneas tienen que quedar exactamente así.
@@ -66,10 +73,45 @@ const std::string_view Claves[NumeroClaves] = {
 };
 // clang-format on
 
+namespace {
+
+// Las claves por su texto, y sus longitudes: casi toda línea que no es una
+// clave se descarta solo por su longitud, sin calcular nada más.
+class TablaClaves {
+public:
+    template <class Conversion> explicit TablaClaves(Conversion convierte)
+    {
+        for (int k = 0; k < NumeroClaves; ++k) {
+            textos_[k] = convierte(Claves[k]);
+            numeros_.emplace(textos_[k], k + 1);
+            longitudes_.set(textos_[k].size());
+        }
+    }
+
+    int Busca(std::string_view linea) const
+    {
+        if (linea.size() >= longitudes_.size() || !longitudes_[linea.size()])
+            return 0;
+        const auto it = numeros_.find(linea);
+        return it != numeros_.end() ? it->second : 0;
+    }
+
+private:
+    std::array<std::string, NumeroClaves> textos_;
+    std::unordered_map<std::string_view, int> numeros_;
+    std::bitset<128> longitudes_;
+};
+
+}  // namespace
+
 int BuscaClave(std::string_view linea)
 {
-    for (int k = 0; k < NumeroClaves; ++k)
-        if (Claves[k] == linea)
-            return k + 1;
-    return 0;
+    static const TablaClaves tabla([](std::string_view clave) { return std::string(clave); });
+    return tabla.Busca(linea);
+}
+
+int BuscaClaveArchivo(std::string_view linea1252)
+{
+    static const TablaClaves tabla([](std::string_view clave) { return A1252(clave); });
+    return tabla.Busca(linea1252);
 }

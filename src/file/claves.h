@@ -13,6 +13,9 @@ extern const std::string_view Claves[NumeroClaves];
 // subrayados incluidos), o 0 si no es una clave.
 int BuscaClave(std::string_view linea);
 
+// Lo mismo para una línea tal como está en el archivo (bytes Windows-1252).
+int BuscaClaveArchivo(std::string_view linea1252);
+
 // Claves con nombre propio.
 enum Clave : int {
     ClaveObra = 1,

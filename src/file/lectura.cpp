@@ -2,8 +2,13 @@
 
 #include "archivo.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <iterator>
 #include <filesystem>
 #include <fstream>
+#include <string_view>
 
 #include "claves.h"
 #include "listas.h"
@@ -105,49 +110,131 @@ CampoLista CampoDeLista(Proyecto& p, int clave)
 const char* const BasesAnteriores[] = {"Roca o suelo rígido (no asentable)",
                                        "Suelo compacto (ordinario)", "Suelo natural (asentable)"};
 
+const char* const TextoGrande =
+    "El archivo es demasiado grande para ser un archivo de datos (más de 1 MB).";
+const char* const TextoErrorLectura = "Error en lectura del archivo";
 
-// Lee líneas terminadas en CR LF, LF o CR. Una línea desmesurada se recorta a
-// su primer mega, de modo que la memoria no depende del archivo.
+// Campos que la ventana guarda siempre en valor absoluto: un negativo en el
+// archivo no lo ha escrito este programa.
+bool SinSigno(int clave)
+{
+    static constexpr int claves[] = {8, 14, 15, 16, 17, 22, 23, 24, 31, 35, 36, 50, 53, 54, 55, 56};
+    return std::find(std::begin(claves), std::end(claves), clave) != std::end(claves);
+}
+
+constexpr int ClaveDe = 14, ClaveEs = 16;
+
+// Un 0 en De, Di o Es solo es válido si las tres son 0 (un proyecto aún sin
+// tubo). Como el archivo las trae en cualquier orden, se juzga al final: aquí
+// se anota el valor que tenía el campo antes del primer 0.
+class CerosDelTubo {
+public:
+    void Anota(int clave, double anterior, double nuevo)
+    {
+        Pendiente& c = pendientes_[clave - ClaveDe];
+        if (nuevo != 0)
+            c.hay = false;
+        else if (!c.hay)
+            c = {true, anterior};
+    }
+
+    // Deja como estaban los campos de los ceros imposibles; da sus claves.
+    std::vector<int> Imposibles(Proyecto& p) const
+    {
+        std::vector<int> claves;
+        if (p.De == 0 && p.Di == 0 && p.Es == 0)
+            return claves;
+        for (int clave = ClaveDe; clave <= ClaveEs; ++clave) {
+            const Pendiente& c = pendientes_[clave - ClaveDe];
+            if (c.hay) {
+                *CampoNumero(p, clave) = c.anterior;
+                claves.push_back(clave);
+            }
+        }
+        return claves;
+    }
+
+private:
+    struct Pendiente {
+        bool hay = false;
+        double anterior = 0;
+    };
+    std::array<Pendiente, 3> pendientes_{};
+};
+
+// Líneas terminadas en CR LF, LF o CR, sobre el archivo ya leído en memoria.
 class LectorLineas {
 public:
-    explicit LectorLineas(std::istream& entrada) : buffer_(*entrada.rdbuf()) {}
+    explicit LectorLineas(std::string_view texto) : texto_(texto) {}
 
-    bool Fin() { return buffer_.sgetc() == std::char_traits<char>::eof(); }
+    bool Fin() const { return pos_ >= texto_.size(); }
 
-    bool Lee(std::string& linea)
+    bool Lee(std::string_view& linea)
     {
-        using Rasgos = std::char_traits<char>;
-        linea.clear();
         if (Fin())
             return false;
-        for (;;) {
-            const int c = buffer_.sbumpc();
-            if (c == Rasgos::eof() || c == '\n')
-                break;
-            if (c == '\r') {
-                if (buffer_.sgetc() == '\n')
-                    buffer_.sbumpc();
-                break;
-            }
-            if (linea.size() < LongitudMaxima)
-                linea += static_cast<char>(c);
-        }
+        // El primer LF, y un CR antes que él; memchr va mucho más deprisa que un
+        // bucle carácter a carácter.
+        const char* inicio = texto_.data() + pos_;
+        const std::size_t resto = texto_.size() - pos_;
+        const auto* lf = static_cast<const char*>(std::memchr(inicio, '\n', resto));
+        const std::size_t hastaLf = lf ? static_cast<std::size_t>(lf - inicio) : resto;
+        const auto* cr = static_cast<const char*>(std::memchr(inicio, '\r', hastaLf));
+        const std::size_t largo = cr ? static_cast<std::size_t>(cr - inicio) : hastaLf;
+        linea = texto_.substr(pos_, largo);
+        pos_ += largo + 1;
+        if (cr && cr + 1 == lf)  // CR LF
+            ++pos_;
         return true;
     }
 
 private:
-    static constexpr std::size_t LongitudMaxima = 1 << 20;
-    std::streambuf& buffer_;
+    std::string_view texto_;
+    std::size_t pos_ = 0;
 };
 
 // "Error en " y la línea; una línea muy larga se muestra recortada.
-std::string ErrorEn(const std::string& linea1252)
+std::string ErrorEn(std::string_view linea1252)
 {
     constexpr std::size_t mostrado = 100;
     if (linea1252.size() <= mostrado)
         return "Error en " + De1252(linea1252);
     return "Error en " + De1252(linea1252.substr(0, mostrado)) + "…";
 }
+
+// Muestra los "Error en …" hasta ErroresMostrados y cuenta los demás.
+class Errores {
+public:
+    explicit Errores(const AvisoLectura& aviso) : aviso_(aviso) {}
+
+    // "Error en " y la línea del archivo; false si el usuario cancela.
+    bool Muestra(std::string_view linea1252)
+    {
+        if (mostrados_ == ErroresMostrados) {
+            ++callados_;
+            return true;
+        }
+        ++mostrados_;
+        return aviso_(ErrorEn(linea1252), BotonesLectura::AceptarCancelar);
+    }
+
+    // El último mensaje: cuántos errores no se mostraron.
+    bool Resumen() const
+    {
+        if (callados_ == 0)
+            return true;
+        const std::string texto =
+            callados_ == 1 ? std::string("Otra línea del archivo tampoco se ha podido leer.")
+                           : "Otras " + std::to_string(callados_) +
+                                 " líneas del archivo tampoco se han podido leer.";
+        return aviso_(texto, BotonesLectura::AceptarCancelar);
+    }
+
+private:
+    const AvisoLectura& aviso_;
+    int mostrados_ = 0;
+    long callados_ = 0;
+};
 
 bool BuscaEnLista(const ListaTextos& lista, const std::string& texto, std::uint8_t& indice)
 {
@@ -161,12 +248,14 @@ bool BuscaEnLista(const ListaTextos& lista, const std::string& texto, std::uint8
 }
 
 // Guarda el valor v de la clave en el registro; false si no es válido para ella.
-bool GuardaValor(Proyecto& p, int clave, const std::string& v)
+bool GuardaValor(Proyecto& p, int clave, std::string_view v, CerosDelTubo& ceros)
 {
     if (double* campo = CampoNumero(p, clave)) {
         const NumeroLeido leido = LeeNumero(v);
-        if (!leido.valido)
+        if (!leido.valido || (leido.valor < 0 && SinSigno(clave)))
             return false;  // el campo conserva su valor
+        if (clave >= ClaveDe && clave <= ClaveEs)
+            ceros.Anota(clave, *campo, leido.valor);
         *campo = leido.valor;
         if (clave >= 44 && clave <= 46)
             p.TaludDefinido = 1;
@@ -209,14 +298,92 @@ bool GuardaValor(Proyecto& p, int clave, const std::string& v)
     return true;  // título y carga de compactación: nada que guardar
 }
 
+// Interpreta el archivo entero (bytes Windows-1252) sobre el registro.
+ResultadoLectura Interpreta(Proyecto& p, std::string_view bytes, const std::string& nombre,
+                            const AvisoLectura& aviso)
+{
+    LectorLineas lector(bytes);
+    std::string_view K;
+    if (!lector.Lee(K) || BuscaClaveArchivo(K) != ClaveTitulo) {
+        aviso("Formato incorrecto", BotonesLectura::Cancelar);
+        return ResultadoLectura::FormatoIncorrecto;
+    }
+    Errores errores(aviso);
+    CerosDelTubo ceros;
+    // K es la línea clave en curso. Un bloque de texto termina al leer la
+    // línea clave siguiente, que queda pendiente para la próxima vuelta.
+    bool clavePendiente = false;
+    std::string_view V;
+    while (!lector.Fin()) {
+        bool falla = false;
+        if (!clavePendiente)
+            lector.Lee(K);  // no puede fallar: el archivo no ha terminado
+        clavePendiente = false;
+        const int N = BuscaClaveArchivo(K);
+
+        if (N == 0) {
+            falla = true;
+        } else if (std::vector<std::string>* bloque = CampoBloque(p, N)) {
+            bloque->clear();
+            while (lector.Lee(V)) {
+                if (BuscaClaveArchivo(V) != 0) {
+                    K = V;
+                    clavePendiente = true;
+                    break;
+                }
+                bloque->push_back(De1252(V));
+            }
+        } else {
+            falla = !lector.Lee(V) || !GuardaValor(p, N, V, ceros);
+        }
+
+        if (falla && !errores.Muestra(K))
+            return ResultadoLectura::Cancelado;
+    }
+    for (const int clave : ceros.Imposibles(p))
+        if (!errores.Muestra(A1252(Claves[clave - 1])))
+            return ResultadoLectura::Cancelado;
+    if (!errores.Resumen())
+        return ResultadoLectura::Cancelado;
+    p.Modificado = 0;
+    p.FileName = nombre;
+    return ResultadoLectura::Leido;
+}
+
+enum class Contenido { Leido, Grande, Error };
+
+// Lee el flujo entero en bytes, sin pasar de TamanoMaximoArchivo. Un fallo del
+// medio (el flujo lanza una excepción o queda en badbit) es un Error.
+Contenido LeeTodo(std::istream& entrada, std::string& bytes)
+{
+    char trozo[4096];
+    try {
+        while (entrada.read(trozo, sizeof trozo) || entrada.gcount() > 0) {
+            bytes.append(trozo, static_cast<std::size_t>(entrada.gcount()));
+            if (bytes.size() > TamanoMaximoArchivo)
+                return Contenido::Grande;
+        }
+    } catch (...) {  // el flujo tenía activadas las excepciones
+        return Contenido::Error;
+    }
+    return entrada.bad() ? Contenido::Error : Contenido::Leido;
+}
+
 }  // namespace
 
 ResultadoLectura LeeArchivo(Proyecto& p, const std::string& nombre, const AvisoLectura& aviso)
 {
     std::error_code ec;
     std::ifstream entrada;
-    if (std::filesystem::is_regular_file(nombre, ec))
+    if (std::filesystem::is_regular_file(nombre, ec)) {
+        // Se rechaza sin leerlo; un archivo que crece mientras se lee, o que dice
+        // medir 0 (los de /proc), lo para LeeDatos.
+        if (std::filesystem::file_size(nombre, ec) > TamanoMaximoArchivo && !ec) {
+            aviso(TextoGrande, BotonesLectura::Cancelar);
+            return ResultadoLectura::Grande;
+        }
         entrada.open(nombre, std::ios::binary);
+    }
     if (!entrada.is_open()) {
         aviso("Error abriendo archivo", BotonesLectura::Cancelar);
         return ResultadoLectura::NoSeAbre;
@@ -227,44 +394,15 @@ ResultadoLectura LeeArchivo(Proyecto& p, const std::string& nombre, const AvisoL
 ResultadoLectura LeeDatos(Proyecto& p, std::istream& entrada, const std::string& nombre,
                           const AvisoLectura& aviso)
 {
-    LectorLineas lector(entrada);
-    std::string K;
-    if (!lector.Lee(K) || BuscaClave(De1252(K)) != ClaveTitulo) {
-        aviso("Formato incorrecto", BotonesLectura::Cancelar);
-        return ResultadoLectura::FormatoIncorrecto;
+    std::string bytes;
+    switch (LeeTodo(entrada, bytes)) {
+    case Contenido::Grande:
+        aviso(TextoGrande, BotonesLectura::Cancelar);
+        return ResultadoLectura::Grande;
+    case Contenido::Error:
+        aviso(TextoErrorLectura, BotonesLectura::Cancelar);
+        return ResultadoLectura::ErrorLectura;
+    case Contenido::Leido: break;
     }
-    // K es la línea clave en curso. Un bloque de texto termina al leer la
-    // línea clave siguiente, que queda pendiente para la próxima vuelta.
-    bool clavePendiente = false;
-    std::string V;
-    while (!lector.Fin()) {
-        bool falla = false;
-        if (!clavePendiente)
-            lector.Lee(K);  // no puede fallar: el archivo no ha terminado
-        clavePendiente = false;
-        const int N = BuscaClave(De1252(K));
-
-        if (N == 0) {
-            falla = true;
-        } else if (std::vector<std::string>* bloque = CampoBloque(p, N)) {
-            bloque->clear();
-            while (lector.Lee(V)) {
-                std::string linea = De1252(V);
-                if (BuscaClave(linea) != 0) {
-                    K = V;
-                    clavePendiente = true;
-                    break;
-                }
-                bloque->push_back(std::move(linea));
-            }
-        } else {
-            falla = !lector.Lee(V) || !GuardaValor(p, N, V);
-        }
-
-        if (falla && !aviso(ErrorEn(K), BotonesLectura::AceptarCancelar))
-            return ResultadoLectura::Cancelado;
-    }
-    p.Modificado = 0;
-    p.FileName = nombre;
-    return ResultadoLectura::Leido;
+    return Interpreta(p, bytes, nombre, aviso);
 }

@@ -1,6 +1,8 @@
 #include "texto1252.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -100,10 +102,37 @@ char32_t Minuscula(char32_t c)
 
 std::string De1252(std::string_view texto)
 {
+    // UTF-8 de cada byte, calculado una vez: el lector convierte cada línea.
+    struct Utf8 {
+        char bytes[3];
+        unsigned char longitud;
+    };
+    static const auto tabla = [] {
+        std::array<Utf8, 256> t{};
+        for (int byte = 0; byte < 256; ++byte) {
+            std::string s;
+            AnadeUtf8(s, CaracterDeByte(static_cast<unsigned char>(byte)));
+            s.copy(t[byte].bytes, s.size());
+            t[byte].longitud = static_cast<unsigned char>(s.size());
+        }
+        return t;
+    }();
+
     std::string salida;
     salida.reserve(texto.size() + texto.size() / 8);
-    for (const char byte : texto)
-        AnadeUtf8(salida, CaracterDeByte(static_cast<unsigned char>(byte)));
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        // Los tramos ASCII, que son casi todo, se copian de una vez.
+        std::size_t j = i;
+        while (j < texto.size() && static_cast<unsigned char>(texto[j]) < 0x80)
+            ++j;
+        salida.append(texto, i, j - i);
+        if (j == texto.size())
+            break;
+        const Utf8& u = tabla[static_cast<unsigned char>(texto[j])];
+        salida.append(u.bytes, u.longitud);
+        i = j + 1;
+    }
     return salida;
 }
 

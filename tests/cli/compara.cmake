@@ -1,10 +1,18 @@
 # Ejecuta la herramienta de línea de órdenes y compara su salida entera y su
 # código de salida con los esperados. Variables: PROGRAMA, ARGUMENTOS
 # (separados por "|"), ESPERADO (archivo con la salida esperada) y CODIGO.
+# Con SALIDA, la salida estándar va a ese archivo y se compara la de errores.
 string(REPLACE "|" ";" argumentos "${ARGUMENTOS}")
-execute_process(COMMAND "${PROGRAMA}" ${argumentos}
-                OUTPUT_VARIABLE salida
-                RESULT_VARIABLE codigo)
+if(DEFINED SALIDA)
+  execute_process(COMMAND "${PROGRAMA}" ${argumentos}
+                  OUTPUT_FILE "${SALIDA}"
+                  ERROR_VARIABLE salida
+                  RESULT_VARIABLE codigo)
+else()
+  execute_process(COMMAND "${PROGRAMA}" ${argumentos}
+                  OUTPUT_VARIABLE salida
+                  RESULT_VARIABLE codigo)
+endif()
 if(NOT codigo EQUAL CODIGO)
   message(FATAL_ERROR "código de salida ${codigo}, se esperaba ${CODIGO}")
 endif()

@@ -2,25 +2,108 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <istream>
 #include <random>
 
 #include "ayudas_archivo.h"
 
 namespace {
 
-// Todo mensaje es un "Error en " con la línea recortada a 100 caracteres.
+// Los mensajes son "Error en " con la línea recortada a 100 caracteres, como
+// mucho ErroresMostrados, y detrás, si hubo más, el que dice cuántos.
 void CompruebaMensajes(const Avisos& avisos)
 {
-    for (const std::string& texto : avisos.textos) {
-        EXPECT_EQ(texto.rfind("Error en ", 0), 0u) << texto;
+    ASSERT_LE(avisos.textos.size(), ErroresMostrados + 1u);
+    for (std::size_t i = 0; i < avisos.textos.size(); ++i) {
+        const std::string& texto = avisos.textos[i];
+        if (i == ErroresMostrados)
+            EXPECT_EQ(texto.rfind("Otra", 0), 0u) << texto;
+        else
+            EXPECT_EQ(texto.rfind("Error en ", 0), 0u) << texto;
         EXPECT_LE(texto.size(), std::string("Error en …").size() + 100 * 3);
     }
     for (const BotonesLectura botones : avisos.botones)
         EXPECT_EQ(botones, BotonesLectura::AceptarCancelar);
 }
 
+// Un principio y después saltos de línea fabricados al vuelo (cien megas no
+// ocupan memoria); si falla, al acabar lanza la excepción de un disco que falla.
+class FlujoFabricado : public std::streambuf {
+public:
+    FlujoFabricado(std::string principio, std::size_t saltos, bool falla)
+        : principio_(std::move(principio)), quedan_(saltos), falla_(falla)
+    {
+        setg(principio_.data(), principio_.data(), principio_.data() + principio_.size());
+    }
+
+protected:
+    int_type underflow() override
+    {
+        if (quedan_ == 0) {
+            if (falla_)
+                throw std::ios_base::failure("error de lectura");
+            return traits_type::eof();
+        }
+        const std::size_t n = std::min(quedan_, saltos_.size());
+        quedan_ -= n;
+        setg(saltos_.data(), saltos_.data(), saltos_.data() + n);
+        return '\n';
+    }
+
+private:
+    std::string principio_;
+    std::string saltos_ = std::string(1 << 16, '\n');
+    std::size_t quedan_;
+    bool falla_;
+};
+
 }  // namespace
+
+TEST(LeeArchivoHostil, MedioQueFallaYFlujosDesmesurados)
+{
+    // El bloque de la obra recibe los saltos; el registro solo cambia si se lee.
+    const std::string principio = ConTitulo({K(15), "   2.5", K(1)});
+    const std::size_t hastaElMega = TamanoMaximoArchivo - principio.size();
+    const std::string grande =
+        "El archivo es demasiado grande para ser un archivo de datos (más de 1 MB).";
+    const struct {
+        std::size_t saltos;
+        bool falla, excepciones;
+        ResultadoLectura resultado;
+        std::string mensaje;
+    } casos[] = {
+        {1000, true, false, ResultadoLectura::ErrorLectura, "Error en lectura del archivo"},
+        {1000, true, true, ResultadoLectura::ErrorLectura, "Error en lectura del archivo"},
+        {hastaElMega, false, false, ResultadoLectura::Leido, ""},
+        {hastaElMega + 1, false, false, ResultadoLectura::Grande, grande},
+        {100 << 20, false, false, ResultadoLectura::Grande, grande}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.saltos);
+        FlujoFabricado flujo(principio, caso.saltos, caso.falla);
+        std::istream entrada(&flujo);
+        if (caso.excepciones)
+            entrada.exceptions(std::ios::badbit);
+        Proyecto p = RegistroCompleto();
+        const std::string antes = Huella(p);
+        Avisos avisos;
+        const auto inicio = std::chrono::steady_clock::now();
+        const ResultadoLectura resultado = LeeDatos(p, entrada, "flujo", avisos.Funcion());
+        const auto tiempo = std::chrono::steady_clock::now() - inicio;
+        EXPECT_EQ(resultado, caso.resultado);
+        if (caso.resultado == ResultadoLectura::Leido) {
+            EXPECT_EQ(avisos.textos, Textos{});
+            EXPECT_EQ(p.Di, 2.5);
+            EXPECT_EQ(p.MObra.size(), caso.saltos);
+        } else {
+            EXPECT_EQ(avisos.textos, Textos{caso.mensaje});
+            EXPECT_EQ(avisos.botones, std::vector{BotonesLectura::Cancelar});
+            EXPECT_EQ(Huella(p), antes);
+            EXPECT_LT(tiempo, std::chrono::seconds(1));  // se rechaza sin leerlo todo
+        }
+    }
+}
 
 TEST(LeeArchivoHostil, BasuraBinariaTrasElTitulo)
 {
@@ -55,38 +138,42 @@ TEST(LeeArchivoHostil, LineasLargasSeMuestranRecortadas)
     }
 }
 
-TEST(LeeArchivoHostil, LineaDeCienMegas)
+TEST(LeeArchivoHostil, TopeDeMensajes)
 {
-    const std::string bytes =
-        ConTitulo({}) + std::string(100 << 20, 'x') + "\r\n" + Archivo({K(15), "   2.5"});
-    Proyecto p = RegistroCompleto();
-    const auto inicio = std::chrono::steady_clock::now();
-    const Lectura l = LeeTexto(p, bytes);
-    EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(10));
-    ASSERT_EQ(l.resultado, ResultadoLectura::Leido);
-    EXPECT_EQ(l.avisos.textos, Textos{"Error en " + std::string(100, 'x') + "…"});
-    EXPECT_EQ(p.Di, 2.5);  // la lectura sigue con la clave siguiente
+    // n claves seguidas cada una de una línea desconocida; la última clave gana.
+    // Cancelar en el mensaje final descarta el archivo.
+    const struct { int errores; bool cancela; Textos finales; } casos[] = {
+        {ErroresMostrados, false, {}},
+        {ErroresMostrados + 1, false, {"Otra línea del archivo tampoco se ha podido leer."}},
+        {5000, false, {"Otras 4980 líneas del archivo tampoco se han podido leer."}},
+        {5000, true, {"Otras 4980 líneas del archivo tampoco se han podido leer."}}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.errores);
+        Textos lineas;
+        for (int i = 1; i <= caso.errores; ++i)
+            lineas.insert(lineas.end(), {K(15), "   " + std::to_string(i), "basura"});
+        Proyecto p = RegistroCompleto();
+        std::vector<bool> respuestas(ErroresMostrados, true);
+        respuestas.push_back(!caso.cancela);
+        const Lectura l = LeeTexto(p, ConTitulo(lineas), respuestas);
+        EXPECT_EQ(l.resultado,
+                  caso.cancela ? ResultadoLectura::Cancelado : ResultadoLectura::Leido);
+        Textos esperados(ErroresMostrados, "Error en basura");
+        esperados.insert(esperados.end(), caso.finales.begin(), caso.finales.end());
+        EXPECT_EQ(l.avisos.textos, esperados);
+        CompruebaMensajes(l.avisos);
+        EXPECT_EQ(p.Di, caso.errores);
+    }
 }
 
-TEST(LeeArchivoHostil, MilesDeClavesYValoresExtremos)
+TEST(LeeArchivoHostil, ValoresExtremos)
 {
-    // 5000 claves repetidas, cada una seguida de una línea desconocida.
-    Textos lineas;
-    for (int i = 1; i <= 5000; ++i)
-        lineas.insert(lineas.end(), {K(15), "   " + std::to_string(i), "basura"});
-    Proyecto p = RegistroCompleto();
-    Lectura l = LeeTexto(p, ConTitulo(lineas));
-    ASSERT_EQ(l.resultado, ResultadoLectura::Leido);
-    EXPECT_EQ(l.avisos.textos.size(), 5000u);
-    CompruebaMensajes(l.avisos);
-    EXPECT_EQ(p.Di, 5000);
-
     // Valores que no caben o no son números: un mensaje cada uno, el registro sano.
-    lineas.clear();
-    for (const std::string valor : {"1e999", "-1e999", "-nan", "nan", "inf", "-inf", "9e99999999"})
+    Textos lineas;
+    for (const std::string valor : {"1e999", "-1e999", "nan", "-inf", "9e99999999"})
         lineas.insert(lineas.end(), {K(15), valor, K(51), valor, K(37), valor, K(5), valor});
-    p = RegistroCompleto();
-    l = LeeTexto(p, ConTitulo(lineas));
+    Proyecto p = RegistroCompleto();
+    const Lectura l = LeeTexto(p, ConTitulo(lineas));
     ASSERT_EQ(l.resultado, ResultadoLectura::Leido);
     EXPECT_EQ(l.avisos.textos.size(), lineas.size() / 2);
     CompruebaMensajes(l.avisos);

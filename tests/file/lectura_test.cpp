@@ -114,8 +114,6 @@ TEST(LeeArchivo, BloquesDeTextoNumerosYOrdenDeLasClaves)
         {{K(3), "cliente", "", K(1), "uno", ""}, {"uno", ""}, {"cliente", ""}, 0.5},
         {{K(1), K(15), "   2"}, {}, {}, 2},
         {{K(1), obraMayusculas}, {obraMayusculas}, {}, 0.5},
-        // Una línea desmesurada se guarda recortada al mega.
-        {{K(1), std::string(3 << 20, 'x'), "fin"}, {std::string(1 << 20, 'x'), "fin"}, {}, 0.5},
         // En cualquier orden, la última gana; la compactación se lee y se descarta.
         {{K(15), "   1", K(43), "   lo que sea", K(1), "a", K(15), "   2", K(1), "b"},
          {"b"}, {}, 2},
@@ -133,24 +131,35 @@ TEST(LeeArchivo, BloquesDeTextoNumerosYOrdenDeLasClaves)
 TEST(LeeArchivo, NoSeAbreOFormatoIncorrectoNoCambiaNada)
 {
     // Sin nombre, el archivo lleva esos bytes.
-    const struct { const char* nombre; std::string bytes; } casos[] = {
-        {"no.txt", ""}, {".", ""},  // no existe; es una carpeta
-        {nullptr, ""},
-        {nullptr, Archivo({K(33).substr(0, 62)})},  // título sin punto
-        {nullptr, K(33) + "\r\n"},                  // título en UTF-8
-        {nullptr, "\r\n" + ConTitulo({})}};         // línea en blanco delante
+    using R = ResultadoLectura;
+    const std::string grande =
+        "El archivo es demasiado grande para ser un archivo de datos (más de 1 MB).";
+    const struct {
+        const char* nombre;
+        std::string bytes;
+        R resultado;
+        std::string mensaje;
+    } casos[] = {
+        {"no.txt", "", R::NoSeAbre, "Error abriendo archivo"},  // no existe
+        {".", "", R::NoSeAbre, "Error abriendo archivo"},       // es una carpeta
+        {nullptr, "", R::FormatoIncorrecto, "Formato incorrecto"},
+        {nullptr, Archivo({K(33).substr(0, 62)}), R::FormatoIncorrecto, "Formato incorrecto"},
+        {nullptr, K(33) + "\r\n", R::FormatoIncorrecto, "Formato incorrecto"},  // en UTF-8
+        {nullptr, "\r\n" + ConTitulo({}), R::FormatoIncorrecto, "Formato incorrecto"},
+        // Mayor que un mega: ni se lee. El medio que falla al leer (el propio
+        // /proc/self/mem, que dice medir 0 bytes) no aborta.
+        {nullptr, ConTitulo({}) + std::string(TamanoMaximoArchivo, '\n'), R::Grande, grande},
+        {"/proc/self/mem", "", R::ErrorLectura, "Error en lectura del archivo"}};
     for (const auto& caso : casos) {
         CarpetaTemporal carpeta;
         const std::string nombre = caso.nombre ? (carpeta.ruta / caso.nombre).string()
                                                : carpeta.Escribe("a.txt", caso.bytes);
+        SCOPED_TRACE(caso.mensaje);
         Proyecto p = Previo();
         const std::string antes = Huella(p);
         Avisos avisos;
-        const auto resultado = LeeArchivo(p, nombre, avisos.Funcion());
-        EXPECT_EQ(resultado, caso.nombre ? ResultadoLectura::NoSeAbre
-                                         : ResultadoLectura::FormatoIncorrecto);
-        EXPECT_EQ(avisos.textos,
-                  Textos{caso.nombre ? "Error abriendo archivo" : "Formato incorrecto"});
+        EXPECT_EQ(LeeArchivo(p, nombre, avisos.Funcion()), caso.resultado);
+        EXPECT_EQ(avisos.textos, Textos{caso.mensaje});
         EXPECT_EQ(avisos.botones, std::vector{BotonesLectura::Cancelar});
         EXPECT_EQ(Huella(p), antes);
     }
@@ -166,6 +175,8 @@ TEST(LeeArchivo, ErroresConAceptarYConCancelar)
         {K(5), "TUNEL"}, {K(8), "1,5"}, {K(8), "1.5 "}, {K(8), ""}, {K(8), "0x10"},
         {K(37), "dos"}, {K(37), "   1.5"}, {K(37), "   128"},  // Tipo queda a 0
         {K(51), "   256"}, {K(51), "   -1"},
+        // Negativos que la ventana nunca guarda (sí en fi, fi1 y gamma).
+        {K(22), "   -2"}, {K(17), "   -1.9"}, {K(14), "   -1"}, {K(56), "   -120"},
         {K(16)}};  // falta el valor al final
     for (const Textos& entrada : entradas) {
         for (const bool aceptar : {true, false}) {
@@ -191,5 +202,35 @@ TEST(LeeArchivo, ErroresConAceptarYConCancelar)
                 esperado.FileName = l.nombre, esperado.Modificado = 0;
             EXPECT_EQ(Huella(p), Huella(esperado));
         }
+    }
+}
+
+TEST(LeeArchivo, TuboSinMedidasOConUnCeroImposible)
+{
+    // Sobre De = 0.6, Di = 0.5 y Es = 0.05. Las tres a 0 son un proyecto aún sin
+    // tubo; un 0 en solo alguna es un error que se dice al final (el archivo las
+    // trae en cualquier orden) y deja el valor que había antes de ese 0.
+    const struct { Textos lineas, mensajes; double de, di, es; bool cancela = false; } casos[] = {
+        {{K(14), "   0", K(15), "   0", K(16), "   0"}, {}, 0, 0, 0},
+        {{K(16), "   0", K(15), "   0", K(14), "   0", K(14), "   -0"}, {}, 0, 0, 0},
+        {{K(15), "   0", K(15), "   1"}, {}, 0.6, 1, 0.05},
+        {{K(15), "   0", "basura", K(14), "   0"},
+         {"Error en basura", "Error en " + K(14), "Error en " + K(15)}, 0.6, 0.5, 0.05},
+        {{K(15), "   1", K(15), "   0", K(15), "   0"}, {"Error en " + K(15)}, 0.6, 1, 0.05},
+        {{K(16), "   0", K(15), "   2"}, {"Error en " + K(16)}, 0.6, 2, 0.05, true}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.lineas.size());
+        Proyecto p = Previo();
+        p.De = 0.6;
+        std::vector<bool> respuestas(caso.mensajes.size(), true);
+        if (caso.cancela)
+            respuestas.back() = false;
+        const Lectura l = LeeTexto(p, ConTitulo(caso.lineas), respuestas);
+        EXPECT_EQ(l.resultado,
+                  caso.cancela ? ResultadoLectura::Cancelado : ResultadoLectura::Leido);
+        EXPECT_EQ(l.avisos.textos, caso.mensajes);
+        EXPECT_EQ(p.De, caso.de);
+        EXPECT_EQ(p.Di, caso.di);
+        EXPECT_EQ(p.Es, caso.es);
     }
 }

@@ -1,5 +1,5 @@
-// Un archivo cualquiera no puede romper el lector, y lo que se lee se vuelve a
-// escribir y a leer igual.
+// Un archivo cualquiera no puede romper el lector. Solo se lee: la ida y
+// vuelta, más lenta, tiene su propio objetivo.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,23 +9,11 @@
 #include "archivo.h"
 #include "proyecto.h"
 
-namespace {
-
-std::string LeeYEscribe(const std::string& datos)
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano)
 {
     Proyecto p;
     InicializaDatos(p);
-    std::istringstream entrada(datos);
+    std::istringstream entrada(std::string(reinterpret_cast<const char*>(datos), tamano));
     LeeDatos(p, entrada, "fuzz", [](const std::string&, BotonesLectura) { return true; });
-    return TextoArchivo(p);
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano)
-{
-    const std::string escrito = LeeYEscribe(std::string(reinterpret_cast<const char*>(datos), tamano));
-    if (LeeYEscribe(escrito) != escrito)
-        __builtin_trap();  // lo guardado no se vuelve a leer igual
     return 0;
 }

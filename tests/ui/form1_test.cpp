@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -21,9 +22,11 @@
 
 #include "ayuda.h"
 #include "banco_ventanas.h"
+#include "claves.h"
 #include "form1.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "texto1252.h"
 
 namespace {
 
@@ -565,6 +568,84 @@ private slots:
         f->AbrirClick();
         QCOMPARE(p->hr, 7.0);
         QCOMPARE(f->EditHr->text(), QString("7"));
+        // Un medio que falla al leer no cierra el programa ni toca el proyecto.
+        guion.vistos.clear();
+        guion.nombres = {"/proc/self/mem"};
+        guion.respuestas = {RespuestaCancelar};
+        f->AbrirClick();
+        QCOMPARE(guion.Textos(), QStringList{"Error en lectura del archivo"});
+        QCOMPARE(guion.vistos[0].botones, BotonCancelar | IconoError);
+        QCOMPARE(p->hr, 7.0);
+        QCOMPARE(f->windowTitle(), "Cálculo mecánico de tubos [" + nombre + "]");
+    }
+
+    void AbrirEmpiezaDeUnProyectoNuevo()
+    {
+        // Un archivo con talud y otro sin él: del segundo, el talud es el de un
+        // proyecto nuevo y al guardarlo no aparece. El aviso apagado sigue apagado.
+        QTemporaryDir carpeta;
+        auto escribe = [&](const QString& nombre, const std::vector<int>& claves,
+                           const std::vector<const char*>& valores) {
+            std::string bytes = A1252(std::string(Claves[ClaveTitulo - 1])) + "\r\n";
+            for (std::size_t i = 0; i < claves.size(); ++i)
+                bytes += A1252(std::string(Claves[claves[i] - 1])) + "\r\n" + valores[i] + "\r\n";
+            QFile archivo(carpeta.filePath(nombre));
+            archivo.open(QIODevice::WriteOnly);
+            archivo.write(bytes.data(), static_cast<qint64>(bytes.size()));
+            return archivo.fileName();
+        };
+        const QString conTalud = escribe("talud.txt", {15, 44, 45, 46}, {"1", "1.5", "4", "0.3"});
+        const QString sinTalud = escribe("otro.txt", {22}, {"3"});
+        p->AvisoEspesor = 0;
+        guion.nombres = {conTalud, sinTalud, carpeta.filePath("guardado.txt")};
+        f->AbrirClick();
+        QCOMPARE(p->TaludDefinido, 1);
+        QCOMPARE(p->TaludH, 1.5);
+        f->AbrirClick();
+        QCOMPARE(p->TaludDefinido, 0);
+        QCOMPARE(p->TaludH, 1.0);
+        QCOMPARE(p->TaludV, 5.0);
+        QCOMPARE(p->Resguardo, 0.0);
+        QCOMPARE(p->Di, 0.0);
+        QCOMPARE(p->hr, 3.0);
+        QCOMPARE(p->AvisoEspesor, 0);
+        QCOMPARE(f->EditDi->currentText(), QString("0"));
+        f->Guardarcomo1Click();
+        QFile guardado(carpeta.filePath("guardado.txt"));
+        QVERIFY(guardado.open(QIODevice::ReadOnly));
+        QVERIFY(!guardado.readAll().contains("Componente horizontal del talud"));
+        QVERIFY(guion.vistos.isEmpty());
+    }
+
+    void MensajesEnTextoSimple_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("negrita") << "Error en <b>x</b>";
+        QTest::newRow("imagen") << "Error en <img src=\"/dev/zero\">";
+        QTest::newRow("enlace") << "Error en <a href=\"file:///etc\">aquí</a>";
+    }
+
+    void MensajesEnTextoSimple()
+    {
+        // La caja real de Qt, no la del guion: el texto de un archivo se ve tal cual.
+        QFETCH(QString, texto);
+        FijaDialogos(nullptr);
+        QString visto;
+        Qt::TextFormat formato = Qt::AutoText;
+        QTimer::singleShot(0, this, [&] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!caja)
+                return;
+            const auto* rotulo = caja->findChild<QLabel*>("qt_msgbox_label");
+            visto = rotulo->text();
+            formato = rotulo->textFormat();
+            caja->buttons().constFirst()->click();
+        });
+        const int respuesta = Mensaje(texto, "Error", BotonesAceptarCancelar | IconoError);
+        FijaDialogos(&guion);
+        QCOMPARE(formato, Qt::PlainText);
+        QCOMPARE(visto, texto);
+        QCOMPARE(respuesta, RespuestaAceptar);
     }
 
     // Las marcas de Opciones dicen cómo están los tres interruptores: "Activar" con

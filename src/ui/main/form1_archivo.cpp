@@ -3,6 +3,8 @@
 #include <QPrinter>
 #include <QStringList>
 
+#include <utility>
+
 #include "archivo.h"
 #include "form1.h"
 #include "impresora.h"
@@ -38,11 +40,17 @@ void TForm1::AbrirClick()
     if (nombre.isEmpty())
         return;
 
-    // Si el usuario cancela a mitad de lectura, el proyecto que había queda
-    // entero: ventana y registro siguen diciendo lo mismo.
-    const Proyecto anterior = p_;
+    // El archivo se lee sobre un proyecto nuevo: lo que no trae (el talud, por
+    // ejemplo) es lo de siempre, no lo del proyecto anterior. Los avisos
+    // activados son de la sesión, no del proyecto. Si algo falla o el usuario
+    // cancela, el proyecto que había queda entero.
+    Proyecto leido;
+    ::InicializaDatos(leido);
+    leido.AvisoCalculo = p_.AvisoCalculo;
+    leido.AvisoEspesor = p_.AvisoEspesor;
+    leido.AvisoAnchura = p_.AvisoAnchura;
     const ResultadoLectura resultado =
-        LeeArchivo(p_, nombre.toStdString(), [](const std::string& texto, BotonesLectura botones) {
+        LeeArchivo(leido, nombre.toStdString(), [](const std::string& texto, BotonesLectura botones) {
             if (botones == BotonesLectura::Cancelar) {
                 Mensaje(QString::fromStdString(texto), "Error", BotonCancelar | IconoError);
                 return false;
@@ -50,10 +58,9 @@ void TForm1::AbrirClick()
             return Mensaje(QString::fromStdString(texto), "Error", BotonesAceptarCancelar | IconoError) ==
                    RespuestaAceptar;
         });
-    if (resultado == ResultadoLectura::Cancelado)
-        p_ = anterior;
     if (resultado != ResultadoLectura::Leido)
         return;
+    p_ = std::move(leido);
     PintaVariables();
     p_.Modificado = 0;
     PonTitulo(nombre);

@@ -14,6 +14,9 @@ public:
     {
         QMessageBox caja(QApplication::activeWindow());
         caja.setWindowTitle(titulo);
+        // El texto puede venir de un archivo ajeno: nunca se interpreta como HTML
+        // (una imagen o un enlace en él se leerían o abrirían).
+        caja.setTextFormat(Qt::PlainText);
         caja.setText(texto);
         switch (botones & 0xF0) {
         case IconoError: caja.setIcon(QMessageBox::Critical); break;
