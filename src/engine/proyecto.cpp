@@ -27,6 +27,9 @@ void InicializaDatos(Proyecto& p)
     p.Resguardo = 0;
     p.TaludH = 1.0;
     p.TaludV = 5.0;
+    // Un caso nuevo no tiene talud elegido: ni la memoria ni el archivo
+    // deben citar el del caso anterior.
+    p.TaludDefinido = 0;
 
     p.dh = 0;
     p.NVias = 0;

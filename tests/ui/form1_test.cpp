@@ -71,8 +71,11 @@ private slots:
             QVERIFY(f->PanelB->isVisible() && !f->PanelH1r->isVisible());
             // El aviso de la carga del relleno empieza apagado: ninguna marca.
             QVERIFY(!f->Activarmensajes1->isChecked() && !f->Desactivarmensajes1->isChecked());
+            // Sin talud elegido, ni la memoria ni el archivo lo citan.
+            QCOMPARE(p->TaludDefinido, 0);
             // Después de editar, "Limpiar Datos" (con Aceptar) vuelve a lo mismo.
             f->EditHr->setText("3");
+            p->TaludDefinido = 1;  // como al elegir una anchura con su talud
             f->ComboRelleno->setCurrentIndex(0);
             guion.respuestas = {RespuestaAceptar};
             f->LimpiarDatos1Click();
