@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 bool InstalaTraduccionQt(QCoreApplication& aplicacion)
@@ -15,8 +14,5 @@ bool InstalaTraduccionQt(QCoreApplication& aplicacion)
         return false;
     }
     QCoreApplication::installTranslator(traduccion);
-    // Fechas y tamaños del diálogo de archivos, con las mismas convenciones.
-    if (QLocale::system().language() != QLocale::Spanish)
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     return true;
 }
