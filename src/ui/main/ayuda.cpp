@@ -150,10 +150,10 @@ VentanaAyuda::VentanaAyuda()
     division->addWidget(indice_);
     division->addWidget(pagina_);
     division->setStretchFactor(1, 1);
+    division->setChildrenCollapsible(false);
     pagina_->setOpenLinks(true);
     pagina_->setOpenExternalLinks(false);
 
-    division->setChildrenCollapsible(false);
     auto* disposicion = new QVBoxLayout(this);
     disposicion->addLayout(botones);
     disposicion->addWidget(division);
