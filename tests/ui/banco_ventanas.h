@@ -6,6 +6,7 @@
 // Prepara() en init() y a Termina() en cleanup().
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -27,15 +28,22 @@ public:
         guion = DialogosGuion();
         FijaDialogos(&guion);
         modalesCerrados_.clear();
+        modalAnterior_ = nullptr;
         p = std::make_unique<Proyecto>();
         f = std::make_unique<TForm1>(*p);
         f->show();
         vigia_.disconnect();
         connect(&vigia_, &QTimer::timeout, this, [this] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
+            // Solo una ventana que ya estaba abierta en la vuelta anterior: la que
+            // una orden acaba de abrir (con las pruebas lentas, con sanitizadores)
+            // la cierra AbreCon.
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal == modalAnterior_) {
                 modalesCerrados_.append(modal->metaObject()->className());
                 modal->close();
+                modal = nullptr;
             }
+            modalAnterior_ = modal;
         });
         vigia_.start(200);
     }
@@ -78,6 +86,7 @@ public:
 
 private:
     QTimer vigia_;
+    QPointer<QWidget> modalAnterior_;
     QStringList modalesCerrados_;
 };
 

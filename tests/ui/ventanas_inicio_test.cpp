@@ -1,16 +1,28 @@
 // Arranque y ventanas pequeñas: presentación, "Acerca de...", datos de la obra y variables.
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
 #include "acercade.h"
+#include "arranque.h"
+#include "ayuda.h"
 #include "banco_ventanas.h"
 #include "datosobra.h"
 #include "impresora.h"
@@ -52,6 +64,28 @@ void Teclea(QWidget* control, const QString& texto)
             QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(letra), Qt::NoModifier);
 }
 
+// Lo que no se lee entero de los controles visibles de la ventana: rótulos
+// más estrechos que su texto y listas cerradas que no muestran su elección entera.
+QStringList Cortados(QWidget* ventana)
+{
+    QStringList cortados;
+    for (QLabel* rotulo : ventana->findChildren<QLabel*>())
+        if (rotulo->isVisible() && !rotulo->wordWrap() &&
+            rotulo->width() < rotulo->minimumSizeHint().width())
+            cortados.append(rotulo->text());
+    for (QComboBox* lista : ventana->findChildren<QComboBox*>()) {
+        if (!lista->isVisible() || lista->isEditable())
+            continue;
+        QStyleOptionComboBox opcion;
+        opcion.initFrom(lista);
+        const QRect campo = lista->style()->subControlRect(QStyle::CC_ComboBox, &opcion,
+                                                           QStyle::SC_ComboBoxEditField, lista);
+        if (campo.width() < lista->fontMetrics().horizontalAdvance(lista->currentText()))
+            cortados.append(lista->currentText());
+    }
+    return cortados;
+}
+
 QString Ejecuta(const QString& programa, const QStringList& argumentos)
 {
     QProcess proceso;
@@ -67,6 +101,9 @@ class PruebaVentanasInicio : public BancoVentanas {
     std::unique_ptr<TFVariables> v;
 
 private slots:
+    // La letra del programa: con ella se miden los tamaños de las ventanas.
+    void initTestCase() { QApplication::setFont(QFont("Liberation Sans", 9)); }
+
     void init()
     {
         Prepara();
@@ -89,6 +126,8 @@ private slots:
         int vistas = 0;
         const auto continuar = [&](QWidget* modal) {
             ++vistas;
+            // La ventana principal ya se ve detrás.
+            QVERIFY(ventana.windowHandle() && ventana.windowHandle()->isVisible());
             QCOMPARE(modal->windowTitle(), QString("Cálculo mecánico de tubos"));
             for (const char* texto :
                  {"Versión : 2.02a", "Cálculo Mecánico Tubos Hormigón Armado", "UNE 127.010", "ASTM C-76M"})
@@ -96,12 +135,16 @@ private slots:
             QCOMPARE(static_cast<TPrimera*>(modal)->BContinuar->text(), QString("&Continuar"));
             QTest::mouseClick(static_cast<TPrimera*>(modal)->BContinuar, Qt::LeftButton);
         };
-        QCOMPARE(AbreCon([&] { ventana.show(); }, continuar), QString("TPrimera"));
+        const auto muestra = [&] {
+            ventana.show();
+            QCoreApplication::sendPostedEvents(&ventana, QEvent::MetaCall);
+        };
+        QCOMPARE(AbreCon(muestra, continuar), QString("TPrimera"));
         // Las marcas siguen a los interruptores: al empezar, uno apagado y dos encendidos.
         QVERIFY(!ventana.Activarmensajes1->isChecked() && !ventana.Desactivarmensajes1->isChecked());
         // Ni al volver a mostrar la ventana ni después sale otra vez.
         ventana.hide();
-        AbreCon([&] { ventana.show(); }, continuar);
+        AbreCon(muestra, continuar);
         QCOMPARE(vistas, 1);
     }
 
@@ -227,6 +270,14 @@ private slots:
         v->show();
         QCOMPARE(v->windowTitle(), QString("Estado de las Variables"));
         QCOMPARE(v->grid->rowCount(), 27);
+        // Las dos columnas caben en la ventana y cada descripción se lee entera.
+        QVERIFY(v->grid->columnViewportPosition(1) +
+                    v->grid->fontMetrics().horizontalAdvance("1E20") <
+                v->grid->viewport()->width());
+        for (const auto& [descripcion, campo] : variables)
+            QVERIFY2(v->grid->fontMetrics().horizontalAdvance(QString::fromUtf8(descripcion)) + 6 <=
+                         v->grid->columnWidth(0),
+                     descripcion);
         for (int vez = 0; vez < 2; ++vez) {
             // La tabla y el memo que se imprime (cada celda en su línea), con la cabecera.
             QStringList esperado = {"Variable", "Valor"};
@@ -263,6 +314,115 @@ private slots:
         for (const char* linea : {"Variable", "b - Anchura de la zanja en el plano clave,en m.", "\nr - Carga tr"})  // "fi" sale ligada
             QVERIFY2(texto.contains(QString::fromUtf8(linea)), linea);
         ImpresoraPrograma().setOutputFormat(QPrinter::NativeFormat);
+    }
+
+    void BordeDeDialogo()
+    {
+        TPrimera presentacion(f.get());
+        TAcercaDe acerca(v.get(), f.get());
+        for (QDialog* dialogo : {static_cast<QDialog*>(&presentacion),
+                                 static_cast<QDialog*>(&acerca), static_cast<QDialog*>(v.get())}) {
+            dialogo->show();
+            // Título y cierre, sin botones de minimizar ni maximizar.
+            QCOMPARE(dialogo->windowFlags(), Qt::Dialog | Qt::CustomizeWindowHint |
+                                                 Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                 Qt::WindowCloseButtonHint);
+            dialogo->hide();
+        }
+    }
+
+    void AyudaCentradaYConEsc()
+    {
+        VentanaAyuda& ayuda = VentanaAyuda::Unica();
+        ayuda.close();
+        f->move(40, 30);
+        AbreAyuda(0);
+        QVERIFY(ayuda.isVisible());
+        QCOMPARE(ayuda.geometry().center(), f->geometry().center());
+        // Cada entrada del índice se lee entera.
+        auto* indice = ayuda.findChild<QListWidget*>();
+        for (int i = 0; i < indice->count(); ++i) {
+            const QString entrada = indice->item(i)->text();
+            QVERIFY2(indice->fontMetrics().horizontalAdvance(entrada) + 8 <=
+                         indice->viewport()->width(),
+                     qPrintable(entrada));
+        }
+        // Si el usuario la ha movido, otra página no la mueve.
+        ayuda.move(5, 5);
+        AbreAyuda(125);
+        QCOMPARE(ayuda.pos(), QPoint(5, 5));
+        QVERIFY(QTest::qWaitForWindowActive(&ayuda));
+        QTest::keyClick(&ayuda, Qt::Key_Escape);
+        QVERIFY(!ayuda.isVisible());
+    }
+
+    void UnSoloTamano_data()
+    {
+        QTest::addColumn<int>("instalacion");
+        QTest::addColumn<int>("relleno");
+        QTest::addColumn<int>("base");
+        QTest::newRow("terraplén") << 1 << 2 << 1;
+        QTest::newRow("zanja terraplenada") << 2 << 2 << 1;
+        QTest::newRow("zanja inducida") << 3 << 2 << 1;
+        QTest::newRow("relleno de usuario") << 0 << 5 << 1;
+        QTest::newRow("relleno de usuario en terraplén") << 1 << 5 << 1;
+        QTest::newRow("base rígida") << 0 << 2 << 0;
+        QTest::newRow("base muy asentable") << 2 << 2 << 2;
+    }
+
+    void UnSoloTamano()
+    {
+        QFETCH(int, instalacion);
+        QFETCH(int, relleno);
+        QFETCH(int, base);
+        QCoreApplication::processEvents();  // la ventana ya dispuesta, como la ve el usuario
+        const QSize tamano = f->size();
+        f->ComboRelleno->setCurrentIndex(relleno);
+        f->ComboBase->setCurrentIndex(base);
+        // La pestaña elegida y la vuelta a la primera.
+        for (const int pagina : {instalacion, 0}) {
+            f->TabbedNotebook1->setCurrentIndex(pagina);
+            QCoreApplication::processEvents();
+            // La ventana no crece bajo el ratón y todo se lee entero.
+            QCOMPARE(f->size(), tamano);
+            QCOMPARE(Cortados(f.get()), QStringList());
+        }
+    }
+
+    void TituloDelMensajeEntero()
+    {
+        FijaDialogos(nullptr);  // el cuadro de mensaje de verdad
+        int ancho = 0;
+        int anchoTitulo = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(caja);
+            ancho = caja->width();
+            QFont letra = caja->font();
+            letra.setBold(true);
+            anchoTitulo = QFontMetrics(letra).horizontalAdvance(caja->windowTitle());
+            caja->buttons().constFirst()->click();
+        });
+        QCOMPARE(Mensaje("Valor no válido", TituloAtencion), int(RespuestaAceptar));
+        // Caben el título y los botones de la barra (unos 100 px).
+        QVERIFY2(ancho >= anchoTitulo + 100,
+                 qPrintable(QString("%1 < %2 + 100").arg(ancho).arg(anchoTitulo)));
+    }
+
+    // La última: deja instalada la traducción de Qt.
+    void TextosDeQtEnEspanol()
+    {
+        QVERIFY(InstalaTraduccionQt(*qApp));
+        QLineEdit casilla;
+        const std::unique_ptr<QMenu> menu(casilla.createStandardContextMenu());
+        QStringList opciones;
+        for (const QAction* opcion : menu->actions())
+            opciones.append(opcion->text().section('\t', 0, 0));
+        QVERIFY2(opciones.contains("&Deshacer"), qPrintable(opciones.join(", ")));
+        QFileDialog abrir(f.get(), "Abrir");
+        abrir.setOption(QFileDialog::DontUseNativeDialog);
+        QCOMPARE(abrir.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(),
+                 QString("Cancelar"));
     }
 };
 

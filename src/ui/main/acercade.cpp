@@ -26,6 +26,9 @@ TAcercaDe::TAcercaDe(TFVariables* variables, QWidget* padre) : QDialog(padre), v
 {
     setObjectName("AcercaDe");
     setWindowTitle("Acerca de...");
+    // Borde de diálogo: título y cierre, sin minimizar ni maximizar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* panel = new QFrame;
     panel->setObjectName("Panel1");

@@ -5,9 +5,12 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -38,6 +41,15 @@ QString TituloPagina(const QString& archivo)
                                            QRegularExpression::CaseInsensitiveOption);
     const auto encontrado = titulo.match(QString::fromUtf8(pagina.readAll()));
     return encontrado.hasMatch() ? encontrado.captured(1).trimmed() : QString();
+}
+
+// La ventana principal del programa, si se ve.
+const QWidget* VentanaPrincipal()
+{
+    for (const QWidget* ventana : QApplication::topLevelWidgets())
+        if (qobject_cast<const QMainWindow*>(ventana) && ventana->isVisible())
+            return ventana;
+    return nullptr;
 }
 
 class TeclaAyuda : public QObject {
@@ -107,7 +119,6 @@ VentanaAyuda::VentanaAyuda()
 {
     setObjectName("VentanaAyuda");
     setWindowTitle("Ayuda - Cálculo Mecánico Tubos");
-    resize(760, 520);
 
     auto* atras = new QPushButton("< &Atrás");
     auto* adelante = new QPushButton("A&delante >");
@@ -129,18 +140,28 @@ VentanaAyuda::VentanaAyuda()
         auto* entrada = new QListWidgetItem(TituloPagina(":/ayuda/" + archivo), indice_);
         entrada->setData(Qt::UserRole, archivo.section('.', 0, 0).toInt());
     }
-    indice_->setMaximumWidth(260);
+    // El índice, tan ancho como su entrada más larga.
+    const int anchoIndice = indice_->sizeHintForColumn(0) + 2 * indice_->frameWidth() +
+                            indice_->verticalScrollBar()->sizeHint().width() + 8;
+    indice_->setMinimumWidth(anchoIndice);
+    indice_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* division = new QSplitter;
     division->addWidget(indice_);
     division->addWidget(pagina_);
     division->setStretchFactor(1, 1);
+    division->setChildrenCollapsible(false);
     pagina_->setOpenLinks(true);
     pagina_->setOpenExternalLinks(false);
 
     auto* disposicion = new QVBoxLayout(this);
     disposicion->addLayout(botones);
     disposicion->addWidget(division);
+    resize(QSize(anchoIndice + 520, 540).expandedTo(minimumSizeHint()));
+
+    // Esc cierra la ayuda, como cualquier otra ventana secundaria.
+    auto* cerrar = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(cerrar, &QShortcut::activated, this, &QWidget::close);
 
     connect(atras, &QPushButton::clicked, pagina_, &QTextBrowser::backward);
     connect(adelante, &QPushButton::clicked, pagina_, &QTextBrowser::forward);
@@ -161,12 +182,21 @@ void VentanaAyuda::Muestra(int contexto)
 {
     const QString direccion = Direccion(contexto);
     pagina_->setSource(QFile::exists(direccion.mid(3)) ? QUrl(direccion) : QUrl(Direccion(0)));
+    const bool yaVisible = isVisible();
     // Con un diálogo modal abierto, la ayuda tiene que poder usarse igual.
     const bool modal = QApplication::activeModalWidget() != nullptr;
     if (modal != (windowModality() != Qt::NonModal)) {
         hide();
         setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     }
+    // Al abrirse sale centrada sobre la ventana principal; si ya se veía, se
+    // queda donde el usuario la puso.
+    if (!yaVisible)
+        if (const QWidget* principal = VentanaPrincipal()) {
+            QRect zona = geometry();
+            zona.moveCenter(principal->geometry().center());
+            setGeometry(zona);
+        }
     show();
     raise();
     activateWindow();

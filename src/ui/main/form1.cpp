@@ -41,7 +41,9 @@ TForm1::TForm1(Proyecto& proyecto, QWidget* padre) : QMainWindow(padre), p_(proy
     PintaVariables();
     ::InicializaDatos(p_);
 
-    resize(664, 509);
+    // Un solo tamaño desde el principio: el que piden los paneles que se turnan,
+    // que guardan su sitio aunque estén ocultos.
+    resize(minimumSizeHint());
     if (const QScreen* pantalla = screen())
         move(pantalla->availableGeometry().center() - rect().center());
 }
@@ -240,10 +242,15 @@ void TForm1::showEvent(QShowEvent* evento)
     if (mostrada_)
         return;
     mostrada_ = true;
-    if (ConPresentacion) {
-        TPrimera presentacion(this);
-        presentacion.exec();
-    }
+    // La presentación sale después, sobre la ventana principal ya visible.
+    if (ConPresentacion)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                TPrimera presentacion(this);
+                presentacion.exec();
+            },
+            Qt::QueuedConnection);
     PintaAvisos();
 }
 

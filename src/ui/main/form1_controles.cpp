@@ -55,6 +55,15 @@ QFrame* Panel(const char* nombre)
     return panel;
 }
 
+// Un control que se oculta y se vuelve a mostrar guarda su sitio mientras está
+// oculto: lo de alrededor no se mueve y la ventana no crece al mostrarlo.
+void Reserva(QWidget* control)
+{
+    QSizePolicy politica = control->sizePolicy();
+    politica.setRetainSizeWhenHidden(true);
+    control->setSizePolicy(politica);
+}
+
 // Una fila "Rótulo  símbolo [casilla] unidad" de una rejilla.
 void Fila(QGridLayout* rejilla, int fila, QLabel* rotulo, const QString& simbolo, QWidget* casilla,
           const QString& unidad)
@@ -63,6 +72,15 @@ void Fila(QGridLayout* rejilla, int fila, QLabel* rotulo, const QString& simbolo
     rejilla->addWidget(Rotulo(simbolo), fila, 1, Qt::AlignRight);
     rejilla->addWidget(casilla, fila, 2);
     rejilla->addWidget(Rotulo(unidad), fila, 3);
+}
+
+// Pone el control en la única celda de la rejilla, que comparte con los que se
+// turnan con él, y hace que su sitio se guarde aunque esté oculto: así la
+// ventana tiene un solo tamaño, el que pide el mayor de ellos.
+void Superpone(QGridLayout* rejilla, QWidget* control, Qt::Alignment alineacion = {})
+{
+    Reserva(control);
+    rejilla->addWidget(control, 0, 0, alineacion);
 }
 
 QGridLayout* Rejilla(QWidget* padre)
@@ -243,7 +261,6 @@ QWidget* TForm1::CreaTubo()
     PanelH1r = Panel("PanelH1r");
     EditH1r = Casilla("EditH1r", 126);
     Fila(Rejilla(PanelH1r), 0, Negrita("Altura sobre base terraplén:"), "h′r= ", EditH1r, "m");
-    disposicion->addWidget(PanelH1r);
 
     PanelB = Panel("PanelB");
     EditB = Casilla("EditB", 128);
@@ -253,7 +270,11 @@ QWidget* TForm1::CreaTubo()
     auto* anchura = Rejilla(PanelB);
     Fila(anchura, 0, Negrita("Anchura de la zanja:"), "b= ", EditB, "m");
     anchura->addWidget(Button1, 0, 4, Qt::AlignRight);
-    disposicion->addWidget(PanelB);
+    // Los dos paneles se turnan en el mismo sitio, con el tamaño del mayor.
+    auto* turno = new QGridLayout;
+    Superpone(turno, PanelH1r);
+    Superpone(turno, PanelB);
+    disposicion->addLayout(turno);
     return columna;
 }
 
@@ -287,6 +308,9 @@ QWidget* TForm1::CreaApoyo()
     auto* base = new QHBoxLayout(Panel1);
     base->setContentsMargins(6, 4, 6, 4);
     ComboBase = Lista("ComboBase", ListaBases);
+    // Cerrada se lee entera, también la base más larga.
+    ComboBase->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ComboBase->setMinimumContentsLength(0);
     base->addWidget(Negrita("Tipo de base:"));
     base->addWidget(ComboBase, 1);
     disposicion->addWidget(Panel1);
@@ -317,13 +341,15 @@ QWidget* TForm1::CreaRelleno()
     LRU1 = Rotulo("Rozamiento relleno-paramentos zanja:", "LRU1");
     Label33 = Rotulo("φ′=", "Label33");
     Label35 = Rotulo("grados", "Label35");
+    for (QWidget* control : {static_cast<QWidget*>(LRU1), static_cast<QWidget*>(Label33),
+                             static_cast<QWidget*>(EditFi1), static_cast<QWidget*>(Label35)})
+        Reserva(control);
     usuario->addWidget(LRU1, 0, 0);
     usuario->addWidget(Label33, 0, 1, Qt::AlignRight);
     usuario->addWidget(EditFi1, 0, 2);
     usuario->addWidget(Label35, 0, 3);
     Fila(usuario, 1, Rotulo("Rozamiento interno del relleno:"), "φ=", EditFi, "grados");
     Fila(usuario, 2, Rotulo("Peso específico del relleno:"), "γ=", EditGamma, "kN/m³");
-    disposicion->addWidget(PanelRellenoUsuario);
 
     // Rellenos tabulados: sus valores.
     PanelNoRellenoUsuario = new QWidget;
@@ -339,7 +365,11 @@ QWidget* TForm1::CreaRelleno()
     tabulado->addWidget(Rotulo("γ ="));
     tabulado->addWidget(LPeso);
     tabulado->addStretch();
-    disposicion->addWidget(PanelNoRellenoUsuario);
+    // Los dos paneles ocupan el mismo sitio, con la altura del de usuario.
+    auto* turno = new QGridLayout;
+    Superpone(turno, PanelRellenoUsuario);
+    Superpone(turno, PanelNoRellenoUsuario, Qt::AlignTop);
+    disposicion->addLayout(turno);
     disposicion->addStretch();
     return grupo;
 }
@@ -400,6 +430,9 @@ QWidget* TForm1::CreaTrafico()
     Label42 = Rotulo(" Distancia 1ª via:", "Label42");
     Label46 = Rotulo("dh=", "Label46");
     Label49 = Rotulo("m.", "Label49");
+    for (QWidget* control : {static_cast<QWidget*>(Label42), static_cast<QWidget*>(Label46),
+                             static_cast<QWidget*>(Editdh), static_cast<QWidget*>(Label49)})
+        Reserva(control);
     via->addWidget(Rotulo("Tipo de Via:"), 0, 0);
     via->addWidget(ComboVia, 0, 1, 1, 4);
     via->addWidget(Rotulo("Sentido via:"), 1, 0);

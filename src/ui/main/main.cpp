@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 
+#include "arranque.h"
 #include "ayuda.h"
 #include "form1.h"
 #include "primera.h"
@@ -17,12 +18,14 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(IconoPrograma());
     QApplication::setFont(QFont("Liberation Sans", 9));
     InstalaTeclaAyuda(aplicacion);
+    InstalaTraduccionQt(aplicacion);
 
     Proyecto proyecto;  // el único registro del programa
     TForm1 ventana(proyecto);
     // La ventana de variables se crea oculta y vive hasta el final; la abre el
-    // "Acerca de" de la ventana principal o de los datos de la obra.
-    TFVariables variables(proyecto);
+    // "Acerca de" de la ventana principal o de los datos de la obra. Es un
+    // diálogo de la ventana principal: se centra sobre ella.
+    TFVariables variables(proyecto, &ventana);
     ventana.FVariables = &variables;
     ventana.ConPresentacion = true;
     ventana.show();

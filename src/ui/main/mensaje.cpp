@@ -2,11 +2,28 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
+
+// Qt ciñe el cuadro a su texto, y con uno corto ("Valor no válido") el título
+// quedaba cortado en la barra: se reserva el ancho del título y de los botones
+// de la barra.
+void AnchoParaTitulo(QMessageBox& caja, const QString& titulo)
+{
+    auto* rejilla = qobject_cast<QGridLayout*>(caja.layout());
+    if (!rejilla)
+        return;
+    QFont letra = caja.font();
+    letra.setBold(true);
+    const QFontMetrics medida(letra);
+    const int ancho = medida.horizontalAdvance(titulo) + 10 * medida.height();
+    rejilla->addItem(new QSpacerItem(ancho, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                     rejilla->rowCount(), 0, 1, rejilla->columnCount());
+}
 
 class DialogosQt : public Dialogos {
 public:
@@ -46,6 +63,7 @@ public:
             if ((botones & 0xF) == BotonesAceptarCancelar)
                 cancelar = anade("Cancelar", QMessageBox::RejectRole);
         }
+        AnchoParaTitulo(caja, titulo);
         caja.exec();
         QAbstractButton* pulsado = caja.clickedButton();
         if (pulsado == si)

@@ -109,6 +109,9 @@ TPrimera::TPrimera(QWidget* padre) : QDialog(padre)
 {
     setObjectName("Primera");
     setWindowTitle("Cálculo mecánico de tubos");
+    // Borde de diálogo: título y cierre, sin minimizar ni maximizar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setAutoFillBackground(true);
     QPalette colores = palette();
     colores.setColor(QPalette::Window, Verdeazulado);

@@ -5,9 +5,12 @@
 #include <QHeaderView>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "impresora.h"
 #include "mensaje.h"
@@ -65,6 +68,9 @@ TFVariables::TFVariables(Proyecto& proyecto, QWidget* padre) : QDialog(padre), p
 {
     setObjectName("FVariables");
     setWindowTitle("Estado de las Variables");
+    // Borde de diálogo: título y cierre, sin minimizar ni maximizar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
 
     grid = new QTableWidget(NumeroVariables, 2);
     grid->setObjectName("grid");
@@ -73,7 +79,12 @@ TFVariables::TFVariables(Proyecto& proyecto, QWidget* padre) : QDialog(padre), p
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->horizontalHeader()->setStretchLastSection(true);
-    grid->setColumnWidth(0, 470);
+    // Cada descripción cabe entera en su columna, la más larga también.
+    int anchoDescripcion = 0;
+    for (const Variable& variable : Variables)
+        anchoDescripcion = std::max(anchoDescripcion, grid->fontMetrics().horizontalAdvance(
+                                                          QString::fromUtf8(variable.descripcion)));
+    grid->setColumnWidth(0, anchoDescripcion + 16);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -96,7 +107,13 @@ TFVariables::TFVariables(Proyecto& proyecto, QWidget* padre) : QDialog(padre), p
     auto* disposicion = new QVBoxLayout(this);
     disposicion->addWidget(grid);
     disposicion->addLayout(botones);
-    resize(639, 451);
+    // Ancho para las dos columnas (valores de hasta 15 cifras con exponente) sin barra horizontal.
+    const int anchoValor = grid->fontMetrics().horizontalAdvance("-0.000000000000000E-300") + 16;
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    resize(grid->columnWidth(0) + anchoValor + grid->verticalScrollBar()->sizeHint().width() +
+               2 * grid->frameWidth() + disposicion->contentsMargins().left() +
+               disposicion->contentsMargins().right(),
+           451);
 }
 
 void TFVariables::FormActivate()
@@ -105,9 +122,7 @@ void TFVariables::FormActivate()
     for (int fila = 0; fila < NumeroVariables; ++fila) {
         const QString descripcion = QString::fromUtf8(Variables[fila].descripcion);
         const QString valor = GeneralQ(p_.*Variables[fila].campo);
-        auto* celda = new QTableWidgetItem(descripcion);
-        celda->setToolTip(descripcion);  // las largas no caben en la columna
-        grid->setItem(fila, 0, celda);
+        grid->setItem(fila, 0, new QTableWidgetItem(descripcion));
         grid->setItem(fila, 1, new QTableWidgetItem(valor));
         texto += descripcion + '\n' + valor + '\n';
     }

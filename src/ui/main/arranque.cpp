@@ -1,0 +1,18 @@
+#include "arranque.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+bool InstalaTraduccionQt(QCoreApplication& aplicacion)
+{
+    // El programa está en español: los textos de Qt también, aunque el sistema
+    // esté en inglés o sin idioma (LANG=C).
+    auto* traduccion = new QTranslator(&aplicacion);
+    if (!traduccion->load("qtbase_es", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traduccion;
+        return false;
+    }
+    QCoreApplication::installTranslator(traduccion);
+    return true;
+}
