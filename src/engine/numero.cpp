@@ -202,7 +202,9 @@ bool EsNumeroAMedias(std::string_view texto)
     const Partes partes = Descompone(texto);
     if (partes.cifras == 0)
         return !partes.conE && partes.finMantisa == texto.size();
-    return partes.conE && partes.cifrasExponente == 0 && partes.finExponente == texto.size();
+    // La mantisa ha de caber en un double: si no, ningún exponente la arregla.
+    return partes.conE && partes.cifrasExponente == 0 && partes.finExponente == texto.size() &&
+           LeeNumero(texto.substr(0, partes.finMantisa)).valido;
 }
 
 }  // namespace

@@ -82,7 +82,8 @@ TEST(LeeTecleado, ComaDecimalYNumerosAMedias)
         {"1,000,5", Tecleo::Imposible, 1},  // sin separador de miles
         {"1.000,5", Tecleo::Imposible, 1},  {"2 ", Tecleo::Imposible, 2},
         {"e", Tecleo::Imposible, 0},        {"-e", Tecleo::Imposible, 0},
-        {"1e999", Tecleo::Imposible, 0},    {"1e5x", Tecleo::Imposible, 1e5}};
+        {"1e999", Tecleo::Imposible, 0},    {"1e5x", Tecleo::Imposible, 1e5},
+        {std::string(400, '9') + "e", Tecleo::Imposible, 0}};  // ningún exponente lo arregla
     for (const auto& caso : casos) {
         SCOPED_TRACE("[" + caso.texto + "]");
         const NumeroTecleado leido = LeeTecleado(caso.texto);
