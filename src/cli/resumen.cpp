@@ -4,6 +4,7 @@
 
 #include "numero.h"
 #include "procesa.h"
+#include "texto1252.h"
 
 namespace {
 
@@ -15,23 +16,6 @@ std::size_t Anchura(const std::string& texto)
         if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80)
             ++caracteres;
     return caracteres;
-}
-
-// Longitud de la letra UTF-8 bien formada que empieza en texto[i]; 0 si no lo está.
-std::size_t LongitudLetra(const std::string& texto, std::size_t i)
-{
-    const auto byte = static_cast<unsigned char>(texto[i]);
-    const std::size_t n = byte < 0x80             ? 1
-                          : (byte & 0xE0) == 0xC0 ? 2
-                          : (byte & 0xF0) == 0xE0 ? 3
-                          : (byte & 0xF8) == 0xF0 ? 4
-                                                  : 0;
-    if (n == 0 || i + n > texto.size())
-        return 0;
-    for (std::size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(texto[i + k]) & 0xC0) != 0x80)
-            return 0;
-    return n;
 }
 
 std::string Hexadecimal(const char* prefijo, unsigned valor)
@@ -47,18 +31,14 @@ std::string Visible(const std::string& texto)
 {
     std::string salida;
     for (std::size_t i = 0; i < texto.size();) {
-        const auto byte = static_cast<unsigned char>(texto[i]);
-        const std::size_t n = LongitudLetra(texto, i);
-        if (n == 0 || byte < 0x20 || byte == 0x7F) {
-            salida += Hexadecimal("\\x", byte);
-            ++i;
-        } else if (byte == 0xC2 && static_cast<unsigned char>(texto[i + 1]) < 0xA0) {
-            salida += Hexadecimal("\\u00", static_cast<unsigned char>(texto[i + 1]));
-            i += 2;
-        } else {
-            salida.append(texto, i, n);
-            i += n;
-        }
+        const std::size_t inicio = i;
+        const char32_t c = SiguienteCaracter(texto, i);
+        if (c == CaracterInvalido || c < 0x20 || c == 0x7F)
+            salida += Hexadecimal("\\x", static_cast<unsigned char>(texto[inicio]));
+        else if (c >= 0x80 && c < 0xA0)
+            salida += Hexadecimal("\\u00", static_cast<unsigned>(c));
+        else
+            salida.append(texto, inicio, i - inicio);
     }
     return salida;
 }

@@ -35,10 +35,10 @@ void AnadeUtf8(std::string& salida, char32_t c)
     }
 }
 
-constexpr char32_t Invalido = 0xFFFFFFFF;
+constexpr char32_t Invalido = CaracterInvalido;
 
-// Lee el carácter UTF-8 que empieza en texto[i] y avanza i; Invalido si la
-// secuencia está mal formada (se salta un byte).
+}  // namespace
+
 char32_t SiguienteCaracter(std::string_view texto, std::size_t& i)
 {
     const auto byte = static_cast<unsigned char>(texto[i++]);
@@ -70,6 +70,8 @@ char32_t SiguienteCaracter(std::string_view texto, std::size_t& i)
         return Invalido;
     return c;
 }
+
+namespace {
 
 // Byte 1252 del carácter, o '?' si no lo tiene.
 char ByteDeCaracter(char32_t c)

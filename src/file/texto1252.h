@@ -2,6 +2,7 @@
 // Conversión entre el texto del programa (UTF-8) y el de los archivos de
 // proyecto (Windows-1252, un byte por carácter).
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,11 @@ std::string A1252(std::string_view texto);
 // vistos aún no lleva, por orden de aparición; una secuencia UTF-8 mal formada
 // cuenta como U+FFFD. Son los que A1252 escribe "?".
 void AnadeCaracteresSin1252(std::string_view texto, std::string& vistos);
+
+// Lee el carácter UTF-8 que empieza en texto[i] y avanza i tras él; si la
+// secuencia está mal formada, da CaracterInvalido y avanza un solo byte.
+constexpr char32_t CaracterInvalido = 0xFFFFFFFF;
+char32_t SiguienteCaracter(std::string_view texto, std::size_t& i);
 
 // Compara dos textos UTF-8 sin distinguir mayúsculas de minúsculas en las
 // letras de Windows-1252 ("ZANJA inducida" = "ZANJA INDUCIDA", "estático" =
