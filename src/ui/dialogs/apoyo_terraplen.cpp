@@ -307,8 +307,7 @@ bool TClasesTerra::eventFilter(QObject* objeto, QEvent* evento)
 {
     // Lo que quede a medio escribir al salir de una casilla se trata como no válido.
     if (SaleDeLaCasilla(evento) && (objeto == Edit_n || objeto == Edit1)) {
-        auto* caja = static_cast<QLineEdit*>(objeto);
-        if (LeeCasilla(caja->text()).estado == Tecleo::AMedias) {
+        if (EstaAMedias(static_cast<QLineEdit*>(objeto)->text())) {
             const QScopedValueRollback<bool> saliendo(saliendo_, true);
             objeto == Edit_n ? Edit_nChange() : Edit1Change();
         }

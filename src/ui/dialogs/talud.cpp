@@ -444,11 +444,11 @@ bool TFTalud::eventFilter(QObject* objeto, QEvent* evento)
     if (SaleDeLaCasilla(evento)) {
         // Lo que quede a medio escribir se rehace con el valor en uso.
         const QScopedValueRollback<bool> saliendo(saliendo_, true);
-        if (objeto == Edit1 && LeeCasillaEntera(Edit1->text()).estado == Tecleo::AMedias)
+        if (objeto == Edit1 && EstaAMedias(Edit1->text(), true))
             Edit1Change();
-        else if (objeto == Edit2 && LeeCasillaEntera(Edit2->text()).estado == Tecleo::AMedias)
+        else if (objeto == Edit2 && EstaAMedias(Edit2->text(), true))
             Edit2Change();
-        else if (objeto == Edit3 && LeeCasilla(Edit3->text()).estado == Tecleo::AMedias)
+        else if (objeto == Edit3 && EstaAMedias(Edit3->text()))
             Edit3Change();
         if (objeto == Edit3)
             Edit3Exit();

@@ -27,6 +27,14 @@ inline EnteroTecleado LeeCasillaEntera(const QString& texto, bool saliendo = fal
     return leido;
 }
 
+// true si lo tecleado es un número a medio escribir (en una casilla de
+// números enteros si entera): el que hay que acabar al salir de ella.
+inline bool EstaAMedias(const QString& texto, bool entera = false)
+{
+    return entera ? LeeCasillaEntera(texto).estado == Tecleo::AMedias
+                  : LeeCasilla(texto).estado == Tecleo::AMedias;
+}
+
 // true si el evento es la salida de una casilla hacia otro control de la
 // misma ventana; que otra ventana (un mensaje, un menú) tome el foco no cuenta.
 inline bool SaleDeLaCasilla(const QEvent* evento)

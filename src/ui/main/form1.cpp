@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -58,6 +59,7 @@ void TForm1::ConectaControles()
         casilla->installEventFilter(this);
     }
     connect(EditDi, &QComboBox::editTextChanged, this, &TForm1::EditDiChange);
+    // La lista recibe la salida del foco; su casilla, los atajos de teclado.
     EditDi->installEventFilter(this);
     EditDi->lineEdit()->installEventFilter(this);
 
@@ -292,8 +294,9 @@ bool TForm1::eventFilter(QObject* objeto, QEvent* evento)
         const auto* tecla = static_cast<QKeyEvent*>(evento);
         const QKeySequence secuencia(
             QKeyCombination(tecla->modifiers() & ~Qt::KeypadModifier, Qt::Key(tecla->key())));
-        if (atajos_.contains(secuencia))
-            return true;
+        for (const QAction* opcion : menuBar()->findChildren<QAction*>())
+            if (!opcion->shortcut().isEmpty() && opcion->shortcut() == secuencia)
+                return true;
     }
     if (SaleDeLaCasilla(evento)) {
         TerminaTecleo(objeto);

@@ -9,9 +9,6 @@
 
 #include <QMainWindow>
 
-#include <QKeySequence>
-#include <QList>
-
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -162,8 +159,7 @@ private:
 
     Proyecto& p_;
     bool mostrada_ = false;
-    bool saliendo_ = false;       // se está saliendo de una casilla
-    QList<QKeySequence> atajos_;  // atajos de los menús, que ninguna casilla se queda
+    bool saliendo_ = false;  // se está saliendo de una casilla
 
 public:
     // Controles, con los nombres del programa (también son sus objectName).

@@ -15,6 +15,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <functional>
+#include <utility>
+
 #include "ayuda.h"
 #include "dibujos.h"
 #include "form1.h"
@@ -97,22 +100,17 @@ QGridLayout* Rejilla(QWidget* padre)
 
 void TForm1::CreaMenus()
 {
+    // Una orden de menú ve lo que la casilla en curso muestra, no lo tecleado a medias.
     auto anade = [this](QMenu* menu, const QString& texto, const QKeySequence& atajo, int contexto,
-                        void (TForm1::*orden)()) {
+                        std::function<void(TForm1*)> orden) {
         QAction* opcion = menu->addAction(texto);
         opcion->setShortcut(atajo);
-        if (!atajo.isEmpty())
-            atajos_.append(atajo);
         if (contexto >= 0)
             FijaContextoAyuda(opcion, contexto);
-        if (orden)
-            connect(opcion, &QAction::triggered, this, [this, orden] {
-                // La orden ve lo que la casilla en curso muestra, no lo tecleado a medias.
-                TerminaTecleo(QApplication::focusWidget());
-                (this->*orden)();
-            });
-        else
-            opcion->setEnabled(false);  // llega con sus ventanas
+        connect(opcion, &QAction::triggered, this, [this, orden = std::move(orden)] {
+            TerminaTecleo(QApplication::focusWidget());
+            orden(this);
+        });
         return opcion;
     };
 
@@ -129,16 +127,10 @@ void TForm1::CreaMenus()
 
     QMenu* calculos = menuBar()->addMenu("&Cálculos");
     FijaContextoAyuda(calculos->menuAction(), 21);
-    QAction* todoUne = anade(calculos, "Calcular &todo UNE", QKeySequence("Ctrl+T"), 22, nullptr);
-    QAction* todoAstm = anade(calculos, "Calcular t&odo ASTM", QKeySequence("Ctrl+X"), 22, nullptr);
-    todoAstm->setData(1);  // la marca que distingue ASTM de UNE
-    for (QAction* todo : {todoUne, todoAstm}) {
-        todo->setEnabled(true);
-        connect(todo, &QAction::triggered, this, [this, todo] {
-            TerminaTecleo(QApplication::focusWidget());
-            CalculartodoClick(todo->data().toInt());
-        });
-    }
+    anade(calculos, "Calcular &todo UNE", QKeySequence("Ctrl+T"), 22,
+          [](TForm1* ventana) { ventana->CalculartodoClick(0); });
+    anade(calculos, "Calcular t&odo ASTM", QKeySequence("Ctrl+X"), 22,
+          [](TForm1* ventana) { ventana->CalculartodoClick(1); });
     anade(calculos, "Ca&lcular Carga", QKeySequence("Ctrl+L"), 23, &TForm1::CalcularSoloCarga);
     anade(calculos, "Calcular Clase Resistente &UNE", QKeySequence("Ctrl+U"), -1,
           &TForm1::CalcularClaseResistenteUNE);
@@ -146,7 +138,6 @@ void TForm1::CreaMenus()
           &TForm1::CalcularClaseResistenteASTM);
     QAction* memoria = calculos->addAction("&Memoria de Cálculo");
     memoria->setShortcut(QKeySequence("Ctrl+M"));
-    atajos_.append(memoria->shortcut());
     FijaContextoAyuda(memoria, 33);
     connect(memoria, &QAction::triggered, this, [] { AbreAyuda(33); });
 
@@ -478,5 +469,4 @@ void TForm1::CreaControles()
     rejilla->setColumnStretch(1, 1);
     rejilla->setRowStretch(0, 1);
     setCentralWidget(central);
-
 }

@@ -258,8 +258,6 @@ void TForm1::EditPqChange()
 
 void TForm1::TerminaTecleo(QObject* control)
 {
-    if (!control)
-        return;
     QString texto;
     void (TForm1::*manejador)() = nullptr;
     if (control == EditDi || control == EditDi->lineEdit()) {
@@ -274,9 +272,7 @@ void TForm1::TerminaTecleo(QObject* control)
     }
     if (!manejador)
         return;
-    const bool aMedias = control == EditNVias ? LeeCasillaEntera(texto).estado == Tecleo::AMedias
-                                              : LeeCasilla(texto).estado == Tecleo::AMedias;
-    if (!aMedias)
+    if (!EstaAMedias(texto, control == EditNVias))
         return;
     // El número a medio escribir se trata ya como uno no válido: se rehace la
     // casilla o sale el aviso, como si se hubiera tecleado así.
