@@ -5,7 +5,10 @@
 // prueba espera para siempre. Las clases de prueba heredan de él y llaman a
 // Prepara() en init() y a Termina() en cleanup().
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +49,14 @@ public:
             modalAnterior_ = modal;
         });
         vigia_.start(200);
+    }
+
+    // Tubo de 1000 mm normalizado con 2 m de relleno.
+    void TuboNormal()
+    {
+        f->EditDi->setEditText("1000");
+        f->EditHr->setText("2");
+        guion.vistos.clear();
     }
 
     // Lo que quedó mal (preguntas sin respuesta, ventanas modales abiertas);
@@ -89,6 +100,24 @@ private:
     QPointer<QWidget> modalAnterior_;
     QStringList modalesCerrados_;
 };
+
+// La opción de menú (o acción) de la ventana con ese texto.
+inline QAction* Opcion(QWidget* ventana, const QString& texto)
+{
+    for (QAction* opcion : ventana->findChildren<QAction*>())
+        if (opcion->text() == texto)
+            return opcion;
+    return nullptr;
+}
+
+// Teclea en la casilla, con el foco en ella, en lugar de lo que tuviera.
+inline void Reescribe(QLineEdit* casilla, const QString& teclas)
+{
+    casilla->setFocus(Qt::TabFocusReason);
+    casilla->selectAll();
+    QTest::keyClick(casilla, Qt::Key_Backspace);
+    QTest::keyClicks(casilla, teclas);
+}
 
 // init() y cleanup() de una clase de prueba que hereda del banco.
 #define BANCO_VENTANAS_INIT_CLEANUP                                                               \

@@ -26,28 +26,8 @@
 #include "proyecto.h"
 #include "texto1252.h"
 
-namespace {
-
-QAction* Opcion(QWidget* ventana, const QString& texto)
-{
-    for (QAction* opcion : ventana->findChildren<QAction*>())
-        if (opcion->text() == texto)
-            return opcion;
-    return nullptr;
-}
-
-}  // namespace
-
 class PruebaArchivoVentana : public BancoVentanas {
     Q_OBJECT
-
-    // Tubo de 1000 mm normalizado con 2 m de relleno.
-    void TuboNormal()
-    {
-        f->EditDi->setEditText("1000");
-        f->EditHr->setText("2");
-        guion.vistos.clear();
-    }
 
 private slots:
     BANCO_VENTANAS_INIT_CLEANUP

@@ -23,30 +23,10 @@
 #include "numero.h"
 #include "proyecto.h"
 
-namespace {
-
-QAction* Opcion(QWidget* ventana, const QString& texto)
-{
-    for (QAction* opcion : ventana->findChildren<QAction*>())
-        if (opcion->text() == texto)
-            return opcion;
-    return nullptr;
-}
-
-}  // namespace
-
 class PruebaForm1 : public BancoVentanas {
     Q_OBJECT
 
     QLineEdit* Casilla(const char* nombre) { return f->findChild<QLineEdit*>(nombre); }
-
-    // Tubo de 1000 mm normalizado con 2 m de relleno.
-    void TuboNormal()
-    {
-        f->EditDi->setEditText("1000");
-        f->EditHr->setText("2");
-        guion.vistos.clear();
-    }
 
 private slots:
     BANCO_VENTANAS_INIT_CLEANUP

@@ -47,13 +47,6 @@ QString Ejecuta(const QString& programa, const QStringList& argumentos)
     return QString::fromUtf8(proceso.readAllStandardOutput());
 }
 
-QAction* Opcion(QWidget* ventana, const QString& texto)
-{
-    for (QAction* opcion : ventana->findChildren<QAction*>())
-        if (opcion->text() == texto)
-            return opcion;
-    return nullptr;
-}
 
 }  // namespace
 

@@ -167,10 +167,7 @@ private slots:
         auto* caja = d->findChild<QLineEdit*>(casilla);
         const std::map<QString, double*> campos = {
             {"Edit1", &p->TaludH}, {"Edit2", &p->TaludV}, {"Edit3", &p->Resguardo}};
-        caja->setFocus(Qt::TabFocusReason);
-        caja->selectAll();
-        QTest::keyClick(caja, Qt::Key_Backspace);
-        QTest::keyClicks(caja, teclas);
+        Reescribe(caja, teclas);
         QCOMPARE(*campos.at(casilla), valor);
         (caja == d->Edit1 ? d->Edit2 : d->Edit1)->setFocus(Qt::TabFocusReason);
         QCOMPARE(caja->text(), queda);

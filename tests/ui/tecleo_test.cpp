@@ -15,15 +15,6 @@ class PruebaTecleo : public BancoVentanas {
 
     QLineEdit* Casilla(const QString& nombre) { return f->findChild<QLineEdit*>(nombre); }
 
-    // Escribe las teclas en la casilla, en lugar de lo que tuviera.
-    void Teclea(QLineEdit* casilla, const QString& teclas)
-    {
-        casilla->setFocus(Qt::TabFocusReason);
-        casilla->selectAll();
-        QTest::keyClick(casilla, Qt::Key_Backspace);
-        QTest::keyClicks(casilla, teclas);
-    }
-
     bool Activa()
     {
         f->activateWindow();
@@ -77,7 +68,7 @@ private slots:
         QVERIFY(Activa());
         QLineEdit* caja = Casilla(casilla);
         caja->setText("7");
-        Teclea(caja, teclas);
+        Reescribe(caja, teclas);
         QCOMPARE(campos.at(casilla)(), valor);
         Sale();
         QCOMPARE(caja->text(), queda);
@@ -176,7 +167,7 @@ private slots:
         // casilla muestra después, no con el valor anterior escondido.
         QVERIFY(Activa());
         f->EditHr->setText("2.5");
-        Teclea(f->EditHr, "-");
+        Reescribe(f->EditHr, "-");
         QCOMPARE(p->hr, 2.5);
         QTest::keyClick(f->EditHr, Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(f->EditHr->text(), QString("0"));

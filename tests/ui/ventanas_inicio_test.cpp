@@ -39,13 +39,6 @@ QStringList Texto(const std::vector<std::string>& lineas)
     return texto;
 }
 
-QAction* Opcion(QWidget* ventana, const QString& texto)
-{
-    for (QAction* opcion : ventana->findChildren<QAction*>())
-        if (opcion->text() == texto)
-            return opcion;
-    return nullptr;
-}
 
 QStringList Rotulos(QWidget* ventana)
 {
