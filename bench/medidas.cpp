@@ -54,21 +54,11 @@ BENCHMARK(MemoriaConValidez)->Unit(benchmark::kMillisecond);
 
 // Lo que la herramienta calcula de un archivo: la memoria en los dos modos,
 // con su búsqueda de validez, y las dos matrices.
-void TodoElArchivo(Proyecto p)
+void TodoElArchivo(const Proyecto& p)
 {
-    RespondeNo no;
-    const HojaResultados hoja =
-        p.InstalacionIndex == InstalacionTerraplen || p.InstalacionIndex == InstalacionZanjaInducida
-            ? HojaResultados::Terraplen
-            : HojaResultados::Zanjas;
-    for (const std::uint8_t modo : {1, 2}) {
-        p.ModoCalculo = modo;
-        benchmark::DoNotOptimize(CalculaInforme(p, no));
-    }
-    for (const std::uint8_t modo : {1, 2}) {
-        p.ModoCalculo = modo;
-        benchmark::DoNotOptimize(RellenaResultados(p, no, hoja));
-    }
+    CalculoArchivo calculo;
+    CalculaProyecto(p, calculo);
+    benchmark::DoNotOptimize(calculo);
 }
 
 // Terraplén con De negativo (un archivo ajeno): la ecuación del plano de

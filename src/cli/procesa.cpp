@@ -31,9 +31,15 @@ CalculoArchivo Calcula(const std::string& nombre,
         return true;  // Aceptar: seguir leyendo
     });
     calculo.leido = lectura == ResultadoLectura::Leido;  // sin ventanas nada se cancela
-    if (!calculo.leido)
-        return calculo;
+    if (calculo.leido)
+        CalculaProyecto(p, calculo);
+    return calculo;
+}
 
+}  // namespace
+
+void CalculaProyecto(Proyecto p, CalculoArchivo& calculo)
+{
     // Sin ventanas: se responde No a todo y el registro se calcula tal como
     // lo deja el archivo, sin las correcciones de la ventana principal.
     RespondeNo interlocutor;
@@ -52,10 +58,7 @@ CalculoArchivo Calcula(const std::string& nombre,
     p.ModoCalculo = 2;
     calculo.matrizAstm = RellenaResultados(p, interlocutor, hoja);
     calculo.avisos = interlocutor.preguntas;
-    return calculo;
 }
-
-}  // namespace
 
 CalculoArchivo CalculaArchivo(const std::string& nombre)
 {

@@ -39,6 +39,10 @@ CalculoArchivo CalculaArchivo(const std::string& nombre);
 // Lo mismo con un flujo ya abierto (nombre es el que se anota).
 CalculoArchivo CalculaDatos(std::istream& entrada, const std::string& nombre);
 
+// El cálculo de un registro ya leído: la memoria en modo UNE y en modo ASTM
+// (con su validez) y las dos matrices, respondiendo No a las preguntas.
+void CalculaProyecto(Proyecto p, CalculoArchivo& calculo);
+
 // Escribe el resultado como un objeto JSON en una línea.
 void EscribeJson(const CalculoArchivo& calculo, std::ostream& salida);
 

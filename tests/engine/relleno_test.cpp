@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -99,24 +97,7 @@ TEST(CargaRelleno, AvisoDeZanjaComoTerraplenYFalloConTextoDeError)
     }
 }
 
-// El resolvedor tal como era: Newton desde 0.5 hasta 1 000 000 de pasos.
-double ResuelvePlanoAnterior(FormaPlano forma, double C0)
-{
-    const bool positiva = forma == FormaPlano::Positiva;
-    auto f = [&](double t) { return positiva ? std::exp(t) - t - C0 : std::exp(-t) + t - C0; };
-    auto derivada = [&](double t) { return positiva ? std::exp(t) - 1 : 1 - std::exp(-t); };
-    double t = 0.5;
-    long pasos = 1;
-    double siguiente = t - f(t) / derivada(t);
-    while (std::fabs(t - siguiente) > 1e-7 && pasos < 1000000) {
-        t = siguiente;
-        siguiente = t - f(t) / derivada(t);
-        ++pasos;
-    }
-    return pasos < 1000000 ? siguiente : 0;
-}
-
-TEST(ResuelvePlano, RaicesComoAntesYSinRaizCeroAlInstante)
+TEST(ResuelvePlano, RaicesComoAntesYSinRaizCero)
 {
     const auto positiva = FormaPlano::Positiva, negativa = FormaPlano::Negativa;
     const struct {
@@ -139,35 +120,6 @@ TEST(ResuelvePlano, RaicesComoAntesYSinRaizCeroAlInstante)
     for (const auto& caso : casos)
         EXPECT_NEAR(ResuelvePlano(caso.forma, caso.C0), caso.t, std::fabs(caso.t) * 1e-14)
             << caso.C0;
-
-    // Sin raíz responde al instante (antes, un millón de pasos por llamada).
-    const auto inicio = std::chrono::steady_clock::now();
-    for (int i = 0; i < 1000; ++i)
-        EXPECT_EQ(ResuelvePlano(i % 2 ? positiva : negativa, 0.5 - i * 1e-3), 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::milliseconds(500));
-}
-
-TEST(ResuelvePlano, IgualQueElAnteriorDondeHayRaiz)
-{
-    // Donde el anterior convergía, la misma raíz: idéntica hasta C0 = 10 en la
-    // forma positiva y siempre en la negativa; a 1e-14 desde 10 hasta 460.
-    std::mt19937_64 azar(127010);
-    const auto entre = [&azar](double desde, double hasta) {
-        return std::exp(
-            std::uniform_real_distribution<double>(std::log(desde), std::log(hasta))(azar));
-    };
-    for (int i = 0; i < 5000; ++i) {
-        const double pequeno = entre(1, 10), grande = entre(10, 460), negativo = entre(1, 1e300);
-        ASSERT_EQ(ResuelvePlano(FormaPlano::Positiva, pequeno),
-                  ResuelvePlanoAnterior(FormaPlano::Positiva, pequeno))
-            << pequeno;
-        ASSERT_EQ(ResuelvePlano(FormaPlano::Negativa, negativo),
-                  ResuelvePlanoAnterior(FormaPlano::Negativa, negativo))
-            << negativo;
-        const double anterior = ResuelvePlanoAnterior(FormaPlano::Positiva, grande);
-        ASSERT_NEAR(ResuelvePlano(FormaPlano::Positiva, grande), anterior, anterior * 1e-14)
-            << grande;
-    }
 }
 
 TEST(BuscaEnTabla, RazonesDeAsientoPorProyeccion)
