@@ -263,7 +263,6 @@ private slots:
                                    "dejar 0.25m a ambos lados, para De=0.4m. ¿Desea que se corrija automáticamente?"};
         QTest::newRow("estrecha, se corrige") << 0.3 << 0.4 << 0.3 << int(RespuestaSi) << estrecha << 0.9;
         QTest::newRow("estrecha, no") << 0.3 << 0.4 << 0.3 << int(RespuestaNo) << estrecha << 0.3;
-        QTest::newRow("sin banda") << 0.6 << 0.72 << 0.9 << 0 << QStringList{} << 0.9;
         QTest::newRow("consejo")
             << 0.6 << 0.78 << 1.2 << int(RespuestaSi)
             << QStringList{"Es recomendable mantener al menos 0.35 m. a ambos lados del tubo. ¿Quiere mantener "
@@ -287,6 +286,8 @@ private slots:
         f->CompruebaB();
         QCOMPARE(guion.Textos(), textos);
         QCOMPARE(p->b, queda);
+        if (queda != b)
+            QCOMPARE(f->EditB->text(), QString::number(queda));  // la casilla muestra la corregida
     }
 
     void ListasYAlturaDeRelleno_data()

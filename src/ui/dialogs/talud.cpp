@@ -22,13 +22,12 @@
 
 #include "ayuda.h"
 #include "casillas.h"
-#include "espesores.h"
-#include "form1.h"
 #include "mensaje.h"
 #include "numero.h"
-#include "proyecto.h"
 #include "numero_qt.h"
+#include "proyecto.h"
 #include "rotulos.h"
+#include "zanja.h"
 
 namespace {
 
@@ -44,27 +43,11 @@ const int ContextoTalud = 51;
 const char* const TituloInformacion = "Información";
 const char* const TituloConfirmacion = "Confirmación";
 
-const char* const AvisoMinimo02 =
-    "El resguardo lateral de la zanja ha de ser como mínimo 0.2, que esta en función del diámetro "
-    "nominal instalado. Por tanto será corregido automaticamente";
-const char* const AvisoAngulo = "Como angulo seleccionado es menor o igual a 60º se recomienda que el "
-                            "resguardo lateral sea como mínimo 0,2";
-
-QString Recomendacion(const QString& minimo)
-{
-    return "Es recomendable que el resguardo lateral de la zanja sea, como mínimo un valor igual a " +
-           minimo + " que está en función del diámetro nominal instalado. Por tanto será corregido "
-                    "automáticamente.";
-}
-
 // Fondo del diálogo: el talud se borra pintándolo de este color.
 QColor ColorFondo()
 {
     return QColor(0, 128, 128);  // teal
 }
-
-// Un resguardo mayor no es de ninguna zanja: es un error al teclear.
-const double ResguardoMaximo = 100;
 
 // El número de la casilla, si lo que tiene escrito es uno.
 std::optional<double> Lee(const QLineEdit* caja)
@@ -75,38 +58,10 @@ std::optional<double> Lee(const QLineEdit* caja)
     return leido.valor;
 }
 
-// Número entero más próximo; 0 (que se rechaza) si no es un número razonable.
-long long Entero(double x)
-{
-    return std::isfinite(x) && std::fabs(x) < 1e9 ? std::llround(x) : 0;
-}
-
-// Ángulo del talud H:V en grados; el programa usa 57.29 grados por radián.
-double Angulo(double H, double V)
-{
-    return static_cast<double>(std::atan(static_cast<long double>(V) / H) * 57.29L);
-}
-
-// Resguardo lateral mínimo (m) según el ángulo del talud y el diámetro nominal
-// (Di). Los límites son de precisión extendida: un Di tecleado 0.35 queda en
-// la banda de 0.25.
-double ResguardoMinimoDe(double angulo, double Di)
-{
-    if (angulo <= 60)
-        return 0.2;
-    if (Di <= 0.35L)
-        return 0.25;
-    if (Di <= 0.7L)
-        return 0.35;
-    if (Di <= 1.2L)
-        return 0.43;
-    return 0.5;
-}
-
 // Mensaje de confirmación de un solo botón: true si se ha contestado.
-bool Confirma(const QString& texto)
+bool Confirma(const std::string& texto)
 {
-    return Mensaje(texto, TituloConfirmacion, BotonSi | IconoPregunta) == RespuestaSi;
+    return Mensaje(QString::fromStdString(texto), TituloConfirmacion, BotonSi | IconoPregunta) == RespuestaSi;
 }
 
 // El medio croquis de la zanja, en píxeles del lienzo: eje del
@@ -275,8 +230,7 @@ QPushButton* NuevoBoton(const QString& texto, const char* nombre)
 
 }  // namespace
 
-TFTalud::TFTalud(Proyecto& proyecto, TForm1& principal, QWidget* padre)
-    : QDialog(padre), p_(proyecto), principal_(principal)
+TFTalud::TFTalud(Proyecto& proyecto, QWidget* padre) : QDialog(padre), p_(proyecto)
 {
     setObjectName("FTalud");
     setWindowTitle("Cálculo del ancho de zanja");
@@ -418,7 +372,7 @@ void TFTalud::CreaControles()
 
 double TFTalud::AnguloTalud() const
 {
-    return Angulo(p_.TaludH, p_.TaludV);
+    return AnguloTaludGrados(p_.TaludH, p_.TaludV);
 }
 
 void TFTalud::showEvent(QShowEvent* evento)
@@ -464,8 +418,8 @@ void TFTalud::FormShow()
     Edit3->setText(TextoQ(p_.Resguardo));
     PintaEspesores();
     Lde->setText("de= " + TextoQ(p_.De) + " m.");
-    PonH(Entero(p_.TaludH));
-    PonV(Entero(p_.TaludV));
+    PonH(RedondeaComponente(p_.TaludH));
+    PonV(RedondeaComponente(p_.TaludV));
     Dibujo->update();
     p_.ResguardoMinimo = p_.Resguardo;
 }
@@ -474,43 +428,40 @@ void TFTalud::FormPaint()
 {
     estado.textoH = Edit1->text();
     estado.textoV = Edit2->text();
-    PonH(Entero(p_.TaludH));
-    PonV(Entero(p_.TaludV));
+    PonH(RedondeaComponente(p_.TaludH));
+    PonV(RedondeaComponente(p_.TaludV));
     Dibujo->update();
 }
 
 void TFTalud::PintaEspesores()
 {
-    // Con "Apoyo Directo" no hay cama: solo se ofrece la fila de suelo.
-    const bool directo = p_.ApoyoDirecto == 1;
-    const int activo = directo ? 0 : 1;
-    estado.cSuelo = EspesorCamaMinimo(activo, 1, p_.Di);
-    estado.cRoca = EspesorCamaMinimo(activo, 0, p_.Di);
+    const EspesoresTalud espesores = EspesoresCamaTalud(p_);
+    estado.cSuelo = espesores.suelo;
+    estado.cRoca = espesores.roca;
     for (QWidget* control : {static_cast<QWidget*>(LTerreno), static_cast<QWidget*>(LSuelo),
                              static_cast<QWidget*>(LRoca), static_cast<QWidget*>(LC2),
                              static_cast<QWidget*>(Lb2), static_cast<QWidget*>(PanelRoca),
                              static_cast<QWidget*>(Button2)})
-        control->setVisible(!directo);
+        control->setVisible(espesores.conRoca);
     LC1->setText(TextoQ(estado.cSuelo));
     LC2->setText(TextoQ(estado.cRoca));
 }
 
 void TFTalud::CalculaAnchos()
 {
-    if (p_.TaludV == 0)
-        return;  // no ocurre: V está entre 1 y 99
-    auto ancho = [this](double c) {
-        return p_.De + 2 * p_.Resguardo + 2 * p_.TaludH * (p_.De + c) / p_.TaludV;
-    };
-    estado.bSuelo = ancho(estado.cSuelo);
-    estado.bRoca = ancho(estado.cRoca);
-    Lb1->setText(TextoQ(Trunca2(estado.bSuelo)) + " m.");
-    Lb2->setText(TextoQ(Trunca2(estado.bRoca)) + " m.");
+    const std::optional<double> suelo = AnchuraZanjaTalud(p_, estado.cSuelo);
+    const std::optional<double> roca = AnchuraZanjaTalud(p_, estado.cRoca);
+    if (!suelo || !roca)
+        return;
+    estado.bSuelo = *suelo;
+    estado.bRoca = *roca;
+    Lb1->setText(QString::fromStdString(RotuloAnchura(estado.bSuelo)));
+    Lb2->setText(QString::fromStdString(RotuloAnchura(estado.bRoca)));
 }
 
 void TFTalud::PonH(long long k)
 {
-    if (k < 1 || k > 99)
+    if (!ComponenteTaludValida(k))
         return;
     p_.TaludH = static_cast<double>(k);
     Edit1->setText(QString::number(k));  // su manejador vuelve aquí con el mismo k
@@ -520,7 +471,7 @@ void TFTalud::PonH(long long k)
 
 void TFTalud::PonV(long long k)
 {
-    if (k < 1 || k > 99)
+    if (!ComponenteTaludValida(k))
         return;
     p_.TaludV = static_cast<double>(k);
     Edit2->setText(QString::number(k));
@@ -530,82 +481,72 @@ void TFTalud::PonV(long long k)
 
 void TFTalud::SpinButton1UpClick()
 {
-    if (p_.TaludH < 100)
-        PonH(Entero(p_.TaludH) + 1);
+    if (const std::optional<long long> k = GiraComponente(p_.TaludH, true))
+        PonH(*k);
 }
 
 void TFTalud::SpinButton1DownClick()
 {
-    if (p_.TaludH > 1)
-        PonH(Entero(p_.TaludH) - 1);
+    if (const std::optional<long long> k = GiraComponente(p_.TaludH, false))
+        PonH(*k);
 }
 
 void TFTalud::SpinButton2UpClick()
 {
-    if (p_.TaludV < 100)
-        PonV(Entero(p_.TaludV) + 1);
+    if (const std::optional<long long> k = GiraComponente(p_.TaludV, true))
+        PonV(*k);
 }
 
 void TFTalud::SpinButton2DownClick()
 {
-    if (p_.TaludV > 1)
-        PonV(Entero(p_.TaludV) - 1);
+    if (const std::optional<long long> k = GiraComponente(p_.TaludV, false))
+        PonV(*k);
 }
 
 void TFTalud::Edit1Change()
 {
-    const EnteroTecleado leido = LeeCasillaEntera(Edit1->text(), saliendo_);
-    if (leido.estado == Tecleo::AMedias)
-        return;
-    if (leido.estado == Tecleo::Valido && leido.valor >= 1 && leido.valor <= 99)
-        PonH(leido.valor);
-    else
+    const ComponenteTecleada leida = LeeComponenteTalud(LeeCasillaEntera(Edit1->text(), saliendo_));
+    if (leida.accion == ComponenteTecleada::Accion::Toma)
+        PonH(leida.k);
+    else if (leida.accion == ComponenteTecleada::Accion::Restaura)
         Edit1->setText(TextoQ(p_.TaludH));
 }
 
 void TFTalud::Edit2Change()
 {
-    const EnteroTecleado leido = LeeCasillaEntera(Edit2->text(), saliendo_);
-    if (leido.estado == Tecleo::AMedias)
-        return;
-    if (leido.estado == Tecleo::Valido && leido.valor >= 1 && leido.valor <= 99)
-        PonV(leido.valor);
-    else
+    const ComponenteTecleada leida = LeeComponenteTalud(LeeCasillaEntera(Edit2->text(), saliendo_));
+    if (leida.accion == ComponenteTecleada::Accion::Toma)
+        PonV(leida.k);
+    else if (leida.accion == ComponenteTecleada::Accion::Restaura)
         Edit2->setText(TextoQ(p_.TaludV));
 }
 
 void TFTalud::Edit3Change()
 {
-    const NumeroTecleado leido = LeeCasilla(Edit3->text(), saliendo_);
-    if (leido.estado == Tecleo::AMedias)
-        return;
-    if (leido.estado == Tecleo::Valido && leido.valor > ResguardoMaximo) {
-        Mensaje("Valor no válido", TituloAtencion);
+    const ResguardoTecleado leido = LeeResguardoTecleado(LeeCasilla(Edit3->text(), saliendo_));
+    switch (leido.accion) {
+    case ResguardoTecleado::Accion::Espera:
+    case ResguardoTecleado::Accion::Ignora: return;
+    case ResguardoTecleado::Accion::Restaura:
+        if (!leido.mensaje.empty())
+            Mensaje(QString::fromStdString(leido.mensaje), TituloAtencion);
         Edit3->setText(TextoQ(p_.Resguardo));
         return;
+    case ResguardoTecleado::Accion::Toma: break;
     }
-    if (leido.estado != Tecleo::Valido) {
-        Edit3->setText(TextoQ(p_.Resguardo));
-        return;
-    }
-    if (leido.valor < 0)
-        return;  // un resguardo negativo no se toma
-    p_.Resguardo = leido.valor;
+    p_.Resguardo = leido.resguardo;
     CalculaAnchos();
 }
 
 void TFTalud::Edit3Exit()
 {
-    const std::optional<double> x = Lee(Edit3);
-    if (!x)
+    const AvisoResguardo aviso = CompruebaSalidaResguardo(Lee(Edit3), AnguloTalud(), p_.ResguardoMinimo);
+    if (aviso.mensaje.empty())
         return;
-    if (AnguloTalud() < 60 && *x < 0.2) {
-        Mensaje(AvisoMinimo02, TituloInformacion, BotonAceptar | IconoInformacion);
-        Edit3->setText(GeneralQ(0.2));
-    } else if (*x < p_.ResguardoMinimo) {
-        if (Confirma(Recomendacion(GeneralQ(p_.ResguardoMinimo))))
-            Edit3->setText(GeneralQ(p_.ResguardoMinimo));
-    }
+    if (!aviso.confirma)
+        Mensaje(QString::fromStdString(aviso.mensaje), TituloInformacion, BotonAceptar | IconoInformacion);
+    if (!aviso.confirma || Confirma(aviso.mensaje))
+        Edit3->setText(GeneralQ(aviso.resguardo));
 }
 
 void TFTalud::Button1Click()
@@ -620,32 +561,18 @@ void TFTalud::Button2Click()
 
 void TFTalud::Selecciona(bool roca)
 {
-    bool quedaAbierto = false;
-    const std::optional<double> x = Lee(Edit3);
-    const double angulo = AnguloTalud();
-
-    // 1 y 2: el resguardo tecleado, o el mínimo si no llega.
-    if (x) {
-        if (angulo <= 60) {
-            if (*x < 0.2) {
-                Mensaje(AvisoMinimo02, TituloInformacion, BotonAceptar | IconoInformacion);
-                p_.Resguardo = 0.2;
-                quedaAbierto = true;
-            } else {
-                p_.Resguardo = *x;
-            }
-        } else {
-            const double minimo = ResguardoMinimoDe(angulo, p_.Di);
-            if (*x < minimo) {
-                p_.Resguardo = minimo;
-                if (Confirma(Recomendacion(GeneralQ(minimo)))) {
-                    Edit3->setText(GeneralQ(minimo));
-                    quedaAbierto = true;
-                }
-            } else {
-                p_.Resguardo = *x;
-            }
-        }
+    // 1 y 2: el resguardo tecleado, o el mínimo si no llega. El aviso se da
+    // antes de tomar el mínimo; la pregunta, ya tomado.
+    const ResguardoElegido elegido =
+        ResguardoAlSeleccionar(Lee(Edit3), AnguloTalud(), p_.Di, p_.Resguardo);
+    bool quedaAbierto = elegido.quedaAbierto;
+    if (!elegido.mensaje.empty() && !elegido.confirma)
+        Mensaje(QString::fromStdString(elegido.mensaje), TituloInformacion,
+                BotonAceptar | IconoInformacion);
+    p_.Resguardo = elegido.resguardo;
+    if (elegido.confirma && Confirma(elegido.mensaje)) {
+        Edit3->setText(GeneralQ(elegido.resguardo));
+        quedaAbierto = true;
     }
 
     // 3: casillas, espesores, talud y croquis al día.
@@ -653,35 +580,28 @@ void TFTalud::Selecciona(bool roca)
     Label15->setText(GeneralQ(p_.Di * 1000) + " mm.");
     Lde->setText("de= " + TextoQ(p_.De) + " m.");
     PintaEspesores();
-    PonH(Entero(p_.TaludH));
-    PonV(Entero(p_.TaludV));
+    PonH(RedondeaComponente(p_.TaludH));
+    PonV(RedondeaComponente(p_.TaludV));
     Dibujo->update();
     p_.ResguardoMinimo = p_.Resguardo;
 
     // 4: el talud cambió desde el último repintado.
-    if (Edit1->text() != estado.textoH || Edit2->text() != estado.textoV) {
-        const std::optional<double> h = Lee(Edit1);
-        const std::optional<double> v = Lee(Edit2);
-        if (h && v && Angulo(*h, *v) <= 60) {
-            Mensaje(AvisoAngulo, TituloPrograma, BotonAceptar);
-            const std::optional<double> r = Lee(Edit3);
-            if (r && *r < 0.2) {
-                const QString pregunta = Recomendacion("0,2");
-                const int respuesta =
-                    roca ? Mensaje(pregunta, TituloConfirmacion, BotonesSiNo | IconoPregunta)
-                         : Mensaje(pregunta, TituloAviso, BotonesSiNo | IconoPregunta);
-                if (respuesta == RespuestaSi)
-                    Edit3->setText(GeneralQ(0.2));
-            }
-        }
+    const bool cambiado = Edit1->text() != estado.textoH || Edit2->text() != estado.textoV;
+    const AvisoTalud aviso = AvisoTaludAlSeleccionar(cambiado, Lee(Edit1), Lee(Edit2), Lee(Edit3));
+    if (!aviso.aviso.empty())
+        Mensaje(QString::fromStdString(aviso.aviso), TituloPrograma, BotonAceptar);
+    if (!aviso.pregunta.empty()) {
+        const QString pregunta = QString::fromStdString(aviso.pregunta);
+        const int respuesta =
+            roca ? Mensaje(pregunta, TituloConfirmacion, BotonesSiNo | IconoPregunta)
+                 : Mensaje(pregunta, TituloAviso, BotonesSiNo | IconoPregunta);
+        if (respuesta == RespuestaSi)
+            Edit3->setText(GeneralQ(aviso.resguardo));
     }
 
     if (quedaAbierto)
         return;  // la anchura corregida aún no es la elegida
-    // 5: la anchura entera (no la truncada del rótulo) a la ventana principal,
-    // con el resguardo que queda. Su manejador anula TaludDefinido; se vuelve
-    // a poner después.
-    principal_.EditB->setText(TextoQ(roca ? estado.bRoca : estado.bSuelo));
-    p_.TaludDefinido = 1;
+    // 5: la anchura entera, no la truncada del rótulo, con el resguardo que queda.
+    anchuraElegida_ = roca ? estado.bRoca : estado.bSuelo;
     accept();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // TFTalud: "Cálculo del ancho de zanja". Calcula la anchura b de la zanja en
 // el plano de clave a partir del talud de las paredes (H:V), del resguardo
-// lateral en el fondo y del espesor de cama c, en suelo y en roca, y pasa la
-// elegida a la casilla b de la ventana principal.
+// lateral en el fondo y del espesor de cama c, en suelo y en roca, y ofrece
+// la elegida al cerrarse (AnchuraElegida).
 //
 // Los espesores c, las dos anchuras y los textos del talud del último
 // repintado se guardan en el módulo, no en cada diálogo: duran todo el
@@ -10,8 +10,9 @@
 
 #include <QDialog>
 
+#include <optional>
+
 struct Proyecto;
-class TForm1;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -22,7 +23,11 @@ class QWidget;
 class TFTalud : public QDialog {
     Q_OBJECT
 public:
-    TFTalud(Proyecto& proyecto, TForm1& principal, QWidget* padre = nullptr);
+    TFTalud(Proyecto& proyecto, QWidget* padre = nullptr);
+
+    // La anchura b (m) entera, no la truncada del rótulo, si se eligió una al
+    // cerrar; nada si se canceló.
+    std::optional<double> AnchuraElegida() const { return anchuraElegida_; }
 
     // Al mostrarse: DN, resguardo mínimo, espesores, De y talud.
     void FormShow();
@@ -60,7 +65,7 @@ private:
     void Selecciona(bool roca);
 
     Proyecto& p_;
-    TForm1& principal_;
+    std::optional<double> anchuraElegida_;
     bool saliendo_ = false;  // se está saliendo de una casilla
 
 public:

@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <optional>
+
 #include "apoyo.h"
 #include "apoyo_terraplen.h"
 #include "apoyo_zanja.h"
@@ -116,8 +118,14 @@ void TForm1::Calcular()
 
 void TForm1::Button1Click()
 {
-    TFTalud talud(p_, *this, this);
+    TFTalud talud(p_, this);
     talud.exec();
+    // La anchura elegida pasa por su casilla, cuyo manejador anula
+    // TaludDefinido: se vuelve a poner después.
+    if (const std::optional<double> b = talud.AnchuraElegida()) {
+        EditB->setText(TextoQ(*b));
+        p_.TaludDefinido = 1;
+    }
 }
 
 void TForm1::Button2Click()

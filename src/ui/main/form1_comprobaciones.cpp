@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <string>
 
 #include "apoyo.h"
 #include "espesores.h"
@@ -14,6 +15,7 @@
 #include "numero.h"
 #include "proyecto.h"
 #include "numero_qt.h"
+#include "zanja.h"
 
 void TForm1::CompruebaHr()
 {
@@ -64,52 +66,19 @@ void TForm1::CompruebaEs()
 
 void TForm1::CompruebaB()
 {
-    if (p_.De <= 0.01)
-        return;
-    if (p_.b < p_.De) {
-        // Resguardo lateral aconsejado según el diámetro interior.
-        QString resguardo;
-        double propuesta;
-        if (p_.Di <= 0.35) {
-            resguardo = "0.25";
-            propuesta = p_.De + 0.5;
-        } else if (p_.Di <= 0.7) {
-            resguardo = "0.35";
-            propuesta = p_.De + 0.7;
-        } else if (p_.Di <= 1.2) {
-            resguardo = "0.43";
-            propuesta = p_.De + 0.86;
-        } else {
-            resguardo = "0.5";
-            propuesta = p_.De + 1.0;
-        }
-        const int respuesta = Mensaje(
-            "La zanja debe ser mayor que el diámetro exterior (De) del tubo. Se aconseja dejar " +
-                resguardo + "m a ambos lados, para De=" + TextoQ(p_.De) +
-                "m. ¿Desea que se corrija automáticamente?",
-            TituloAviso, BotonesSiNo | IconoPregunta);
-        if (respuesta == RespuestaSi) {
-            p_.b = propuesta;
-            Rellena(EditB, p_.b);
-            EditB->setFocus();
-        }
+    const CorreccionAnchura correccion = CorrigeAnchuraZanja(p_);
+    if (!correccion.pregunta.empty() &&
+        Mensaje(QString::fromStdString(correccion.pregunta), TituloAviso,
+                BotonesSiNo | IconoPregunta) == RespuestaSi) {
+        p_.b = correccion.b;
+        Rellena(EditB, p_.b);
+        EditB->setFocus();
     }
-    if (p_.b < p_.De || p_.InstalacionIndex == InstalacionTerraplen)
-        return;
-    // Consejo de resguardo según el diámetro exterior, solo en estas bandas.
-    QString resguardo;
-    if (p_.De < 0.5 && p_.b < p_.De + 0.5)
-        resguardo = "0.25";
-    else if (p_.De > 0.74 && p_.De <= 0.8 && p_.b < p_.De + 0.7)
-        resguardo = "0.35";
-    else if (p_.De > 0.95 && p_.De <= 1.5 && p_.b < p_.De + 0.86)
-        resguardo = "0.43";
-    else if (p_.De > 1.5 && p_.b < p_.De + 1.0)
-        resguardo = "0.5";
-    if (!resguardo.isEmpty() && p_.AvisoAnchura == 1) {
-        const int respuesta = Mensaje("Es recomendable mantener al menos " + resguardo +
-                                          " m. a ambos lados del tubo. ¿Quiere mantener activado este aviso?",
-                                      TituloAviso, BotonesSiNo | IconoPregunta);
+    // El consejo mira la anchura que queda, también la recién corregida.
+    const std::string consejo = ConsejoAnchuraZanja(p_);
+    if (!consejo.empty()) {
+        const int respuesta =
+            Mensaje(QString::fromStdString(consejo), TituloAviso, BotonesSiNo | IconoPregunta);
         p_.AvisoAnchura = respuesta == RespuestaSi ? 1 : 0;
         PintaAvisos();
     }
