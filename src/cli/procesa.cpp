@@ -121,7 +121,7 @@ Json Calculo(const CalculoArchivo& c)
         j[nombre] = Numero(valor, relleno);
     j["NViasActuantes"] = p.NViasActuantes;
     j["ZanjaComoTerraplen"] = p.ZanjaComoTerraplen;
-    j["mensaje"] = c.une.aviso;
+    j["mensaje"] = c.une.entrega.mensaje;
     return j;
 }
 

@@ -130,8 +130,8 @@ void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
         salida << "    " << carga.nombre << (e.Escrito(carga.paso) ? Carga(carga.valor) : "---") << '\n';
     salida << "  Carga de cálculo: "
            << (e.Entregada() ? Carga(p.CargaCalculo) + " kN/m²" : std::string("no calculada")) << '\n';
-    if (!c.une.aviso.empty())
-        salida << "  Aviso: " << c.une.aviso << '\n';
+    if (!c.une.entrega.mensaje.empty())
+        salida << "  Aviso: " << c.une.entrega.mensaje << '\n';
     EscribeClase("UNE 127.010", c.une, salida);
     EscribeClase("ASTM C76M", c.astm, salida);
     EscribeMatriz("Clases UNE 127.010", c.matrizUne, salida);

@@ -39,10 +39,17 @@ double CargaSuperficie(Proyecto& p, std::uint8_t relleno)
     return conSobrecarga - p.qr;
 }
 
+EntregaCargas FalloEn(PasoCarga paso)
+{
+    EntregaCargas fallo;
+    fallo.fallo = paso;
+    return fallo;
+}
+
 }  // namespace
 
 EntregaCargas CalculaCargas(Proyecto& p, Interlocutor& interlocutor, std::uint8_t relleno,
-                            double& carga, std::string& mensaje, double fa)
+                            double fa)
 {
     AmbitoFallos ambito;
     PasoCarga paso = PasoCarga::Relleno;
@@ -51,8 +58,9 @@ EntregaCargas CalculaCargas(Proyecto& p, Interlocutor& interlocutor, std::uint8_
         const double qr = CargaRelleno(p, relleno, mensajeRelleno, p.hr); // resuelve sus fallos
         if (mensajeRelleno == ErrorCargaRelleno) {
             // Su 0 no es una carga: el cálculo no sigue, pero el error se dice.
-            mensaje = mensajeRelleno;
-            return {paso};
+            EntregaCargas fallo = FalloEn(paso);
+            fallo.mensaje = mensajeRelleno;
+            return fallo;
         }
         p.qr = qr;
         paso = PasoCarga::Trafico;
@@ -67,10 +75,11 @@ EntregaCargas CalculaCargas(Proyecto& p, Interlocutor& interlocutor, std::uint8_
         p.qTotal = Guarda(p.qr + p.qm + p.fp + p.fs + p.fc);
         paso = PasoCarga::CargaCalculo;
         p.CargaCalculo = Guarda(p.qTotal * 1.5 / (fa * p.Di));
-        carga = p.CargaCalculo;
-        mensaje = mensajeRelleno;
-        return {};
+        EntregaCargas entrega;
+        entrega.carga = p.CargaCalculo;
+        entrega.mensaje = mensajeRelleno;
+        return entrega;
     } catch (const FalloNumerico&) {
-        return {paso};
+        return FalloEn(paso);
     }
 }

@@ -19,9 +19,12 @@ enum class PasoCarga : std::uint8_t {
     Terminado,
 };
 
-// Resultado del cálculo: hasta qué paso llegó.
+// Resultado del cálculo: hasta qué paso llegó, la carga de cálculo y el aviso
+// de la carga del relleno.
 struct EntregaCargas {
     PasoCarga fallo = PasoCarga::Terminado;  // paso en que falló, o Terminado
+    double carga = 0;                        // kN/m²; 0 si no se entregó
+    std::string mensaje;                     // aviso o error del relleno; vacío si no hay
 
     bool Entregada() const { return fallo == PasoCarga::Terminado; }
     // El campo del paso dado se escribió en este cálculo.
@@ -30,10 +33,10 @@ struct EntregaCargas {
 
 // Calcula las cargas sobre un metro de tubo con el relleno 0..5 y el factor de
 // apoyo fa, las deja en el registro (qr, qm, fp, fs, fc, qTotal, CargaCalculo)
-// y entrega en carga la de cálculo 1.5·qTotal/(fa·Di) (kN/m²) y en mensaje el
-// aviso de la carga del relleno. Si un paso falla, el cálculo se detiene ahí:
-// lo escrito antes queda, lo de después conserva su valor anterior y carga no
-// se toca; mensaje tampoco, salvo si falla la carga del relleno (paso
-// Relleno), que deja en él su texto de error para mostrarlo.
+// y entrega la de cálculo 1.5·qTotal/(fa·Di) (kN/m²) y el aviso de la carga
+// del relleno. Si un paso falla, el cálculo se detiene ahí: lo escrito antes
+// queda, lo de después conserva su valor anterior y no se entrega carga ni
+// mensaje, salvo si falla la carga del relleno (paso Relleno), que entrega su
+// texto de error para mostrarlo.
 EntregaCargas CalculaCargas(Proyecto& p, Interlocutor& interlocutor, std::uint8_t relleno,
-                            double& carga, std::string& mensaje, double fa);
+                            double fa);

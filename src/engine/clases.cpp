@@ -56,27 +56,29 @@ std::string ClaseUNE(double x, double Di)
     return Di <= 0.8001L ? "90" : "60";
 }
 
-void ClaseASTM(double& v, std::string& factor, std::string& clase, double y)
+ClasificacionASTM ClaseASTM(double y)
 {
+    ClasificacionASTM r;
     if (y > 140)
-        clase = "NO";
+        r.clase = "NO";
     else if (y > 100)
-        clase = "V";
+        r.clase = "V";
     else if (y > 65)
-        clase = "IV";
+        r.clase = "IV";
     else if (y > 50)
-        clase = "III";
+        r.clase = "III";
     else if (y > 40)
-        clase = "II";
+        r.clase = "II";
     else
-        clase = "I";
+        r.clase = "I";
     if (y <= 100) {
-        v = 1.5 * y;
-        factor = "1.5 · Qtotal";
+        r.valor = 1.5 * y;
+        r.factor = "1.5 · Qtotal";
     } else {
-        v = 1.25 * y;
-        factor = "1.25 · Qtotal";
+        r.valor = 1.25 * y;
+        r.factor = "1.25 · Qtotal";
     }
+    return r;
 }
 
 int RangoClase(const std::string& clase)
@@ -138,19 +140,20 @@ CeldaResultado CalculaCelda(Proyecto& p, Interlocutor& interlocutor, int fila, s
         fa = FaZanja[fila];
     }
 
-    double x = 0;
-    std::string mensaje;
-    if (!CalculaCargas(p, interlocutor, relleno, x, mensaje, fa).Entregada()) {
+    const EntregaCargas entrega = CalculaCargas(p, interlocutor, relleno, fa);
+    if (!entrega.Entregada()) {
         celda.texto = "error";
         return celda;
     }
+    double x = entrega.carga;
     if (p.ModoCalculo == 1) {
         celda.clase = ClaseUNE(x, p.Di);
         celda.color = ColorClase(celda.clase);
         celda.texto = (celda.clase == "NO" ? "NO" : "C " + celda.clase) + "   " + TextoCelda(x);
     } else if (p.ModoCalculo == 2) {
-        std::string factor;
-        ClaseASTM(x, factor, celda.clase, x / 1.5);
+        const ClasificacionASTM astm = ClaseASTM(x / 1.5);
+        celda.clase = astm.clase;
+        x = astm.valor;
         celda.color = ColorClase(celda.clase);
         celda.texto = (celda.clase == "NO" ? "NO" : "Clase " + celda.clase) + " " + TextoCelda(x);
     } else {

@@ -15,10 +15,15 @@ class Interlocutor;
 // (kN/m²) y el diámetro interior Di (m).
 std::string ClaseUNE(double x, double Di);
 
-// Clase ASTM para y = carga de cálculo/1.5 (kN/m²): clase "I".."V" o "NO", el
-// valor que se muestra v (1.5·y hasta la clase IV, 1.25·y desde la V) y el
-// texto de su factor ("1.5 · Qtotal" o "1.25 · Qtotal").
-void ClaseASTM(double& v, std::string& factor, std::string& clase, double y);
+// Clase ASTM de una carga, el valor que se muestra (kN/m²) y el texto de su factor.
+struct ClasificacionASTM {
+    std::string clase;   // "I".."V" o "NO"
+    double valor = 0;    // 1.5·y hasta 100, 1.25·y por encima
+    std::string factor;  // "1.5 · Qtotal" o "1.25 · Qtotal"
+};
+
+// Clase ASTM para y = carga de cálculo/1.5 (kN/m²).
+ClasificacionASTM ClaseASTM(double y);
 
 // Lugar de una clase en el orden de resistencia de su norma: UNE 60 < 90 <
 // 135 < 180 < NO y ASTM I < II < III < IV < V < NO; -1 si no es una clase.

@@ -1,5 +1,7 @@
 #include "informe.h"
 
+#include <utility>
+
 #include "apoyo.h"
 #include "clases.h"
 #include "interlocutor.h"
@@ -16,10 +18,7 @@ bool SuperaClase(const Proyecto& p, const std::string& clase, double x)
         static const double limite[] = {60, 90, 135, 180};
         return rango < 0 || rango > 3 || x > limite[rango] || ClaseUNE(x, p.Di) == "NO";
     }
-    double valor = 0;
-    std::string factor, necesaria;
-    ClaseASTM(valor, factor, necesaria, x / 1.5);
-    return RangoClase(necesaria) > RangoClase(clase);
+    return RangoClase(ClaseASTM(x / 1.5).clase) > RangoClase(clase);
 }
 
 enum class Paso { Basta, Supera, Falla };
@@ -37,11 +36,10 @@ Paso PruebaAltura(Proyecto& p, Interlocutor& interlocutor, const std::string& cl
             return Paso::Falla;
         p.Fa = *fa;
     }
-    double carga = 0;
-    std::string mensaje;
-    if (!CalculaCargas(p, interlocutor, p.RellenoIndex, carga, mensaje, p.Fa).Entregada())
+    const EntregaCargas entrega = CalculaCargas(p, interlocutor, p.RellenoIndex, p.Fa);
+    if (!entrega.Entregada())
         return Paso::Falla;
-    return SuperaClase(p, clase, carga) ? Paso::Supera : Paso::Basta;
+    return SuperaClase(p, clase, entrega.carga) ? Paso::Supera : Paso::Basta;
 }
 
 std::string BuscaEnAlturas(Proyecto& p, Interlocutor& interlocutor, const std::string& clase)
@@ -90,14 +88,17 @@ std::string BuscaValidez(Proyecto& p, const std::string& clase)
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor)
 {
     ResultadoInforme r;
-    r.entrega = CalculaCargas(p, interlocutor, p.RellenoIndex, r.carga, r.aviso, p.Fa);
+    r.entrega = CalculaCargas(p, interlocutor, p.RellenoIndex, p.Fa);
     if (!r.entrega.Entregada())
         return r;
     r.valor = p.CargaCalculo;
     if (p.ModoCalculo == 1) {
         r.clase = ClaseUNE(p.CargaCalculo, p.Di);
     } else if (p.ModoCalculo == 2) {
-        ClaseASTM(r.valor, r.factor, r.clase, p.CargaCalculo / 1.5);
+        ClasificacionASTM astm = ClaseASTM(p.CargaCalculo / 1.5);
+        r.clase = std::move(astm.clase);
+        r.valor = astm.valor;
+        r.factor = std::move(astm.factor);
     } else {
         return r;
     }

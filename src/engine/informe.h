@@ -10,9 +10,7 @@ struct Proyecto;
 class Interlocutor;
 
 struct ResultadoInforme {
-    EntregaCargas entrega;   // hasta dónde llegó el cálculo de cargas
-    double carga = 0;        // carga de cálculo (kN/m²)
-    std::string aviso;       // aviso o error de la carga del relleno, para mostrarlo
+    EntregaCargas entrega;   // cálculo de cargas: hasta dónde llegó, carga (kN/m²) y aviso
     std::string clase;       // clase mínima (modos 1 y 2); vacía si no se entregó la carga
     double valor = 0;        // valor que se muestra de la carga (ASTM: 1.5 o 1.25 veces)
     std::string factor;      // numerador ASTM ("1.5 · Qtotal" o "1.25 · Qtotal")
@@ -22,7 +20,7 @@ struct ResultadoInforme {
 // Calcula el caso con el relleno y el factor de apoyo del registro y, en los
 // modos 1 (UNE) y 2 (ASTM), su clase (que deja en ClaseTexto) y su validez.
 // Si el cálculo de cargas falla (también la carga del relleno) no hay clase
-// (ClaseTexto no se toca); aviso lleva el error del relleno, si lo hubo.
+// (ClaseTexto no se toca); el mensaje de entrega lleva el error del relleno, si lo hubo.
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor);
 
 // Busca la mayor altura de relleno con la que basta la clase hallada para la

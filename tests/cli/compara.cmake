@@ -1,6 +1,7 @@
 # Ejecuta la herramienta de línea de órdenes y compara su salida entera y su
 # código de salida con los esperados. Variables: PROGRAMA, ARGUMENTOS
-# (separados por "|"), ESPERADO (archivo con la salida esperada) y CODIGO.
+# (separados por "|"), ESPERADO (archivo con la salida esperada), CODIGO y
+# OBTENIDO (dónde dejar la salida si difiere: en la carpeta de construcción).
 # Con SALIDA, la salida estándar va a ese archivo y se compara la de errores.
 string(REPLACE "|" ";" argumentos "${ARGUMENTOS}")
 if(DEFINED SALIDA)
@@ -18,8 +19,6 @@ if(NOT codigo EQUAL CODIGO)
 endif()
 file(READ "${ESPERADO}" esperado)
 if(NOT salida STREQUAL esperado)
-  get_filename_component(nombre "${ESPERADO}" NAME)
-  file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/obtenido-${nombre}" "${salida}")
-  message(FATAL_ERROR "la salida difiere de ${ESPERADO}; la obtenida está en "
-                      "${CMAKE_CURRENT_BINARY_DIR}/obtenido-${nombre}")
+  file(WRITE "${OBTENIDO}" "${salida}")
+  message(FATAL_ERROR "la salida difiere de ${ESPERADO}; la obtenida está en ${OBTENIDO}")
 endif()

@@ -5,7 +5,6 @@
 
 #include "apoyo.h"
 #include "ayudas_pruebas.h"
-#include "relleno.h"
 
 namespace {
 
@@ -24,7 +23,8 @@ TEST(CalculaFa, ValorPorClaseYProyeccion)
     // Clase, h'r/De y parámetro de presión lateral; sin proyección Fa = 1.431/N.
     const struct { std::uint8_t clase; double p, x; } casos[] = {
         {1, 0, 0},        {2, 0, 0},       {3, 0, 0},         {4, 0, 0},
-        {1, 0.4, 0.7995}, {2, 0.4, 0.32},  {3, 0.8, 0.6245},  {4, 1.0, 0.638}};
+        {1, 0.4, 0.7995}, {2, 0.4, 0.32},  {3, 0.8, 0.6245},  {4, 1.0, 0.638},
+        {1, 0.95, 0.658}, {3, 0.95, 0.6465}};  // último tramo de las dos tablas
     for (const auto& caso : casos) {
         Proyecto p = CasoTerraplen(caso.p);
         p.lambdaFa = 0.5, p.lambdaFaEdit = 0.4;  // vale el del diálogo, no el del archivo
@@ -46,7 +46,7 @@ TEST(CalculaFa, ZanjaInducidaConSuTablaYSinValorSiFalla)
     p.b2 = 1.2, p.hr2 = 0.3;
     ASSERT_TRUE(CalculaFa(p, InstalacionZanjaInducida, 1).has_value());
     EXPECT_EQ(p.n, 0.25);
-    EXPECT_NEAR(p.ho, ResuelvePlano(FormaPlano::Negativa, 1 + 0.3 * 0.3 * 0.4) * 1.2 / 0.3, 1e-9);
+    EXPECT_NEAR(p.ho, 1.1235372439, 1e-9);  // raíz de e^(−t) + t = 1 + 0.3·0.3·0.4
 
     p = CasoTerraplen(0.3);
     EXPECT_FALSE(CalculaFa(p, InstalacionTerraplen, 0).has_value());

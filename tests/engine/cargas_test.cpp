@@ -12,8 +12,8 @@ TEST(CalculaCargas, SumaTodasLasCargas)
     // Eje de 70 kN, 5 t a 1 m, 1 t/m² y compactador estático de 2 t/m.
     Proyecto p = CasoZanja();
     p.CarreteraIndex = 1, p.qp = 5, p.D = 1, p.qs = 1, p.CompactadorIndex = 1, p.pq = 2;
-    const Calculo c = Calcula(p, 2, 2.0);
-    ASSERT_TRUE(c.entrega.Entregada());
+    const EntregaCargas c = Calcula(p, 2, 2.0);
+    ASSERT_TRUE(c.Entregada());
     EXPECT_NEAR(p.qr, 32.76913, 1e-5);
     EXPECT_NEAR(p.qm, 1.85553, 1e-5);
     EXPECT_NEAR(p.fp, 3.76532, 1e-5);
@@ -24,21 +24,30 @@ TEST(CalculaCargas, SumaTodasLasCargas)
     EXPECT_EQ(p.CargaCalculo, c.carga);
     EXPECT_EQ(c.mensaje, "");
 
-    // En terraplén, sobre el plano de igual asiento, fs = De·9.8·qs·e^(2λμ·ho/De).
-    p = CasoZanja();
-    p.InstalacionIndex = InstalacionTerraplen, p.hr1 = 0.3, p.qs = 1;
-    ASSERT_TRUE(Calcula(p, 2, 2.0).entrega.Entregada());
-    EXPECT_NEAR(p.fs, 8.46033, 1e-5);
+    // Sobrecarga de 1 t/m² en otras instalaciones y rellenos; el indicador de
+    // zanja como terraplén queda el del relleno real, no el de la altura añadida.
+    const struct { std::uint8_t instalacion, relleno; double b, hr, fs; int comoTerraplen; } casos[] = {
+        {InstalacionTerraplen, 2, 0.9, 3.0, 8.46033, 0},  // De·9.8·qs·e^(2λμ·ho/De)
+        {InstalacionZanja, RellenoUsuario, 0.9, 3.0, 2.44494, 0},  // con λμ, no λμ′
+        {InstalacionZanjaTerraplenada, 2, 1.0, 1.0, 8.37259, 1}};
+    for (const auto& caso : casos) {
+        p = CasoZanja();
+        p.InstalacionIndex = caso.instalacion, p.b = caso.b, p.hr = caso.hr, p.qs = 1;
+        p.hr1 = 0.3, p.h2r = 1.0, p.fi = 30, p.fi1 = 20, p.gamma = 18;
+        ASSERT_TRUE(Calcula(p, caso.relleno, 2.0).Entregada());
+        EXPECT_NEAR(p.fs, caso.fs, 1e-5) << caso.fs;
+        EXPECT_EQ(p.ZanjaComoTerraplen, caso.comoTerraplen) << caso.fs;
+    }
 }
 
 TEST(CalculaCargas, UnFalloDetieneElCalculoEnSuPaso)
 {
-    // Mensaje: solo el fallo de la carga del relleno lo entrega.
+    // Mensaje: solo el fallo de la carga del relleno lo entrega; carga, ninguno.
     struct Caso {
         std::uint8_t relleno;
         std::function<void(Proyecto&)> prepara;
         PasoCarga paso;
-        const char* mensaje = "previo";
+        const char* mensaje = "";
     };
     const Caso casos[] = {
         {2, [](Proyecto& p) { p.Di = 0; }, PasoCarga::CargaCalculo},
@@ -67,9 +76,9 @@ TEST(CalculaCargas, UnFalloDetieneElCalculoEnSuPaso)
         caso.prepara(p);
         for (auto campo : campos)
             p.*campo = -777;
-        const Calculo c = Calcula(p, caso.relleno, 2.0);
-        EXPECT_EQ(c.entrega.fallo, caso.paso);
-        EXPECT_EQ(c.carga, -123);
+        const EntregaCargas c = Calcula(p, caso.relleno, 2.0);
+        EXPECT_EQ(c.fallo, caso.paso);
+        EXPECT_EQ(c.carga, 0);  // no se entrega
         EXPECT_EQ(c.mensaje, caso.mensaje);
         // Lo anterior al paso fallido se escribió; lo demás conserva su valor.
         for (int i = 0; i < 7; ++i)

@@ -27,13 +27,11 @@ TEST(ClaseASTM, ClaseValorYFactor)
         {40, "I"},   {40.01, "II"}, {50, "II"},     {50.01, "III"}, {65, "III"},
         {65.01, "IV"}, {100, "IV"}, {100.01, "V"},  {140, "V"},     {140.01, "NO"}};
     for (const auto& caso : casos) {
-        double v = -1;
-        std::string factor, clase;
-        ClaseASTM(v, factor, clase, caso.y);
+        const ClasificacionASTM astm = ClaseASTM(caso.y);
         const bool bajo = caso.y <= 100;
-        EXPECT_EQ(clase, caso.clase) << caso.y;
-        EXPECT_EQ(factor, bajo ? "1.5 · Qtotal" : "1.25 · Qtotal") << caso.y;
-        EXPECT_DOUBLE_EQ(v, (bajo ? 1.5 : 1.25) * caso.y) << caso.y;
+        EXPECT_EQ(astm.clase, caso.clase) << caso.y;
+        EXPECT_EQ(astm.factor, bajo ? "1.5 · Qtotal" : "1.25 · Qtotal") << caso.y;
+        EXPECT_DOUBLE_EQ(astm.valor, (bajo ? 1.5 : 1.25) * caso.y) << caso.y;
     }
 }
 
@@ -68,12 +66,14 @@ void CompruebaHoja(const Proyecto& inicial, HojaResultados hoja)
                                   ? faZanja[fila]
                                   : *CalculaFa(copia, InstalacionTerraplen, std::uint8_t(fila + 1));
             double x = Calcula(copia, std::uint8_t(columna), fa).carga;
-            std::string factor, clase, texto;
+            std::string clase, texto;
             if (inicial.ModoCalculo == 1) {
                 clase = ClaseUNE(x, inicial.Di);
                 texto = (clase == "NO" ? "NO" : "C " + clase) + "   " + TextoCelda(x);
             } else {
-                ClaseASTM(x, factor, clase, x / 1.5);
+                const ClasificacionASTM astm = ClaseASTM(x / 1.5);
+                clase = astm.clase;
+                x = astm.valor;
                 texto = (clase == "NO" ? "NO" : "Clase " + clase) + " " + TextoCelda(x);
             }
             EXPECT_EQ(matriz[fila][columna].texto, texto) << fila << " " << columna;

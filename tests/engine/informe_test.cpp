@@ -48,6 +48,14 @@ TEST(CalculaInforme, ClaseYAlturaHastaLaQueVale)
         p.ModoCalculo = modo, p.Fa = Fa;
         return p;
     };
+    // Clase D: su Fa se rehace en cada altura probada.
+    Proyecto claseD = CasoTerraplenA(2.0, 1);
+    claseD.Tipo = 3, claseD.Fa = *CalculaFa(claseD, InstalacionTerraplen, 4);
+    // Zanja inducida honda de clase A: la carga crece despacio, vale pasados 100 m.
+    Proyecto inducida = CasoTerraplenA(3.0, 1);
+    inducida.InstalacionIndex = InstalacionZanjaInducida;
+    inducida.b2 = 1.2, inducida.hr2 = 2.4, inducida.hr1 = 0.3;
+    inducida.Fa = *CalculaFa(inducida, InstalacionZanjaInducida, 1);
     // Límite: la carga de cálculo máxima de la clase; sin él no hay altura.
     const struct { Proyecto p; const char *clase, *validez; double limite; } casos[] = {
         {zanja(0, 2.0), "", "", 0},  // solo carga: ni clase ni validez
@@ -56,7 +64,9 @@ TEST(CalculaInforme, ClaseYAlturaHastaLaQueVale)
         {CasoTerraplenA(2.0, 1), "60", "(Válido para hr <=4.6 m.)", 60},
         {CasoTerraplenA(6.0, 1), "90", "(Válido para hr <=6.73 m.)", 90},
         {pequeno, "90", "(Válido para hr <=3.44 m.)", 90},
-        {CasoTerraplenA(6.0, 2), "III", "(Válido para hr <=7.26 m.)", 97.5}};
+        {CasoTerraplenA(6.0, 2), "III", "(Válido para hr <=7.26 m.)", 97.5},
+        {claseD, "90", "(Válido para hr <=2.3 m.)", 90},
+        {inducida, "60", "(Válido para hr <=121.57 m.)", 60}};
     for (auto caso : casos) {
         SCOPED_TRACE(caso.validez);
         caso.p.ClaseTexto = "135";
@@ -64,7 +74,7 @@ TEST(CalculaInforme, ClaseYAlturaHastaLaQueVale)
         RespondeNo no;
         const ResultadoInforme r = CalculaInforme(caso.p, no);
         ASSERT_TRUE(r.entrega.Entregada());
-        EXPECT_EQ(r.carga, caso.p.CargaCalculo);
+        EXPECT_EQ(r.entrega.carga, caso.p.CargaCalculo);
         EXPECT_EQ(r.clase, caso.clase);
         EXPECT_EQ(caso.p.ClaseTexto, inicial.ModoCalculo == 0 ? "135" : caso.clase);
         ASSERT_EQ(r.validez, caso.validez);
@@ -81,7 +91,7 @@ TEST(BuscaValidez, DejaElRegistroComoEstabaYSiFallaElTextoVacio)
     for (const std::uint8_t modo : {1, 2}) {
         Proyecto soloCargas = CasoTerraplenA(6.0, modo);
         Proyecto informe = soloCargas;
-        ASSERT_TRUE(Calcula(soloCargas, 2, soloCargas.Fa).entrega.Entregada());
+        ASSERT_TRUE(Calcula(soloCargas, 2, soloCargas.Fa).Entregada());
         RespondeNo no;
         const ResultadoInforme r = CalculaInforme(informe, no);
         ASSERT_FALSE(r.validez.empty());
@@ -118,7 +128,7 @@ TEST(CalculaInforme, SinCargaDelRellenoNoHayClaseYLaBusquedaNoPregunta)
         Responde no(false);
         const ResultadoInforme r = CalculaInforme(caso.p, no);
         EXPECT_EQ(r.entrega.Entregada(), caso.entregada);
-        EXPECT_EQ(r.aviso, caso.aviso);
+        EXPECT_EQ(r.entrega.mensaje, caso.aviso);
         EXPECT_EQ(no.preguntas.size(), caso.p.TraficoIndex == 2 ? 1u : 0u);
         if (!caso.entregada) {
             EXPECT_EQ(r.entrega.fallo, PasoCarga::Relleno);

@@ -30,12 +30,18 @@ TEST(CargaRelleno, ValoresDeLasCuatroInstalaciones)
     terraplenada.h2r = 1.0;
     Proyecto inducida = CasoArena(InstalacionZanjaInducida, 0, 0.6);
     inducida.b2 = inducida.hr2 = 0.6;
+    // Relleno de usuario con λμ = 0.19245 y λμ′ = 0.12132: solo la zanja usa λμ′.
+    const auto usuario = [](Proyecto p) {
+        p.fi = 30, p.fi1 = 20, p.gamma = 18;
+        return p;
+    };
     using P = Proyecto;
     const struct {
         const char* nombre;
         Proyecto p;
         double H, carga;
         std::vector<std::pair<double P::*, double>> coeficientes;
+        std::uint8_t relleno = 2;
     } casos[] = {
         {"zanja estrecha", CasoArena(InstalacionZanja, 0.9, 0.6), 3.0, 32.769,
          {{&P::Cz, 0.6321}, {&P::ho, 1.0039}, {&P::Ct, 1.5338}}},
@@ -48,12 +54,20 @@ TEST(CargaRelleno, ValoresDeLasCuatroInstalaciones)
         // Sin proyección el plano de igual asiento está en la clave: carga γ·H·De.
         {"terraplen sin proyeccion", CasoArena(InstalacionTerraplen, 0, 0.6), 3.0,
          19.2 * 3.0 * 0.6, {{&P::Ct, 1.0}}},
+        {"zanja, usuario", usuario(CasoArena(InstalacionZanja, 0.9, 0.6)), 3.0, 33.326,
+         {{&P::lambdami, 0.19245}, {&P::lambdami1, 0.12132}, {&P::Cz, 0.6857}, {&P::ho, 0.8766}},
+         RellenoUsuario},
+        {"terraplen, usuario", usuario(terraplen), 3.0, 46.908, {{&P::ho, 0.6373}}, RellenoUsuario},
+        {"zanja terraplenada, usuario", usuario(terraplenada), 4.0, 47.244,
+         {{&P::ho, 1.3571}, {&P::Czt, 0.6562}}, RellenoUsuario},
+        {"zanja inducida, usuario", usuario(inducida), 5.0, 26.844, {{&P::ho, 1.3032}},
+         RellenoUsuario},
     };
     for (auto caso : casos) {
         SCOPED_TRACE(caso.nombre);
         caso.p.ZanjaComoTerraplen = 7;
         std::string mensaje = "previo";
-        EXPECT_NEAR(CargaRelleno(caso.p, 2, mensaje, caso.H), caso.carga, 1e-3);
+        EXPECT_NEAR(CargaRelleno(caso.p, caso.relleno, mensaje, caso.H), caso.carga, 1e-3);
         EXPECT_EQ(caso.p.ZanjaComoTerraplen, 0);
         EXPECT_EQ(mensaje, "previo");  // sin AvisoCalculo no hay texto
         for (const auto& [campo, valor] : caso.coeficientes)
@@ -90,9 +104,8 @@ TEST(CargaRelleno, AvisoDeZanjaComoTerraplenYFalloConTextoDeError)
         EXPECT_NEAR(carga, caso.carga, caso.carga == 0 ? 0 : 1e-3);
         EXPECT_EQ(mensaje, caso.mensaje);
         EXPECT_EQ(caso.p.ZanjaComoTerraplen, caso.carga != 0);
-        if (caso.carga != 0) {  // ho queda el del terraplén (λμ = 0.15, c1 = 0.5)
-            const double ho = ResuelvePlano(FormaPlano::Positiva, 1.15) * caso.p.De / 0.3;
-            EXPECT_NEAR(caso.p.ho, ho, 1e-9);
+        if (caso.carga != 0) {  // ho queda el del terraplén: raíz de e^t − t = 1.15
+            EXPECT_NEAR(caso.p.ho, 0.5019662376 * caso.p.De / 0.3, 1e-9);
         }
     }
 }
@@ -127,6 +140,7 @@ TEST(BuscaEnTabla, RazonesDeAsientoPorProyeccion)
     const struct { const FilaTabla* tabla; double p, razon; } casos[] = {
         {TablaZanjaTerraplenada, 0.25, 0.0},  // antes de la primera fila prolonga la recta
         {TablaZanjaTerraplenada, 0.75, -0.2}, {TablaZanjaInducida, 1.25, -0.85},
+        {TablaZanjaTerraplenada, 1.75, -0.75}, {TablaZanjaInducida, 1.75, -1.5},  // último tramo
         {TablaZanjaTerraplenada, 3.0, -1.0}};  // después de la última, su valor
     for (const auto& caso : casos)
         EXPECT_NEAR(BuscaEnTabla(caso.tabla, 4, caso.p), caso.razon, 1e-12) << caso.p;

@@ -55,8 +55,26 @@ TEST(CargaFerrocarril, ImpactoYViasQueCargan)
 
 TEST(CargaAeropuerto, PresionDeLaTablaPorAltura)
 {
-    // Avión, hr y presión en kN/m²; pasados 15 m, la de la última fila.
-    const double casos[][3] = {{1, 1.5, 68.6}, {4, 12.5, 12.25}, {5, 20.0, 14.7}, {0, 2.0, 0}};
+    // Presión en kN/m² de cada avión a media altura entre dos filas de la
+    // tabla (1.5, 2.5 ... 9.5 y 12.5 m): cada valor de la tabla entra en dos.
+    const double alturas[10] = {1.5, 2.5, 3.5, 4.5, 5.5, 6.5, 7.5, 8.5, 9.5, 12.5};
+    const double presiones[5][10] = {
+        {68.6, 29.4, 17.15, 12.25, 9.8, 7.35, 4.9, 4.9, 4.9, 4.9},
+        {93.1, 53.9, 31.85, 22.05, 17.15, 12.25, 9.8, 9.8, 9.8, 7.35},
+        {110.25, 73.5, 49.0, 34.3, 26.95, 22.05, 17.15, 14.7, 14.7, 9.8},
+        {122.5, 93.1, 68.6, 49.0, 36.75, 29.4, 24.5, 22.05, 17.15, 12.25},
+        {132.3, 102.9, 83.3, 66.15, 46.55, 36.75, 31.85, 26.95, 22.05, 17.15}};
+    for (int avion = 1; avion <= 5; ++avion) {
+        for (int k = 0; k < 10; ++k) {
+            Proyecto p = CasoTrafico(2, alturas[k]);
+            p.AeropuertoIndex = static_cast<std::uint8_t>(avion);
+            RespondeNo no;
+            EXPECT_NEAR(CargaTrafico(p, no), presiones[avion - 1][k] * 1.2, 1e-9)
+                << avion << " hr " << alturas[k];
+        }
+    }
+    // Pasados 15 m, la de la última fila; sin avión, nada.
+    const double casos[][3] = {{5, 20.0, 14.7}, {0, 2.0, 0}};
     for (const auto& caso : casos) {
         Proyecto p = CasoTrafico(2, caso[1]);
         p.AeropuertoIndex = static_cast<std::uint8_t>(caso[0]);

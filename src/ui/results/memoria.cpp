@@ -317,8 +317,8 @@ void TCalculos::Rellena()
     const ResultadoInforme resultado = CalculaInforme(p_, principal_);
 
     // El aviso de la carga del relleno: error o zanja calculada como terraplén.
-    if (!resultado.aviso.empty()) {
-        const QString aviso = QString::fromStdString(resultado.aviso);
+    if (!resultado.entrega.mensaje.empty()) {
+        const QString aviso = QString::fromStdString(resultado.entrega.mensaje);
         if (!p_.ZanjaComoTerraplen)
             Mensaje(aviso, "¡ Atención !", BotonAceptar | IconoAviso);
         else if (p_.AvisoCalculo)
