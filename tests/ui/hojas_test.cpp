@@ -57,8 +57,8 @@ class PruebaHojas : public BancoVentanas {
         p->h2r = 1.5, p->hr1 = 0.6, p->n = 0.5, p->hr2 = 0.8, p->b2 = 1.0;
         p->BaseIndex = 1, p->fi = 30, p->fi1 = 20, p->gamma = 20;
         if (EsZanja(instalacion))
-            return std::make_unique<TResultadoZanjas>(*p, *f);
-        return std::make_unique<TResultadoTerraplen>(*p, *f);
+            return std::make_unique<TResultadoZanjas>(*p, guion, *f);
+        return std::make_unique<TResultadoTerraplen>(*p, guion, *f);
     }
 
 private slots:

@@ -210,13 +210,13 @@ private slots:
         prueba.aborta = true;
         const QString archivo = carpeta.filePath("ventana.pdf");
         Imprimir(archivo, 2, true);
-        ImprimeConDialogo(prueba.ventana);
+        ImprimeConDialogo(prueba.ventana, guion);
         QCOMPARE(prueba.veces, 1);
         QVERIFY(!Ejecuta("pdftotext", {archivo, "-"}).contains("Ultima"));
 
         prueba.aborta = false;
         Imprimir(archivo, 1, true);
-        ImprimeConDialogo(prueba.ventana);
+        ImprimeConDialogo(prueba.ventana, guion);
         QCOMPARE(prueba.veces, 2);
         QCOMPARE(guion.Textos(), QStringList());
         QCOMPARE(CampoPdf(archivo, "Pages"), QString("1"));
@@ -241,7 +241,7 @@ private slots:
             const QString archivo = carpeta.filePath(seEscribe ? "copias.pdf" : "no-existe/copias.pdf");
             QFile::remove(archivo);
             Imprimir(archivo, copias, acepta);
-            ImprimeConDialogo(prueba.ventana);
+            ImprimeConDialogo(prueba.ventana, guion);
             QCOMPARE(guion.impresiones, 1);
             QCOMPARE(prueba.veces, trabajos);
             QCOMPARE(guion.Textos(), QStringList(avisos, "La impresora no responde correctamente, reintentar"));
@@ -292,7 +292,7 @@ private slots:
             VentanaPrueba prueba;
             const QString archivo = elegido.isEmpty() ? QString() : carpeta.filePath(elegido);
             guion.nombres = {archivo};
-            QCOMPARE(ExportaPdf(prueba.ventana, propuesto), escrito);
+            QCOMPARE(ExportaPdf(prueba.ventana, propuesto, guion), escrito);
             QCOMPARE(guion.propuestos, QStringList{visto});
             QCOMPARE(guion.impresiones, 0);
             if (escrito)

@@ -324,10 +324,10 @@ bool ImprimeVentana(QWidget& ventana, QPrinter& impresora)
     return Imprime(ventana, impresora) == Resultado::Impresa;
 }
 
-void ImprimeConDialogo(QWidget& ventana)
+void ImprimeConDialogo(QWidget& ventana, Dialogos& dialogos)
 {
     QPrinter& impresora = ImpresoraPrograma();
-    if (!DialogosPrograma().DialogoImprimir(impresora))
+    if (!dialogos.DialogoImprimir(impresora))
         return;
     // Cada copia es un trabajo propio, de una sola copia.
     const int copias = impresora.copyCount();
@@ -337,7 +337,8 @@ void ImprimeConDialogo(QWidget& ventana)
         if (resultado == Resultado::Abortada)
             break;
         if (resultado == Resultado::Fallida)
-            Mensaje("La impresora no responde correctamente, reintentar", "Atención", BotonAceptar);
+            dialogos.Mensaje("La impresora no responde correctamente, reintentar", "Atención",
+                             BotonAceptar);
     }
     impresora.setCopyCount(copias);
 }
@@ -367,10 +368,10 @@ void VistaPrevia(QWidget& ventana)
     vista.exec();
 }
 
-bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto)
+bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos)
 {
-    const QString nombre = DialogosPrograma().NombreGuardar("Documento PDF (*.pdf)", "pdf",
-                                                            NombrePdf(nombrePropuesto));
+    const QString nombre =
+        dialogos.NombreGuardar("Documento PDF (*.pdf)", "pdf", NombrePdf(nombrePropuesto));
     if (nombre.isEmpty())
         return false;
     QPrinter pdf(QPrinter::HighResolution);
@@ -379,7 +380,7 @@ bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto)
     pdf.setOutputFileName(nombre);
     const Resultado resultado = Imprime(ventana, pdf);
     if (resultado == Resultado::Fallida)
-        Mensaje("No se ha podido guardar el archivo " + nombre + ".", "Error",
-                BotonAceptar | IconoError);
+        dialogos.Mensaje("No se ha podido guardar el archivo " + nombre + ".", "Error",
+                         BotonAceptar | IconoError);
     return resultado == Resultado::Impresa;
 }

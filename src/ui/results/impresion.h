@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+class Dialogos;
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -82,8 +83,8 @@ bool ImprimeVentana(QWidget& ventana, QPrinter& impresora);
 
 // Diálogo de imprimir y un trabajo por copia pedida; cada copia que falla
 // muestra "La impresora no responde correctamente, reintentar". Abortar con
-// AbortaImpresion deja sin imprimir las copias que faltan.
-void ImprimeConDialogo(QWidget& ventana);
+// AbortaImpresion deja sin imprimir las copias que faltan. Diálogo y avisos, por dialogos.
+void ImprimeConDialogo(QWidget& ventana, Dialogos& dialogos);
 
 // Aborta el trabajo en curso, si lo hay.
 void AbortaImpresion();
@@ -93,4 +94,4 @@ void VistaPrevia(QWidget& ventana);
 
 // Escribe la página en un PDF elegido con el diálogo de guardar (nombre
 // propuesto: el del proyecto con .pdf). false si se cancela o falla.
-bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto);
+bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos);
