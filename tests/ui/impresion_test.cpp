@@ -130,6 +130,23 @@ private slots:
         QCOMPARE(alto.dy, 800);
     }
 
+    // La letra impresa mide 0.9·s veces la de la ventana, truncada; los puntos, a la resolución
+    // de la ventana; nunca menos de un píxel. Negrita y subrayado se conservan.
+    void letraImpresa()
+    {
+        const std::tuple<int, double, int, double, int> casos[] = {
+            {11, 0, 96, 4.004, 39}, {0, 8, 96, 2, 19}, {0, 8, 72, 2, 14}, {1, 0, 96, 0.5, 1}};
+        for (const auto& [pixeles, puntos, ppp, s, impresa] : casos) {
+            QFont letra("Liberation Sans");
+            pixeles > 0 ? letra.setPixelSize(pixeles) : letra.setPointSizeF(puntos);
+            letra.setBold(true);
+            letra.setUnderline(true);
+            const QFont vista = LetraImpresa(letra, s, ppp);
+            QCOMPARE(vista.pixelSize(), impresa);
+            QVERIFY(vista.bold() && vista.underline());
+        }
+    }
+
     void rectangulos()
     {
         const EscalaPagina escala{2.5, 100, 50};

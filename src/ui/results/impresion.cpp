@@ -53,16 +53,6 @@ bool TrabajoInterrumpido()
                                impresoraEnUso->printerState() == QPrinter::Aborted));
 }
 
-// Letra de la ventana llevada a la página: altura en píxeles de ventana
-// (los puntos, a la resolución lógica de la ventana) por 0.9·s.
-QFont LetraImpresa(QFont letra, double s, int ppp)
-{
-    const double altura =
-        letra.pixelSize() > 0 ? letra.pixelSize() : letra.pointSizeF() * ppp / 72.0;
-    letra.setPixelSize(std::max(1, Entero(altura * s * 0.9)));
-    return letra;
-}
-
 // Borde negro y relleno blanco; el trazo de un píxel de ventana, que uno de
 // la impresora apenas se ve.
 void DibujaMarco(QPainter& pintor, const QRect& r, double s)
@@ -206,6 +196,14 @@ void MarcaComoMarco(QWidget* marco)
 void MarcaSoloPantalla(QWidget* control)
 {
     control->setProperty(PropiedadSoloPantalla, true);
+}
+
+QFont LetraImpresa(QFont letra, double s, int ppp)
+{
+    const double altura =
+        letra.pixelSize() > 0 ? letra.pixelSize() : letra.pointSizeF() * ppp / 72.0;
+    letra.setPixelSize(std::max(1, Entero(altura * s * 0.9)));
+    return letra;
 }
 
 EscalaPagina CalculaEscala(int W, int H, int w, int h)

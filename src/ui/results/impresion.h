@@ -9,6 +9,7 @@
 // un marco tapa con su relleno blanco lo creado antes bajo él: los marcos se
 // crean antes que los textos que enmarcan.
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -37,6 +38,10 @@ struct EscalaPagina {
     int dy = 0;
 };
 EscalaPagina CalculaEscala(int W, int H, int w, int h);
+
+// Letra de la ventana llevada a la página: su altura en píxeles de ventana (los
+// puntos, a ppp píxeles por pulgada) por 0.9·s, truncada y de al menos 1 píxel.
+QFont LetraImpresa(QFont letra, double s, int ppp);
 
 // Rectángulo de la ventana (píxeles de ventana) pasado a la página (píxeles
 // de impresora). Su borde derecho es left() + width(), no right().
