@@ -10,7 +10,8 @@
 #include "numero.h"
 #include "proyecto.h"
 
-namespace {
+namespace
+{
 
 // Las cargas se truncan, no se redondean.
 std::string N2(double x)
@@ -300,8 +301,9 @@ TextosInforme TextosDelInforme(const Proyecto& p, const ResultadoInforme& r)
         x["LDres"] = "Clase " + r.clase;
         if (entregada) {
             x["LCociente"] = r.factor;
-            x["LDQFisuracion"] = "Carga de Fisuración= " +
-                                 TextoNumero(std::trunc(p.CargaCalculo * 100) / 150) + " kN/m²";
+            x["LDQFisuracion"] =
+                "Carga de Fisuración= " + TextoNumero(std::trunc(p.CargaCalculo * 100) / 150) +
+                " kN/m²";
         }
         break;
     default:

@@ -7,7 +7,8 @@
 #include "informe.h"
 #include "textos_informe.h"
 
-namespace {
+namespace
+{
 
 using Ajuste = std::function<void(Proyecto&)>;
 
@@ -95,8 +96,9 @@ TEST(TextosDelInforme, PaginaPorInstalacionCamaModoYCargas)
                             int compactador) {
         return Ajuste([=](Proyecto& p) {
             p.TraficoIndex = std::uint8_t(tipo);
-            (tipo == 0 ? p.CarreteraIndex : tipo == 1 ? p.ViaIndex : p.AeropuertoIndex) =
-                std::uint8_t(indice);
+            (tipo == 0   ? p.CarreteraIndex
+             : tipo == 1 ? p.ViaIndex
+                         : p.AeropuertoIndex) = std::uint8_t(indice);
             p.NVias = std::uint8_t(vias), p.NViasActuantes = std::uint8_t(actuantes);
             p.CompactadorIndex = std::uint8_t(compactador);
             p.dh = dh, p.V = 100, p.pq = 2.559, p.qp = 2, p.D = 1.5, p.qs = 0.5;
@@ -179,10 +181,12 @@ TEST(TextosDelInforme, PaginaPorInstalacionCamaModoYCargas)
          "LDQFisuracion=  |LDhrMax=|clase=sin tocar"},
         {"UNE", Y(Caso(), modo(1, 2.8)),
          "TextoTipoCalculo=Clase mínima UNE-127.010 exigible:|LDres=Clase 90|LDQ1=qr= 32.76 "
-         "kN/m|LDQtotal=32.76 kN/m|LDQ2=0 kN/m|LDQ5=0 kN/m|LDFap=2.8|clase=90" + siempre},
+         "kN/m|LDQtotal=32.76 kN/m|LDQ2=0 kN/m|LDQ5=0 kN/m|LDFap=2.8|clase=90" +
+             siempre},
         {"ASTM", Y(Caso(), modo(2, 2.8)),
          "TextoTipoCalculo=Clase mínima ASTM-C76M exigible:|LDres=Clase I|LCociente=1.5 · "
-         "Qtotal|LDQFisuracion=Carga de Fisuración= 23.4 kN/m²|clase=I" + siempre},
+         "Qtotal|LDQFisuracion=Carga de Fisuración= 23.4 kN/m²|clase=I" +
+             siempre},
 
         // Con 1e-200 m de relleno la carga puntual es 0/0.
         {"carga puntual sin relleno", Y(Caso(), [](Proyecto& p) { p.hr = 1e-200, p.qp = 1; }),
@@ -241,4 +245,4 @@ TEST(LeyendaDeCotas, InstalacionDesconocidaConservaLaDelRegistro)
     EXPECT_EQ(LeyendaDeCotas(p).a, "");
 }
 
-}  // namespace
+} // namespace
