@@ -7,6 +7,7 @@
 #include "interlocutor.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "textos_informe.h"
 
 namespace {
 
@@ -89,6 +90,9 @@ ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor)
 {
     ResultadoInforme r;
     r.entrega = CalculaCargas(p, interlocutor, p.RellenoIndex, p.Fa);
+    // La leyenda de cotas del croquis queda en el registro: la guarda el archivo.
+    const LeyendaCotas cotas = LeyendaDeCotas(p);
+    p.ValorA = cotas.a, p.ValorB = cotas.b, p.ValorC = cotas.c, p.ValorC2 = cotas.c2;
     if (!r.entrega.Entregada())
         return r;
     r.valor = p.CargaCalculo;

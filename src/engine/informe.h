@@ -21,6 +21,7 @@ struct ResultadoInforme {
 // modos 1 (UNE) y 2 (ASTM), su clase (que deja en ClaseTexto) y su validez.
 // Si el cálculo de cargas falla (también la carga del relleno) no hay clase
 // (ClaseTexto no se toca); el mensaje de entrega lleva el error del relleno, si lo hubo.
+// Deja siempre en ValorA … ValorC2 la leyenda de cotas del caso calculado.
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor);
 
 // Busca la mayor altura de relleno con la que basta la clase hallada para la

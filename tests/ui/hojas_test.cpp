@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <map>
+
 #include "banco_ventanas.h"
 #include "clases.h"
 #include "dibujos.h"
@@ -57,8 +59,8 @@ class PruebaHojas : public BancoVentanas {
         p->h2r = 1.5, p->hr1 = 0.6, p->n = 0.5, p->hr2 = 0.8, p->b2 = 1.0;
         p->BaseIndex = 1, p->fi = 30, p->fi1 = 20, p->gamma = 20;
         if (EsZanja(instalacion))
-            return std::make_unique<TResultadoZanjas>(*p, *f);
-        return std::make_unique<TResultadoTerraplen>(*p, *f);
+            return std::make_unique<TResultadoZanjas>(*p, guion, *f);
+        return std::make_unique<TResultadoTerraplen>(*p, guion, *f);
     }
 
 private slots:
@@ -96,6 +98,9 @@ private slots:
         // La zanja inducida deja hr2/b2 = 0.8 en n; el título da h'r/De.
         QTest::newRow("zanja inducida ASTM zahorras")
             << 3 << 4 << 2 << 1.0 << "ResultadoTerraplen" << terraplen << QStringList{};
+        // Un tubo fino no llega a ninguna clase: celdas rojas, en letra blanca.
+        QTest::newRow("zanja UNE tubo fino") << 0 << 2 << 1 << 0.3 << "Resultados"
+            << "Zanja. De=1.2m  Es=0.1m  Di=0.3m  hr=2m  b=2.2m." << QStringList{};
         QTest::newRow("zanja sin modo") << 0 << 2 << 0 << 1.0 << "Resultados" << zanja << QStringList{};
         QTest::newRow("zanja sin diámetro: error")
             << 0 << 5 << 1 << 0.0 << "Resultados" << "Zanja. De=1.2m  Es=0.1m  Di=0m  hr=2m  b=2.2m."
@@ -146,6 +151,14 @@ private slots:
                 const auto* c = esperada.color ? &*esperada.color : nullptr;
                 QCOMPARE(celda->autoFillBackground() ? celda->palette().color(QPalette::Window) : fondo,
                          c ? QColor(c->rojo, c->verde, c->azul) : fondo);
+                // Letra blanca sobre gris, verde azulado y rojo; negra sobre los claros.
+                const std::map<QRgb, QColor> letra{
+                    {qRgb(128, 128, 128), Qt::white}, {qRgb(0, 128, 128), Qt::white},
+                    {qRgb(255, 0, 0), Qt::white},     {qRgb(192, 192, 192), Qt::black},
+                    {qRgb(0, 255, 255), Qt::black},   {qRgb(255, 255, 255), Qt::black}};
+                QCOMPARE(celda->palette().color(QPalette::WindowText),
+                         c ? letra.at(qRgb(c->rojo, c->verde, c->azul))
+                           : hoja->Hoja->palette().color(QPalette::WindowText));
                 QCOMPARE(celda->isVisible(), columna < 6 || usuario);
             }
         // El fallo se ve tal cual; si no, filas y columnas no se confunden.

@@ -130,6 +130,23 @@ private slots:
         QCOMPARE(alto.dy, 800);
     }
 
+    // La letra impresa mide 0.9·s veces la de la ventana, truncada; los puntos, a la resolución
+    // de la ventana; nunca menos de un píxel. Negrita y subrayado se conservan.
+    void letraImpresa()
+    {
+        const std::tuple<int, double, int, double, int> casos[] = {
+            {11, 0, 96, 4.004, 39}, {0, 8, 96, 2, 19}, {0, 8, 72, 2, 14}, {1, 0, 96, 0.5, 1}};
+        for (const auto& [pixeles, puntos, ppp, s, impresa] : casos) {
+            QFont letra("Liberation Sans");
+            pixeles > 0 ? letra.setPixelSize(pixeles) : letra.setPointSizeF(puntos);
+            letra.setBold(true);
+            letra.setUnderline(true);
+            const QFont vista = LetraImpresa(letra, s, ppp);
+            QCOMPARE(vista.pixelSize(), impresa);
+            QVERIFY(vista.bold() && vista.underline());
+        }
+    }
+
     void rectangulos()
     {
         const EscalaPagina escala{2.5, 100, 50};
@@ -210,13 +227,13 @@ private slots:
         prueba.aborta = true;
         const QString archivo = carpeta.filePath("ventana.pdf");
         Imprimir(archivo, 2, true);
-        ImprimeConDialogo(prueba.ventana);
+        ImprimeConDialogo(prueba.ventana, guion);
         QCOMPARE(prueba.veces, 1);
         QVERIFY(!Ejecuta("pdftotext", {archivo, "-"}).contains("Ultima"));
 
         prueba.aborta = false;
         Imprimir(archivo, 1, true);
-        ImprimeConDialogo(prueba.ventana);
+        ImprimeConDialogo(prueba.ventana, guion);
         QCOMPARE(prueba.veces, 2);
         QCOMPARE(guion.Textos(), QStringList());
         QCOMPARE(CampoPdf(archivo, "Pages"), QString("1"));
@@ -241,7 +258,7 @@ private slots:
             const QString archivo = carpeta.filePath(seEscribe ? "copias.pdf" : "no-existe/copias.pdf");
             QFile::remove(archivo);
             Imprimir(archivo, copias, acepta);
-            ImprimeConDialogo(prueba.ventana);
+            ImprimeConDialogo(prueba.ventana, guion);
             QCOMPARE(guion.impresiones, 1);
             QCOMPARE(prueba.veces, trabajos);
             QCOMPARE(guion.Textos(), QStringList(avisos, "La impresora no responde correctamente, reintentar"));
@@ -292,7 +309,7 @@ private slots:
             VentanaPrueba prueba;
             const QString archivo = elegido.isEmpty() ? QString() : carpeta.filePath(elegido);
             guion.nombres = {archivo};
-            QCOMPARE(ExportaPdf(prueba.ventana, propuesto), escrito);
+            QCOMPARE(ExportaPdf(prueba.ventana, propuesto, guion), escrito);
             QCOMPARE(guion.propuestos, QStringList{visto});
             QCOMPARE(guion.impresiones, 0);
             if (escrito)

@@ -63,10 +63,10 @@ void TForm1::CalculartodoClick(int tag)
     p_.ModoCalculo = tag != 0 ? 2 : 1;
     if (p_.InstalacionIndex == InstalacionZanja || p_.InstalacionIndex == InstalacionZanjaTerraplenada) {
         CompruebaB();
-        TResultadoZanjas hoja(p_, *this, this);
+        TResultadoZanjas hoja(p_, DialogosPrograma(), *this, this);
         hoja.exec();
     } else {
-        TResultadoTerraplen hoja(p_, *this, this);
+        TResultadoTerraplen hoja(p_, DialogosPrograma(), *this, this);
         hoja.exec();
     }
 }
@@ -111,7 +111,7 @@ void TForm1::Calcular()
                 TituloPrograma);
         return;
     }
-    TCalculos calculos(p_, *this, this);
+    TCalculos calculos(p_, DialogosPrograma(), *this, this);
     calculos.exec();
     PintaAvisos(); // la memoria puede haber callado el aviso de la carga del relleno
 }

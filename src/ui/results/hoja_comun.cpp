@@ -13,7 +13,6 @@
 
 #include "ayuda.h"
 #include "dibujos.h"
-#include "form1.h"
 #include "impresion.h"
 #include "proyecto.h"
 
@@ -38,9 +37,10 @@ QColor ColorTextoSobre(const QColor& fondo)
     return luz < 140 ? Qt::white : Qt::black;
 }
 
-THojaResultados::THojaResultados(Proyecto& proyecto, TForm1& principal, HojaResultados tipo,
+THojaResultados::THojaResultados(Proyecto& proyecto, Dialogos& dialogos,
+                                 Interlocutor& interlocutor, HojaResultados tipo,
                                  int columnasCabecera, QWidget* padre)
-    : QDialog(padre), p_(proyecto), principal_(principal), tipo_(tipo),
+    : QDialog(padre), p_(proyecto), dialogos_(dialogos), interlocutor_(interlocutor), tipo_(tipo),
       columnasCabecera_(columnasCabecera)
 {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -213,7 +213,7 @@ void THojaResultados::showEvent(QShowEvent* evento)
 
 void THojaResultados::FormShow()
 {
-    const MatrizResultados matriz = RellenaResultados(p_, principal_, tipo_);
+    const MatrizResultados matriz = RellenaResultados(p_, interlocutor_, tipo_);
     const QPalette fondo = Hoja->palette();
     for (int fila = 1; fila <= FilasHoja(tipo_); ++fila)
         for (int columna = 1; columna <= ColumnasHoja; ++columna) {
@@ -244,7 +244,7 @@ void THojaResultados::BImprimirClick()
     AntesDeImprimir();
     BImprimir->hide();
     BAbortar->show();
-    ImprimeConDialogo(*Hoja);
+    ImprimeConDialogo(*Hoja, dialogos_);
     BAbortar->hide();
     BImprimir->show();
     DespuesDeImprimir();
@@ -265,8 +265,10 @@ void THojaResultados::BVistaPreviaClick()
 void THojaResultados::BExportarPdfClick()
 {
     // ExportaPdf cambia la extensión del archivo del proyecto por .pdf.
-    ExportaPdf(*Hoja, p_.FileName.empty() ? QString("resultados.pdf")
-                                          : QString::fromStdString(p_.FileName));
+    ExportaPdf(*Hoja,
+               p_.FileName.empty() ? QString("resultados.pdf")
+                                   : QString::fromStdString(p_.FileName),
+               dialogos_);
 }
 
 void THojaResultados::BAyudaClick()

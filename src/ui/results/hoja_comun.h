@@ -11,7 +11,8 @@
 #include "clases.h"
 
 struct Proyecto;
-class TForm1;
+class Dialogos;
+class Interlocutor;
 class Croquis;
 class QGridLayout;
 class QHBoxLayout;
@@ -50,9 +51,10 @@ public:
 
 protected:
     // columnasCabecera: columnas de la rejilla a la izquierda de las celdas
-    // (rótulos de fila e icono).
-    THojaResultados(Proyecto& proyecto, TForm1& principal, HojaResultados tipo,
-                    int columnasCabecera, QWidget* padre);
+    // (rótulos de fila e icono). La impresión va por dialogos; las preguntas
+    // del cálculo, a interlocutor.
+    THojaResultados(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
+                    HojaResultados tipo, int columnasCabecera, QWidget* padre);
 
     // Título de la hoja con los datos del registro.
     virtual QString Titulo() const = 0;
@@ -78,7 +80,8 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
     Proyecto& p_;
-    TForm1& principal_;
+    Dialogos& dialogos_;
+    Interlocutor& interlocutor_;
     HojaResultados tipo_;
     QGridLayout* rejilla_;
     QVBoxLayout* disposicion_;   // la de la ventana: hoja, (panel) y botones

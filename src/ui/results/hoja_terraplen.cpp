@@ -31,8 +31,9 @@ const char* const LetrasClases[3][4] = {
 
 }  // namespace
 
-TResultadoTerraplen::TResultadoTerraplen(Proyecto& proyecto, TForm1& principal, QWidget* padre)
-    : THojaResultados(proyecto, principal, HojaResultados::Terraplen, 3, padre)
+TResultadoTerraplen::TResultadoTerraplen(Proyecto& proyecto, Dialogos& dialogos,
+                                      Interlocutor& interlocutor, QWidget* padre)
+    : THojaResultados(proyecto, dialogos, interlocutor, HojaResultados::Terraplen, 3, padre)
 {
     setObjectName("ResultadoTerraplen");
     setWindowTitle("ResultadoTerraplen");

@@ -10,7 +10,8 @@ class QFrame;
 class TResultadoTerraplen : public THojaResultados {
     Q_OBJECT
 public:
-    TResultadoTerraplen(Proyecto& proyecto, TForm1& principal, QWidget* padre = nullptr);
+    TResultadoTerraplen(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
+                         QWidget* padre = nullptr);
 
     // Croquis ampliado de la clase 1..3 (A..C) con sus medidas, en el panel.
     void ImageClick(int fila);

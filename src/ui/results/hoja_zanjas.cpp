@@ -50,8 +50,9 @@ const FilaZanja FilasZanja[11] = {
 
 }  // namespace
 
-TResultadoZanjas::TResultadoZanjas(Proyecto& proyecto, TForm1& principal, QWidget* padre)
-    : THojaResultados(proyecto, principal, HojaResultados::Zanjas, 4, padre)
+TResultadoZanjas::TResultadoZanjas(Proyecto& proyecto, Dialogos& dialogos,
+                                   Interlocutor& interlocutor, QWidget* padre)
+    : THojaResultados(proyecto, dialogos, interlocutor, HojaResultados::Zanjas, 4, padre)
 {
     setObjectName("ResultadoZanjas");
     setWindowTitle("Resultados");

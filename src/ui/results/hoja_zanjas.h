@@ -10,7 +10,8 @@ class QFrame;
 class TResultadoZanjas : public THojaResultados {
     Q_OBJECT
 public:
-    TResultadoZanjas(Proyecto& proyecto, TForm1& principal, QWidget* padre = nullptr);
+    TResultadoZanjas(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
+                      QWidget* padre = nullptr);
 
     // Croquis ampliado de la fila 1..11 con sus medidas, en el panel de zoom.
     void ImageClick(int fila);

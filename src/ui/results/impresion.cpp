@@ -53,16 +53,6 @@ bool TrabajoInterrumpido()
                                impresoraEnUso->printerState() == QPrinter::Aborted));
 }
 
-// Letra de la ventana llevada a la página: altura en píxeles de ventana
-// (los puntos, a la resolución lógica de la ventana) por 0.9·s.
-QFont LetraImpresa(QFont letra, double s, int ppp)
-{
-    const double altura =
-        letra.pixelSize() > 0 ? letra.pixelSize() : letra.pointSizeF() * ppp / 72.0;
-    letra.setPixelSize(std::max(1, Entero(altura * s * 0.9)));
-    return letra;
-}
-
 // Borde negro y relleno blanco; el trazo de un píxel de ventana, que uno de
 // la impresora apenas se ve.
 void DibujaMarco(QPainter& pintor, const QRect& r, double s)
@@ -208,6 +198,14 @@ void MarcaSoloPantalla(QWidget* control)
     control->setProperty(PropiedadSoloPantalla, true);
 }
 
+QFont LetraImpresa(QFont letra, double s, int ppp)
+{
+    const double altura =
+        letra.pixelSize() > 0 ? letra.pixelSize() : letra.pointSizeF() * ppp / 72.0;
+    letra.setPixelSize(std::max(1, Entero(altura * s * 0.9)));
+    return letra;
+}
+
 EscalaPagina CalculaEscala(int W, int H, int w, int h)
 {
     EscalaPagina escala;
@@ -324,10 +322,10 @@ bool ImprimeVentana(QWidget& ventana, QPrinter& impresora)
     return Imprime(ventana, impresora) == Resultado::Impresa;
 }
 
-void ImprimeConDialogo(QWidget& ventana)
+void ImprimeConDialogo(QWidget& ventana, Dialogos& dialogos)
 {
     QPrinter& impresora = ImpresoraPrograma();
-    if (!DialogosPrograma().DialogoImprimir(impresora))
+    if (!dialogos.DialogoImprimir(impresora))
         return;
     // Cada copia es un trabajo propio, de una sola copia.
     const int copias = impresora.copyCount();
@@ -337,7 +335,8 @@ void ImprimeConDialogo(QWidget& ventana)
         if (resultado == Resultado::Abortada)
             break;
         if (resultado == Resultado::Fallida)
-            Mensaje("La impresora no responde correctamente, reintentar", "Atención", BotonAceptar);
+            dialogos.Mensaje("La impresora no responde correctamente, reintentar", "Atención",
+                             BotonAceptar);
     }
     impresora.setCopyCount(copias);
 }
@@ -367,10 +366,10 @@ void VistaPrevia(QWidget& ventana)
     vista.exec();
 }
 
-bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto)
+bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos)
 {
-    const QString nombre = DialogosPrograma().NombreGuardar("Documento PDF (*.pdf)", "pdf",
-                                                            NombrePdf(nombrePropuesto));
+    const QString nombre =
+        dialogos.NombreGuardar("Documento PDF (*.pdf)", "pdf", NombrePdf(nombrePropuesto));
     if (nombre.isEmpty())
         return false;
     QPrinter pdf(QPrinter::HighResolution);
@@ -379,7 +378,7 @@ bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto)
     pdf.setOutputFileName(nombre);
     const Resultado resultado = Imprime(ventana, pdf);
     if (resultado == Resultado::Fallida)
-        Mensaje("No se ha podido guardar el archivo " + nombre + ".", "Error",
-                BotonAceptar | IconoError);
+        dialogos.Mensaje("No se ha podido guardar el archivo " + nombre + ".", "Error",
+                         BotonAceptar | IconoError);
     return resultado == Resultado::Impresa;
 }

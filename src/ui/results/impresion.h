@@ -9,6 +9,7 @@
 // un marco tapa con su relleno blanco lo creado antes bajo él: los marcos se
 // crean antes que los textos que enmarcan.
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -16,6 +17,7 @@
 #include <functional>
 #include <vector>
 
+class Dialogos;
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -36,6 +38,10 @@ struct EscalaPagina {
     int dy = 0;
 };
 EscalaPagina CalculaEscala(int W, int H, int w, int h);
+
+// Letra de la ventana llevada a la página: su altura en píxeles de ventana (los
+// puntos, a ppp píxeles por pulgada) por 0.9·s, truncada y de al menos 1 píxel.
+QFont LetraImpresa(QFont letra, double s, int ppp);
 
 // Rectángulo de la ventana (píxeles de ventana) pasado a la página (píxeles
 // de impresora). Su borde derecho es left() + width(), no right().
@@ -82,8 +88,8 @@ bool ImprimeVentana(QWidget& ventana, QPrinter& impresora);
 
 // Diálogo de imprimir y un trabajo por copia pedida; cada copia que falla
 // muestra "La impresora no responde correctamente, reintentar". Abortar con
-// AbortaImpresion deja sin imprimir las copias que faltan.
-void ImprimeConDialogo(QWidget& ventana);
+// AbortaImpresion deja sin imprimir las copias que faltan. Diálogo y avisos, por dialogos.
+void ImprimeConDialogo(QWidget& ventana, Dialogos& dialogos);
 
 // Aborta el trabajo en curso, si lo hay.
 void AbortaImpresion();
@@ -93,4 +99,4 @@ void VistaPrevia(QWidget& ventana);
 
 // Escribe la página en un PDF elegido con el diálogo de guardar (nombre
 // propuesto: el del proyecto con .pdf). false si se cancela o falla.
-bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto);
+bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos);

@@ -16,13 +16,11 @@
 
 #include "ayuda.h"
 #include "dibujos.h"
-#include "form1.h"
 #include "impresion.h"
 #include "informe_dibujos.h"
-#include "memoria_textos.h"
 #include "mensaje.h"
 #include "proyecto.h"
-#include "informe.h"
+#include "textos_informe.h"
 
 namespace {
 
@@ -163,8 +161,9 @@ QString Lineas(const std::vector<std::string>& lineas)
 
 } // namespace
 
-TCalculos::TCalculos(Proyecto& proyecto, TForm1& principal, QWidget* padre)
-    : QDialog(padre), p_(proyecto), principal_(principal)
+TCalculos::TCalculos(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
+                     QWidget* padre)
+    : QDialog(padre), p_(proyecto), dialogos_(dialogos), interlocutor_(interlocutor)
 {
     setObjectName("Calculos");
     setWindowTitle("Cálculos");
@@ -314,16 +313,17 @@ void TCalculos::showEvent(QShowEvent* evento)
 
 void TCalculos::Rellena()
 {
-    const ResultadoInforme resultado = CalculaInforme(p_, principal_);
+    const ResultadoInforme resultado = CalculaInforme(p_, interlocutor_);
 
     // El aviso de la carga del relleno: error o zanja calculada como terraplén.
     if (!resultado.entrega.mensaje.empty()) {
         const QString aviso = QString::fromStdString(resultado.entrega.mensaje);
         if (!p_.ZanjaComoTerraplen)
-            Mensaje(aviso, "¡ Atención !", BotonAceptar | IconoAviso);
+            dialogos_.Mensaje(aviso, "¡ Atención !", BotonAceptar | IconoAviso);
         else if (p_.AvisoCalculo)
             p_.AvisoCalculo =
-                Mensaje(aviso, TituloAtencion, BotonesSiNo | IconoPregunta) == RespuestaSi;
+                dialogos_.Mensaje(aviso, TituloAtencion, BotonesSiNo | IconoPregunta) ==
+                RespuestaSi;
     }
 
     const auto caja = [this](const char* nombre) {
@@ -339,17 +339,17 @@ void TCalculos::Rellena()
         if (!rotulo)
             continue;
         if (const auto texto = textos.textos.find(e.nombre); texto != textos.textos.end()) {
-            rotulo->setText(*texto);
+            rotulo->setText(QString::fromStdString(texto->second));
             AjustaTamano(rotulo, e);
         }
         if (const auto visible = textos.visibles.find(e.nombre); visible != textos.visibles.end())
-            rotulo->setVisible(*visible);
+            rotulo->setVisible(visible->second);
     }
 
     ColocaFraccion();
 
-    croquis_ = textos.croquis;
-    formula_ = textos.formula;
+    croquis_ = QString::fromStdString(textos.croquis);
+    formula_ = QString::fromStdString(textos.formula);
     Image1->FijaDibujo([nombre = croquis_](QPainter& pintor, const QRectF& zona) {
         DibujaCroquisInforme(pintor, zona, nombre);
     });
@@ -366,7 +366,7 @@ void TCalculos::ImprimirClick()
     barra->setValue(0);
     Imprimir1->setEnabled(false);
     CancelarImpresion1->setEnabled(true);
-    ImprimeConDialogo(*pagina_);
+    ImprimeConDialogo(*pagina_, dialogos_);
     Imprimir1->setEnabled(true);
     CancelarImpresion1->setEnabled(false);
     barra->setValue(posicion);
@@ -387,6 +387,8 @@ void TCalculos::VistaPreviaClick()
 void TCalculos::ExportarPdfClick()
 {
     // La exportación cambia la extensión del nombre propuesto por .pdf.
-    ExportaPdf(*pagina_, p_.FileName.empty() ? QStringLiteral("memoria.pdf")
-                                             : QString::fromStdString(p_.FileName));
+    ExportaPdf(*pagina_,
+               p_.FileName.empty() ? QStringLiteral("memoria.pdf")
+                                   : QString::fromStdString(p_.FileName),
+               dialogos_);
 }

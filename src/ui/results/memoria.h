@@ -12,7 +12,8 @@
 #include <QString>
 
 struct Proyecto;
-class TForm1;
+class Dialogos;
+class Interlocutor;
 class QAction;
 class QMenuBar;
 class QScrollArea;
@@ -23,7 +24,9 @@ class TCalculos : public QDialog
 {
     Q_OBJECT
   public:
-    TCalculos(Proyecto& proyecto, TForm1& principal, QWidget* padre = nullptr);
+    // Los avisos y la impresión van por dialogos; las preguntas del cálculo, a interlocutor.
+    TCalculos(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
+              QWidget* padre = nullptr);
 
     // Calcula el caso y rellena la página (avisos de la carga del relleno incluidos).
     void Rellena();
@@ -55,7 +58,8 @@ class TCalculos : public QDialog
 
     QMenuBar* MainMenu1 = nullptr;
     Proyecto& p_;
-    TForm1& principal_;
+    Dialogos& dialogos_;
+    Interlocutor& interlocutor_;
     QWidget* pagina_ = nullptr;
     QScrollArea* desplazamiento_ = nullptr;
     Croquis* Image1 = nullptr;
