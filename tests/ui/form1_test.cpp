@@ -120,6 +120,25 @@ private slots:
         f->EFap->setText("2.30");  // el mismo valor no cambia nada
         QCOMPARE(p->Tipo, 3);
         QCOMPARE(p->Modificado, 0);
+        // Con una clase de terraplén, cambiar hr rehace Fa (como mucho 8) sin tocar el código.
+        f->EditDi->setEditText("1000");
+        f->TabbedNotebook1->setCurrentIndex(3);
+        f->EditB2->setText("2");
+        f->EditHr2->setText("1");
+        f->EditH1r->setText("0.5481");
+        f->claseFa->setText("D");
+        p->Tipo = 3;
+        f->EditHr->setText("3");
+        QCOMPARE(f->EFap->text(), QString("1.158"));
+        QCOMPARE(p->Tipo, 3);
+        f->TabbedNotebook1->setCurrentIndex(1);
+        f->EditH1r->setText("1.0962");
+        f->claseFa->setText("A");
+        for (const auto& [hr, fap] : {std::pair{"0.711", "8"}, {"0.712", "7.996"}}) {
+            f->EditHr->setText(hr);
+            QCOMPARE(f->EFap->text(), QString(fap));
+        }
+        QVERIFY(qAbs(p->Fa - 7.996297713) < 1e-9);  // el valor entero, no el de la casilla
     }
 
     void VelocidadMaxima()

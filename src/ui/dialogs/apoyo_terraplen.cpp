@@ -16,14 +16,14 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "apoyo.h"
 #include "ayuda.h"
 #include "camas.h"
 #include "casillas.h"
 #include "dibujos.h"
-#include "espesores.h"
-#include "form1.h"
 #include "mensaje.h"
 #include "numero.h"
 #include "proyecto.h"
@@ -31,15 +31,6 @@
 #include "rotulos.h"
 
 namespace {
-
-// Espesor de la cama bajo el tubo "según norma" (m) por la base y Di: en
-// base rígida el de roca; en suelo, 0.08 hasta Di 0.7 y el de suelo después.
-double EspesorCamaTerraplen(std::uint8_t base, double Di)
-{
-    if (base == 0)
-        return EspesorCamaMinimo(1, 0, Di);
-    return Di <= 0.7 ? 0.08 : EspesorCamaMinimo(1, 1, Di);
-}
 
 // Una fila de medidas de una clase: símbolo, rótulo del valor y aclaración.
 struct FilaMedida {
@@ -81,8 +72,7 @@ const Clase Clases[4] = {
 
 }  // namespace
 
-TClasesTerra::TClasesTerra(Proyecto& proyecto, TForm1& principal, QWidget* padre)
-    : QDialog(padre), p_(proyecto), principal_(principal)
+TClasesTerra::TClasesTerra(Proyecto& proyecto, QWidget* padre) : QDialog(padre), p_(proyecto)
 {
     setObjectName("ClasesTerra");
     setWindowTitle("Factores de apoyo en terraplén");
@@ -267,40 +257,23 @@ void TClasesTerra::FormShow()
 
 void TClasesTerra::Refresca()
 {
-    const double De = p_.De, Di = p_.Di;
-    p_.C = EspesorCamaTerraplen(p_.BaseIndex, Di);
-    label_a1->setText(MetrosQ(De + 0.2));
-    Label_a3->setText(MetrosQ(0.25 * De));
-    Label_a4->setText(MetrosQ(0.25 * Di));
-    Label_b1->setText(MetrosQ(1.25 * De));
-    Label_b3->setText(MetrosQ(0.4 * De));
-    Label_b4->setText(MetrosQ(p_.C));
-    Label_c1->setText(MetrosQ(1.25 * De));
-    Label_c3->setText(MetrosQ(0.17 * De));
-    Label_c4->setText(MetrosQ(p_.C));
-    for (QLabel* altura : {Label_a2, Label_b2, Label_c2, Label_d1})
-        altura->setText(MetrosQ(n_ * De));
-
-    // Un n tecleado 0.601 o 0.83 cae en el lado que ofrece la clase.
-    ButtonClaseB->setVisible(n_ <= 0.601L);
-    ButtonClaseC->setVisible(n_ <= 0.83L);
+    p_.C = EspesorCamaTerraplen(p_.BaseIndex, p_.Di);
+    const MedidasClases m = MedidasDeClases(p_.De, p_.Di, n_, p_.C);
+    const std::pair<QLabel*, const std::string&> rotulos[] = {
+        {label_a1, m.a[0]}, {Label_a2, m.a[1]}, {Label_a3, m.a[2]}, {Label_a4, m.a[3]},
+        {Label_b1, m.b[0]}, {Label_b2, m.b[1]}, {Label_b3, m.b[2]}, {Label_b4, m.b[3]},
+        {Label_c1, m.c[0]}, {Label_c2, m.c[1]}, {Label_c3, m.c[2]}, {Label_c4, m.c[3]},
+        {Label_d1, m.d},
+    };
+    for (const auto& [rotulo, texto] : rotulos)
+        rotulo->setText(QString::fromStdString(texto));
+    ButtonClaseB->setVisible(m.claseB);
+    ButtonClaseC->setVisible(m.claseC);
     ButtonClaseD->setEnabled(true);
 
-    const std::uint8_t instalacion = p_.InstalacionIndex;
-    const bool calculable =
-        p_.De > 1e-8 && (instalacion == InstalacionTerraplen ||
-                         (instalacion == InstalacionZanjaInducida && p_.hr2 >= 0.01 && p_.b2 >= 0.01));
-    QLabel* const rotulos[4] = {LFa_A, LFa_B, LFa_C, LFa_D};
-    for (std::uint8_t clase = 1; clase <= 4; ++clase) {
-        QString texto = "Fa = --";
-        if (calculable) {
-            // Un divisor nulo o un factor no positivo: la fórmula no vale para estos datos.
-            const std::optional<double> F = CalculaFa(p_, instalacion, clase);
-            if (F && *F > 0)
-                texto = *F > 8 ? QString("Fa = 8") : "Fa = " + TextoQ(*F);
-        }
-        rotulos[clase - 1]->setText(texto);
-    }
+    QLabel* const factores[4] = {LFa_A, LFa_B, LFa_C, LFa_D};
+    for (std::uint8_t clase = 1; clase <= 4; ++clase)
+        factores[clase - 1]->setText(QString::fromStdString(RotuloFaClase(p_, clase)));
 }
 
 bool TClasesTerra::eventFilter(QObject* objeto, QEvent* evento)
@@ -358,26 +331,7 @@ void TClasesTerra::SpinButton1DownClick()
 
 void TClasesTerra::EligeClase(int clase)
 {
-    const auto tipo = static_cast<std::int8_t>(clase - 1);
-    p_.Tipo = tipo;
-    principal_.claseFa->setText(QString::fromStdString(LetraClaseTerraplen(tipo)));
-    // h'r con todas sus cifras, como en los rótulos: el Fa guardado es el mostrado.
-    const double hr1 = n_ * p_.De;
-    p_.hr1 = hr1;
-    principal_.EditH1r->setText(TextoQ(hr1));
-    p_.hr1 = hr1;
-
-    const std::optional<double> F =
-        CalculaFa(p_, p_.InstalacionIndex, static_cast<std::uint8_t>(clase));
-    // Sin factor calculable queda 0, que el cálculo no acepta.
-    const double fa = F && *F > 0 ? std::min(*F, 8.0) : 0.0;
-    p_.Fa = fa;
-    principal_.EFap->setText(TextoQ(fa));
-    // EFap toma lo escrito con tres decimales y, fuera del terraplén, como
-    // tecleado (Tipo 14): el registro se rehace con el valor calculado.
-    p_.Fa = fa;
-    p_.Tipo = tipo;
-    p_.Modificado = 1;
+    eleccion_ = EligeClaseTerraplen(static_cast<std::uint8_t>(clase), n_, p_.De);
     accept();
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 // TClasesTerra: el diálogo de las clases de apoyo A, B, C y D en terraplén y
 // zanja inducida. Muestra las medidas de cada clase y el Fa que daría con la
-// proyección n = h'r/De y el λ elegidos; la clase elegida fija Fa, Tipo y h'r.
+// proyección n = h'r/De y el λ elegidos; quien lo abre aplica la clase
+// elegida (Fa, Tipo y h'r).
 
 #include <QDialog>
 
+#include <optional>
+
+#include "factor_apoyo.h"
+
 struct Proyecto;
-class TForm1;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +19,10 @@ class QToolButton;
 class TClasesTerra : public QDialog {
     Q_OBJECT
 public:
-    TClasesTerra(Proyecto& proyecto, TForm1& principal, QWidget* padre = nullptr);
+    TClasesTerra(Proyecto& proyecto, QWidget* padre = nullptr);
+
+    // La clase elegida y su h'r; vacía si se cerró sin elegir.
+    const std::optional<EleccionClase>& Eleccion() const { return eleccion_; }
 
     // Pasos al mostrarse: λ del registro, n = h'r/De (como mucho 1), un paso
     // arriba y otro abajo.
@@ -71,7 +78,7 @@ private:
     int ContextoAyuda() const;
 
     Proyecto& p_;
-    TForm1& principal_;
+    std::optional<EleccionClase> eleccion_;
     double n_ = 0;          // último n aceptado en Edit_n
     double hr1Inicial_ = 0; // h'r al mostrarse, para Cancelar
     bool mostrado_ = false;

@@ -11,16 +11,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <cstdint>
 #include <utility>
 
 #include "ayuda.h"
 #include "camas.h"
 #include "dibujos.h"
 #include "espesores.h"
-#include "form1.h"
-#include "mensaje.h"
-#include "numero.h"
 #include "proyecto.h"
 #include "numero_qt.h"
 #include "rotulos.h"
@@ -29,31 +25,6 @@ namespace {
 
 const int ContextoClases = 42;
 const int PaginaDirecto = 2;
-
-// Una cama del diálogo: su botón, el Fa y el código que fija y las medidas
-// que muestra.
-struct Eleccion {
-    int boton;
-    const char* titulo;
-    std::int8_t tipo;
-    double fa;
-    int divisor;     // altura de la cuna De/divisor; 0 si no tiene
-    bool minimoHr;   // mínimo sobre la clave max(hr/8, 0.30) en vez de 0.30
-};
-
-const Eleccion Elecciones[] = {
-    {1, "Fap=4.0", 3, 4.0, 2, false},  {2, "Fap=3.0", 4, 3.0, 2, false},
-    {3, "Fap=2.8", 5, 2.8, 4, false},  {4, "Fap=2.2", 6, 2.2, 4, false},
-    {5, "Fap=2.3", 7, 2.3, 6, false},  {6, "Fap=2.0", 8, 2.0, 6, false},
-    {7, "Fap=1.9", 10, 1.9, 2, false}, {8, "Fap=2.1", 9, 2.1, 0, false},
-    {9, "Fap=1.7", 11, 1.7, 6, true},  {10, "Fap=1.5", 12, 1.5, 6, true},
-    {11, "Fap=1.1", 13, 1.1, 0, true},
-};
-
-const Eleccion& DeBoton(int boton)
-{
-    return Elecciones[boton - 1];
-}
 
 QGroupBox* Grupo(const QString& titulo)
 {
@@ -65,9 +36,7 @@ QGroupBox* Grupo(const QString& titulo)
 
 }  // namespace
 
-TClases::TClases(Proyecto& proyecto, TForm1& principal, std::function<void()> abreTalud,
-                 QWidget* padre)
-    : QDialog(padre), p_(proyecto), principal_(principal), abreTalud_(std::move(abreTalud))
+TClases::TClases(const Proyecto& proyecto, QWidget* padre) : QDialog(padre), p_(proyecto)
 {
     setObjectName("Clases");
     setWindowTitle("Factor de apoyo en zanja y zanja terraplenada");
@@ -106,12 +75,12 @@ QPushButton*& TClases::Boton(int boton)
 // clave y el botón que la elige.
 QWidget* TClases::CreaPanel(int boton)
 {
-    const Eleccion& eleccion = DeBoton(boton);
+    const CamaZanja& cama = CamaDeBoton(boton);
     auto* panel = new QFrame;
     panel->setObjectName(QString("Panel%1").arg(boton));
     panel->setFrameShape(QFrame::StyledPanel);
     auto* croquis = new Croquis(
-        [tipo = eleccion.tipo](QPainter& pintor, const QRectF& zona) { DibujaCama(pintor, zona, tipo); });
+        [tipo = cama.tipo](QPainter& pintor, const QRectF& zona) { DibujaCama(pintor, zona, tipo); });
     croquis->setObjectName(QString("Image%1").arg(boton));
     croquis->setFixedSize(168, 124);
 
@@ -120,7 +89,7 @@ QWidget* TClases::CreaPanel(int boton)
     medidas->setVerticalSpacing(2);
     minimo_[boton] = Rotulo("", qPrintable(QString("LMinimo%1").arg(boton)));
     // Sin cuna no hay rótulo: uno sin colocar no tendría padre y no se liberaría.
-    if (eleccion.divisor != 0) {
+    if (cama.divisor != 0) {
         cuna_[boton] = Rotulo("", qPrintable(QString("LCuna%1").arg(boton)));
         medidas->addWidget(Rotulo("a ="), 0, 0, Qt::AlignRight);
         medidas->addWidget(cuna_[boton], 0, 1);
@@ -132,7 +101,7 @@ QWidget* TClases::CreaPanel(int boton)
         medidas->addWidget(Rotulo("hr/8  y > 0.15 m."), 2, 0, 1, 2);
 
     QPushButton*& boton_ = Boton(boton);
-    boton_ = new QPushButton(eleccion.titulo);
+    boton_ = new QPushButton(cama.titulo);
     boton_->setObjectName(QString("Button%1").arg(boton));
     boton_->setAutoDefault(false);
     connect(boton_, &QPushButton::clicked, this, [this, boton] { ButtonClick(boton); });
@@ -253,11 +222,11 @@ void TClases::showEvent(QShowEvent* evento)
 
 void TClases::FormShow()
 {
-    for (const Eleccion& eleccion : Elecciones) {
-        if (eleccion.divisor != 0)
-            cuna_[eleccion.boton]->setText(TextoQ(p_.De / eleccion.divisor));
-        const double minimo = eleccion.minimoHr ? p_.hr / 8 : 0;
-        minimo_[eleccion.boton]->setText(minimo > 0.3 ? TextoQ(minimo) : QString("0.30"));
+    for (int boton = 1; boton <= 11; ++boton) {
+        const MedidasCama medidas = MedidasDeCama(boton, p_.De, p_.hr);
+        if (cuna_[boton])
+            cuna_[boton]->setText(QString::fromStdString(medidas.cuna));
+        minimo_[boton]->setText(QString::fromStdString(medidas.minimo));
     }
     if (TabbedNotebook1->currentIndex() == 0)
         TabbedNotebook1Click();
@@ -275,37 +244,8 @@ void TClases::TabbedNotebook1Click()
 
 void TClases::ButtonClick(int boton)
 {
-    const Eleccion& eleccion = DeBoton(boton);
-    // Un factor nuevo en EFap cuenta como tecleado (Tipo 14): el registro se
-    // escribe antes, y el código de la cama después.
-    p_.Fa = eleccion.fa;
-    principal_.EFap->setText(TextoQ(eleccion.fa));
-    p_.Modificado = 1;
-    p_.Tipo = eleccion.tipo;
-
-    if (p_.InstalacionIndex == InstalacionZanja && p_.hr < 0.5) {
-        p_.hr = 0.5;
-        principal_.EditHr->setText("0.5");
-    }
-    if (eleccion.minimoHr) {
-        if (p_.hr / 8 > p_.h2r)
-            p_.h2r = p_.hr / 8;
-        if (p_.h2r < 0.3)
-            p_.h2r = 0.3;
-        principal_.EditH2r->setText(TextoQ(p_.h2r));
-    } else if (p_.h2r < 0.3) {
-        p_.h2r = 0.3;
-        principal_.EditH2r->setText("0.30");
-    }
-    p_.ApoyoDirecto = boton == 11 ? 1 : 0;
+    eleccion_ = EligeCama(p_, boton);
     accept();
-
-    if (boton == 11 &&
-        Mensaje("Como usted selecciono Apoyo Directo, el valor del ancho de zanja debe ser "
-                "recalculado.¿Desea abrir la ventana de ancho de zanja?",
-                TituloAviso, BotonesSiNo | IconoPregunta) == RespuestaSi &&
-        abreTalud_)
-        abreTalud_();
 }
 
 void TClases::HelpBtnClick()

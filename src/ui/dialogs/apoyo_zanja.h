@@ -1,14 +1,15 @@
 #pragma once
 // TClases: el diálogo del tipo de apoyo en zanja y zanja terraplenada. Cada
 // una de sus once camas fija el factor de apoyo Fa y el código Tipo, y sube
-// hr y h''r a los mínimos que pide.
+// hr y h''r a los mínimos que pide; quien lo abre aplica la elegida.
 
 #include <QDialog>
 
-#include <functional>
+#include <optional>
+
+#include "factor_apoyo.h"
 
 struct Proyecto;
-class TForm1;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -16,15 +17,16 @@ class QTabWidget;
 class TClases : public QDialog {
     Q_OBJECT
 public:
-    // abreTalud abre el diálogo del ancho de zanja (tras elegir Apoyo Directo).
-    TClases(Proyecto& proyecto, TForm1& principal, std::function<void()> abreTalud,
-            QWidget* padre = nullptr);
+    TClases(const Proyecto& proyecto, QWidget* padre = nullptr);
+
+    // La cama elegida; vacía si se cerró sin elegir.
+    const std::optional<EleccionCama>& Eleccion() const { return eleccion_; }
 
     // Rellena las medidas de cada cama y los valores de c; abre en "Hormigón".
     void FormShow();
     // Valores de c al pie: 0 en la página "Directo".
     void TabbedNotebook1Click();
-    // Aplica la cama del botón 1..11 y cierra; con el 11 pregunta por el ancho de zanja.
+    // Elige la cama del botón 1..11 y cierra.
     void ButtonClick(int boton);
     void HelpBtnClick();
 
@@ -56,9 +58,8 @@ private:
     QWidget* CreaPie();
     QPushButton*& Boton(int boton);
 
-    Proyecto& p_;
-    TForm1& principal_;
-    std::function<void()> abreTalud_;
+    const Proyecto& p_;
+    std::optional<EleccionCama> eleccion_;
     // Altura de la cuna (LCunaN; nulo en las camas sin cuna) y mínimo sobre la
     // clave (LMinimoN) de cada botón.
     QLabel* cuna_[12] = {};

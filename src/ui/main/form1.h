@@ -17,6 +17,8 @@
 #include "numero.h"
 
 struct Proyecto;
+struct EleccionCama;
+struct EleccionClase;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -156,6 +158,9 @@ private:
     void AplicaCorreccionHr2(QLineEdit* foco);
     void QuitaTraficoPocoRelleno();
     void CalculaModo(std::uint8_t modo);
+    // Lo elegido en los diálogos de "Predefinidos", en el registro y las casillas.
+    void AplicaCama(const EleccionCama& cama);
+    void AplicaClaseTerraplen(const EleccionClase& clase);
 
     Proyecto& p_;
     bool mostrada_ = false;

@@ -2,6 +2,7 @@
 // los datos y abren la ventana que calcula (la memoria o una hoja de
 // resultados) o el diálogo que ayuda a rellenarlos.
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include <optional>
@@ -9,6 +10,7 @@
 #include "apoyo.h"
 #include "apoyo_terraplen.h"
 #include "apoyo_zanja.h"
+#include "factor_apoyo.h"
 #include "form1.h"
 #include "hoja_terraplen.h"
 #include "hoja_zanjas.h"
@@ -137,9 +139,10 @@ void TForm1::Button2Click()
         return;
     }
     if (p_.InstalacionIndex == InstalacionZanja || p_.InstalacionIndex == InstalacionZanjaTerraplenada) {
-        // "Apoyo Directo" vuelve a pedir la anchura de zanja, ahora sin cama.
-        TClases clases(p_, *this, [this] { Button1Click(); }, this);
+        TClases clases(p_, this);
         clases.exec();
+        if (clases.Eleccion())
+            AplicaCama(*clases.Eleccion());
         return;
     }
     if (p_.RellenoIndex == RellenoUsuario && p_.fi == 0) {
@@ -148,6 +151,52 @@ void TForm1::Button2Click()
                 "Cálculo mecánico de Tubos", BotonAceptar | IconoInformacion);
         return;
     }
-    TClasesTerra clases(p_, *this, this);
+    TClasesTerra clases(p_, this);
     clases.exec();
+    if (clases.Eleccion())
+        AplicaClaseTerraplen(*clases.Eleccion());
+}
+
+// Las casillas reciben sus textos como si se tecleasen: sus manejadores leen
+// el valor. El registro se escribe antes, y así un Fa igual no cuenta como
+// tecleado (Tipo 14).
+void TForm1::AplicaCama(const EleccionCama& cama)
+{
+    p_.Fa = cama.fa;
+    EFap->setText(QString::fromStdString(cama.textoFa));
+    p_.Modificado = 1;
+    p_.Tipo = cama.tipo;
+    if (!cama.textoHr.empty()) {
+        p_.hr = cama.hr;
+        EditHr->setText(QString::fromStdString(cama.textoHr));
+    }
+    if (!cama.textoH2r.empty()) {
+        p_.h2r = cama.h2r;
+        EditH2r->setText(QString::fromStdString(cama.textoH2r));
+    }
+    p_.ApoyoDirecto = cama.apoyoDirecto;
+    // "Apoyo Directo" vuelve a pedir la anchura de zanja, ahora sin cama.
+    if (!cama.pregunta.empty() &&
+        Mensaje(QString::fromStdString(cama.pregunta), TituloAviso, BotonesSiNo | IconoPregunta) ==
+            RespuestaSi)
+        Button1Click();
+}
+
+void TForm1::AplicaClaseTerraplen(const EleccionClase& clase)
+{
+    p_.Tipo = clase.tipo;
+    claseFa->setText(QString::fromStdString(clase.letra));
+    // EditH1r toma h'r con tres decimales; el registro la guarda con todas sus cifras.
+    p_.hr1 = clase.hr1;
+    EditH1r->setText(QString::fromStdString(clase.textoHr1));
+    p_.hr1 = clase.hr1;
+
+    const double fa = FactorClaseTerraplen(p_, clase.clase);
+    p_.Fa = fa;
+    EFap->setText(TextoQ(fa));
+    // EFap toma lo escrito con tres decimales y, fuera del terraplén, como
+    // tecleado (Tipo 14): el registro se rehace con el valor calculado.
+    p_.Fa = fa;
+    p_.Tipo = clase.tipo;
+    p_.Modificado = 1;
 }

@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <string>
+#include <optional>
 
 #include "apoyo.h"
 #include "espesores.h"
+#include "factor_apoyo.h"
 #include "form1.h"
 #include "mensaje.h"
 #include "numero.h"
@@ -152,21 +154,10 @@ void TForm1::AplicaCorreccionHr2(QLineEdit* foco)
 
 void TForm1::RecalculaFa()
 {
-    if (p_.InstalacionIndex != InstalacionTerraplen && p_.InstalacionIndex != InstalacionZanjaInducida)
+    const std::optional<double> fa = RecalculaFaTerraplen(p_, claseFa->text().toStdString());
+    if (!fa)
         return;
-    if (p_.De <= 0.01 || p_.hr2 <= 0.01 || p_.b2 <= 0.01)
-        return;
-    p_.n = p_.hr1 / p_.De;
-    const QString clase = claseFa->text();
-    if (clase.isEmpty())
-        return;
-    const int numero = clase.at(0).unicode() - 'A' + 1;
-    if (numero < 1 || numero > 4)
-        return;
-    // Un cálculo imposible (hr = 0) o sin sentido (factor negativo) deja el
-    // factor en 0: así no se calcula con el de otra altura.
-    const double fa = CalculaFa(p_, p_.InstalacionIndex, static_cast<std::uint8_t>(numero)).value_or(0);
-    p_.Fa = fa > 0 ? std::min(fa, 8.0) : 0;
+    p_.Fa = *fa;
     const QSignalBlocker bloqueo(EFap);  // el valor es el calculado, no uno tecleado
     Rellena(EFap, p_.Fa);
 }

@@ -13,6 +13,7 @@
 
 #include "compactacion.h"
 #include "espesores.h"
+#include "factor_apoyo.h"
 #include "casillas.h"
 #include "form1.h"
 #include "mensaje.h"
@@ -145,12 +146,12 @@ void TForm1::EFapChange()
         Rellena(EFap, p_.Fa);
         return;
     }
-    const double fa = std::fabs(leido.valor);
-    if (fa != p_.Fa) {
-        p_.Fa = fa;
+    const FactorTecleado factor = LeeFactorApoyo(leido.valor, p_.Fa, p_.InstalacionIndex);
+    if (factor.cambia) {
+        p_.Fa = factor.fa;
         p_.Modificado = 1;
-        if (p_.InstalacionIndex != InstalacionTerraplen)
-            p_.Tipo = 14;  // factor tecleado a mano
+        if (factor.tipo)
+            p_.Tipo = *factor.tipo;
     }
 }
 

@@ -1,0 +1,106 @@
+#pragma once
+// Reglas del factor de apoyo que eligen los diálogos de camas (zanja) y de
+// clases (terraplén) y que recalcula o recibe tecleado la ventana principal.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+struct Proyecto;
+
+// ---- Camas de la zanja y la zanja terraplenada (botones 1..11) ----
+
+// Una cama: su botón, el Fa y el código Tipo que fija y las medidas que muestra.
+struct CamaZanja {
+    int boton;
+    const char* titulo;  // rótulo del botón ("Fap=4.0")
+    std::int8_t tipo;
+    double fa;
+    int divisor;    // altura de la cuna De/divisor; 0 si no tiene
+    bool minimoHr;  // mínimo sobre la clave max(hr/8, 0.30) en vez de 0.30
+};
+
+// La cama del botón 1..11.
+const CamaZanja& CamaDeBoton(int boton);
+
+// Textos de las medidas de la cama del botón (m): altura de la cuna De/divisor
+// (vacía sin cuna) y altura mínima sobre la clave, "0.30" cuando hr/8 no la pasa.
+struct MedidasCama {
+    std::string cuna;
+    std::string minimo;
+};
+MedidasCama MedidasDeCama(int boton, double De, double hr);
+
+// Lo que fija la cama elegida: Fa y Tipo, y las alturas hr y h''r (m) que sube
+// a sus mínimos, con el texto de su casilla (vacío: la casilla no se toca).
+struct EleccionCama {
+    double fa = 0;
+    std::string textoFa;
+    std::int8_t tipo = 0;
+    std::uint8_t apoyoDirecto = 0;
+    double hr = 0;
+    std::string textoHr;
+    double h2r = 0;
+    std::string textoH2r;
+    std::string pregunta;  // Sí/No tras aplicarla (Apoyo Directo); vacía si no pregunta
+};
+EleccionCama EligeCama(const Proyecto& p, int boton);
+
+// ---- Clases A..D del terraplén y la zanja inducida ----
+
+// Espesor de la cama bajo el tubo "según norma" (m) por la base y Di (m): en
+// base rígida el de roca; en suelo, 0.08 hasta Di 0.7 y el de suelo después.
+double EspesorCamaTerraplen(std::uint8_t base, double Di);
+
+// Rótulos de las medidas de las cuatro clases ("x m") para De, Di (m), la
+// proyección n y el espesor de cama C (m), y qué clases se ofrecen con ese n.
+struct MedidasClases {
+    std::string a[4];  // De+0.2, n·De, 0.25·De, 0.25·Di
+    std::string b[4];  // 1.25·De, n·De, 0.4·De, C
+    std::string c[4];  // 1.25·De, n·De, 0.17·De, C
+    std::string d;     // n·De
+    bool claseB = false;
+    bool claseC = false;
+};
+MedidasClases MedidasDeClases(double De, double Di, double n, double C);
+
+// Si los datos permiten la fórmula de Fa del terraplén (De) o de la zanja
+// inducida (De, hr2 y b2); en otras instalaciones no.
+bool FactorTerraplenCalculable(const Proyecto& p);
+
+// Fa de la clase 1..4 (A..D) tal como se guarda: como mucho 8, y 0 si la
+// fórmula falla o no da un factor positivo. Deja en el registro los efectos de
+// CalculaFa.
+double FactorClaseTerraplen(Proyecto& p, std::uint8_t clase);
+
+// Rótulo del Fa de la clase 1..4 con los datos del registro: "Fa = 8" por
+// encima de 8, "Fa = --" si no se puede calcular. Deja los efectos de CalculaFa.
+std::string RotuloFaClase(Proyecto& p, std::uint8_t clase);
+
+// Lo que fija la clase 1..4 elegida con la proyección n: Tipo, su letra y
+// h'r = n·De (m) con el texto de su casilla.
+struct EleccionClase {
+    std::uint8_t clase = 0;
+    std::int8_t tipo = 0;
+    std::string letra;
+    double hr1 = 0;
+    std::string textoHr1;
+};
+EleccionClase EligeClaseTerraplen(std::uint8_t clase, double n, double De);
+
+// Clase 1..4 de la letra "A".."D" que muestra la ventana principal; 0 sin clase.
+std::uint8_t ClaseDeLetra(const std::string& letra);
+
+// Fa de la clase de la letra cuando cambian hr, h'r, b2 o hr2: solo en
+// terraplén y zanja inducida con De, hr2 y b2 de más de 0.01 m (entonces deja
+// n = h'r/De en el registro) y con una clase elegida; vacío si no se recalcula.
+std::optional<double> RecalculaFaTerraplen(Proyecto& p, const std::string& letra);
+
+// Un Fa tecleado (su valor absoluto): si difiere del del registro lo cambia y,
+// fuera del terraplén, el código pasa a 14 (factor a mano).
+struct FactorTecleado {
+    bool cambia = false;
+    double fa = 0;
+    std::optional<std::int8_t> tipo;
+};
+FactorTecleado LeeFactorApoyo(double leido, double faActual, std::uint8_t instalacion);

@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ayudas_pruebas.h"
+#include "factor_apoyo.h"
+#include "numero.h"
+#include "relleno.h"
+
+namespace {
+
+TEST(EligeCama, FactorCodigoYAlturasMinimas)
+{
+    const std::string directo = "Como usted selecciono Apoyo Directo, el valor del ancho de zanja "
+                                "debe ser recalculado.¿Desea abrir la ventana de ancho de zanja?";
+    // Lo que queda en hr y h''r y el texto de su casilla ("" si no se toca).
+    const struct {
+        int boton;
+        std::uint8_t instalacion;
+        double hr, h2r;
+        const char* textoFa;
+        int tipo;
+        double quedaHr;
+        const char* textoHr;
+        double quedaH2r;
+        const char* textoH2r;
+    } casos[] = {
+        {1, InstalacionZanja, 2, 0.5, "4", 3, 2, "", 0.5, ""},
+        {2, InstalacionZanja, 2, 0.5, "3", 4, 2, "", 0.5, ""},
+        {3, InstalacionZanja, 2, 0.5, "2.8", 5, 2, "", 0.5, ""},
+        {4, InstalacionZanja, 2, 0.5, "2.2", 6, 2, "", 0.5, ""},
+        {5, InstalacionZanja, 2, 0.5, "2.3", 7, 2, "", 0.5, ""},
+        {6, InstalacionZanja, 2, 0.5, "2", 8, 2, "", 0.5, ""},
+        {7, InstalacionZanja, 2, 0.5, "1.9", 10, 2, "", 0.5, ""},
+        {8, InstalacionZanja, 2, 0.5, "2.1", 9, 2, "", 0.5, ""},
+        {9, InstalacionZanja, 2, 0.5, "1.7", 11, 2, "", 0.5, "0.5"},  // siempre se reescribe
+        {10, InstalacionZanja, 2, 0.5, "1.5", 12, 2, "", 0.5, "0.5"},
+        {11, InstalacionZanja, 2, 0.5, "1.1", 13, 2, "", 0.5, "0.5"},
+        // hr en zanja: 0.5 como mínimo; en zanja terraplenada no.
+        {1, InstalacionZanja, 0.3, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
+        {1, InstalacionZanja, 0.49999, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
+        {1, InstalacionZanja, 0.5, 0.5, "4", 3, 0.5, "", 0.5, ""},
+        {1, InstalacionZanjaTerraplenada, 0.3, 0.5, "4", 3, 0.3, "", 0.5, ""},
+        // h''r: 0.30 como mínimo.
+        {3, InstalacionZanjaTerraplenada, 2, 0.1, "2.8", 5, 2, "", 0.3, "0.30"},
+        {3, InstalacionZanjaTerraplenada, 2, 0.29999, "2.8", 5, 2, "", 0.3, "0.30"},
+        {3, InstalacionZanjaTerraplenada, 2, 0.3, "2.8", 5, 2, "", 0.3, ""},
+        // Camas de 90 grados y directa: h''r como mínimo max(hr/8, 0.3).
+        {9, InstalacionZanjaTerraplenada, 4, 0.1, "1.7", 11, 4, "", 0.5, "0.5"},
+        {9, InstalacionZanjaTerraplenada, 2, 0.1, "1.7", 11, 2, "", 0.3, "0.3"},
+        {10, InstalacionZanjaTerraplenada, 2.4, 0, "1.5", 12, 2.4, "", 0.3, "0.3"},
+        {10, InstalacionZanjaTerraplenada, 2.41, 0, "1.5", 12, 2.41, "", 0.30125, "0.301"},
+        {10, InstalacionZanjaTerraplenada, 4, 0.8, "1.5", 12, 4, "", 0.8, "0.8"},
+        {11, InstalacionZanja, 0.3, 0, "1.1", 13, 0.5, "0.5", 0.3, "0.3"},
+    };
+    for (const auto& caso : casos) {
+        Proyecto p = Nuevo();
+        p.InstalacionIndex = caso.instalacion;
+        p.hr = caso.hr, p.h2r = caso.h2r;
+        const EleccionCama e = EligeCama(p, caso.boton);
+        const std::string donde = "botón " + std::to_string(caso.boton) + " hr " +
+                                  std::to_string(caso.hr) + " h2r " + std::to_string(caso.h2r);
+        EXPECT_EQ(e.textoFa, caso.textoFa) << donde;
+        EXPECT_EQ(e.fa, LeeNumero(caso.textoFa).valor) << donde;
+        EXPECT_EQ(e.tipo, caso.tipo) << donde;
+        EXPECT_EQ(e.apoyoDirecto, caso.boton == 11 ? 1 : 0) << donde;
+        EXPECT_EQ(e.pregunta, caso.boton == 11 ? directo : "") << donde;
+        EXPECT_DOUBLE_EQ(e.hr, caso.quedaHr) << donde;
+        EXPECT_EQ(e.textoHr, caso.textoHr) << donde;
+        EXPECT_DOUBLE_EQ(e.h2r, caso.quedaH2r) << donde;
+        EXPECT_EQ(e.textoH2r, caso.textoH2r) << donde;
+    }
+}
+
+TEST(MedidasDeCama, CunaYMinimoSobreLaClave)
+{
+    // Tubo de De 0.4 m: cunas De/2, De/4 y De/6; mínimo max(hr/8, 0.30) en 9 a 11.
+    const struct {
+        int boton;
+        double hr;
+        const char* cuna;
+        const char* minimo;
+    } casos[] = {
+        {1, 4, "0.2", "0.30"},      {2, 2, "0.2", "0.30"},     {3, 2, "0.1", "0.30"},
+        {6, 2, "0.067", "0.30"},    {7, 2, "0.2", "0.30"},     {8, 2, "", "0.30"},
+        {9, 2.4, "0.067", "0.30"},  {9, 2.41, "0.067", "0.301"}, {10, 4, "0.067", "0.5"},
+        {11, 4, "", "0.5"},         {11, 2, "", "0.30"},
+    };
+    for (const auto& caso : casos) {
+        const MedidasCama m = MedidasDeCama(caso.boton, 0.4, caso.hr);
+        EXPECT_EQ(m.cuna, caso.cuna) << caso.boton << " " << caso.hr;
+        EXPECT_EQ(m.minimo, caso.minimo) << caso.boton << " " << caso.hr;
+    }
+    EXPECT_STREQ(CamaDeBoton(5).titulo, "Fap=2.3");
+}
+
+TEST(EspesorCamaTerraplen, PorBaseYDiametro)
+{
+    const struct {
+        std::uint8_t base;
+        double Di, c;
+    } casos[] = {
+        {0, 0.5, 0.15},  {0, 0.7, 0.15},  {0, 0.71, 0.23}, {0, 1.5, 0.23}, {0, 1.51, 0.3},
+        {1, 0.7, 0.08},  {1, 0.701, 0.1}, {1, 1.5, 0.1},   {1, 1.6, 0.15}, {2, 0.5, 0.08},
+        {2, 1.5, 0.1},   {2, 1.6, 0.15},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(EspesorCamaTerraplen(caso.base, caso.Di), caso.c) << int(caso.base) << " " << caso.Di;
+}
+
+TEST(MedidasDeClases, RotulosYClasesOfrecidas)
+{
+    // De 0.4, Di 0.3, n 0.5 y C 0.1.
+    const MedidasClases m = MedidasDeClases(0.4, 0.3, 0.5, 0.1);
+    EXPECT_EQ(std::string(m.a[0] + "|" + m.a[1] + "|" + m.a[2] + "|" + m.a[3]),
+              "0.6 m|0.2 m|0.1 m|0.075 m");
+    EXPECT_EQ(std::string(m.b[0] + "|" + m.b[1] + "|" + m.b[2] + "|" + m.b[3]),
+              "0.5 m|0.2 m|0.16 m|0.1 m");
+    EXPECT_EQ(std::string(m.c[0] + "|" + m.c[1] + "|" + m.c[2] + "|" + m.c[3]),
+              "0.5 m|0.2 m|0.068 m|0.1 m");
+    EXPECT_EQ(m.d, "0.2 m");
+    const struct {
+        double n;
+        bool claseB, claseC;
+    } casos[] = {{0, true, true},      {0.6, true, true},   {0.601, true, true},
+                 {0.602, false, true}, {0.83, false, true}, {0.831, false, false},
+                 {1, false, false}};
+    for (const auto& caso : casos) {
+        const MedidasClases c = MedidasDeClases(1.218, 1, caso.n, 0.23);
+        EXPECT_EQ(c.claseB, caso.claseB) << caso.n;
+        EXPECT_EQ(c.claseC, caso.claseC) << caso.n;
+    }
+}
+
+// Tubo de Di 1 m (De 1.218 m) con h'r = n·De y zanja inducida de b2 2 y hr2 1.
+Proyecto CasoClase(std::uint8_t instalacion, double hr, double n)
+{
+    Proyecto p = Nuevo();
+    p.InstalacionIndex = instalacion;
+    p.Di = 1, p.De = 1.218, p.hr = hr, p.hr1 = n * 1.218, p.b2 = 2, p.hr2 = 1;
+    return p;
+}
+
+TEST(RotuloFaClase, FactorConTopeDeOchoOSinFactor)
+{
+    const struct {
+        std::uint8_t instalacion;
+        double hr, n;
+        std::uint8_t clase;
+        double b2, hr2;
+        const char* rotulo;
+        double fa;  // el que se guarda; -1 si no importa
+    } casos[] = {
+        // Sin proyección Fa = 1.431/N.
+        {InstalacionTerraplen, 3, 0, 1, 2, 1, "Fa = 2.834", 2.833663366},
+        {InstalacionTerraplen, 3, 0, 2, 2, 1, "Fa = 2.024", 2.024045262},
+        {InstalacionTerraplen, 3, 0, 3, 2, 1, "Fa = 1.704", 1.703571429},
+        {InstalacionTerraplen, 3, 0, 4, 2, 1, "Fa = 1.092", 1.092366412},
+        // Tope de 8 a ambos lados.
+        {InstalacionTerraplen, 0.711, 0.9, 1, 2, 1, "Fa = 8", 8},
+        {InstalacionTerraplen, 0.712, 0.9, 1, 2, 1, "Fa = 7.996", 7.996297713},
+        {InstalacionTerraplen, 0.5, 0.9, 1, 2, 1, "Fa = 8", 8},
+        // Un factor negativo no es un factor.
+        {InstalacionTerraplen, 0.3, 0.9, 1, 2, 1, "Fa = --", 0},
+        {InstalacionZanjaInducida, 3, 0.45, 1, 2, 1, "Fa = 4.229", 4.228592839},
+        {InstalacionZanjaInducida, 3, 0.45, 4, 2, 1, "Fa = 1.158", 1.158485474},
+        {InstalacionZanjaInducida, 3, 0.45, 1, 0.01, 0.01, "Fa = 3.946", 3.945875923},
+        {InstalacionZanjaInducida, 3, 0.45, 1, 2, 0.0099, "Fa = --", -1},
+        {InstalacionZanjaInducida, 3, 0.45, 1, 0.0099, 1, "Fa = --", -1},
+    };
+    for (const auto& caso : casos) {
+        Proyecto p = CasoClase(caso.instalacion, caso.hr, caso.n);
+        p.b2 = caso.b2, p.hr2 = caso.hr2;
+        EXPECT_EQ(RotuloFaClase(p, caso.clase), caso.rotulo) << caso.hr << " " << int(caso.clase);
+        if (caso.fa >= 0) {
+            EXPECT_NEAR(FactorClaseTerraplen(p, caso.clase), caso.fa, 1e-9) << caso.hr;
+        }
+    }
+    // Sin diámetro, o relleno de usuario sin rozamiento (λ·μ nulo).
+    Proyecto p = CasoClase(InstalacionTerraplen, 3, 0.5);
+    p.RellenoIndex = RellenoUsuario;
+    EXPECT_EQ(RotuloFaClase(p, 1), "Fa = --");
+    EXPECT_EQ(FactorClaseTerraplen(p, 1), 0);
+    p = CasoClase(InstalacionTerraplen, 3, 0.5);
+    p.De = 0;
+    EXPECT_EQ(RotuloFaClase(p, 1), "Fa = --");
+}
+
+TEST(EligeClaseTerraplen, CodigoLetraYAlturaSobreLaBase)
+{
+    const struct {
+        std::uint8_t clase;
+        double n, De;
+        int tipo;
+        const char *letra, *textoHr1;
+        double hr1;
+    } casos[] = {{1, 0.45, 1.218, 0, "A", "0.548", 0.5481}, {2, 0.3, 0.4, 1, "B", "0.12", 0.12},
+                 {3, 0.83, 1.218, 2, "C", "1.011", 1.01094}, {4, 0, 1.218, 3, "D", "0", 0}};
+    for (const auto& caso : casos) {
+        const EleccionClase e = EligeClaseTerraplen(caso.clase, caso.n, caso.De);
+        EXPECT_EQ(e.tipo, caso.tipo);
+        EXPECT_EQ(e.letra, caso.letra);
+        EXPECT_EQ(e.textoHr1, caso.textoHr1);
+        EXPECT_DOUBLE_EQ(e.hr1, caso.hr1);  // con todas sus cifras
+    }
+    for (const auto& [letra, clase] : {std::pair{"A", 1}, {"D", 4}, {"", 0}, {"E", 0}, {"a", 0}})
+        EXPECT_EQ(ClaseDeLetra(letra), clase) << letra;
+}
+
+TEST(RecalculaFaTerraplen, SoloConClaseYDatosDeZanja)
+{
+    const struct {
+        std::uint8_t instalacion;
+        double hr, De, b2, hr2;
+        const char* letra;
+        bool recalcula;
+        double fa, n;  // n queda en el registro aunque no haya clase
+    } casos[] = {
+        {InstalacionTerraplen, 3, 1.218, 2, 1, "B", true, 2.205116076, 0.5},
+        {InstalacionTerraplen, 0.711, 1.218, 2, 1, "A", true, 8, 0.9},
+        {InstalacionTerraplen, 0.712, 1.218, 2, 1, "A", true, 7.996297713, 0.9},
+        {InstalacionTerraplen, 0.3, 1.218, 2, 1, "A", true, 0, 0.9},  // factor negativo
+        {InstalacionZanjaInducida, 3, 1.218, 2, 1, "D", true, 1.158485474, 0.45},
+        {InstalacionTerraplen, 3, 1.218, 2, 1, "", false, 0, 0.5},
+        {InstalacionTerraplen, 3, 1.218, 2, 1, "E", false, 0, 0.5},
+        // Con b2 y hr2 por defecto (0) no se recalcula en terraplén.
+        {InstalacionTerraplen, 3, 1.218, 0, 0, "A", false, 0, -1},
+        {InstalacionTerraplen, 3, 1.218, 2, 0.01, "A", false, 0, -1},
+        {InstalacionTerraplen, 3, 1.218, 2, 0.011, "A", true, 2.833663366, 0},
+        {InstalacionTerraplen, 3, 1.218, 0.01, 1, "A", false, 0, -1},
+        {InstalacionTerraplen, 0.3, 0.01, 2, 1, "A", false, 0, -1},
+        {InstalacionZanja, 3, 1.218, 2, 1, "A", false, 0, -1},
+        {InstalacionZanjaTerraplenada, 3, 1.218, 2, 1, "A", false, 0, -1},
+    };
+    for (const auto& caso : casos) {
+        Proyecto p = CasoClase(caso.instalacion, caso.hr, caso.n < 0 ? 0.5 : caso.n);
+        p.De = caso.De, p.b2 = caso.b2, p.hr2 = caso.hr2;
+        p.n = -1;
+        const std::optional<double> fa = RecalculaFaTerraplen(p, caso.letra);
+        const std::string donde = std::to_string(caso.hr) + " " + caso.letra;
+        ASSERT_EQ(fa.has_value(), caso.recalcula) << donde;
+        if (fa) {
+            EXPECT_NEAR(*fa, caso.fa, 1e-9) << donde;
+        }
+        if (caso.instalacion == InstalacionTerraplen) {
+            EXPECT_NEAR(p.n, caso.n, 1e-12) << donde;
+        }
+    }
+}
+
+TEST(LeeFactorApoyo, SoloUnValorNuevoCambiaYFueraDelTerraplenEsTecleado)
+{
+    const struct {
+        double leido, actual;
+        std::uint8_t instalacion;
+        bool cambia;
+        double fa;
+        int tipo;  // -1: el código no cambia
+    } casos[] = {
+        {2.3, 0, InstalacionZanja, true, 2.3, 14},
+        {-2.3, 0, InstalacionZanjaTerraplenada, true, 2.3, 14},
+        {2.3, 0, InstalacionZanjaInducida, true, 2.3, 14},
+        {2.3, 0, InstalacionTerraplen, true, 2.3, -1},
+        {2.3, 2.3, InstalacionZanja, false, 2.3, -1},
+        {-2.3, 2.3, InstalacionZanja, false, 2.3, -1},
+        {0, 0, InstalacionZanja, false, 0, -1},
+    };
+    for (const auto& caso : casos) {
+        const FactorTecleado t = LeeFactorApoyo(caso.leido, caso.actual, caso.instalacion);
+        EXPECT_EQ(t.cambia, caso.cambia) << caso.leido << " " << caso.actual;
+        EXPECT_EQ(t.fa, caso.fa);
+        EXPECT_EQ(t.tipo.value_or(-1), caso.tipo) << caso.leido << " " << int(caso.instalacion);
+    }
+}
+
+}  // namespace
