@@ -72,6 +72,12 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
     }
 }
 
+bool SinParamentosDeZanja(const Proyecto& p)
+{
+    return (p.InstalacionIndex == InstalacionTerraplen || p.InstalacionIndex == InstalacionZanjaInducida) &&
+           p.RellenoIndex == RellenoUsuario;
+}
+
 MedidasTubo TuboConDiametro(double DiMm, double Es)
 {
     MedidasTubo t;

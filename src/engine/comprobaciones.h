@@ -43,6 +43,10 @@ enum CasillaCampo : int {
     CasillaB2 = 54, CasillaHr2 = 55, CasillaV = 56,
 };
 
+// true si el relleno es del usuario y no hay paramentos de zanja (terraplén o
+// zanja inducida): el rozamiento contra ellos es entonces el interno.
+bool SinParamentosDeZanja(const Proyecto& p);
+
 // Diámetros y espesor del tubo (m).
 struct MedidasTubo {
     double Di = 0, Es = 0, De = 0;

@@ -61,6 +61,19 @@ TEST(CampoSinSigno, SoloLasMedidasYCargasNoLosAngulosNiElPeso)
         EXPECT_FALSE(CampoSinSigno(clave)) << clave;
 }
 
+TEST(SinParamentosDeZanja, RellenoDelUsuarioSinParamentos)
+{
+    const struct { std::uint8_t instalacion, relleno; bool sin; } casos[] = {
+        {InstalacionTerraplen, RellenoUsuario, true},     {InstalacionZanjaInducida, RellenoUsuario, true},
+        {InstalacionZanja, RellenoUsuario, false},        {InstalacionZanjaTerraplenada, RellenoUsuario, false},
+        {InstalacionTerraplen, 2, false},                 {InstalacionZanjaInducida, 4, false}};
+    for (const auto& c : casos) {
+        Proyecto p = Nuevo();
+        p.InstalacionIndex = c.instalacion, p.RellenoIndex = c.relleno;
+        EXPECT_EQ(SinParamentosDeZanja(p), c.sin) << int(c.instalacion) << " " << int(c.relleno);
+    }
+}
+
 TEST(MedidasTubo, DiametroNormalizadoTraeSuEspesor)
 {
     const struct { double Di, Es, esperadoEs, De; } diametros[] = {

@@ -145,7 +145,8 @@ private:
     // Acaba lo que quede a medio escribir en la casilla control (al salir de
     // ella o antes de una orden de menú).
     void TerminaTecleo(QObject* control);
-    // Lee la casilla del campo de clave dada (la del archivo) en campo; true si era válida.
+    // Lee la casilla del campo de clave dada (la del archivo) en campo; si era
+    // válida, marca el proyecto modificado y da true.
     bool LeeDirecta(QLineEdit* caja, int clave, double& campo);
     // El texto de la casilla con lo que el motor dice de él.
     LecturaCampo LeeCampoCasilla(const QString& texto, int clave, double guardado) const;

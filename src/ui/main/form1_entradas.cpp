@@ -42,7 +42,10 @@ bool TForm1::LeeDirecta(QLineEdit* caja, int clave, double& campo)
         campo = leido.valor;
     if (leido.rehace)
         Rellena(caja, leido.rehecho);
-    return leido.estado == Tecleo::Valido;
+    if (leido.estado != Tecleo::Valido)
+        return false;
+    p_.Modificado = 1;
+    return true;
 }
 
 void TForm1::EditDiChange()
@@ -88,7 +91,6 @@ void TForm1::EditHrChange()
     if (!LeeDirecta(EditHr, CasillaHr, p_.hr))
         return;
     PintaCargaTrafico();
-    p_.Modificado = 1;
     RecalculaFa();
 }
 
@@ -96,21 +98,18 @@ void TForm1::EditH1rChange()
 {
     if (!LeeDirecta(EditH1r, CasillaHr1, p_.hr1))
         return;
-    p_.Modificado = 1;
     RecalculaFa();
 }
 
 void TForm1::EditH2rChange()
 {
-    if (LeeDirecta(EditH2r, CasillaH2r, p_.h2r))
-        p_.Modificado = 1;
+    LeeDirecta(EditH2r, CasillaH2r, p_.h2r);
 }
 
 void TForm1::EditB2Change()
 {
     if (!LeeDirecta(EditB2, CasillaB2, p_.b2))
         return;
-    p_.Modificado = 1;
     RecalculaFa();
 }
 
@@ -118,7 +117,6 @@ void TForm1::EditHr2Change()
 {
     if (!LeeDirecta(EditHr2, CasillaHr2, p_.hr2))
         return;
-    p_.Modificado = 1;
     RecalculaFa();
 }
 
@@ -159,42 +157,35 @@ void TForm1::EFapChange()
 
 void TForm1::EditFiChange()
 {
-    if (LeeDirecta(EditFi, CasillaFi, p_.fi))
-        p_.Modificado = 1;
+    LeeDirecta(EditFi, CasillaFi, p_.fi);
     // Sin paramentos de zanja, el rozamiento contra ellos es el interno.
-    if ((p_.InstalacionIndex == InstalacionTerraplen || p_.InstalacionIndex == InstalacionZanjaInducida) &&
-        p_.RellenoIndex == RellenoUsuario)
+    if (SinParamentosDeZanja(p_))
         EditFi1->setText(EditFi->text());
 }
 
 void TForm1::EditFi1Change()
 {
-    if (LeeDirecta(EditFi1, CasillaFi1, p_.fi1))
-        p_.Modificado = 1;
+    LeeDirecta(EditFi1, CasillaFi1, p_.fi1);
 }
 
 void TForm1::EditGammaChange()
 {
-    if (LeeDirecta(EditGamma, CasillaGamma, p_.gamma))
-        p_.Modificado = 1;
+    LeeDirecta(EditGamma, CasillaGamma, p_.gamma);
 }
 
 void TForm1::EditDChange()
 {
-    if (LeeDirecta(EditD, CasillaD, p_.D))
-        p_.Modificado = 1;
+    LeeDirecta(EditD, CasillaD, p_.D);
 }
 
 void TForm1::EditQpChange()
 {
-    if (LeeDirecta(EditQp, CasillaQp, p_.qp))
-        p_.Modificado = 1;
+    LeeDirecta(EditQp, CasillaQp, p_.qp);
 }
 
 void TForm1::EditQsChange()
 {
-    if (LeeDirecta(EditQs, CasillaQs, p_.qs))
-        p_.Modificado = 1;
+    LeeDirecta(EditQs, CasillaQs, p_.qs);
 }
 
 void TForm1::EditdhChange()
