@@ -8,11 +8,12 @@
 #include "proyecto.h"
 #include "trafico.h"
 
-namespace {
+namespace
+{
 
 const char* const CorrigeAutomatico = "por lo que se corrige automáticante el valor.";
 
-}  // namespace
+} // namespace
 
 NumeroTecleado LeeTecleadoCasilla(std::string_view texto, bool saliendo)
 {
@@ -50,7 +51,7 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
         return r;
     }
     switch (clave) {
-    case CasillaDi:  // el diámetro no válido se queda escrito con su aviso
+    case CasillaDi: // el diámetro no válido se queda escrito con su aviso
         r.mensaje = "Valor no válido";
         return r;
     case CasillaEs:
@@ -59,11 +60,11 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
         r.rehecho = guardado;
         return r;
     case CasillaB:
-    case CasillaFa:  // la anchura y el factor no válidos vuelven al valor guardado
+    case CasillaFa: // la anchura y el factor no válidos vuelven al valor guardado
         r.rehace = true;
         r.rehecho = guardado;
         return r;
-    default:  // se guarda lo leído aun de un texto no válido, y el texto se rehace
+    default: // se guarda lo leído aun de un texto no válido, y el texto se rehace
         r.guarda = true;
         r.valor = valor;
         r.rehace = true;
@@ -74,7 +75,8 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
 
 bool SinParamentosDeZanja(const Proyecto& p)
 {
-    return (p.InstalacionIndex == InstalacionTerraplen || p.InstalacionIndex == InstalacionZanjaInducida) &&
+    return (p.InstalacionIndex == InstalacionTerraplen ||
+            p.InstalacionIndex == InstalacionZanjaInducida) &&
            p.RellenoIndex == RellenoUsuario;
 }
 
@@ -121,8 +123,8 @@ CorreccionCasilla CompruebaAlturaRelleno(const Proyecto& p)
         motivo = " mayor que h\"r, ";
     }
     if (!motivo.empty())
-        r.mensaje = "Para garantizar un correcto reparto de las cargas, hr debe ser " + motivo + " " +
-                    CorrigeAutomatico;
+        r.mensaje = "Para garantizar un correcto reparto de las cargas, hr debe ser " + motivo +
+                    " " + CorrigeAutomatico;
     return r;
 }
 
@@ -138,16 +140,17 @@ std::string AvisoEspesorPared(const Proyecto& p)
 CorreccionCasilla SalidaH1r(const Proyecto& p)
 {
     if (p.hr1 > p.De && p.De > 0.01)
-        return {p.De, std::string("h´r debe ser menor o igual al diámetro exterior (De) del tubo, ") +
-                          CorrigeAutomatico};
+        return {p.De,
+                std::string("h´r debe ser menor o igual al diámetro exterior (De) del tubo, ") +
+                    CorrigeAutomatico};
     return {p.hr1, ""};
 }
 
 CorreccionCasilla SalidaH2r(const Proyecto& p)
 {
-    if (p.h2r != 0 && p.h2r >= p.hr)  // sube el relleno; h''r se queda
-        return {p.h2r + 0.1,
-                std::string("h\"r debe ser menor que la altura del relleno (hr), ") + CorrigeAutomatico};
+    if (p.h2r != 0 && p.h2r >= p.hr) // sube el relleno; h''r se queda
+        return {p.h2r + 0.1, std::string("h\"r debe ser menor que la altura del relleno (hr), ") +
+                                 CorrigeAutomatico};
     return {p.hr, ""};
 }
 
@@ -157,8 +160,8 @@ SalidaHr2Zanja SalidaHr2(const Proyecto& p)
     if (p.hr2 == 0)
         return r;
     if (p.hr2 >= p.hr)
-        r.hr = {p.hr2 + 0.1,
-                std::string("hr2 debe ser menor que la altura del relleno (hr), ") + CorrigeAutomatico};
+        r.hr = {p.hr2 + 0.1, std::string("hr2 debe ser menor que la altura del relleno (hr), ") +
+                                 CorrigeAutomatico};
     r.corrigeHr2 = p.b2 > 0.01;
     return r;
 }
@@ -166,7 +169,8 @@ SalidaHr2Zanja SalidaHr2(const Proyecto& p)
 CorreccionCasilla SalidaB2(const Proyecto& p)
 {
     if (p.b2 < p.De)
-        return {p.De, "B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería."};
+        return {p.De,
+                "B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería."};
     return {p.b2, ""};
 }
 

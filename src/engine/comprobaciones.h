@@ -25,22 +25,36 @@ bool CampoSinSigno(int clave);
 
 // Qué hace la casilla del campo con clave (la del archivo) con lo tecleado.
 struct LecturaCampo {
-    Tecleo estado = Tecleo::AMedias;  // a medias: aún no se hace nada
-    bool guarda = false;              // valor va al registro
-    double valor = 0;                 // lo que se guarda, en las unidades de la casilla
-    bool rehace = false;              // la casilla se reescribe con el valor guardado
-    double rehecho = 0;               // el valor con que se reescribe
-    std::string mensaje;              // el aviso de un texto no válido, o vacío
+    Tecleo estado = Tecleo::AMedias; // a medias: aún no se hace nada
+    bool guarda = false;             // valor va al registro
+    double valor = 0;                // lo que se guarda, en las unidades de la casilla
+    bool rehace = false;             // la casilla se reescribe con el valor guardado
+    double rehecho = 0;              // el valor con que se reescribe
+    std::string mensaje;             // el aviso de un texto no válido, o vacío
 };
 // guardado: lo que el registro tiene ahora, en las unidades de la casilla.
 LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double guardado);
 
 // Claves de archivo de las casillas de la ventana principal.
 enum CasillaCampo : int {
-    CasillaB = 8, CasillaDi = 15, CasillaEs = 16, CasillaFa = 17, CasillaFi = 19,
-    CasillaGamma = 20, CasillaHr = 22, CasillaHr1 = 23, CasillaH2r = 24, CasillaQs = 31,
-    CasillaFi1 = 34, CasillaD = 35, CasillaQp = 36, CasillaDh = 50, CasillaPq = 53,
-    CasillaB2 = 54, CasillaHr2 = 55, CasillaV = 56,
+    CasillaB = 8,
+    CasillaDi = 15,
+    CasillaEs = 16,
+    CasillaFa = 17,
+    CasillaFi = 19,
+    CasillaGamma = 20,
+    CasillaHr = 22,
+    CasillaHr1 = 23,
+    CasillaH2r = 24,
+    CasillaQs = 31,
+    CasillaFi1 = 34,
+    CasillaD = 35,
+    CasillaQp = 36,
+    CasillaDh = 50,
+    CasillaPq = 53,
+    CasillaB2 = 54,
+    CasillaHr2 = 55,
+    CasillaV = 56,
 };
 
 // true si el relleno es del usuario y no hay paramentos de zanja (terraplén o

@@ -9,14 +9,16 @@ TraficoCalculado TraficoSegunRelleno(const Proyecto& p)
     return {p.AeropuertoIndex, p.ViaIndex};
 }
 
-namespace {
+namespace
+{
 
 bool ConZanja(const Proyecto& p)
 {
-    return p.InstalacionIndex == InstalacionZanja || p.InstalacionIndex == InstalacionZanjaTerraplenada;
+    return p.InstalacionIndex == InstalacionZanja ||
+           p.InstalacionIndex == InstalacionZanjaTerraplenada;
 }
 
-}  // namespace
+} // namespace
 
 OrdenHojas PreparaHojas(const Proyecto& p, int tag)
 {
@@ -25,8 +27,10 @@ OrdenHojas PreparaHojas(const Proyecto& p, int tag)
 
 CorreccionCasilla RellenoMinimoHojas(const Proyecto& p)
 {
-    if (p.hr < 0.5)  // también hr = 0, que la comprobación de hr no toca
-        return {0.5, "Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige automáticamente"};
+    if (p.hr < 0.5) // también hr = 0, que la comprobación de hr no toca
+        return {
+            0.5,
+            "Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige automáticamente"};
     return {p.hr, ""};
 }
 
@@ -39,7 +43,8 @@ OrdenMemoria PreparaMemoria(const Proyecto& p)
     }
     r.compruebaB = ConZanja(p);
     if (p.RellenoIndex == RellenoUsuario && (p.fi == 0 || p.fi1 == 0 || p.gamma == 0))
-        r.sinRelleno = "Si los datos del relleno son a definir por el usuario, asegurese de que los "
-                       "valores sean distintos de cero";
+        r.sinRelleno =
+            "Si los datos del relleno son a definir por el usuario, asegurese de que los "
+            "valores sean distintos de cero";
     return r;
 }

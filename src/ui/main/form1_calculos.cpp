@@ -98,7 +98,8 @@ void TForm1::Calcular()
     // juzgan una vez, antes.
     const OrdenMemoria orden = PreparaMemoria(p_);
     if (!orden.sinFactor.empty()) {
-        Mensaje(QString::fromStdString(orden.sinFactor), QString::fromStdString(orden.tituloSinFactor));
+        Mensaje(QString::fromStdString(orden.sinFactor),
+                QString::fromStdString(orden.tituloSinFactor));
         return;
     }
     CompruebaEs();

@@ -27,7 +27,8 @@ std::uint8_t Indice(const QComboBox* lista)
 void AconsejaAltura(const ConsejoTrafico& consejo)
 {
     if (!consejo.mensaje.empty())
-        Mensaje(QString::fromStdString(consejo.mensaje), TituloAviso, BotonAceptar | IconoInformacion);
+        Mensaje(QString::fromStdString(consejo.mensaje), TituloAviso,
+                BotonAceptar | IconoInformacion);
 }
 
 }  // namespace
