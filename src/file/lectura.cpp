@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "claves.h"
+#include "comprobaciones.h"
 #include "listas.h"
 #include "numero.h"
 #include "proyecto.h"
@@ -113,14 +114,6 @@ const char* const BasesAnteriores[] = {"Roca o suelo rígido (no asentable)",
 const char* const TextoGrande =
     "El archivo es demasiado grande para ser un archivo de datos (más de 1 MB).";
 const char* const TextoErrorLectura = "Error en lectura del archivo";
-
-// Campos que la ventana guarda siempre en valor absoluto: un negativo en el
-// archivo no lo ha escrito este programa.
-bool SinSigno(int clave)
-{
-    static constexpr int claves[] = {8, 14, 15, 16, 17, 22, 23, 24, 31, 35, 36, 50, 53, 54, 55, 56};
-    return std::find(std::begin(claves), std::end(claves), clave) != std::end(claves);
-}
 
 constexpr int ClaveDe = 14, ClaveEs = 16;
 
@@ -252,7 +245,7 @@ bool GuardaValor(Proyecto& p, int clave, std::string_view v, CerosDelTubo& ceros
 {
     if (double* campo = CampoNumero(p, clave)) {
         const NumeroLeido leido = LeeNumero(v);
-        if (!leido.valido || (leido.valor < 0 && SinSigno(clave)))
+        if (!leido.valido || (leido.valor < 0 && CampoSinSigno(clave)))
             return false;  // el campo conserva su valor
         if (clave >= ClaveDe && clave <= ClaveEs)
             ceros.Anota(clave, *campo, leido.valor);

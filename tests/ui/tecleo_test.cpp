@@ -37,20 +37,16 @@ private slots:
         QTest::newRow("hr coma") << "EditHr" << "2,5" << 2.5 << "2,5" << 2.5;
         QTest::newRow("hr punto inicial") << "EditHr" << ".75" << 0.75 << ".75" << 0.75;
         QTest::newRow("hr exponente") << "EditHr" << "1e1" << 10.0 << "1e1" << 10.0;
-        QTest::newRow("qs exponente negativo") << "EditQs" << "2.5E-1" << 0.25 << "2.5E-1" << 0.25;
         QTest::newRow("hr vacía") << "EditHr" << "" << 7.0 << "0" << 0.0;
         QTest::newRow("hr sin exponente") << "EditHr" << "3e-" << 3.0 << "3" << 3.0;
-        QTest::newRow("hr con letra") << "EditHr" << "1.5x" << 1.5 << "1.5" << 1.5;
         QTest::newRow("hr miles") << "EditHr" << "1.000," << 1.0 << "1" << 1.0;
         QTest::newRow("Es negativo, en mm") << "EditEs" << "-130" << 130.0 << "-130" << 130.0;
         QTest::newRow("qs coma inicial") << "EditQs" << ",8" << 0.8 << ",8" << 0.8;
         QTest::newRow("qs signo") << "EditQs" << "+" << 7.0 << "0" << 0.0;
-        QTest::newRow("fi negativo") << "EditFi" << "-2,5" << -2.5 << "-2,5" << -2.5;
         QTest::newRow("fi solo signo") << "EditFi" << "-" << 7.0 << "0" << 0.0;
         QTest::newRow("Fap coma") << "EFap" << "1,9" << 1.9 << "1,9" << 1.9;
         QTest::newRow("Fap vacío vuelve al anterior") << "EFap" << "" << 7.0 << "7" << 7.0;
         QTest::newRow("vías vacía") << "EditNVias" << "" << 7.0 << "0" << 0.0;
-        QTest::newRow("vías de más") << "EditNVias" << "25" << 10.0 << "10" << 10.0;
         QTest::newRow("vías decimales") << "EditNVias" << "2," << 2.0 << "2" << 2.0;
     }
 

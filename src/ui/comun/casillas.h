@@ -6,25 +6,20 @@
 #include <QFocusEvent>
 #include <QString>
 
+#include "comprobaciones.h"
 #include "numero.h"
 
 // Lo tecleado en una casilla. Al salir de ella ya no se espera a que termine
 // de escribirlo: un número a medias cuenta entonces como no válido.
 inline NumeroTecleado LeeCasilla(const QString& texto, bool saliendo = false)
 {
-    NumeroTecleado leido = LeeTecleado(texto.toStdString());
-    if (leido.estado == Tecleo::AMedias && saliendo)
-        leido.estado = Tecleo::Imposible;
-    return leido;
+    return LeeTecleadoCasilla(texto.toStdString(), saliendo);
 }
 
 // Lo mismo para una casilla de números enteros.
 inline EnteroTecleado LeeCasillaEntera(const QString& texto, bool saliendo = false)
 {
-    EnteroTecleado leido = LeeEnteroTecleado(texto.toStdString());
-    if (leido.estado == Tecleo::AMedias && saliendo)
-        leido.estado = Tecleo::Imposible;
-    return leido;
+    return LeeEnteroCasilla(texto.toStdString(), saliendo);
 }
 
 // true si lo tecleado es un número a medio escribir (en una casilla de

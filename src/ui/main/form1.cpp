@@ -195,9 +195,7 @@ void TForm1::TabbedNotebook1Click()
 
 void TForm1::MuestraRozamientoParamentos()
 {
-    const bool sinParamentos =
-        (p_.InstalacionIndex == InstalacionTerraplen || p_.InstalacionIndex == InstalacionZanjaInducida) &&
-        p_.RellenoIndex == RellenoUsuario;
+    const bool sinParamentos = SinParamentosDeZanja(p_);
     for (QWidget* control : {static_cast<QWidget*>(LRU1), static_cast<QWidget*>(Label33),
                              static_cast<QWidget*>(EditFi1), static_cast<QWidget*>(Label35)})
         control->setVisible(!sinParamentos);

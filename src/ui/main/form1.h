@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "comprobaciones.h"
 #include "interlocutor.h"
 #include "numero.h"
 
@@ -146,7 +147,11 @@ private:
     // Acaba lo que quede a medio escribir en la casilla control (al salir de
     // ella o antes de una orden de menú).
     void TerminaTecleo(QObject* control);
-    bool LeeDirecta(QLineEdit* caja, double& campo, bool absoluto);
+    // Lee la casilla del campo de clave dada (la del archivo) en campo; si era
+    // válida, marca el proyecto modificado y da true.
+    bool LeeDirecta(QLineEdit* caja, int clave, double& campo);
+    // El texto de la casilla con lo que el motor dice de él.
+    LecturaCampo LeeCampoCasilla(const QString& texto, int clave, double guardado) const;
     void Rellena(QLineEdit* caja, double valor);
     void PintaRelleno();
     void MuestraRozamientoParamentos();

@@ -18,6 +18,7 @@
 #include "mensaje.h"
 #include "numero.h"
 #include "numero_qt.h"
+#include "ordenes.h"
 #include "proyecto.h"
 #include "talud.h"
 
@@ -42,12 +43,9 @@ bool TForm1::CorrigeZanjaInducida()
 
 void TForm1::QuitaTraficoPocoRelleno()
 {
-    // Con menos de 1 m de relleno no se calculan aviones ni trenes; las listas
-    // siguen mostrando lo elegido.
-    if (p_.hr < 1.0) {
-        p_.AeropuertoIndex = 0;
-        p_.ViaIndex = 0;
-    }
+    const TraficoCalculado trafico = TraficoSegunRelleno(p_);
+    p_.AeropuertoIndex = trafico.aeropuerto;
+    p_.ViaIndex = trafico.via;
 }
 
 void TForm1::CalculartodoClick(int tag)
@@ -56,14 +54,15 @@ void TForm1::CalculartodoClick(int tag)
         return;
     CompruebaEs();
     QuitaTraficoPocoRelleno();
-    if (p_.hr < 0.5) {  // también hr = 0, que CompruebaHr no toca
-        Mensaje("Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige automáticamente",
-                TituloPrograma);
-        p_.hr = 0.5;
+    const CorreccionCasilla hr = RellenoMinimoHojas(p_);
+    if (!hr.mensaje.empty()) {
+        Mensaje(QString::fromStdString(hr.mensaje), TituloPrograma);
+        p_.hr = hr.valor;
         EditHr->setText(GeneralQ(p_.hr));
     }
-    p_.ModoCalculo = tag != 0 ? 2 : 1;
-    if (p_.InstalacionIndex == InstalacionZanja || p_.InstalacionIndex == InstalacionZanjaTerraplenada) {
+    const OrdenHojas orden = PreparaHojas(p_, tag);
+    p_.ModoCalculo = orden.modo;
+    if (orden.zanjas) {
         CompruebaB();
         TResultadoZanjas hoja(p_, DialogosPrograma(), *this, this);
         hoja.exec();
@@ -99,18 +98,20 @@ void TForm1::CalcularClaseResistenteASTM()
 
 void TForm1::Calcular()
 {
-    if (p_.Fa == 0) {
-        Mensaje("Debe indicar el Factor de Apoyo", "¡ Atención !");
+    // Las comprobaciones no tocan el factor ni los datos del relleno: se
+    // juzgan una vez, antes.
+    const OrdenMemoria orden = PreparaMemoria(p_);
+    if (!orden.sinFactor.empty()) {
+        Mensaje(QString::fromStdString(orden.sinFactor),
+                QString::fromStdString(orden.tituloSinFactor));
         return;
     }
     CompruebaEs();
     CompruebaHr();
-    if (p_.InstalacionIndex == InstalacionZanja || p_.InstalacionIndex == InstalacionZanjaTerraplenada)
+    if (orden.compruebaB)
         CompruebaB();
-    if (p_.RellenoIndex == RellenoUsuario && (p_.fi == 0 || p_.fi1 == 0 || p_.gamma == 0)) {
-        Mensaje("Si los datos del relleno son a definir por el usuario, asegurese de que los valores sean "
-                "distintos de cero",
-                TituloPrograma);
+    if (!orden.sinRelleno.empty()) {
+        Mensaje(QString::fromStdString(orden.sinRelleno), TituloPrograma);
         return;
     }
     TCalculos calculos(p_, DialogosPrograma(), *this, this);

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "apoyo.h"
+#include "comprobaciones.h"
 #include "espesores.h"
 #include "factor_apoyo.h"
 #include "form1.h"
@@ -21,30 +22,10 @@
 
 void TForm1::CompruebaHr()
 {
-    if (p_.hr == 0)
-        return;
-    const std::uint8_t instalacion = p_.InstalacionIndex;
-    QString motivo;
-    if (instalacion == InstalacionZanjaInducida && p_.hr <= p_.hr2) {
-        p_.hr = p_.hr2 + 0.1;
-        motivo = " mayor de hr2, ";
-    }
-    if (instalacion == InstalacionZanjaInducida && p_.hr < p_.De) {
-        p_.hr = p_.De;
-        motivo = " mayor o igual que De, ";
-    }
-    if (p_.hr < 0.5) {
-        p_.hr = 0.5;
-        motivo = "mayor o igual a 0.5 m, ";
-    }
-    if (instalacion == InstalacionZanjaTerraplenada && p_.hr <= p_.h2r && p_.De > 0.01) {
-        p_.hr = p_.h2r + 0.1;
-        motivo = " mayor que h\"r, ";
-    }
-    if (!motivo.isEmpty()) {
-        Mensaje("Para garantizar un correcto reparto de las cargas, hr debe ser " + motivo +
-                    " por lo que se corrige automáticante el valor.",
-                TituloAviso);
+    const CorreccionCasilla hr = CompruebaAlturaRelleno(p_);
+    if (!hr.mensaje.empty()) {
+        p_.hr = hr.valor;
+        Mensaje(QString::fromStdString(hr.mensaje), TituloAviso);
         Rellena(EditHr, p_.hr);
         EditHr->setFocus();
         EditHrChange();
@@ -54,12 +35,10 @@ void TForm1::CompruebaHr()
 
 void TForm1::CompruebaEs()
 {
-    const double normalizado = EspesorNormalizado(p_.Di);
-    if (normalizado > p_.Es && p_.AvisoEspesor == 1) {
+    const std::string aviso = AvisoEspesorPared(p_);
+    if (!aviso.empty()) {
         const int respuesta =
-            Mensaje("La Norma UNE 127.100 recomienda un espesor de pared mínimo de " +
-                        TextoQ(normalizado * 1000) + " mm. ¿Quiere mantener activado este aviso?",
-                    TituloAviso, BotonesSiNo | IconoPregunta);
+            Mensaje(QString::fromStdString(aviso), TituloAviso, BotonesSiNo | IconoPregunta);
         p_.AvisoEspesor = respuesta == RespuestaSi ? 1 : 0;
         PintaAvisos();
     }
@@ -88,11 +67,10 @@ void TForm1::CompruebaB()
 
 void TForm1::EditH1rExit()
 {
-    if (p_.hr1 > p_.De && p_.De > 0.01) {
-        Mensaje("h´r debe ser menor o igual al diámetro exterior (De) del tubo, por lo que se corrige "
-                "automáticante el valor.",
-                TituloAviso);
-        p_.hr1 = p_.De;
+    const CorreccionCasilla h1r = SalidaH1r(p_);
+    if (!h1r.mensaje.empty()) {
+        Mensaje(QString::fromStdString(h1r.mensaje), TituloAviso);
+        p_.hr1 = h1r.valor;
         Rellena(EditH1r, p_.hr1);
         RecalculaFa();
         EditH1r->setFocus();
@@ -101,11 +79,10 @@ void TForm1::EditH1rExit()
 
 void TForm1::EditH2rExit()
 {
-    if (p_.h2r != 0 && p_.h2r >= p_.hr) {
-        Mensaje("h\"r debe ser menor que la altura del relleno (hr), por lo que se corrige "
-                "automáticante el valor.",
-                TituloAviso);
-        p_.hr = p_.h2r + 0.1;  // sube el relleno; h''r se queda
+    const CorreccionCasilla hr = SalidaH2r(p_);
+    if (!hr.mensaje.empty()) {
+        Mensaje(QString::fromStdString(hr.mensaje), TituloAviso);
+        p_.hr = hr.valor;
         Rellena(EditHr, p_.hr);
         Rellena(EditH2r, p_.h2r);
         EditH2r->setFocus();
@@ -114,25 +91,23 @@ void TForm1::EditH2rExit()
 
 void TForm1::EditHr2Exit()
 {
-    if (p_.hr2 == 0)
-        return;
-    if (p_.hr2 >= p_.hr) {
-        Mensaje("hr2 debe ser menor que la altura del relleno (hr), por lo que se corrige "
-                "automáticante el valor.",
-                TituloAviso);
-        p_.hr = p_.hr2 + 0.1;
+    const SalidaHr2Zanja salida = SalidaHr2(p_);
+    if (!salida.hr.mensaje.empty()) {
+        Mensaje(QString::fromStdString(salida.hr.mensaje), TituloAviso);
+        p_.hr = salida.hr.valor;
         Rellena(EditHr, p_.hr);
         EditHr2->setFocus();
     }
-    if (p_.b2 > 0.01)
+    if (salida.corrigeHr2)
         AplicaCorreccionHr2(EditHr2);
 }
 
 void TForm1::EditB2Exit()
 {
-    if (p_.b2 < p_.De) {
-        Mensaje("B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería.", TituloAviso);
-        EditB2->setText(GeneralQ(p_.De));
+    const CorreccionCasilla b2 = SalidaB2(p_);
+    if (!b2.mensaje.empty()) {
+        Mensaje(QString::fromStdString(b2.mensaje), TituloAviso);
+        EditB2->setText(GeneralQ(b2.valor));
     }
     AplicaCorreccionHr2(EditB2);
 }

@@ -14,6 +14,7 @@
 #include "compactacion.h"
 #include "espesores.h"
 #include "factor_apoyo.h"
+#include "comprobaciones.h"
 #include "casillas.h"
 #include "form1.h"
 #include "mensaje.h"
@@ -31,33 +32,37 @@ void TForm1::Rellena(QLineEdit* caja, double valor)
     caja->setText(TextoQ(valor));
 }
 
-bool TForm1::LeeDirecta(QLineEdit* caja, double& campo, bool absoluto)
+LecturaCampo TForm1::LeeCampoCasilla(const QString& texto, int clave, double guardado) const
 {
-    // Se guarda lo leído aun de un texto no válido, y el texto se rehace.
-    const NumeroTecleado leido = Lee(caja->text());
-    if (leido.estado == Tecleo::AMedias)
-        return false;
-    campo = absoluto ? std::fabs(leido.valor) : leido.valor;
+    return LeeCampo(clave, texto.toStdString(), saliendo_, guardado);
+}
+
+bool TForm1::LeeDirecta(QLineEdit* caja, int clave, double& campo)
+{
+    const LecturaCampo leido = LeeCampoCasilla(caja->text(), clave, campo);
+    if (leido.guarda)
+        campo = leido.valor;
+    if (leido.rehace)
+        Rellena(caja, leido.rehecho);
     if (leido.estado != Tecleo::Valido)
-        Rellena(caja, campo);
-    return leido.estado == Tecleo::Valido;
+        return false;
+    p_.Modificado = 1;
+    return true;
 }
 
 void TForm1::EditDiChange()
 {
-    const NumeroTecleado leido = Lee(EditDi->currentText());
+    const LecturaCampo leido = LeeCampoCasilla(EditDi->currentText(), CasillaDi, p_.Di * 1000);
     if (leido.estado == Tecleo::AMedias)
         return;
-    if (leido.estado != Tecleo::Valido) {
-        Mensaje("Valor no válido", TituloAtencion);
+    if (!leido.mensaje.empty()) {
+        Mensaje(QString::fromStdString(leido.mensaje), TituloAtencion);
         return;
     }
-    p_.Di = std::fabs(leido.valor) / 1000;
-    // Un diámetro normalizado trae su espesor de pared normalizado.
-    const double normalizado = EspesorNormalizado(p_.Di);
-    if (normalizado != 0)
-        p_.Es = normalizado;
-    p_.De = 2 * p_.Es + p_.Di;
+    const MedidasTubo tubo = TuboConDiametro(leido.valor, p_.Es);
+    p_.Di = tubo.Di;
+    p_.Es = tubo.Es;
+    p_.De = tubo.De;
     Rellena(EditDe, p_.De * 1000);
     Rellena(EditEs, p_.Es * 1000);
     PintaCargaTrafico();
@@ -67,69 +72,66 @@ void TForm1::EditDiChange()
 
 void TForm1::EditEsChange()
 {
-    const NumeroTecleado leido = Lee(EditEs->text());
+    const LecturaCampo leido = LeeCampoCasilla(EditEs->text(), CasillaEs, p_.Es * 1000);
     if (leido.estado == Tecleo::AMedias)
         return;
-    if (leido.estado != Tecleo::Valido) {
-        Mensaje("Valor no válido", TituloAtencion);
-        Rellena(EditEs, p_.Es * 1000);
+    if (!leido.mensaje.empty())
+        Mensaje(QString::fromStdString(leido.mensaje), TituloAtencion);
+    if (leido.rehace) {
+        Rellena(EditEs, leido.rehecho);
         return;
     }
-    p_.Es = std::fabs(leido.valor) / 1000;
-    p_.De = 2 * p_.Es + p_.Di;
+    const MedidasTubo tubo = TuboConEspesor(p_.Di, leido.valor);
+    p_.Es = tubo.Es;
+    p_.De = tubo.De;
     Rellena(EditDe, p_.De * 1000);
     p_.Modificado = 1;
 }
 
 void TForm1::EditHrChange()
 {
-    if (!LeeDirecta(EditHr, p_.hr, true))
+    if (!LeeDirecta(EditHr, CasillaHr, p_.hr))
         return;
     PintaCargaTrafico();
-    p_.Modificado = 1;
     RecalculaFa();
 }
 
 void TForm1::EditH1rChange()
 {
-    if (!LeeDirecta(EditH1r, p_.hr1, true))
+    if (!LeeDirecta(EditH1r, CasillaHr1, p_.hr1))
         return;
-    p_.Modificado = 1;
     RecalculaFa();
 }
 
 void TForm1::EditH2rChange()
 {
-    if (LeeDirecta(EditH2r, p_.h2r, true))
-        p_.Modificado = 1;
+    LeeDirecta(EditH2r, CasillaH2r, p_.h2r);
 }
 
 void TForm1::EditB2Change()
 {
-    if (!LeeDirecta(EditB2, p_.b2, true))
+    if (!LeeDirecta(EditB2, CasillaB2, p_.b2))
         return;
-    p_.Modificado = 1;
     RecalculaFa();
 }
 
 void TForm1::EditHr2Change()
 {
-    if (!LeeDirecta(EditHr2, p_.hr2, true))
+    if (!LeeDirecta(EditHr2, CasillaHr2, p_.hr2))
         return;
-    p_.Modificado = 1;
     RecalculaFa();
 }
 
 void TForm1::EditBChange()
 {
-    const NumeroTecleado leido = Lee(EditB->text());
+    const LecturaCampo leido = LeeCampoCasilla(EditB->text(), CasillaB, p_.b);
     if (leido.estado == Tecleo::AMedias)
         return;
-    if (leido.estado != Tecleo::Valido) {
-        Rellena(EditB, p_.b);
+    if (leido.rehace) {
+        Rellena(EditB, leido.rehecho);
         return;
     }
-    const double b = std::fabs(leido.valor);
+    const double b = leido.valor;
     if (b != p_.b) {
         p_.Modificado = 1;
         p_.TaludDefinido = 0;  // la anchura ya no sale del diálogo del talud
@@ -157,53 +159,46 @@ void TForm1::EFapChange()
 
 void TForm1::EditFiChange()
 {
-    if (LeeDirecta(EditFi, p_.fi, false))
-        p_.Modificado = 1;
+    LeeDirecta(EditFi, CasillaFi, p_.fi);
     // Sin paramentos de zanja, el rozamiento contra ellos es el interno.
-    if ((p_.InstalacionIndex == InstalacionTerraplen || p_.InstalacionIndex == InstalacionZanjaInducida) &&
-        p_.RellenoIndex == RellenoUsuario)
+    if (SinParamentosDeZanja(p_))
         EditFi1->setText(EditFi->text());
 }
 
 void TForm1::EditFi1Change()
 {
-    if (LeeDirecta(EditFi1, p_.fi1, false))
-        p_.Modificado = 1;
+    LeeDirecta(EditFi1, CasillaFi1, p_.fi1);
 }
 
 void TForm1::EditGammaChange()
 {
-    if (LeeDirecta(EditGamma, p_.gamma, false))
-        p_.Modificado = 1;
+    LeeDirecta(EditGamma, CasillaGamma, p_.gamma);
 }
 
 void TForm1::EditDChange()
 {
-    if (LeeDirecta(EditD, p_.D, true))
-        p_.Modificado = 1;
+    LeeDirecta(EditD, CasillaD, p_.D);
 }
 
 void TForm1::EditQpChange()
 {
-    if (LeeDirecta(EditQp, p_.qp, true))
-        p_.Modificado = 1;
+    LeeDirecta(EditQp, CasillaQp, p_.qp);
 }
 
 void TForm1::EditQsChange()
 {
-    if (LeeDirecta(EditQs, p_.qs, true))
-        p_.Modificado = 1;
+    LeeDirecta(EditQs, CasillaQs, p_.qs);
 }
 
 void TForm1::EditdhChange()
 {
-    const NumeroTecleado leido = Lee(Editdh->text());
+    const LecturaCampo leido = LeeCampoCasilla(Editdh->text(), CasillaDh, p_.dh);
     if (leido.estado == Tecleo::AMedias)
         return;
-    p_.dh = std::fabs(leido.valor);
+    p_.dh = leido.valor;
     PintaCargaTrafico();
-    if (leido.estado != Tecleo::Valido) {
-        Rellena(Editdh, p_.dh);
+    if (leido.rehace) {
+        Rellena(Editdh, leido.rehecho);
         return;
     }
     p_.Modificado = 1;
@@ -211,12 +206,10 @@ void TForm1::EditdhChange()
 
 void TForm1::EditNViasChange()
 {
-    // El número de vías es un byte: se toma módulo 256 y con un máximo de 10.
     const EnteroTecleado leido = LeeCasillaEntera(EditNVias->text(), saliendo_);
     if (leido.estado == Tecleo::AMedias)
         return;
-    const auto vias = static_cast<std::uint8_t>(static_cast<unsigned long long>(leido.valor) % 256);
-    p_.NVias = vias > 10 ? 10 : vias;
+    p_.NVias = NumeroVias(leido.valor);
     const QString texto = QString::number(p_.NVias);
     if (EditNVias->text() != texto)
         EditNVias->setText(texto);
@@ -227,16 +220,14 @@ void TForm1::EditNViasChange()
 
 void TForm1::EditVTrenChange()
 {
-    const NumeroTecleado leido = Lee(EditVTren->text());
+    const LecturaCampo leido = LeeCampoCasilla(EditVTren->text(), CasillaV, p_.V);
     if (leido.estado == Tecleo::AMedias)
         return;
-    p_.V = std::fabs(leido.valor);
+    const CorreccionCasilla tope = VelocidadTren(leido.valor);
+    p_.V = tope.valor;
     bool valido = leido.estado == Tecleo::Valido;
-    if (p_.V > 200) {
-        Mensaje("La máxima velocidad permitida en la Memoria es 200 km/h., por lo que se corrige "
-                "automáticante el valor.",
-                TituloAviso);
-        p_.V = 200;
+    if (!tope.mensaje.empty()) {
+        Mensaje(QString::fromStdString(tope.mensaje), TituloAviso);
         valido = false;
     }
     PintaCargaTrafico();
@@ -251,7 +242,7 @@ void TForm1::EditPqChange()
 {
     if (Lee(EditPq->text()).estado == Tecleo::AMedias)
         return;
-    LeeDirecta(EditPq, p_.pq, true);
+    LeeDirecta(EditPq, CasillaPq, p_.pq);
     p_.qc = CargaCompactacion(p_.CompactadorIndex, p_.De, p_.pq, p_.hr);
     Lab_comp->setText(TextoQ(Trunca2(p_.qc)) + " kN/m");
     p_.Modificado = 1;

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 
 #include "compactacion.h"
+#include "comprobaciones.h"
 #include "form1.h"
 #include "mensaje.h"
 #include "numero.h"
@@ -21,6 +22,13 @@ namespace {
 std::uint8_t Indice(const QComboBox* lista)
 {
     return static_cast<std::uint8_t>(std::max(lista->currentIndex(), 0));
+}
+
+void AconsejaAltura(const ConsejoTrafico& consejo)
+{
+    if (!consejo.mensaje.empty())
+        Mensaje(QString::fromStdString(consejo.mensaje), TituloAviso,
+                BotonAceptar | IconoInformacion);
 }
 
 }  // namespace
@@ -80,10 +88,7 @@ void TForm1::TabTraficoClick()
 void TForm1::ComboCarreteraChange()
 {
     p_.CarreteraIndex = Indice(ComboCarretera);
-    if (p_.hr > 0 && p_.hr < 1.0 && p_.CarreteraIndex != 0)
-        Mensaje("Para la determinación de la carga producida por el tráfico automovilístico es "
-                "recomendable que hr sea no menor de 1m.",
-                TituloAviso, BotonAceptar | IconoInformacion);
+    AconsejaAltura(ConsejoCarretera(p_.hr, p_.CarreteraIndex));
     PintaCargaTrafico();
     p_.Modificado = 1;
 }
@@ -91,10 +96,7 @@ void TForm1::ComboCarreteraChange()
 void TForm1::ComboAeropuertoChange()
 {
     p_.AeropuertoIndex = Indice(ComboAeropuerto);
-    if (p_.AeropuertoIndex != 0 && p_.hr >= 1.0 && p_.hr < 1.5)
-        Mensaje("En la determinación de la carga producida por el tráfico aéreo  se recomienda que la "
-                "altura de relleno (hr) tenga un valor no menor de 1.5 m.",
-                TituloAviso, BotonAceptar | IconoInformacion);
+    AconsejaAltura(ConsejoAeropuerto(p_.hr, p_.AeropuertoIndex));
     PintaCargaTrafico();
     p_.Modificado = 1;
 }
@@ -102,16 +104,14 @@ void TForm1::ComboAeropuertoChange()
 void TForm1::ComboViaChange()
 {
     p_.ViaIndex = Indice(ComboVia);
-    if (p_.ViaIndex != 0 && p_.hr < 1.0) {
+    const ConsejoTrafico consejo = ConsejoVia(p_.hr, p_.ViaIndex);
+    if (!consejo.pregunta.empty()) {
         // Con Sí la casilla hr pasa a 1 y su manejador lo refresca todo; con
         // No todo queda como estaba.
-        SubeAlturaRelleno(PreguntaFerrocarril);
+        SubeAlturaRelleno(consejo.pregunta);
         return;
     }
-    if (p_.ViaIndex != 0 && p_.hr < 1.5)
-        Mensaje("En la determinación de la carga ferroviaria  se recomienda que la altura de relleno "
-                "(hr) tenga un valor no menor de 1.5 m.",
-                TituloAviso, BotonAceptar | IconoInformacion);
+    AconsejaAltura(consejo);
     PintaCargaTrafico();
     p_.Modificado = 1;
 }

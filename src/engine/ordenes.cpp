@@ -1,0 +1,50 @@
+#include "ordenes.h"
+
+#include "proyecto.h"
+
+TraficoCalculado TraficoSegunRelleno(const Proyecto& p)
+{
+    if (p.hr < 1.0)
+        return {0, 0};
+    return {p.AeropuertoIndex, p.ViaIndex};
+}
+
+namespace
+{
+
+bool ConZanja(const Proyecto& p)
+{
+    return p.InstalacionIndex == InstalacionZanja ||
+           p.InstalacionIndex == InstalacionZanjaTerraplenada;
+}
+
+} // namespace
+
+OrdenHojas PreparaHojas(const Proyecto& p, int tag)
+{
+    return {static_cast<std::uint8_t>(tag != 0 ? 2 : 1), ConZanja(p)};
+}
+
+CorreccionCasilla RellenoMinimoHojas(const Proyecto& p)
+{
+    if (p.hr < 0.5) // también hr = 0, que la comprobación de hr no toca
+        return {
+            0.5,
+            "Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige automáticamente"};
+    return {p.hr, ""};
+}
+
+OrdenMemoria PreparaMemoria(const Proyecto& p)
+{
+    OrdenMemoria r;
+    if (p.Fa == 0) {
+        r.sinFactor = "Debe indicar el Factor de Apoyo";
+        r.tituloSinFactor = "¡ Atención !";
+    }
+    r.compruebaB = ConZanja(p);
+    if (p.RellenoIndex == RellenoUsuario && (p.fi == 0 || p.fi1 == 0 || p.gamma == 0))
+        r.sinRelleno =
+            "Si los datos del relleno son a definir por el usuario, asegurese de que los "
+            "valores sean distintos de cero";
+    return r;
+}

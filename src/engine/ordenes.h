@@ -1,0 +1,36 @@
+#pragma once
+// Lo que hay que corregir, preguntar o rechazar antes de cada orden de cálculo
+// de la ventana principal, según el registro.
+
+#include <cstdint>
+#include <string>
+
+#include "comprobaciones.h"
+
+struct Proyecto;
+
+// Tráfico que entra en el cálculo: con menos de 1 m de relleno ni aviones ni
+// trenes (las listas siguen mostrando lo elegido).
+struct TraficoCalculado {
+    std::uint8_t aeropuerto = 0;
+    std::uint8_t via = 0;
+};
+TraficoCalculado TraficoSegunRelleno(const Proyecto& p);
+
+// Hojas de resultados (tag 0 UNE, 1 ASTM).
+struct OrdenHojas {
+    std::uint8_t modo = 1; // ModoCalculo
+    bool zanjas = false;   // la hoja de zanjas, con la comprobación de la anchura
+};
+OrdenHojas PreparaHojas(const Proyecto& p, int tag);
+// El relleno mínimo de las hojas (0.5 m, también sin relleno), tras las comprobaciones.
+CorreccionCasilla RellenoMinimoHojas(const Proyecto& p);
+
+// Memoria de cálculo.
+struct OrdenMemoria {
+    std::string sinFactor; // rechazo antes de comprobar nada, o vacío
+    std::string tituloSinFactor;
+    bool compruebaB = false; // la anchura de la zanja se comprueba
+    std::string sinRelleno;  // rechazo después de las comprobaciones, o vacío
+};
+OrdenMemoria PreparaMemoria(const Proyecto& p);
