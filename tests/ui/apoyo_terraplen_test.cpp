@@ -25,12 +25,12 @@ class PruebaClasesTerra : public BancoVentanas {
               const QString& h1r = "0", const QString& b2 = "0", const QString& hr2 = "0",
               bool muestra = true)
     {
-        f->TabbedNotebook1->setCurrentIndex(instalacion);
-        f->EditDi->setEditText(di);  // 1000: De = 1.218 m
-        f->EditHr->setText(hr);
-        f->EditH1r->setText(h1r);
-        f->EditB2->setText(b2);
-        f->EditHr2->setText(hr2);
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(instalacion);
+        Lista("EditDi")->setEditText(di);  // 1000: De = 1.218 m
+        Caja("EditHr")->setText(hr);
+        Caja("EditH1r")->setText(h1r);
+        Caja("EditB2")->setText(b2);
+        Caja("EditHr2")->setText(hr2);
         guion.vistos.clear();
         p->Modificado = 0;
         if (!muestra)
@@ -102,7 +102,7 @@ private slots:
         const std::tuple<int, const char*, const char*> casos[] = {
             {0, "710", "0.23 m"}, {1, "700", "0.08 m"}};
         for (const auto& [base, di, c] : casos) {
-            f->ComboBase->setCurrentIndex(base);
+            Lista("ComboBase")->setCurrentIndex(base);
             Caso(1, di);
             QCOMPARE(d->Label_b4->text() + " " + d->Label_c4->text(), QString(c) + " " + c);
             QCOMPARE(p->C, LeeNumero(QString(c).chopped(2).toStdString()).valor);
@@ -180,7 +180,7 @@ private slots:
         Caso(instalacion, "1000", hr, "0", "2", "1", false);
         const double hr1 = LeeNumero(n.toStdString()).valor * p->De;
         QString rotulo;
-        const QString abierta = AbreCon([this] { f->Button2->click(); }, [&](QWidget* modal) {
+        const QString abierta = AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); }, [&](QWidget* modal) {
             modal->findChild<QLineEdit*>("Edit_n")->setText(n);
             rotulo = modal->findChild<QLabel*>("LFa_" + letra)->text();
             modal->findChild<QPushButton*>("ButtonClase" + letra)->click();
@@ -188,11 +188,11 @@ private slots:
         QCOMPARE(abierta, QString("TClasesTerra"));
         QCOMPARE(rotulo == "Fa = 8", n == "0.9");
         QCOMPARE(int(p->Tipo), letra[0].unicode() - 'A');  // no el 14 de un factor tecleado
-        QCOMPARE(f->claseFa->text(), letra);
-        QCOMPARE(f->EditH1r->text(), QString::fromStdString(TextoNumero(hr1)));
+        QCOMPARE(Hijo<QLabel>(f, "claseFa")->text(), letra);
+        QCOMPARE(Caja("EditH1r")->text(), QString::fromStdString(TextoNumero(hr1)));
         QCOMPARE(p->hr1, hr1);
-        QCOMPARE("Fa = " + f->EFap->text(), rotulo);  // se guarda el factor que se mostraba
-        QCOMPARE(QString::fromStdString(TextoNumero(p->Fa)), f->EFap->text());
+        QCOMPARE("Fa = " + Caja("EFap")->text(), rotulo);  // se guarda el factor que se mostraba
+        QCOMPARE(QString::fromStdString(TextoNumero(p->Fa)), Caja("EFap")->text());
         QCOMPARE(int(p->Modificado), 1);
     }
 
@@ -209,10 +209,10 @@ private slots:
             QCOMPARE(d->result(), int(QDialog::Rejected));
             QVERIFY(!d->Eleccion());
             QCOMPARE(p->hr1, 2.0);
-            QCOMPARE(f->EditH1r->text(), QString("2"));
+            QCOMPARE(Caja("EditH1r")->text(), QString("2"));
             QCOMPARE(p->Fa, 0.0);
             QCOMPARE(int(p->Tipo), 2);
-            QCOMPARE(f->claseFa->text(), QString());
+            QCOMPARE(Hijo<QLabel>(f, "claseFa")->text(), QString());
         }
     }
 

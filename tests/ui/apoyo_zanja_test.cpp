@@ -23,10 +23,10 @@ class PruebaClases : public BancoVentanas {
     // Los datos tecleados en la ventana principal.
     void Datos(int instalacion, const QString& hr, const QString& h2r = "0", const QString& di = "1000")
     {
-        f->TabbedNotebook1->setCurrentIndex(instalacion);
-        f->EditDi->setEditText(di);
-        f->EditHr->setText(hr);
-        f->EditH2r->setText(h2r);
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(instalacion);
+        Lista("EditDi")->setEditText(di);
+        Caja("EditHr")->setText(hr);
+        Caja("EditH2r")->setText(h2r);
         guion.vistos.clear();
         p->Modificado = 0;
         p->Tipo = 0;
@@ -56,7 +56,7 @@ class PruebaClases : public BancoVentanas {
             clasesVisible = clases && clases->isVisible();
             modal->close();
         });
-        const QString abierta = AbreCon([this] { f->Button2->click(); }, [&](QWidget* modal) {
+        const QString abierta = AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); }, [&](QWidget* modal) {
             clases = modal;
             siguiente.start(10);
             modal->findChild<QPushButton*>(boton == 0 ? QString("CancelBtn") : QString("Button%1").arg(boton))
@@ -105,12 +105,12 @@ private slots:
         guion.respuestas = {RespuestaNo};  // solo pregunta el apoyo directo
         QCOMPARE(Predefinidos(boton), QString());
         QCOMPARE(guion.vistos.size(), boton == 11 ? 1 : 0);
-        QCOMPARE(f->EFap->text(), fap);
+        QCOMPARE(Caja("EFap")->text(), fap);
         QCOMPARE(p->Fa, LeeNumero(fap.toStdString()).valor);
         // Código (no el 14 de un factor tecleado), apoyo directo y modificado.
         QCOMPARE(QString("%1 %2 %3").arg(int(p->Tipo)).arg(int(p->ApoyoDirecto)).arg(int(p->Modificado)),
                  QString("%1 %2 1").arg(tipo).arg(boton == 11 ? 1 : 0));
-        QCOMPARE(f->EditHr->text() + " " + f->EditH2r->text(), quedan);
+        QCOMPARE(Caja("EditHr")->text() + " " + Caja("EditH2r")->text(), quedan);
         QCOMPARE(p->hr, LeeNumero(quedan.section(' ', 0, 0).toStdString()).valor);
         QCOMPARE(p->h2r, LeeNumero(quedan.section(' ', 1).toStdString()).valor);
     }
@@ -143,15 +143,15 @@ private slots:
             {"700", "0.1", "0.15"}, {"1600", "0.15", "0.3"}};
         const auto c = [this] { return d->LSuelo->text() + " " + d->LRoca->text(); };
         for (const auto& [di, suelo, roca] : casos) {
-            f->EditDi->setEditText(di);
+            Lista("EditDi")->setEditText(di);
             d = new TClases(*p, f.get());
-            d->TabbedNotebook1->setCurrentIndex(2);
+            Hijo<QTabWidget>(d, "TabbedNotebook1")->setCurrentIndex(2);
             d->show();  // abre en "Hormigón"
-            QCOMPARE(d->TabbedNotebook1->currentIndex(), 0);
+            QCOMPARE(Hijo<QTabWidget>(d, "TabbedNotebook1")->currentIndex(), 0);
             QCOMPARE(c(), QString(suelo) + " " + roca);
-            d->TabbedNotebook1->setCurrentIndex(2);  // "Directo": sin cama
+            Hijo<QTabWidget>(d, "TabbedNotebook1")->setCurrentIndex(2);  // "Directo": sin cama
             QCOMPARE(c(), QString("0 0"));
-            d->TabbedNotebook1->setCurrentIndex(1);
+            Hijo<QTabWidget>(d, "TabbedNotebook1")->setCurrentIndex(1);
             QCOMPARE(c(), QString(suelo) + " " + roca);
         }
     }
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(Predefinidos(0), QString());
         QCOMPARE(QString("%1 %2 %3 %4").arg(p->Fa).arg(int(p->Tipo)).arg(p->hr).arg(p->h2r), QString("0 5 0.3 0.1"));
         QCOMPARE(int(p->Modificado), 0);
-        QCOMPARE(f->EFap->text(), QString("0"));
+        QCOMPARE(Caja("EFap")->text(), QString("0"));
     }
 };
 

@@ -20,11 +20,33 @@
 #include "form1.h"
 #include "proyecto.h"
 
+// Control de la ventana por su objectName (el contrato con las pruebas); solo
+// de esa ventana, no de un diálogo hijo que tenga un control del mismo nombre.
+template <class T>
+T* Hijo(const QWidget* ventana, const char* nombre)
+{
+    for (T* hijo : ventana->findChildren<T*>(nombre)) {
+        const QWidget* w = qobject_cast<const QWidget*>(hijo);
+        if (!w || w->window() == ventana)
+            return hijo;
+    }
+    qFatal("La ventana no tiene el control %s", nombre);
+}
+template <class T, class V>
+T* Hijo(const std::unique_ptr<V>& ventana, const char* nombre)
+{
+    return Hijo<T>(ventana.get(), nombre);
+}
+
 class BancoVentanas : public QObject {
 public:
     std::unique_ptr<Proyecto> p;
     std::unique_ptr<TForm1> f;
     DialogosGuion guion;
+
+    // Las casillas y las listas de la ventana principal, por su nombre.
+    QLineEdit* Caja(const char* nombre) const { return Hijo<QLineEdit>(f, nombre); }
+    QComboBox* Lista(const char* nombre) const { return Hijo<QComboBox>(f, nombre); }
 
     void Prepara()
     {
@@ -54,8 +76,8 @@ public:
     // Tubo de 1000 mm normalizado con 2 m de relleno.
     void TuboNormal()
     {
-        f->EditDi->setEditText("1000");
-        f->EditHr->setText("2");
+        Hijo<QComboBox>(f, "EditDi")->setEditText("1000");
+        Hijo<QLineEdit>(f, "EditHr")->setText("2");
         guion.vistos.clear();
     }
 

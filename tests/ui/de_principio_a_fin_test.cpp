@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "banco_ventanas.h"
 #include "dialogos_guion.h"
 #include "form1.h"
 #include "proyecto.h"
@@ -63,12 +64,12 @@ private slots:
         TForm1 f(p);
         f.show();
 
-        f.EditDi->setEditText("1000");
-        f.EditHr->setText("2.5");
-        f.EditB->setText("2.6");
+        Hijo<QComboBox>(&f, "EditDi")->setEditText("1000");
+        Hijo<QLineEdit>(&f, "EditHr")->setText("2.5");
+        Hijo<QLineEdit>(&f, "EditB")->setText("2.6");
         f.CompruebaB();
         ConLaModal(this, [](QWidget* clases) { clases->findChild<QPushButton*>("Button7")->click(); });
-        f.Button2->click();  // "Predefinidos": cama granular compactada a 180º
+        Hijo<QPushButton>(&f, "Button2")->click();  // "Predefinidos": cama granular compactada a 180º
         QCOMPARE(p.Fa, 1.9);
 
         const QString impreso = carpeta.filePath("impreso.pdf");

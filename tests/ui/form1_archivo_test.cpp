@@ -37,17 +37,17 @@ private slots:
         QTemporaryDir carpeta;
         const QString nombre = carpeta.filePath("caso.txt");
         TuboNormal();
-        f->TabbedNotebook1->setCurrentIndex(2);
-        f->EditH2r->setText("0.5");
-        f->EditB->setText("2.1");
-        f->EFap->setText("1.9");
-        f->ComboRelleno->setCurrentIndex(4);
-        f->ComboBase->setCurrentIndex(0);
-        f->TabTrafico->setCurrentIndex(2);
-        f->ComboAeropuerto->setCurrentIndex(3);
-        f->ComboCompactador->setCurrentIndex(2);
-        f->EditPq->setText("1.5");
-        f->EditQs->setText("0.75");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(2);
+        Caja("EditH2r")->setText("0.5");
+        Caja("EditB")->setText("2.1");
+        Caja("EFap")->setText("1.9");
+        Lista("ComboRelleno")->setCurrentIndex(4);
+        Lista("ComboBase")->setCurrentIndex(0);
+        Hijo<QTabWidget>(f, "TabTrafico")->setCurrentIndex(2);
+        Lista("ComboAeropuerto")->setCurrentIndex(3);
+        Lista("ComboCompactador")->setCurrentIndex(2);
+        Caja("EditPq")->setText("1.5");
+        Caja("EditQs")->setText("0.75");
         guion.nombres = {nombre};
         f->GuardarClick();  // sin archivo: como "Guardar como"
         QCOMPARE(f->windowTitle(), "Cálculo mecánico de tubos [" + nombre + "]");
@@ -64,22 +64,22 @@ private slots:
         QCOMPARE(p->Di, guardado.Di);
         QCOMPARE(p->h2r, 0.5);
         QCOMPARE(p->Tipo, guardado.Tipo);
-        QCOMPARE(f->TabbedNotebook1->currentIndex(), 2);
-        QCOMPARE(f->EditDi->currentText(), QString("1000"));
-        QCOMPARE(f->EditB->text(), QString("2.1"));
-        QCOMPARE(f->EFap->text(), QString("1.9"));
-        QCOMPARE(f->EditQs->text(), QString("0.75"));
-        QCOMPARE(f->ComboRelleno->currentIndex(), 4);
-        QCOMPARE(f->ComboBase->currentIndex(), 0);
-        QCOMPARE(f->TabTrafico->currentIndex(), 2);
-        QCOMPARE(f->ComboAeropuerto->currentIndex(), 3);
-        QCOMPARE(f->Lab_comp->text(), QString("34.19 kN/m"));
+        QCOMPARE(Hijo<QTabWidget>(f, "TabbedNotebook1")->currentIndex(), 2);
+        QCOMPARE(Lista("EditDi")->currentText(), QString("1000"));
+        QCOMPARE(Caja("EditB")->text(), QString("2.1"));
+        QCOMPARE(Caja("EFap")->text(), QString("1.9"));
+        QCOMPARE(Caja("EditQs")->text(), QString("0.75"));
+        QCOMPARE(Lista("ComboRelleno")->currentIndex(), 4);
+        QCOMPARE(Lista("ComboBase")->currentIndex(), 0);
+        QCOMPARE(Hijo<QTabWidget>(f, "TabTrafico")->currentIndex(), 2);
+        QCOMPARE(Lista("ComboAeropuerto")->currentIndex(), 3);
+        QCOMPARE(Hijo<QLabel>(f, "Lab_comp")->text(), QString("34.19 kN/m"));
         QCOMPARE(p->Modificado, 0);
     }
 
     void ConfirmacionesDeArchivo()
     {
-        f->EditHr->setText("2");
+        Caja("EditHr")->setText("2");
         // Abrir con cambios pregunta; Cancelar no abre nada.
         guion.respuestas = {RespuestaCancelar};
         guion.nombres = {"no-se-pide"};
@@ -187,14 +187,14 @@ private slots:
         QCOMPARE(guion.Textos(), QStringList{"Error en esto no es una clave"});
         QCOMPARE(guion.vistos[0].botones, BotonesAceptarCancelar | IconoError);
         QCOMPARE(p->hr, 2.0);  // el proyecto anterior sigue entero
-        QCOMPARE(f->EditHr->text(), QString("2"));
+        QCOMPARE(Caja("EditHr")->text(), QString("2"));
         QCOMPARE(f->windowTitle(), QString("Cálculo mecánico de tubos [ ]"));
         // Con Aceptar se lee lo demás.
         guion.nombres = {nombre};
         guion.respuestas = {RespuestaAceptar};
         f->AbrirClick();
         QCOMPARE(p->hr, 7.0);
-        QCOMPARE(f->EditHr->text(), QString("7"));
+        QCOMPARE(Caja("EditHr")->text(), QString("7"));
         // Un medio que falla al leer no cierra el programa ni toca el proyecto.
         guion.vistos.clear();
         guion.nombres = {"/proc/self/mem"};
@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(p->Di, 0.0);
         QCOMPARE(p->hr, 3.0);
         QCOMPARE(p->AvisoEspesor, 0);
-        QCOMPARE(f->EditDi->currentText(), QString("0"));
+        QCOMPARE(Lista("EditDi")->currentText(), QString("0"));
         f->Guardarcomo1Click();
         QFile guardado(carpeta.filePath("guardado.txt"));
         QVERIFY(guardado.open(QIODevice::ReadOnly));

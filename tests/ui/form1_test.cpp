@@ -37,21 +37,21 @@ private slots:
             // El registro por omisión lo prueba el motor; aquí, que la ventana lo muestra.
             QCOMPARE(p->Modificado, 0);
             QCOMPARE(f->windowTitle(), QString("Cálculo mecánico de tubos [ ]"));
-            QCOMPARE(f->ComboRelleno->currentText(), QString("Arena Arcillosa"));
-            QCOMPARE(f->ComboCarretera->currentText(), QString("Carro tres ejes de 600 kN (60 t.)"));
-            QCOMPARE(f->EditHr->text(), QString("0"));
-            QCOMPARE(f->LPeso->text(), QString("19.2 kN/m3"));
-            QVERIFY(!f->Editdh->isVisible());
-            QVERIFY(!f->PanelRellenoUsuario->isVisible());
-            QVERIFY(f->PanelB->isVisible() && !f->PanelH1r->isVisible());
+            QCOMPARE(Lista("ComboRelleno")->currentText(), QString("Arena Arcillosa"));
+            QCOMPARE(Lista("ComboCarretera")->currentText(), QString("Carro tres ejes de 600 kN (60 t.)"));
+            QCOMPARE(Caja("EditHr")->text(), QString("0"));
+            QCOMPARE(Hijo<QLabel>(f, "LPeso")->text(), QString("19.2 kN/m3"));
+            QVERIFY(!Caja("Editdh")->isVisible());
+            QVERIFY(!Hijo<QWidget>(f, "PanelRellenoUsuario")->isVisible());
+            QVERIFY(Hijo<QWidget>(f, "PanelB")->isVisible() && !Hijo<QWidget>(f, "PanelH1r")->isVisible());
             // El aviso de la carga del relleno empieza apagado: ninguna marca.
-            QVERIFY(!f->Activarmensajes1->isChecked() && !f->Desactivarmensajes1->isChecked());
+            QVERIFY(!Hijo<QAction>(f, "Activarmensajes1")->isChecked() && !Hijo<QAction>(f, "Desactivarmensajes1")->isChecked());
             // Sin talud elegido, ni la memoria ni el archivo lo citan.
             QCOMPARE(p->TaludDefinido, 0);
             // Después de editar, "Limpiar Datos" (con Aceptar) vuelve a lo mismo.
-            f->EditHr->setText("3");
+            Caja("EditHr")->setText("3");
             p->TaludDefinido = 1;  // como al elegir una anchura con su talud
-            f->ComboRelleno->setCurrentIndex(0);
+            Lista("ComboRelleno")->setCurrentIndex(0);
             guion.respuestas = {RespuestaAceptar};
             f->LimpiarDatos1Click();
         }
@@ -89,58 +89,58 @@ private slots:
 
     void DiametroYEspesor()
     {
-        f->EditDi->setEditText("300");  // normalizado: trae su espesor
+        Lista("EditDi")->setEditText("300");  // normalizado: trae su espesor
         QCOMPARE(p->Es, 0.05);
         QCOMPARE(p->De, 0.4);
-        QCOMPARE(f->EditEs->text(), QString("50"));
-        QCOMPARE(f->EditDe->text(), QString("400"));
-        f->EditDi->setEditText("abc");
+        QCOMPARE(Caja("EditEs")->text(), QString("50"));
+        QCOMPARE(Caja("EditDe")->text(), QString("400"));
+        Lista("EditDi")->setEditText("abc");
         QCOMPARE(guion.vistos.size(), 1);
         QCOMPARE(guion.vistos[0].texto, QString("Valor no válido"));
         QCOMPARE(guion.vistos[0].titulo, QString("¡¡ Atención !!"));
         QCOMPARE(p->Di, 0.3);
-        QCOMPARE(f->EditDi->currentText(), QString("abc"));
-        f->EditEs->setText("x");  // el espesor no válido vuelve a su valor
+        QCOMPARE(Lista("EditDi")->currentText(), QString("abc"));
+        Caja("EditEs")->setText("x");  // el espesor no válido vuelve a su valor
         QCOMPARE(guion.vistos.size(), 2);
-        QCOMPARE(f->EditEs->text(), QString("50"));
+        QCOMPARE(Caja("EditEs")->text(), QString("50"));
     }
 
     void FactorDeApoyoTecleado()
     {
-        f->EFap->setText("2.3");
+        Caja("EFap")->setText("2.3");
         QCOMPARE(p->Fa, 2.3);
         QCOMPARE(p->Tipo, 14);
         p->Tipo = 3;
         p->Modificado = 0;
-        f->EFap->setText("2.30");  // el mismo valor no cambia nada
+        Caja("EFap")->setText("2.30");  // el mismo valor no cambia nada
         QCOMPARE(p->Tipo, 3);
         QCOMPARE(p->Modificado, 0);
         // Con una clase de terraplén, cambiar hr rehace Fa (como mucho 8) sin tocar el código.
-        f->EditDi->setEditText("1000");
-        f->TabbedNotebook1->setCurrentIndex(3);
-        f->EditB2->setText("2");
-        f->EditHr2->setText("1");
-        f->EditH1r->setText("0.5481");
-        f->claseFa->setText("D");
+        Lista("EditDi")->setEditText("1000");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(3);
+        Caja("EditB2")->setText("2");
+        Caja("EditHr2")->setText("1");
+        Caja("EditH1r")->setText("0.5481");
+        Hijo<QLabel>(f, "claseFa")->setText("D");
         p->Tipo = 3;
-        f->EditHr->setText("3");
-        QCOMPARE(f->EFap->text(), QString("1.158"));
+        Caja("EditHr")->setText("3");
+        QCOMPARE(Caja("EFap")->text(), QString("1.158"));
         QCOMPARE(p->Tipo, 3);
-        f->TabbedNotebook1->setCurrentIndex(1);
-        f->EditH1r->setText("1.0962");
-        f->claseFa->setText("A");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(1);
+        Caja("EditH1r")->setText("1.0962");
+        Hijo<QLabel>(f, "claseFa")->setText("A");
         for (const auto& [hr, fap] : {std::pair{"0.711", "8"}, {"0.712", "7.996"}}) {
-            f->EditHr->setText(hr);
-            QCOMPARE(f->EFap->text(), QString(fap));
+            Caja("EditHr")->setText(hr);
+            QCOMPARE(Caja("EFap")->text(), QString(fap));
         }
         QVERIFY(qAbs(p->Fa - 7.996297713) < 1e-9);  // el valor entero, no el de la casilla
     }
 
     void VelocidadMaxima()
     {
-        f->EditVTren->setText("250");
+        Caja("EditVTren")->setText("250");
         QCOMPARE(p->V, 200.0);
-        QCOMPARE(f->EditVTren->text(), QString("200"));
+        QCOMPARE(Caja("EditVTren")->text(), QString("200"));
         QCOMPARE(guion.Textos(), QStringList{"La máxima velocidad permitida en la Memoria es 200 km/h., "
                                              "por lo que se corrige automáticante el valor."});
     }
@@ -165,16 +165,16 @@ private slots:
         QFETCH(QString, hr);
         QFETCH(double, queda);
         QFETCH(QString, frase);
-        f->EditDi->setEditText("1000");
-        f->TabbedNotebook1->setCurrentIndex(instalacion);
+        Lista("EditDi")->setEditText("1000");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(instalacion);
         p->h2r = h2r;
         p->hr2 = hr2;
-        f->ComboCarretera->setCurrentIndex(0);
+        Lista("ComboCarretera")->setCurrentIndex(0);
         guion.vistos.clear();
-        f->EditHr->setText(hr);
+        Caja("EditHr")->setText(hr);
         f->CompruebaHr();
         QCOMPARE(p->hr, queda);
-        QCOMPARE(f->EditHr->text(), QString::fromStdString(TextoNumero(queda)));
+        QCOMPARE(Caja("EditHr")->text(), QString::fromStdString(TextoNumero(queda)));
         if (frase.isEmpty()) {
             QVERIFY(guion.vistos.isEmpty());
         } else {
@@ -187,32 +187,32 @@ private slots:
 
     void ZanjaInducida()
     {
-        f->EditDi->setEditText("600");
-        f->TabbedNotebook1->setCurrentIndex(3);
-        f->EditHr->setText("2");
-        f->EditB2->setText("1.2");
-        f->EditHr2->setText("3");
+        Lista("EditDi")->setEditText("600");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(3);
+        Caja("EditHr")->setText("2");
+        Caja("EditB2")->setText("1.2");
+        Caja("EditHr2")->setText("3");
         guion.vistos.clear();
         f->EditHr2Exit();
         QCOMPARE(p->hr, 3.1);
         QCOMPARE(p->hr2, 2.3);
-        QCOMPARE(f->EditHr2->text(), QString("2.3"));
+        QCOMPARE(Caja("EditHr2")->text(), QString("2.3"));
         QCOMPARE(guion.vistos.size(), 2);
         QVERIFY(guion.vistos[1].texto.startsWith("hr2 debe ser como maximo dos veces"));
-        f->EditB2->setText("0.5");  // menor que De: pasa a De escrito entero
+        Caja("EditB2")->setText("0.5");  // menor que De: pasa a De escrito entero
         guion.vistos.clear();
         f->EditB2Exit();
         QCOMPARE(p->b2, p->De);
-        QCOMPARE(f->EditB2->text(), QString("0.75"));
+        QCOMPARE(Caja("EditB2")->text(), QString("0.75"));
         QCOMPARE(guion.vistos[0].texto,
                  QString("B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería."));
         // Con b2 = 0.03, 2·b2 − 0.1 sería negativo: hr2 se queda y se pide b2.
-        f->EditB2->setText("0.03");
-        f->EditHr2->setText("0.5");
+        Caja("EditB2")->setText("0.03");
+        Caja("EditHr2")->setText("0.5");
         guion.vistos.clear();
         f->EditHr2Exit();
         QCOMPARE(p->hr2, 0.5);
-        QCOMPARE(f->EditHr2->text(), QString("0.5"));
+        QCOMPARE(Caja("EditHr2")->text(), QString("0.5"));
         QCOMPARE(guion.Textos(),
                  QStringList{"hr2 debe ser como máximo dos veces la anchura de la zanja "
                              "inducida (b2): introduzca una anchura b2 mayor."});
@@ -224,28 +224,28 @@ private slots:
         for (const auto& [tipo, letra] : {std::pair{2, "C"}, {3, "D"}, {-100, ""}, {14, ""}}) {
             p->Tipo = static_cast<std::int8_t>(tipo);
             f->PintaVariables();
-            QCOMPARE(f->LClaseTerraplen->text(), QString(letra));
+            QCOMPARE(Hijo<QLabel>(f, "LClaseTerraplen")->text(), QString(letra));
         }
     }
 
     void AlturaSobreBaseTerraplen()
     {
-        f->EditDi->setEditText("1000");
-        f->TabbedNotebook1->setCurrentIndex(1);
-        f->EditH1r->setText("2");
+        Lista("EditDi")->setEditText("1000");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(1);
+        Caja("EditH1r")->setText("2");
         guion.vistos.clear();
         f->EditH1rExit();
         QCOMPARE(p->hr1, p->De);
-        QCOMPARE(f->EditH1r->text(), QString("1.218"));
+        QCOMPARE(Caja("EditH1r")->text(), QString("1.218"));
         QCOMPARE(guion.Textos(), QStringList{"h´r debe ser menor o igual al diámetro exterior (De) del tubo, "
                                              "por lo que se corrige automáticante el valor."});
     }
 
     void AvisoDeEspesor()
     {
-        f->EditDi->setEditText("600");
-        f->EditEs->setText("60");
-        f->EditHr->setText("2");
+        Lista("EditDi")->setEditText("600");
+        Caja("EditEs")->setText("60");
+        Caja("EditHr")->setText("2");
         const QString aviso = "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 75 mm. "
                               "¿Quiere mantener activado este aviso?";
         guion.vistos.clear();
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(guion.Textos(), textos);
         QCOMPARE(p->b, queda);
         if (queda != b)
-            QCOMPARE(f->EditB->text(), QString::number(queda));  // la casilla muestra la corregida
+            QCOMPARE(Caja("EditB")->text(), QString::number(queda));  // la casilla muestra la corregida
     }
 
     void ListasYAlturaDeRelleno_data()
@@ -324,8 +324,8 @@ private slots:
         QFETCH(int, indice);
         QFETCH(QString, hr);
         QFETCH(QString, mensaje);
-        f->ComboCarretera->setCurrentIndex(0);
-        f->EditHr->setText(hr);
+        Lista("ComboCarretera")->setCurrentIndex(0);
+        Caja("EditHr")->setText(hr);
         guion.vistos.clear();
         f->findChild<QComboBox*>(lista)->setCurrentIndex(indice);
         QCOMPARE(guion.Textos(), mensaje.isEmpty() ? QStringList{} : QStringList{mensaje});
@@ -334,57 +334,57 @@ private slots:
     void PreguntaFerroviaria()
     {
         TuboNormal();
-        f->TabTrafico->setCurrentIndex(1);
-        f->EditNVias->setText("1");
-        f->EditHr->setText("0.8");
-        const QString antes = f->Lqt->text();
+        Hijo<QTabWidget>(f, "TabTrafico")->setCurrentIndex(1);
+        Caja("EditNVias")->setText("1");
+        Caja("EditHr")->setText("0.8");
+        const QString antes = Hijo<QLabel>(f, "Lqt")->text();
         guion.vistos.clear();
         guion.respuestas = {RespuestaNo};
-        f->ComboVia->setCurrentIndex(1);
+        Lista("ComboVia")->setCurrentIndex(1);
         QCOMPARE(p->hr, 0.8);
-        QCOMPARE(f->Lqt->text(), antes);  // con No no se refresca
+        QCOMPARE(Hijo<QLabel>(f, "Lqt")->text(), antes);  // con No no se refresca
         QCOMPARE(guion.vistos.size(), 1);
         QCOMPARE(guion.vistos[0].botones, BotonesSiNo | IconoPregunta);
         guion.respuestas = {RespuestaSi};
-        f->ComboVia->setCurrentIndex(2);
+        Lista("ComboVia")->setCurrentIndex(2);
         QCOMPARE(p->hr, 1.0);
-        QCOMPARE(f->EditHr->text(), QString("1"));
+        QCOMPARE(Caja("EditHr")->text(), QString("1"));
     }
 
     void RellenoYPaginas()
     {
-        f->TabbedNotebook1->setCurrentIndex(1);  // terraplén
-        f->ComboRelleno->setCurrentIndex(5);
-        QVERIFY(f->PanelRellenoUsuario->isVisible());
-        QVERIFY(!f->EditFi1->isVisible() && !f->LRU1->isVisible());
-        f->EditFi->setText("30");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(1);  // terraplén
+        Lista("ComboRelleno")->setCurrentIndex(5);
+        QVERIFY(Hijo<QWidget>(f, "PanelRellenoUsuario")->isVisible());
+        QVERIFY(!Caja("EditFi1")->isVisible() && !Hijo<QLabel>(f, "LRU1")->isVisible());
+        Caja("EditFi")->setText("30");
         QCOMPARE(p->fi1, 30.0);  // sin paramentos, el rozamiento es el interno
-        f->TabbedNotebook1->setCurrentIndex(0);
-        QVERIFY(f->EditFi1->isVisible());
-        f->EFap->setText("2");
-        f->TabbedNotebook1->setCurrentIndex(3);  // otra vez sin paramentos: datos a cero
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(0);
+        QVERIFY(Caja("EditFi1")->isVisible());
+        Caja("EFap")->setText("2");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(3);  // otra vez sin paramentos: datos a cero
         QCOMPARE(p->fi, 0.0);
         QCOMPARE(p->gamma, 0.0);
         QCOMPARE(p->Fa, 0.0);
-        QCOMPARE(f->EFap->text(), QString("0"));
-        QVERIFY(f->PanelH1r->isVisible() && !f->PanelB->isVisible());
-        QCOMPARE(f->lmrelleno->text(), QString("λμ ="));
+        QCOMPARE(Caja("EFap")->text(), QString("0"));
+        QVERIFY(Hijo<QWidget>(f, "PanelH1r")->isVisible() && !Hijo<QWidget>(f, "PanelB")->isVisible());
+        QCOMPARE(Hijo<QLabel>(f, "lmrelleno")->text(), QString("λμ ="));
     }
 
     void SentidoDeViaYCompactador()
     {
-        f->TabTrafico->setCurrentIndex(1);
-        f->ComboBox1->setCurrentIndex(0);
-        QVERIFY(f->Editdh->isVisible());
-        f->Editdh->setText("2");
-        f->ComboBox1->setCurrentIndex(1);
-        QVERIFY(!f->Editdh->isVisible() && !f->Label42->isVisible());
+        Hijo<QTabWidget>(f, "TabTrafico")->setCurrentIndex(1);
+        Lista("ComboBox1")->setCurrentIndex(0);
+        QVERIFY(Caja("Editdh")->isVisible());
+        Caja("Editdh")->setText("2");
+        Lista("ComboBox1")->setCurrentIndex(1);
+        QVERIFY(!Caja("Editdh")->isVisible() && !Hijo<QLabel>(f, "Label42")->isVisible());
         QCOMPARE(p->dh, 2.0);
         TuboNormal();
-        f->ComboCompactador->setCurrentIndex(1);
-        f->EditPq->setText("2");
+        Lista("ComboCompactador")->setCurrentIndex(1);
+        Caja("EditPq")->setText("2");
         // 19.6·2·1.218/(3.141592·2) = 7.5996… se muestra truncado.
-        QCOMPARE(f->Lab_comp->text(), QString("7.59 kN/m"));
+        QCOMPARE(Hijo<QLabel>(f, "Lab_comp")->text(), QString("7.59 kN/m"));
     }
 
     // Las marcas de Opciones dicen cómo están los tres interruptores: "Activar" con
@@ -398,7 +398,7 @@ private slots:
             {[this] { f->LimpiarDatos1Click(); }, 2, ""},
             {[this] { f->Activarmensajes1Click(); }, 3, "A"},
             {[this] {
-                 f->EditDi->setEditText("600"), f->EditEs->setText("60"), p->Modificado = 0;
+                 Lista("EditDi")->setEditText("600"), Caja("EditEs")->setText("60"), p->Modificado = 0;
                  guion.respuestas = {RespuestaNo};
                  f->CompruebaEs(); // 60 mm < 75 mm; No calla el aviso de espesor
              },
@@ -407,8 +407,8 @@ private slots:
         for (const auto& [paso, encendidos, marca] : pasos) {
             paso();
             QCOMPARE(p->AvisoCalculo + p->AvisoEspesor + p->AvisoAnchura, encendidos);
-            QCOMPARE(QString(f->Activarmensajes1->isChecked() ? "A" : "") +
-                         (f->Desactivarmensajes1->isChecked() ? "D" : ""),
+            QCOMPARE(QString(Hijo<QAction>(f, "Activarmensajes1")->isChecked() ? "A" : "") +
+                         (Hijo<QAction>(f, "Desactivarmensajes1")->isChecked() ? "D" : ""),
                      QString(marca));
         }
     }
@@ -421,14 +421,14 @@ private slots:
             QVERIFY2(QFile::exists(QString(":/ayuda/%1.html").arg(contexto)), qPrintable(QString::number(contexto)));
         InstalaTeclaAyuda(*qApp);
         f->activateWindow();
-        f->EditHr->setFocus();
-        QTest::keyClick(f->EditHr, Qt::Key_F1);
+        Caja("EditHr")->setFocus();
+        QTest::keyClick(Caja("EditHr"), Qt::Key_F1);
         QCOMPARE(VentanaAyuda::Unica().Contexto(), 125);
         Opcion(f.get(), "&Memoria de Cálculo")->trigger();
         QCOMPARE(VentanaAyuda::Unica().Contexto(), 33);
         Opcion(f.get(), "Ayuda")->trigger();
         QCOMPARE(VentanaAyuda::Unica().Contexto(), 0);
-        QCOMPARE(ContextoAyuda(f->ComboVia), 111);  // hereda el de su cuaderno
+        QCOMPARE(ContextoAyuda(Lista("ComboVia")), 111);  // hereda el de su cuaderno
         VentanaAyuda::Unica().close();
     }
 
@@ -459,12 +459,12 @@ private slots:
         QFETCH(QString, abre);
         QFETCH(QString, mensaje);
         TuboNormal();
-        f->TabbedNotebook1->setCurrentIndex(instalacion);
-        f->ComboRelleno->setCurrentIndex(relleno);
-        f->EditB2->setText("1.5");
-        f->EditHr2->setText(hr2);
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(instalacion);
+        Lista("ComboRelleno")->setCurrentIndex(relleno);
+        Caja("EditB2")->setText("1.5");
+        Caja("EditHr2")->setText(hr2);
         guion.vistos.clear();
-        QCOMPARE(AbreCon([this] { f->Button2->click(); }), abre);
+        QCOMPARE(AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); }), abre);
         QCOMPARE(guion.Textos(), mensaje.isEmpty() ? QStringList{} : QStringList{mensaje});
     }
 
@@ -489,10 +489,10 @@ private slots:
         QFETCH(QString, ventana);
         QFETCH(int, modo);
         TuboNormal();
-        f->TabbedNotebook1->setCurrentIndex(instalacion);
-        f->EditH2r->setText("0.5");
-        f->EditB->setText("2.6");
-        f->EFap->setText("1.9");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(instalacion);
+        Caja("EditH2r")->setText("0.5");
+        Caja("EditB")->setText("2.6");
+        Caja("EFap")->setText("1.9");
         guion.vistos.clear();
         const std::function<void()> ordenes[] = {
             [this] { f->CalculartodoClick(0); }, [this] { f->CalculartodoClick(1); },
@@ -506,37 +506,37 @@ private slots:
     {
         // Sin factor de apoyo la memoria no se abre; las hojas usan los suyos.
         TuboNormal();
-        f->EditB->setText("2.6");
+        Caja("EditB")->setText("2.6");
         QCOMPARE(AbreCon([this] { f->CalcularSoloCarga(); }), QString());
         QCOMPARE(guion.Textos(), QStringList{"Debe indicar el Factor de Apoyo"});
         QCOMPARE(guion.vistos[0].titulo, QString("¡ Atención !"));
         QCOMPARE(AbreCon([this] { f->CalculartodoClick(0); }), QString("TResultadoZanjas"));
 
         // Con menos de 1 m de relleno el avión sale del cálculo, no de la lista.
-        f->ComboCarretera->setCurrentIndex(0);
-        f->EditHr->setText("0.8");
-        f->ComboAeropuerto->setCurrentIndex(1);
-        f->EFap->setText("1.9");
+        Lista("ComboCarretera")->setCurrentIndex(0);
+        Caja("EditHr")->setText("0.8");
+        Lista("ComboAeropuerto")->setCurrentIndex(1);
+        Caja("EFap")->setText("1.9");
         guion.vistos.clear();
         AbreCon([this] { f->CalcularClaseResistenteUNE(); });
         QCOMPARE(p->AeropuertoIndex, 0);
-        QCOMPARE(f->ComboAeropuerto->currentText(), QString("DC 9 (900 kN)"));
+        QCOMPARE(Lista("ComboAeropuerto")->currentText(), QString("DC 9 (900 kN)"));
 
         // Sin relleno, las hojas lo suben a 0.5 m con su aviso.
-        f->EditHr->setText("0");
+        Caja("EditHr")->setText("0");
         guion.vistos.clear();
         AbreCon([this] { f->CalculartodoClick(0); });
         QVERIFY(guion.Textos().contains(
             "Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige automáticamente"));
         QCOMPARE(p->hr, 0.5);
-        QCOMPARE(f->EditHr->text(), QString("0.5"));
+        QCOMPARE(Caja("EditHr")->text(), QString("0.5"));
 
         // Relleno de usuario con un dato nulo, aunque se teclee "0.0".
-        f->ComboRelleno->setCurrentIndex(5);
-        f->EditFi->setText("30");
-        f->EditFi1->setText("20");
-        f->EditGamma->setText("0.0");
-        f->EditHr->setText("2");
+        Lista("ComboRelleno")->setCurrentIndex(5);
+        Caja("EditFi")->setText("30");
+        Caja("EditFi1")->setText("20");
+        Caja("EditGamma")->setText("0.0");
+        Caja("EditHr")->setText("2");
         guion.vistos.clear();
         QCOMPARE(AbreCon([this] { f->CalcularSoloCarga(); }), QString());
         QCOMPARE(guion.Textos().last(), QString("Si los datos del relleno son a definir por el usuario, "
@@ -556,18 +556,18 @@ private slots:
         for (const auto& [b2, hr2, mensaje] : casos)
             for (int orden = 0; orden < 2; ++orden) {
                 TuboNormal();
-                f->TabbedNotebook1->setCurrentIndex(3);
-                f->EditHr->setText("5");
-                f->EditB2->setText(b2);
-                f->EditHr2->setText("2.5");
-                f->EFap->setText("2");
+                Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(3);
+                Caja("EditHr")->setText("5");
+                Caja("EditB2")->setText(b2);
+                Caja("EditHr2")->setText("2.5");
+                Caja("EFap")->setText("2");
                 guion.vistos.clear();
                 const QString abierta = AbreCon([this, orden = orden] {
                     orden == 0 ? f->CalcularSoloCarga() : f->CalculartodoClick(0);
                 });
                 QCOMPARE(abierta.isEmpty(), QString(b2) == "0");
                 QCOMPARE(p->hr2, LeeNumero(hr2).valor);
-                QCOMPARE(f->EditHr2->text(), QString(hr2));
+                QCOMPARE(Caja("EditHr2")->text(), QString(hr2));
                 QCOMPARE(guion.Textos().value(0), QString(mensaje));
                 QCOMPARE(guion.vistos.value(0).titulo,
                          QString(abierta.isEmpty() ? "Aviso" : TituloPrograma));

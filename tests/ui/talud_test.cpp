@@ -20,9 +20,9 @@ class PruebaTalud : public BancoVentanas {
     // Tubo de Di en mm (y espesor, si se da) y diálogo con el talud h:v.
     bool Abre(const QString& di, double h, double v, const QString& es = {})
     {
-        f->EditDi->setEditText(di);
+        Lista("EditDi")->setEditText(di);
         if (!es.isEmpty())
-            f->EditEs->setText(es);
+            Caja("EditEs")->setText(es);
         guion.vistos.clear();
         p->TaludH = h;
         p->TaludV = v;
@@ -43,7 +43,7 @@ private slots:
     // anterior: 1:1 (45°) propone 0.2 la primera vez y 1:5 (78.7°) después 0.35.
     void ResguardoDelTaludQueSeVe()
     {
-        f->EditDi->setEditText("500");  // De = 0.634
+        Lista("EditDi")->setEditText("500");  // De = 0.634
         p->TaludH = p->TaludV = 1;
         d = new TFTalud(*p, f.get());
         d->show();
@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(d->Label15->text(), QString("500 mm."));
         QCOMPARE(d->Lde->text(), QString("de= 0.634 m."));
         QCOMPARE(d->LC1->text() + " " + d->LC2->text(), QString("0.1 0.15"));
-        QCOMPARE(QStringList({d->Button1->text(), d->Button2->text(), d->CancelBtn->text(), d->HelpBtn->text()}),
+        QCOMPARE(QStringList({Hijo<QPushButton>(d, "Button1")->text(), Hijo<QPushButton>(d, "Button2")->text(), d->CancelBtn->text(), d->HelpBtn->text()}),
                  QStringList({"<- S&eleccionar", "<- Se&leccionar", "&Cancelar", "&Ayuda"}));
         delete d;
         p->TaludV = 5;
@@ -160,7 +160,7 @@ private slots:
                      QString(rotulos));
             // Con apoyo directo solo se ofrece el suelo.
             QVERIFY(d->PanelRoca->isVisible() == (directo == 0) && d->LTerreno->isVisible() == (directo == 0));
-            QTest::mouseClick(roca ? d->Button2 : d->Button1, Qt::LeftButton);
+            QTest::mouseClick(roca ? Hijo<QPushButton>(d, "Button2") : Hijo<QPushButton>(d, "Button1"), Qt::LeftButton);
             QVERIFY(guion.vistos.isEmpty());
             QCOMPARE(d->result(), int(QDialog::Accepted));
             QVERIFY(std::fabs(d->AnchuraElegida().value_or(0) - anchura) < 1e-12);
@@ -171,9 +171,9 @@ private slots:
     // (1.2399, no 1.23), y con Cancelar no toca ni b ni TaludDefinido.
     void AnchuraALaVentanaPrincipal()
     {
-        f->EditDi->setEditText("320");
-        f->EditEs->setText("54.25");  // De = 0.4285, c = 0.1
-        f->EditB->setText("3");
+        Lista("EditDi")->setEditText("320");
+        Caja("EditEs")->setText("54.25");  // De = 0.4285, c = 0.1
+        Caja("EditB")->setText("3");
         p->TaludDefinido = 1;
         p->TaludH = 1;
         p->TaludV = 5;
@@ -186,11 +186,11 @@ private slots:
             };
         };
         QCOMPARE(AbreCon([this] { f->Button1Click(); }, elige(&TFTalud::CancelBtn)), QString("TFTalud"));
-        QCOMPARE(f->EditB->text(), QString("3"));
+        QCOMPARE(Caja("EditB")->text(), QString("3"));
         QCOMPARE(p->TaludDefinido, 1);
         p->TaludDefinido = 0;
         QCOMPARE(AbreCon([this] { f->Button1Click(); }, elige(&TFTalud::Button1)), QString("TFTalud"));
-        QCOMPARE(f->EditB->text(), QString("1.24"));
+        QCOMPARE(Caja("EditB")->text(), QString("1.24"));
         QCOMPARE(p->b, 1.24);
         QCOMPARE(p->TaludDefinido, 1);
         QVERIFY(guion.vistos.isEmpty());
@@ -224,7 +224,7 @@ private slots:
             if (accion == "salir")
                 d->Edit1->setFocus();  // sale de la casilla hacia otro control
             else
-                (accion == "roca" ? d->Button2 : d->Button1)->click();
+                (accion == "roca" ? Hijo<QPushButton>(d, "Button2") : Hijo<QPushButton>(d, "Button1"))->click();
             const QString caso = QString("1:%1 V=%2 %3 %4").arg(v).arg(vNueva, resguardo, accion);
             QStringList mensajes;
             for (const auto& visto : guion.vistos)

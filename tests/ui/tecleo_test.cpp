@@ -22,7 +22,7 @@ class PruebaTecleo : public BancoVentanas {
     }
 
     // Sale de la casilla como con el tabulador, hacia otro control.
-    void Sale() { f->ComboBase->setFocus(Qt::TabFocusReason); }
+    void Sale() { Lista("ComboBase")->setFocus(Qt::TabFocusReason); }
 
 private slots:
     BANCO_VENTANAS_INIT_CLEANUP
@@ -75,11 +75,11 @@ private slots:
     void DiametroAMedias()
     {
         QVERIFY(Activa());
-        f->EditDi->setEditText("600");
-        f->EditDi->setFocus(Qt::TabFocusReason);
-        f->EditDi->lineEdit()->selectAll();
-        QTest::keyClick(f->EditDi->lineEdit(), Qt::Key_Backspace);
-        QTest::keyClicks(f->EditDi->lineEdit(), "-");
+        Lista("EditDi")->setEditText("600");
+        Lista("EditDi")->setFocus(Qt::TabFocusReason);
+        Lista("EditDi")->lineEdit()->selectAll();
+        QTest::keyClick(Lista("EditDi")->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClicks(Lista("EditDi")->lineEdit(), "-");
         // Borrar para escribir otro diámetro no es un error...
         QVERIFY(guion.vistos.isEmpty());
         QCOMPARE(p->Di, 0.6);
@@ -87,13 +87,13 @@ private slots:
         Sale();
         QCOMPARE(guion.Textos(), QStringList{"Valor no válido"});
         QCOMPARE(p->Di, 0.6);
-        QCOMPARE(f->EditDi->currentText(), QString("-"));
-        f->EditDi->setFocus(Qt::TabFocusReason);
-        f->EditDi->lineEdit()->selectAll();
-        QTest::keyClicks(f->EditDi->lineEdit(), "1200");
+        QCOMPARE(Lista("EditDi")->currentText(), QString("-"));
+        Lista("EditDi")->setFocus(Qt::TabFocusReason);
+        Lista("EditDi")->lineEdit()->selectAll();
+        QTest::keyClicks(Lista("EditDi")->lineEdit(), "1200");
         Sale();
         QCOMPARE(p->Di, 1.2);
-        QCOMPARE(f->EditEs->text(), QString("125"));
+        QCOMPARE(Caja("EditEs")->text(), QString("125"));
     }
 
     void AtajosDesdeUnaCasilla_data()
@@ -122,10 +122,10 @@ private slots:
         QFETCH(int, tecla);
         QFETCH(QString, orden);
         QVERIFY(Activa());
-        f->EditDi->setEditText("1000");
-        f->EditHr->setText("2.5");
+        Lista("EditDi")->setEditText("1000");
+        Caja("EditHr")->setText("2.5");
         guion.vistos.clear();
-        QWidget* control = casilla == "EditDi" ? static_cast<QWidget*>(f->EditDi->lineEdit())
+        QWidget* control = casilla == "EditDi" ? static_cast<QWidget*>(Lista("EditDi")->lineEdit())
                                                : Casilla(casilla);
         control->setFocus(Qt::TabFocusReason);
         auto* caja = qobject_cast<QLineEdit*>(control);
@@ -150,10 +150,10 @@ private slots:
     void AnchuraConComaAlCambiarDeInstalacion()
     {
         // Cambiar de página relee la anchura: "2,6" sigue siendo 2.6, no 0.
-        f->EditB->setText("2,6");
-        f->TabbedNotebook1->setCurrentIndex(2);
+        Caja("EditB")->setText("2,6");
+        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(2);
         QCOMPARE(p->b, 2.6);
-        QCOMPARE(f->EditB->text(), QString("2,6"));
+        QCOMPARE(Caja("EditB")->text(), QString("2,6"));
         guion.vistos.clear();
     }
 
@@ -162,11 +162,11 @@ private slots:
         // Una orden dada con "-" a medio escribir en hr calcula con lo que la
         // casilla muestra después, no con el valor anterior escondido.
         QVERIFY(Activa());
-        f->EditHr->setText("2.5");
-        Reescribe(f->EditHr, "-");
+        Caja("EditHr")->setText("2.5");
+        Reescribe(Caja("EditHr"), "-");
         QCOMPARE(p->hr, 2.5);
-        QTest::keyClick(f->EditHr, Qt::Key_L, Qt::ControlModifier);
-        QCOMPARE(f->EditHr->text(), QString("0"));
+        QTest::keyClick(Caja("EditHr"), Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(Caja("EditHr")->text(), QString("0"));
         QCOMPARE(p->hr, 0.0);
         guion.vistos.clear();
     }

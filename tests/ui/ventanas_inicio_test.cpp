@@ -134,7 +134,7 @@ private slots:
         };
         QCOMPARE(AbreCon(muestra, continuar), QString("TPrimera"));
         // Las marcas siguen a los interruptores: al empezar, uno apagado y dos encendidos.
-        QVERIFY(!ventana.Activarmensajes1->isChecked() && !ventana.Desactivarmensajes1->isChecked());
+        QVERIFY(!Hijo<QAction>(&ventana, "Activarmensajes1")->isChecked() && !Hijo<QAction>(&ventana, "Desactivarmensajes1")->isChecked());
         // Ni al volver a mostrar la ventana ni después sale otra vez.
         ventana.hide();
         AbreCon(muestra, continuar);
@@ -298,7 +298,7 @@ private slots:
                 return acepta;
             };
             ImpresoraPrograma().setDocName(QString());
-            QTest::mouseClick(v->Button1, Qt::LeftButton);
+            QTest::mouseClick(Hijo<QPushButton>(v, "Button1"), Qt::LeftButton);
             QCOMPARE(QFileInfo::exists(pdf), acepta);
             QCOMPARE(ImpresoraPrograma().docName(), acepta ? QString("Hola") : QString());
         }
@@ -370,11 +370,11 @@ private slots:
         QFETCH(int, base);
         QCoreApplication::processEvents();  // la ventana ya dispuesta, como la ve el usuario
         const QSize tamano = f->size();
-        f->ComboRelleno->setCurrentIndex(relleno);
-        f->ComboBase->setCurrentIndex(base);
+        Lista("ComboRelleno")->setCurrentIndex(relleno);
+        Lista("ComboBase")->setCurrentIndex(base);
         // La pestaña elegida y la vuelta a la primera.
         for (const int pagina : {instalacion, 0}) {
-            f->TabbedNotebook1->setCurrentIndex(pagina);
+            Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(pagina);
             QCoreApplication::processEvents();
             // La ventana no crece bajo el ratón y todo se lee entero.
             QCOMPARE(f->size(), tamano);

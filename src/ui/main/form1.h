@@ -171,8 +171,8 @@ private:
     bool mostrada_ = false;
     bool saliendo_ = false;  // se está saliendo de una casilla
 
-public:
-    // Controles, con los nombres del programa (también son sus objectName).
+    // Controles, con los nombres del programa. Sus objectName son los mismos:
+    // las pruebas los buscan por ellos.
     QTabWidget* TabbedNotebook1;
     Croquis* Image1;
     Croquis* Image2;

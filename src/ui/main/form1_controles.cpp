@@ -147,6 +147,8 @@ void TForm1::CreaMenus()
     QMenu* opciones = menuBar()->addMenu("&Opciones");
     Activarmensajes1 = anade(opciones, "Activar avisos ", {}, -1, &TForm1::Activarmensajes1Click);
     Desactivarmensajes1 = anade(opciones, "Desactivar avisos", {}, -1, &TForm1::Desactivarmensajes1Click);
+    Activarmensajes1->setObjectName("Activarmensajes1");
+    Desactivarmensajes1->setObjectName("Desactivarmensajes1");
     Activarmensajes1->setCheckable(true);
     Desactivarmensajes1->setCheckable(true);
 
