@@ -128,9 +128,9 @@ void LineaDeOrdenesMilArchivos(benchmark::State& estado)
             EscribeJson(CalculaArchivo(archivo), salida);
         benchmark::DoNotOptimize(salida.str().size());
     }
-    estado.counters["archivos/s"] = benchmark::Counter(
-        static_cast<double>(archivos.size()) * static_cast<double>(estado.iterations()),
-        benchmark::Counter::kIsRate);
+    estado.counters["archivos/s"] = benchmark::Counter(static_cast<double>(archivos.size()) *
+                                                           static_cast<double>(estado.iterations()),
+                                                       benchmark::Counter::kIsRate);
     fs::remove_all(carpeta);
 }
 BENCHMARK(LineaDeOrdenesMilArchivos)->Unit(benchmark::kMillisecond);

@@ -32,7 +32,8 @@ void ClaseTerraplen(Proyecto& p, std::int8_t clase)
 {
     p.Tipo = clase;
     p.n = p.hr1 / p.De;
-    p.Fa = std::min(CalculaFa(p, p.InstalacionIndex, static_cast<std::uint8_t>(clase + 1)).value_or(0), 8.0);
+    p.Fa = std::min(
+        CalculaFa(p, p.InstalacionIndex, static_cast<std::uint8_t>(clase + 1)).value_or(0), 8.0);
 }
 
 // Calcula la memoria en modo UNE, como al pulsar "Calcular Clase Resistente UNE".

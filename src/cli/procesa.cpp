@@ -112,9 +112,15 @@ Json Calculo(const CalculoArchivo& c)
     j["qTotal"] = Numero(p.qTotal, e.Escrito(PasoCarga::Total));
     j["CargaCalculo"] = Numero(p.CargaCalculo, e.Escrito(PasoCarga::CargaCalculo));
     const std::pair<const char*, double> coeficientes[] = {
-        {"Cz", p.Cz},       {"Ct", p.Ct},         {"Czt", p.Czt},
-        {"Ci", p.Ci},       {"ho", p.ho},         {"c1", p.c1},
-        {"lambda", p.lambda}, {"lambdami", p.lambdami}, {"lambdami1", p.lambdami1},
+        {"Cz", p.Cz},
+        {"Ct", p.Ct},
+        {"Czt", p.Czt},
+        {"Ci", p.Ci},
+        {"ho", p.ho},
+        {"c1", p.c1},
+        {"lambda", p.lambda},
+        {"lambdami", p.lambdami},
+        {"lambdami1", p.lambdami1},
         {"gamma", p.gamma},
     };
     for (const auto& [nombre, valor] : coeficientes)

@@ -22,10 +22,10 @@ enum CodigoSalida : int {
 // Todo lo que se calcula de un archivo.
 struct CalculoArchivo {
     std::string archivo;
-    bool leido = false;                    // leído entero, con el título de proyecto
-    std::vector<std::string> errores;      // mensajes del lector (respondidos Aceptar)
-    std::vector<std::string> avisos;       // preguntas hechas (respondidas No)
-    Proyecto calculado;                    // el registro tras el cálculo de la memoria
+    bool leido = false;                // leído entero, con el título de proyecto
+    std::vector<std::string> errores;  // mensajes del lector (respondidos Aceptar)
+    std::vector<std::string> avisos;   // preguntas hechas (respondidas No)
+    Proyecto calculado;                // el registro tras el cálculo de la memoria
     ResultadoInforme une, astm;
     MatrizResultados matrizUne, matrizAstm;
 

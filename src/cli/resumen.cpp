@@ -127,9 +127,11 @@ void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
         {"Total           Qtotal ", p.qTotal, PasoCarga::Total},
     };
     for (const auto& carga : cargas)
-        salida << "    " << carga.nombre << (e.Escrito(carga.paso) ? Carga(carga.valor) : "---") << '\n';
+        salida << "    " << carga.nombre << (e.Escrito(carga.paso) ? Carga(carga.valor) : "---")
+               << '\n';
     salida << "  Carga de cálculo: "
-           << (e.Entregada() ? Carga(p.CargaCalculo) + " kN/m²" : std::string("no calculada")) << '\n';
+           << (e.Entregada() ? Carga(p.CargaCalculo) + " kN/m²" : std::string("no calculada"))
+           << '\n';
     if (!c.une.entrega.mensaje.empty())
         salida << "  Aviso: " << c.une.entrega.mensaje << '\n';
     EscribeClase("UNE 127.010", c.une, salida);

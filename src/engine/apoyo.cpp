@@ -10,9 +10,9 @@
 namespace {
 
 // Parámetro de presión lateral x según la razón de proyección p.
-const FilaTabla PresionLateralA[6] = {{0.0, 0.15}, {0.3, 0.743}, {0.5, 0.856},
+const FilaTabla PresionLateralA[6] = {{0.0, 0.15},  {0.3, 0.743}, {0.5, 0.856},
                                       {0.7, 0.811}, {0.9, 0.678}, {1.0, 0.638}};
-const FilaTabla PresionLateralBCD[6] = {{0.0, 0.0}, {0.3, 0.217}, {0.5, 0.423},
+const FilaTabla PresionLateralBCD[6] = {{0.0, 0.0},   {0.3, 0.217}, {0.5, 0.423},
                                         {0.7, 0.594}, {0.9, 0.655}, {1.0, 0.638}};
 
 // Coeficiente de apoyo N de las clases A, B, C y D.
@@ -20,7 +20,8 @@ const double CoeficienteClase[4] = {0.505, 0.707, 0.840, 1.310};
 
 double CtVigilado(Proyecto& p)
 {
-    if (p.InstalacionIndex != InstalacionTerraplen && p.InstalacionIndex != InstalacionZanjaInducida)
+    if (p.InstalacionIndex != InstalacionTerraplen &&
+        p.InstalacionIndex != InstalacionZanjaInducida)
         return p.Ct;
     ConstantesRelleno(p, p.RellenoIndex);
     const double K2 = 2 * p.lambdami;
@@ -58,7 +59,8 @@ std::optional<double> CalculaFa(Proyecto& p, std::uint8_t /*instalacion*/, std::
         const double Ct = CtVigilado(p);
         p.lambdaFa = p.lambdaFaEdit;
         const double proyeccion = Guarda(p.hr1 / p.De);
-        const double q = Guarda(p.lambdaFa * proyeccion / Ct * (proyeccion * p.De / (2 * p.hr) + 1));
+        const double q =
+            Guarda(p.lambdaFa * proyeccion / Ct * (proyeccion * p.De / (2 * p.hr) + 1));
         const double x = clase == 1 ? BuscaEnTabla(PresionLateralA, proyeccion)
                                     : BuscaEnTabla(PresionLateralBCD, proyeccion);
         return Guarda(1.431 / (CoeficienteClase[clase - 1] - x * q));

@@ -31,7 +31,7 @@ std::string LetraClaseTerraplen(std::int8_t tipo);
 struct CorreccionHr2 {
     enum class Accion { Ninguna, Corrige, PideB2 };
     Accion accion = Accion::Ninguna;
-    double hr2 = 0;      // la profundidad que queda (m)
-    std::string mensaje; // vacío con Ninguna
+    double hr2 = 0;       // la profundidad que queda (m)
+    std::string mensaje;  // vacío con Ninguna
 };
 CorreccionHr2 CorrigeHr2(double hr2, double b2, bool alCalcular);

@@ -55,7 +55,7 @@ EntregaCargas CalculaCargas(Proyecto& p, Interlocutor& interlocutor, std::uint8_
     PasoCarga paso = PasoCarga::Relleno;
     try {
         std::string mensajeRelleno;
-        const double qr = CargaRelleno(p, relleno, mensajeRelleno, p.hr); // resuelve sus fallos
+        const double qr = CargaRelleno(p, relleno, mensajeRelleno, p.hr);  // resuelve sus fallos
         if (mensajeRelleno == ErrorCargaRelleno) {
             // Su 0 no es una carga: el cálculo no sigue, pero el error se dice.
             EntregaCargas fallo = FalloEn(paso);

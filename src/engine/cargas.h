@@ -9,13 +9,13 @@ class Interlocutor;
 
 // Pasos del cálculo de cargas, en su orden.
 enum class PasoCarga : std::uint8_t {
-    Relleno = 1,       // qr y coeficientes del relleno
-    Trafico,           // qm
-    Puntual,           // fp
-    Superficie,        // fs
-    Compactacion,      // fc
-    Total,             // qTotal
-    CargaCalculo,      // CargaCalculo
+    Relleno = 1,   // qr y coeficientes del relleno
+    Trafico,       // qm
+    Puntual,       // fp
+    Superficie,    // fs
+    Compactacion,  // fc
+    Total,         // qTotal
+    CargaCalculo,  // CargaCalculo
     Terminado,
 };
 

@@ -116,7 +116,8 @@ std::optional<ColorRGB> ColorClase(const std::string& clase)
 std::string TextoCelda(double x)
 {
     char buffer[400];
-    auto [fin, error] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 2);
+    auto [fin, error] =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 2);
     std::string texto = error == std::errc() ? std::string(buffer, fin) : std::string();
     if (texto.size() < 8)
         texto.insert(0, 8 - texto.size(), ' ');
@@ -129,7 +130,8 @@ CeldaResultado CalculaCelda(Proyecto& p, Interlocutor& interlocutor, int fila, s
 {
     CeldaResultado celda;
     double fa = 0;
-    if (p.InstalacionIndex == InstalacionTerraplen || p.InstalacionIndex == InstalacionZanjaInducida) {
+    if (p.InstalacionIndex == InstalacionTerraplen ||
+        p.InstalacionIndex == InstalacionZanjaInducida) {
         const auto faClase = CalculaFa(p, p.InstalacionIndex, static_cast<std::uint8_t>(fila));
         if (!faClase) {
             celda.texto = "error";

@@ -8,12 +8,11 @@
 #include "proyecto.h"
 #include "trafico.h"
 
-namespace
-{
+namespace {
 
 const char* const CorrigeAutomatico = "por lo que se corrige automáticante el valor.";
 
-} // namespace
+}  // namespace
 
 NumeroTecleado LeeTecleadoCasilla(std::string_view texto, bool saliendo)
 {
@@ -51,7 +50,7 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
         return r;
     }
     switch (clave) {
-    case CasillaDi: // el diámetro no válido se queda escrito con su aviso
+    case CasillaDi:  // el diámetro no válido se queda escrito con su aviso
         r.mensaje = "Valor no válido";
         return r;
     case CasillaEs:
@@ -60,11 +59,11 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
         r.rehecho = guardado;
         return r;
     case CasillaB:
-    case CasillaFa: // la anchura y el factor no válidos vuelven al valor guardado
+    case CasillaFa:  // la anchura y el factor no válidos vuelven al valor guardado
         r.rehace = true;
         r.rehecho = guardado;
         return r;
-    default: // se guarda lo leído aun de un texto no válido, y el texto se rehace
+    default:  // se guarda lo leído aun de un texto no válido, y el texto se rehace
         r.guarda = true;
         r.valor = valor;
         r.rehace = true;
@@ -148,7 +147,7 @@ CorreccionCasilla SalidaH1r(const Proyecto& p)
 
 CorreccionCasilla SalidaH2r(const Proyecto& p)
 {
-    if (p.h2r != 0 && p.h2r >= p.hr) // sube el relleno; h''r se queda
+    if (p.h2r != 0 && p.h2r >= p.hr)  // sube el relleno; h''r se queda
         return {p.h2r + 0.1, std::string("h\"r debe ser menor que la altura del relleno (hr), ") +
                                  CorrigeAutomatico};
     return {p.hr, ""};

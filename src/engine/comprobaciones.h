@@ -25,12 +25,12 @@ bool CampoSinSigno(int clave);
 
 // Qué hace la casilla del campo con clave (la del archivo) con lo tecleado.
 struct LecturaCampo {
-    Tecleo estado = Tecleo::AMedias; // a medias: aún no se hace nada
-    bool guarda = false;             // valor va al registro
-    double valor = 0;                // lo que se guarda, en las unidades de la casilla
-    bool rehace = false;             // la casilla se reescribe con el valor guardado
-    double rehecho = 0;              // el valor con que se reescribe
-    std::string mensaje;             // el aviso de un texto no válido, o vacío
+    Tecleo estado = Tecleo::AMedias;  // a medias: aún no se hace nada
+    bool guarda = false;              // valor va al registro
+    double valor = 0;                 // lo que se guarda, en las unidades de la casilla
+    bool rehace = false;              // la casilla se reescribe con el valor guardado
+    double rehecho = 0;               // el valor con que se reescribe
+    std::string mensaje;              // el aviso de un texto no válido, o vacío
 };
 // guardado: lo que el registro tiene ahora, en las unidades de la casilla.
 LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double guardado);

@@ -142,7 +142,8 @@ std::uint8_t ClaseDeLetra(const std::string& letra)
 
 std::optional<double> RecalculaFaTerraplen(Proyecto& p, const std::string& letra)
 {
-    if (p.InstalacionIndex != InstalacionTerraplen && p.InstalacionIndex != InstalacionZanjaInducida)
+    if (p.InstalacionIndex != InstalacionTerraplen &&
+        p.InstalacionIndex != InstalacionZanjaInducida)
         return std::nullopt;
     if (p.De <= 0.01 || p.hr2 <= 0.01 || p.b2 <= 0.01)
         return std::nullopt;

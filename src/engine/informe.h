@@ -10,11 +10,11 @@ struct Proyecto;
 class Interlocutor;
 
 struct ResultadoInforme {
-    EntregaCargas entrega;   // cálculo de cargas: hasta dónde llegó, carga (kN/m²) y aviso
-    std::string clase;       // clase mínima (modos 1 y 2); vacía si no se entregó la carga
-    double valor = 0;        // valor que se muestra de la carga (ASTM: 1.5 o 1.25 veces)
-    std::string factor;      // numerador ASTM ("1.5 · Qtotal" o "1.25 · Qtotal")
-    std::string validez;     // "(Válido para hr <=… m.)", "(Válido para cualquier …)" o vacío
+    EntregaCargas entrega;  // cálculo de cargas: hasta dónde llegó, carga (kN/m²) y aviso
+    std::string clase;      // clase mínima (modos 1 y 2); vacía si no se entregó la carga
+    double valor = 0;       // valor que se muestra de la carga (ASTM: 1.5 o 1.25 veces)
+    std::string factor;     // numerador ASTM ("1.5 · Qtotal" o "1.25 · Qtotal")
+    std::string validez;    // "(Válido para hr <=… m.)", "(Válido para cualquier …)" o vacío
 };
 
 // Calcula el caso con el relleno y el factor de apoyo del registro y, en los

@@ -19,8 +19,7 @@ double Interpola(double x, double x0, double x1, double y0, double y1);
 // clave se mantiene el último valor.
 double BuscaEnTabla(const FilaTabla* filas, std::size_t numero, double x);
 
-template <std::size_t N>
-double BuscaEnTabla(const FilaTabla (&filas)[N], double x)
+template <std::size_t N> double BuscaEnTabla(const FilaTabla (&filas)[N], double x)
 {
     return BuscaEnTabla(filas, N, x);
 }

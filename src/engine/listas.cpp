@@ -22,8 +22,7 @@ const char* const aeropuertos[] = {"Ninguna",         "DC 9 (900 kN)", "DC 8 (18
                                    "Jumbo (3500 kN)", "5500 kN",       "7500 kN"};
 const char* const compactadores[] = {"No aplicado", "Estático", "Dinámico"};
 
-template <std::size_t N>
-constexpr ListaTextos Lista(const char* const (&textos)[N])
+template <std::size_t N> constexpr ListaTextos Lista(const char* const (&textos)[N])
 {
     return {textos, N};
 }

@@ -16,7 +16,7 @@ struct ListaTextos {
 extern const ListaTextos ListaInstalaciones;  // páginas del cuaderno de instalación
 extern const ListaTextos ListaRellenos;
 extern const ListaTextos ListaBases;
-extern const ListaTextos ListaTraficos;       // páginas del cuaderno de tráfico
+extern const ListaTextos ListaTraficos;  // páginas del cuaderno de tráfico
 extern const ListaTextos ListaCarreteras;
 extern const ListaTextos ListaVias;
 extern const ListaTextos ListaSentidosVia;

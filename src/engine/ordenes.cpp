@@ -9,8 +9,7 @@ TraficoCalculado TraficoSegunRelleno(const Proyecto& p)
     return {p.AeropuertoIndex, p.ViaIndex};
 }
 
-namespace
-{
+namespace {
 
 bool ConZanja(const Proyecto& p)
 {
@@ -18,7 +17,7 @@ bool ConZanja(const Proyecto& p)
            p.InstalacionIndex == InstalacionZanjaTerraplenada;
 }
 
-} // namespace
+}  // namespace
 
 OrdenHojas PreparaHojas(const Proyecto& p, int tag)
 {
@@ -27,7 +26,7 @@ OrdenHojas PreparaHojas(const Proyecto& p, int tag)
 
 CorreccionCasilla RellenoMinimoHojas(const Proyecto& p)
 {
-    if (p.hr < 0.5) // también hr = 0, que la comprobación de hr no toca
+    if (p.hr < 0.5)  // también hr = 0, que la comprobación de hr no toca
         return {
             0.5,
             "Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige automáticamente"};

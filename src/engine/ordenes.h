@@ -19,8 +19,8 @@ TraficoCalculado TraficoSegunRelleno(const Proyecto& p);
 
 // Hojas de resultados (tag 0 UNE, 1 ASTM).
 struct OrdenHojas {
-    std::uint8_t modo = 1; // ModoCalculo
-    bool zanjas = false;   // la hoja de zanjas, con la comprobación de la anchura
+    std::uint8_t modo = 1;  // ModoCalculo
+    bool zanjas = false;    // la hoja de zanjas, con la comprobación de la anchura
 };
 OrdenHojas PreparaHojas(const Proyecto& p, int tag);
 // El relleno mínimo de las hojas (0.5 m, también sin relleno), tras las comprobaciones.
@@ -28,9 +28,9 @@ CorreccionCasilla RellenoMinimoHojas(const Proyecto& p);
 
 // Memoria de cálculo.
 struct OrdenMemoria {
-    std::string sinFactor; // rechazo antes de comprobar nada, o vacío
+    std::string sinFactor;  // rechazo antes de comprobar nada, o vacío
     std::string tituloSinFactor;
-    bool compruebaB = false; // la anchura de la zanja se comprueba
-    std::string sinRelleno;  // rechazo después de las comprobaciones, o vacío
+    bool compruebaB = false;  // la anchura de la zanja se comprueba
+    std::string sinRelleno;   // rechazo después de las comprobaciones, o vacío
 };
 OrdenMemoria PreparaMemoria(const Proyecto& p);

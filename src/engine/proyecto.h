@@ -25,40 +25,40 @@ struct Proyecto {
     double ResguardoMinimo = 0;
 
     // Relleno
-    double fi = 0;         // rozamiento interno (grados), relleno de usuario
-    double fi1 = 0;        // rozamiento contra los paramentos (grados)
-    double gamma = 0;      // peso específico (kN/m³)
-    double lambda = 0;     // coeficiente de Rankine
-    double lambdami = 0;   // λ·μ
-    double lambdami1 = 0;  // λ·μ′ contra los paramentos de la zanja
+    double fi = 0;                   // rozamiento interno (grados), relleno de usuario
+    double fi1 = 0;                  // rozamiento contra los paramentos (grados)
+    double gamma = 0;                // peso específico (kN/m³)
+    double lambda = 0;               // coeficiente de Rankine
+    double lambdami = 0;             // λ·μ
+    double lambdami1 = 0;            // λ·μ′ contra los paramentos de la zanja
     double mi = 0, mi1 = 0, pi = 0;  // solo los lleva el archivo
 
     // Sobrecargas
-    double qp = 0;         // carga puntual (t)
-    double D = 0;          // distancia horizontal a la carga puntual (m)
-    double qs = 0;         // carga repartida en superficie (t/m²)
-    double pq = 0;         // carga del compactador por m de rodillo (t/m)
-    double dh = 0;         // distancia a la primera vía (m)
-    double V = 0;          // velocidad del tren (km/h)
+    double qp = 0;  // carga puntual (t)
+    double D = 0;   // distancia horizontal a la carga puntual (m)
+    double qs = 0;  // carga repartida en superficie (t/m²)
+    double pq = 0;  // carga del compactador por m de rodillo (t/m)
+    double dh = 0;  // distancia a la primera vía (m)
+    double V = 0;   // velocidad del tren (km/h)
     std::uint8_t NVias = 0;
 
     // Hormigón y apoyo
     double fck = 0;
-    double Fa = 0;             // factor de apoyo
-    double lambdaFa = 0;       // λ de la fórmula de Fa en terraplén
-    double lambdaFaEdit = 0;   // último λ tecleado en el diálogo de clases
-    double n = 0;              // factor n del terraplén
+    double Fa = 0;            // factor de apoyo
+    double lambdaFa = 0;      // λ de la fórmula de Fa en terraplén
+    double lambdaFaEdit = 0;  // último λ tecleado en el diálogo de clases
+    double n = 0;             // factor n del terraplén
 
     // Resultados del último cálculo (kN/m salvo indicación)
     double qr = 0, qm = 0, fp = 0, fs = 0, fc = 0, qTotal = 0;
-    double CargaCalculo = 0;   // kN/m²
+    double CargaCalculo = 0;  // kN/m²
     double Cz = 0, Ct = 0, Czt = 0, Ci = 0;
-    double ho = 0;             // plano de igual asiento sobre la clave (m)
-    double c1 = 0;             // razón de asiento de la base
-    double r = 0;              // carga de tráfico mostrada por la ventana
-    double qc = 0;             // carga de compactación mostrada por la ventana
+    double ho = 0;  // plano de igual asiento sobre la clave (m)
+    double c1 = 0;  // razón de asiento de la base
+    double r = 0;   // carga de tráfico mostrada por la ventana
+    double qc = 0;  // carga de compactación mostrada por la ventana
     std::uint8_t NViasActuantes = 0;
-    double C = 0;              // clase resistente (solo archivo y ventanas)
+    double C = 0;  // clase resistente (solo archivo y ventanas)
 
     // Elecciones (índices de las listas de la ventana principal)
     std::uint8_t InstalacionIndex = 0;
@@ -71,8 +71,8 @@ struct Proyecto {
     std::uint8_t SentidoViaIndex = 0;
     std::uint8_t CompactadorIndex = 0;
     std::uint8_t ApoyoDirecto = 0;
-    std::int8_t Tipo = 0;             // código de apoyo o de clase de terraplén
-    std::uint8_t ModoCalculo = 0;     // 0 carga, 1 UNE, 2 ASTM
+    std::int8_t Tipo = 0;          // código de apoyo o de clase de terraplén
+    std::uint8_t ModoCalculo = 0;  // 0 carga, 1 UNE, 2 ASTM
 
     // Textos (UTF-8)
     std::string FileName;

@@ -22,9 +22,9 @@ const char* const ErrorCargaRelleno = "Error calculando la carga del relleno";
 double RazonAsientoBase(std::uint8_t baseIndex)
 {
     switch (baseIndex) {
-    case 0: return 1.0;  // base rígida
-    case 1: return 0.5;  // suelo natural ordinario
-    default: return 0.3; // base muy asentable
+    case 0: return 1.0;   // base rígida
+    case 1: return 0.5;   // suelo natural ordinario
+    default: return 0.3;  // base muy asentable
     }
 }
 
@@ -163,7 +163,8 @@ double CargaRellenoVigilada(Proyecto& p, std::uint8_t relleno, std::string& mens
         p.ZanjaComoTerraplen = 0;
         const double proyeccion = Guarda(p.hr2 / p.b2);
         // La clave de la tabla usa b2; el producto, De.
-        const double m = Guarda(std::fabs(p.hr2 / p.De * BuscaEnTabla(TablaZanjaInducida, proyeccion)));
+        const double m =
+            Guarda(std::fabs(p.hr2 / p.De * BuscaEnTabla(TablaZanjaInducida, proyeccion)));
         p.ho = AlturaPlanoZanja(K2, m, p.b2);
         p.Ci = CoeficienteZanja(K2, H, p.b2, p.ho);
         return Guarda(p.Ci * gamma * H * p.b2);

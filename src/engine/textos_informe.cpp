@@ -10,8 +10,7 @@
 #include "numero.h"
 #include "proyecto.h"
 
-namespace
-{
+namespace {
 
 // Las cargas se truncan, no se redondean.
 std::string N2(double x)
@@ -121,7 +120,7 @@ void Leyenda(const Proyecto& p, TextosInforme& t, std::string& instalacion)
     }
 }
 
-} // namespace
+}  // namespace
 
 LeyendaCotas LeyendaDeCotas(const Proyecto& p)
 {

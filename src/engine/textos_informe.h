@@ -22,10 +22,10 @@ struct LeyendaCotas {
 LeyendaCotas LeyendaDeCotas(const Proyecto& p);
 
 struct TextosInforme {
-    std::map<std::string, std::string> textos; // texto de cada rótulo, por su nombre
-    std::map<std::string, bool> visibles;      // rótulos que se muestran u ocultan según el caso
-    std::string croquis;                       // "IBNZAN180" … "IZanInd"; vacío: sin croquis
-    std::string formula;                       // "Formula1" … "Formula7"
+    std::map<std::string, std::string> textos;  // texto de cada rótulo, por su nombre
+    std::map<std::string, bool> visibles;       // rótulos que se muestran u ocultan según el caso
+    std::string croquis;                        // "IBNZAN180" … "IZanInd"; vacío: sin croquis
+    std::string formula;                        // "Formula1" … "Formula7"
 };
 
 // Textos de la página para el registro ya calculado y su resultado: cargas en

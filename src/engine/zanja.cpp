@@ -10,14 +10,17 @@ namespace {
 const char* const AvisoMinimo02 =
     "El resguardo lateral de la zanja ha de ser como mínimo 0.2, que esta en función del diámetro "
     "nominal instalado. Por tanto será corregido automaticamente";
-const char* const AvisoAngulo = "Como angulo seleccionado es menor o igual a 60º se recomienda que el "
-                                "resguardo lateral sea como mínimo 0,2";
+const char* const AvisoAngulo =
+    "Como angulo seleccionado es menor o igual a 60º se recomienda que el "
+    "resguardo lateral sea como mínimo 0,2";
 
 std::string Recomendacion(const std::string& minimo)
 {
-    return "Es recomendable que el resguardo lateral de la zanja sea, como mínimo un valor igual a " +
-           minimo + " que está en función del diámetro nominal instalado. Por tanto será corregido "
-                    "automáticamente.";
+    return "Es recomendable que el resguardo lateral de la zanja sea, como mínimo un valor igual "
+           "a " +
+           minimo +
+           " que está en función del diámetro nominal instalado. Por tanto será corregido "
+           "automáticamente.";
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ struct Destino {
     std::string ruta;     // el del nombre, o al que lleva si es un enlace
     bool existe = false;  // si existe, datos tiene su dueño y permisos
     struct stat datos = {};
-    std::string error;    // por qué no se puede guardar ahí
+    std::string error;  // por qué no se puede guardar ahí
 };
 
 Destino BuscaDestino(const std::string& nombre)
@@ -164,7 +164,8 @@ int EscribeTodo(int descriptor, const std::string& contenido)
     int codigo = 0;
     std::size_t escrito = 0;
     while (codigo == 0 && escrito < contenido.size()) {
-        const ssize_t n = ::write(descriptor, contenido.data() + escrito, contenido.size() - escrito);
+        const ssize_t n =
+            ::write(descriptor, contenido.data() + escrito, contenido.size() - escrito);
         if (n > 0)
             escrito += static_cast<std::size_t>(n);
         else if (n == 0)
@@ -200,7 +201,8 @@ Escritor Escribe(const Proyecto& p, bool anota)
         e.Numero(ClaveN, p.n);
     e.Lista(ClaveRelleno, ListaRellenos, p.RellenoIndex);
     e.Lista(ClaveCarretera, ListaCarreteras, p.CarreteraIndex);
-    const double geometria[] = {p.b, p.C, p.Ct, p.Cz, p.Czt, p.c, p.De, p.Di, p.Es, p.Fa, p.fck, p.fi};
+    const double geometria[] = {p.b,  p.C,  p.Ct, p.Cz, p.Czt, p.c,
+                                p.De, p.Di, p.Es, p.Fa, p.fck, p.fi};
     for (int k = 0; k < 12; ++k)
         e.Numero(8 + k, geometria[k]);
     e.Numero(34, p.fi1);

@@ -21,10 +21,12 @@ TEST(CalculaFa, ValorPorClaseYProyeccion)
 {
     const double N[4] = {0.505, 0.707, 0.840, 1.310};
     // Clase, h'r/De y parámetro de presión lateral; sin proyección Fa = 1.431/N.
-    const struct { std::uint8_t clase; double p, x; } casos[] = {
-        {1, 0, 0},        {2, 0, 0},       {3, 0, 0},         {4, 0, 0},
-        {1, 0.4, 0.7995}, {2, 0.4, 0.32},  {3, 0.8, 0.6245},  {4, 1.0, 0.638},
-        {1, 0.95, 0.658}, {3, 0.95, 0.6465}};  // último tramo de las dos tablas
+    const struct {
+        std::uint8_t clase;
+        double p, x;
+    } casos[] = {{1, 0, 0},        {2, 0, 0},        {3, 0, 0},        {4, 0, 0},
+                 {1, 0.4, 0.7995}, {2, 0.4, 0.32},   {3, 0.8, 0.6245}, {4, 1.0, 0.638},
+                 {1, 0.95, 0.658}, {3, 0.95, 0.6465}};  // último tramo de las dos tablas
     for (const auto& caso : casos) {
         Proyecto p = CasoTerraplen(caso.p);
         p.lambdaFa = 0.5, p.lambdaFaEdit = 0.4;  // vale el del diálogo, no el del archivo
@@ -85,12 +87,12 @@ TEST(CorrigeHr2, NuncaUnaProfundidadNegativa)
         {3, 1.2, false, A::Corrige, 2.3, corrige},
         {3, 1.2, true, A::Corrige, 2.3, corrigeAlCalcular},
         {0.2, 0.06, false, A::Corrige, 0.02, corrige},
-        {2.4, 1.2, false, A::Ninguna, 2.4, ""}, // justo el doble
+        {2.4, 1.2, false, A::Ninguna, 2.4, ""},  // justo el doble
         {0.01, 0, true, A::Ninguna, 0.01, ""},
         {1, 0, true, A::PideB2, 1,
          "Introduzca la anchura de la zanja inducida (b2) antes de calcular."},
-        {0.1, 0.03, false, A::PideB2, 0.1, pideB2}, // 2·b2 − 0.1 = −0.04
-        {0.2, 0.05, false, A::PideB2, 0.2, pideB2}, // ni 0
+        {0.1, 0.03, false, A::PideB2, 0.1, pideB2},  // 2·b2 − 0.1 = −0.04
+        {0.2, 0.05, false, A::PideB2, 0.2, pideB2},  // ni 0
     };
     for (const auto& caso : casos) {
         const CorreccionHr2 c = CorrigeHr2(caso.hr2, caso.b2, caso.alCalcular);

@@ -26,10 +26,13 @@ TEST(CalculaCargas, SumaTodasLasCargas)
 
     // Sobrecarga de 1 t/m² en otras instalaciones y rellenos; el indicador de
     // zanja como terraplén queda el del relleno real, no el de la altura añadida.
-    const struct { std::uint8_t instalacion, relleno; double b, hr, fs; int comoTerraplen; } casos[] = {
-        {InstalacionTerraplen, 2, 0.9, 3.0, 8.46033, 0},  // De·9.8·qs·e^(2λμ·ho/De)
-        {InstalacionZanja, RellenoUsuario, 0.9, 3.0, 2.44494, 0},  // con λμ, no λμ′
-        {InstalacionZanjaTerraplenada, 2, 1.0, 1.0, 8.37259, 1}};
+    const struct {
+        std::uint8_t instalacion, relleno;
+        double b, hr, fs;
+        int comoTerraplen;
+    } casos[] = {{InstalacionTerraplen, 2, 0.9, 3.0, 8.46033, 0},  // De·9.8·qs·e^(2λμ·ho/De)
+                 {InstalacionZanja, RellenoUsuario, 0.9, 3.0, 2.44494, 0},  // con λμ, no λμ′
+                 {InstalacionZanjaTerraplenada, 2, 1.0, 1.0, 8.37259, 1}};
     for (const auto& caso : casos) {
         p = CasoZanja();
         p.InstalacionIndex = caso.instalacion, p.b = caso.b, p.hr = caso.hr, p.qs = 1;
@@ -51,8 +54,8 @@ TEST(CalculaCargas, UnFalloDetieneElCalculoEnSuPaso)
     };
     const Caso casos[] = {
         {2, [](Proyecto& p) { p.Di = 0; }, PasoCarga::CargaCalculo},
-        {2, [](Proyecto& p) { p.hr = 1e-200, p.qp = 5, p.D = 1; }, PasoCarga::Puntual}, // 0/0
-        {RellenoUsuario, // sobrecarga en terraplén con peso nulo
+        {2, [](Proyecto& p) { p.hr = 1e-200, p.qp = 5, p.D = 1; }, PasoCarga::Puntual},  // 0/0
+        {RellenoUsuario,  // sobrecarga en terraplén con peso nulo
          [](Proyecto& p) {
              p.InstalacionIndex = InstalacionTerraplen;
              p.hr1 = 0.3, p.fi = p.fi1 = 30, p.gamma = 0, p.qs = 1;
@@ -68,8 +71,8 @@ TEST(CalculaCargas, UnFalloDetieneElCalculoEnSuPaso)
          "Error calculando la carga del relleno"}};
     // Campos de cada paso, en su orden.
     using P = Proyecto;
-    double P::*const campos[] = {&P::qr, &P::qm, &P::fp, &P::fs, &P::fc, &P::qTotal,
-                                 &P::CargaCalculo};
+    double P::*const campos[] = {&P::qr, &P::qm,     &P::fp,          &P::fs,
+                                 &P::fc, &P::qTotal, &P::CargaCalculo};
     for (const auto& caso : casos) {
         SCOPED_TRACE(static_cast<int>(caso.paso));
         Proyecto p = CasoZanja();
@@ -89,10 +92,17 @@ TEST(CalculaCargas, UnFalloDetieneElCalculoEnSuPaso)
 TEST(CargaCompactacion, CoeficientePorTipoYAltura)
 {
     // Carga en kN/m con De = 1 m y pq = 2 t/m; con hr nula, 0 sin fallo.
-    const struct { std::uint8_t compactador; double hr, carga; } casos[] = {
-        {0, 1.0, 0},         {1, 1.0, 12.477750}, {1, 0, 0},           {2, 0.31, 241.504841},
-        {2, 2.0, 37.433250}, {2, 3.0, 20.796250}, {2, 3.0001, 16.636446},
-        {2, 0.3, 0}};  // el dinámico no tiene coeficiente en 0.3
+    const struct {
+        std::uint8_t compactador;
+        double hr, carga;
+    } casos[] = {{0, 1.0, 0},
+                 {1, 1.0, 12.477750},
+                 {1, 0, 0},
+                 {2, 0.31, 241.504841},
+                 {2, 2.0, 37.433250},
+                 {2, 3.0, 20.796250},
+                 {2, 3.0001, 16.636446},
+                 {2, 0.3, 0}};  // el dinámico no tiene coeficiente en 0.3
     for (const auto& caso : casos)
         EXPECT_NEAR(CargaCompactacion(caso.compactador, 1.0, 2, caso.hr), caso.carga, 1e-5)
             << int(caso.compactador) << " hr " << caso.hr;

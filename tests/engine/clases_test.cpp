@@ -11,11 +11,14 @@ namespace {
 
 TEST(ClaseUNE, LimitesDeCargaYDiametro)
 {
-    const struct { double x, Di; const char* clase; } casos[] = {
-        // Di tecleado 0.8 (igual que 800/1000) no tiene clase 60; 0.8001 sí.
-        {60, 1.0, "60"},      {60.01, 1.0, "90"},  {50, 0.8, "90"},    {60, 0.8001, "60"},
-        {90, 1.0, "90"},      {90.01, 1.0, "135"}, {135, 2.49, "135"}, {100, 2.5, "NO"},
-        {135.01, 1.6, "180"}, {180, 1.79, "180"},  {150, 1.8, "NO"},   {180.01, 1.0, "NO"}};
+    const struct {
+        double x, Di;
+        const char* clase;
+    } casos[] = {// Di tecleado 0.8 (igual que 800/1000) no tiene clase 60; 0.8001 sí.
+                 {60, 1.0, "60"},    {60.01, 1.0, "90"}, {50, 0.8, "90"},
+                 {60, 0.8001, "60"}, {90, 1.0, "90"},    {90.01, 1.0, "135"},
+                 {135, 2.49, "135"}, {100, 2.5, "NO"},   {135.01, 1.6, "180"},
+                 {180, 1.79, "180"}, {150, 1.8, "NO"},   {180.01, 1.0, "NO"}};
     for (const auto& caso : casos)
         EXPECT_EQ(ClaseUNE(caso.x, caso.Di), caso.clase) << "x " << caso.x << " Di " << caso.Di;
 }
@@ -23,9 +26,11 @@ TEST(ClaseUNE, LimitesDeCargaYDiametro)
 TEST(ClaseASTM, ClaseValorYFactor)
 {
     // Hasta 100 el valor es 1.5·y; por encima, 1.25·y.
-    const struct { double y; const char* clase; } casos[] = {
-        {40, "I"},   {40.01, "II"}, {50, "II"},     {50.01, "III"}, {65, "III"},
-        {65.01, "IV"}, {100, "IV"}, {100.01, "V"},  {140, "V"},     {140.01, "NO"}};
+    const struct {
+        double y;
+        const char* clase;
+    } casos[] = {{40, "I"},     {40.01, "II"}, {50, "II"},    {50.01, "III"}, {65, "III"},
+                 {65.01, "IV"}, {100, "IV"},   {100.01, "V"}, {140, "V"},     {140.01, "NO"}};
     for (const auto& caso : casos) {
         const ClasificacionASTM astm = ClaseASTM(caso.y);
         const bool bajo = caso.y <= 100;
@@ -38,15 +43,17 @@ TEST(ClaseASTM, ClaseValorYFactor)
 TEST(ColorClase, ColorDeCadaClaseYTextoDeLaCelda)
 {
     // Cada color, con las clases UNE y ASTM que lo llevan.
-    const struct { ColorRGB color; std::vector<std::string> clases; } casos[] = {
-        {{128, 128, 128}, {"I"}},        {{0, 128, 128}, {"60", "II"}},
-        {{192, 192, 192}, {"90", "III"}}, {{0, 255, 255}, {"135", "IV"}},
-        {{255, 255, 255}, {"180", "V"}},  {{255, 0, 0}, {"NO"}}};
+    const struct {
+        ColorRGB color;
+        std::vector<std::string> clases;
+    } casos[] = {{{128, 128, 128}, {"I"}},         {{0, 128, 128}, {"60", "II"}},
+                 {{192, 192, 192}, {"90", "III"}}, {{0, 255, 255}, {"135", "IV"}},
+                 {{255, 255, 255}, {"180", "V"}},  {{255, 0, 0}, {"NO"}}};
     for (const auto& caso : casos)
         for (const std::string& clase : caso.clases)
             EXPECT_TRUE(ColorClase(clase) == caso.color) << clase;
     EXPECT_FALSE(ColorClase("--").has_value());
-    EXPECT_EQ(TextoCelda(0), "    0.00");  // dos decimales en ocho caracteres
+    EXPECT_EQ(TextoCelda(0), "    0.00");            // dos decimales en ocho caracteres
     EXPECT_EQ(TextoCelda(123456.789), "123456.79");  // no se corta
 }
 
@@ -104,9 +111,9 @@ TEST(RellenaResultados, CalculoFallidoMuestraError)
     const struct {
         HojaResultados hoja;
         double hr, Di;
-    } casos[] = {{HojaResultados::Zanjas, 0, 0.5},     // sin altura falla la carga del relleno
-                 {HojaResultados::Zanjas, 3.0, 0},     // Di nulo
-                 {HojaResultados::Terraplen, 0, 0.5}}; // factor de apoyo imposible
+    } casos[] = {{HojaResultados::Zanjas, 0, 0.5},      // sin altura falla la carga del relleno
+                 {HojaResultados::Zanjas, 3.0, 0},      // Di nulo
+                 {HojaResultados::Terraplen, 0, 0.5}};  // factor de apoyo imposible
     for (const auto& caso : casos) {
         Proyecto p = CasoZanja();
         if (caso.hoja == HojaResultados::Terraplen)

@@ -5,8 +5,7 @@
 #include "ayudas_pruebas.h"
 #include "comprobaciones.h"
 
-namespace
-{
+namespace {
 
 const std::string Corrige = "por lo que se corrige automáticante el valor.";
 
@@ -109,7 +108,7 @@ TEST(CompruebaAlturaRelleno, MinimoPorInstalacion)
         double hr, h2r, hr2, De, queda;
         std::string motivo;
     } casos[] = {
-        {InstalacionZanja, 0, 0, 0, 0.4, 0, ""}, // sin relleno aún
+        {InstalacionZanja, 0, 0, 0, 0.4, 0, ""},  // sin relleno aún
         {InstalacionZanja, 0.3, 0, 0, 0.4, 0.5, minimo},
         {InstalacionZanja, 0.49999, 0, 0, 0.4, 0.5, minimo},
         {InstalacionZanja, 0.5, 0, 0, 0.4, 0.5, ""},
@@ -118,7 +117,7 @@ TEST(CompruebaAlturaRelleno, MinimoPorInstalacion)
         {InstalacionZanjaTerraplenada, 1, 1.5, 0, 1.218, 1.6, sobreH2r},
         {InstalacionZanjaTerraplenada, 1.5, 1.5, 0, 1.218, 1.6, sobreH2r},
         {InstalacionZanjaTerraplenada, 1.51, 1.5, 0, 1.218, 1.51, ""},
-        {InstalacionZanjaTerraplenada, 1, 1.5, 0, 0.01, 1, ""}, // sin tubo
+        {InstalacionZanjaTerraplenada, 1, 1.5, 0, 0.01, 1, ""},  // sin tubo
         {InstalacionZanjaTerraplenada, 0.3, 0.3, 0, 0.4, 0.5, minimo},
         {InstalacionZanjaTerraplenada, 0.3, 0.5, 0, 0.4, 0.6, sobreH2r},
         {InstalacionZanjaInducida, 2, 0, 3, 1.218, 3.1, sobreHr2},
@@ -220,7 +219,7 @@ TEST(SalidaCasillas, AlturasYAnchuraDeLasZanjas)
     enum Casilla { H1r, H2r, Hr2, B2 };
     const struct {
         Casilla casilla;
-        double valor, hr, De, b2; // valor: el de la casilla que se deja
+        double valor, hr, De, b2;  // valor: el de la casilla que se deja
         double queda;
         std::string mensaje;
         bool corrigeHr2;
@@ -273,4 +272,4 @@ TEST(Trenes, VelocidadTopeYNumeroDeVias)
         EXPECT_EQ(NumeroVias(c.tecleado), c.vias) << c.tecleado;
 }
 
-} // namespace
+}  // namespace

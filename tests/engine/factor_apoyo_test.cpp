@@ -81,10 +81,10 @@ TEST(MedidasDeCama, CunaYMinimoSobreLaClave)
         const char* cuna;
         const char* minimo;
     } casos[] = {
-        {1, 4, "0.2", "0.30"},      {2, 2, "0.2", "0.30"},     {3, 2, "0.1", "0.30"},
-        {6, 2, "0.067", "0.30"},    {7, 2, "0.2", "0.30"},     {8, 2, "", "0.30"},
-        {9, 2.4, "0.067", "0.30"},  {9, 2.41, "0.067", "0.301"}, {10, 4, "0.067", "0.5"},
-        {11, 4, "", "0.5"},         {11, 2, "", "0.30"},
+        {1, 4, "0.2", "0.30"},     {2, 2, "0.2", "0.30"},       {3, 2, "0.1", "0.30"},
+        {6, 2, "0.067", "0.30"},   {7, 2, "0.2", "0.30"},       {8, 2, "", "0.30"},
+        {9, 2.4, "0.067", "0.30"}, {9, 2.41, "0.067", "0.301"}, {10, 4, "0.067", "0.5"},
+        {11, 4, "", "0.5"},        {11, 2, "", "0.30"},
     };
     for (const auto& caso : casos) {
         const MedidasCama m = MedidasDeCama(caso.boton, 0.4, caso.hr);
@@ -100,12 +100,13 @@ TEST(EspesorCamaTerraplen, PorBaseYDiametro)
         std::uint8_t base;
         double Di, c;
     } casos[] = {
-        {0, 0.5, 0.15},  {0, 0.7, 0.15},  {0, 0.71, 0.23}, {0, 1.5, 0.23}, {0, 1.51, 0.3},
-        {1, 0.7, 0.08},  {1, 0.701, 0.1}, {1, 1.5, 0.1},   {1, 1.6, 0.15}, {2, 0.5, 0.08},
-        {2, 1.5, 0.1},   {2, 1.6, 0.15},
+        {0, 0.5, 0.15}, {0, 0.7, 0.15}, {0, 0.71, 0.23}, {0, 1.5, 0.23},
+        {0, 1.51, 0.3}, {1, 0.7, 0.08}, {1, 0.701, 0.1}, {1, 1.5, 0.1},
+        {1, 1.6, 0.15}, {2, 0.5, 0.08}, {2, 1.5, 0.1},   {2, 1.6, 0.15},
     };
     for (const auto& caso : casos)
-        EXPECT_EQ(EspesorCamaTerraplen(caso.base, caso.Di), caso.c) << int(caso.base) << " " << caso.Di;
+        EXPECT_EQ(EspesorCamaTerraplen(caso.base, caso.Di), caso.c)
+            << int(caso.base) << " " << caso.Di;
 }
 
 TEST(MedidasDeClases, RotulosYClasesOfrecidas)
@@ -194,8 +195,10 @@ TEST(EligeClaseTerraplen, CodigoLetraYAlturaSobreLaBase)
         int tipo;
         const char *letra, *textoHr1;
         double hr1;
-    } casos[] = {{1, 0.45, 1.218, 0, "A", "0.548", 0.5481}, {2, 0.3, 0.4, 1, "B", "0.12", 0.12},
-                 {3, 0.83, 1.218, 2, "C", "1.011", 1.01094}, {4, 0, 1.218, 3, "D", "0", 0}};
+    } casos[] = {{1, 0.45, 1.218, 0, "A", "0.548", 0.5481},
+                 {2, 0.3, 0.4, 1, "B", "0.12", 0.12},
+                 {3, 0.83, 1.218, 2, "C", "1.011", 1.01094},
+                 {4, 0, 1.218, 3, "D", "0", 0}};
     for (const auto& caso : casos) {
         const EleccionClase e = EligeClaseTerraplen(caso.clase, caso.n, caso.De);
         EXPECT_EQ(e.tipo, caso.tipo);

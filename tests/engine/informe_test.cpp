@@ -57,16 +57,19 @@ TEST(CalculaInforme, ClaseYAlturaHastaLaQueVale)
     inducida.b2 = 1.2, inducida.hr2 = 2.4, inducida.hr1 = 0.3;
     inducida.Fa = *CalculaFa(inducida, InstalacionZanjaInducida, 1);
     // Límite: la carga de cálculo máxima de la clase; sin él no hay altura.
-    const struct { Proyecto p; const char *clase, *validez; double limite; } casos[] = {
-        {zanja(0, 2.0), "", "", 0},  // solo carga: ni clase ni validez
-        {zanja(1, 4.0), "90", "(Válido para cualquier altura de relleno hr)", 0},
-        {zanja(1, 0.2), "NO", "", 0},  // sin clase no se busca validez
-        {CasoTerraplenA(2.0, 1), "60", "(Válido para hr <=4.6 m.)", 60},
-        {CasoTerraplenA(6.0, 1), "90", "(Válido para hr <=6.73 m.)", 90},
-        {pequeno, "90", "(Válido para hr <=3.44 m.)", 90},
-        {CasoTerraplenA(6.0, 2), "III", "(Válido para hr <=7.26 m.)", 97.5},
-        {claseD, "90", "(Válido para hr <=2.3 m.)", 90},
-        {inducida, "60", "(Válido para hr <=121.57 m.)", 60}};
+    const struct {
+        Proyecto p;
+        const char *clase, *validez;
+        double limite;
+    } casos[] = {{zanja(0, 2.0), "", "", 0},  // solo carga: ni clase ni validez
+                 {zanja(1, 4.0), "90", "(Válido para cualquier altura de relleno hr)", 0},
+                 {zanja(1, 0.2), "NO", "", 0},  // sin clase no se busca validez
+                 {CasoTerraplenA(2.0, 1), "60", "(Válido para hr <=4.6 m.)", 60},
+                 {CasoTerraplenA(6.0, 1), "90", "(Válido para hr <=6.73 m.)", 90},
+                 {pequeno, "90", "(Válido para hr <=3.44 m.)", 90},
+                 {CasoTerraplenA(6.0, 2), "III", "(Válido para hr <=7.26 m.)", 97.5},
+                 {claseD, "90", "(Válido para hr <=2.3 m.)", 90},
+                 {inducida, "60", "(Válido para hr <=121.57 m.)", 60}};
     for (auto caso : casos) {
         SCOPED_TRACE(caso.validez);
         caso.p.ClaseTexto = "135";
@@ -112,7 +115,7 @@ TEST(CalculaInforme, SinCargaDelRellenoNoHayClaseYLaBusquedaNoPregunta)
 {
     Proyecto sinAltura = CasoZanja();
     sinAltura.hr = 0;
-    sinAltura.CompactadorIndex = 1, sinAltura.pq = 2; // con otras cargas, aún sin clase
+    sinAltura.CompactadorIndex = 1, sinAltura.pq = 2;  // con otras cargas, aún sin clase
     // Avión con hr muy negativo: cada altura probada quedaría por debajo de 1 m.
     Proyecto avion = CasoZanja();
     avion.TraficoIndex = 2, avion.AeropuertoIndex = 1, avion.hr = -2000;

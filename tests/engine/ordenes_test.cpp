@@ -5,8 +5,7 @@
 #include "ayudas_pruebas.h"
 #include "ordenes.h"
 
-namespace
-{
+namespace {
 
 TEST(OrdenesDeCalculo, TraficoYRellenoMinimoDeLasHojas)
 {
@@ -77,4 +76,4 @@ TEST(OrdenesDeCalculo, LaMemoriaPideFactorYDatosDelRelleno)
     }
 }
 
-} // namespace
+}  // namespace

@@ -43,24 +43,44 @@ TEST(CargaRelleno, ValoresDeLasCuatroInstalaciones)
         std::vector<std::pair<double P::*, double>> coeficientes;
         std::uint8_t relleno = 2;
     } casos[] = {
-        {"zanja estrecha", CasoArena(InstalacionZanja, 0.9, 0.6), 3.0, 32.769,
+        {"zanja estrecha",
+         CasoArena(InstalacionZanja, 0.9, 0.6),
+         3.0,
+         32.769,
          {{&P::Cz, 0.6321}, {&P::ho, 1.0039}, {&P::Ct, 1.5338}}},
         {"terraplen", terraplen, 3.0, 47.775, {{&P::ho, 0.7277}, {&P::Ct, 1.3824}}},
         {"terraplen sobre base rigida", rigida, 3.0, 53.008, {}},
         {"terraplen sobre base asentable", asentable, 3.0, 44.849, {}},
-        {"zanja terraplenada", terraplenada, 4.0, 53.600,
+        {"zanja terraplenada",
+         terraplenada,
+         4.0,
+         53.600,
          {{&P::ho, 1.5217}, {&P::Czt, 0.6979}, {&P::Ct, 1.5633}}},
         {"zanja inducida", inducida, 5.0, 31.662, {{&P::ho, 1.4526}, {&P::Ci, 0.5497}}},
         // Sin proyección el plano de igual asiento está en la clave: carga γ·H·De.
-        {"terraplen sin proyeccion", CasoArena(InstalacionTerraplen, 0, 0.6), 3.0,
-         19.2 * 3.0 * 0.6, {{&P::Ct, 1.0}}},
-        {"zanja, usuario", usuario(CasoArena(InstalacionZanja, 0.9, 0.6)), 3.0, 33.326,
+        {"terraplen sin proyeccion",
+         CasoArena(InstalacionTerraplen, 0, 0.6),
+         3.0,
+         19.2 * 3.0 * 0.6,
+         {{&P::Ct, 1.0}}},
+        {"zanja, usuario",
+         usuario(CasoArena(InstalacionZanja, 0.9, 0.6)),
+         3.0,
+         33.326,
          {{&P::lambdami, 0.19245}, {&P::lambdami1, 0.12132}, {&P::Cz, 0.6857}, {&P::ho, 0.8766}},
          RellenoUsuario},
         {"terraplen, usuario", usuario(terraplen), 3.0, 46.908, {{&P::ho, 0.6373}}, RellenoUsuario},
-        {"zanja terraplenada, usuario", usuario(terraplenada), 4.0, 47.244,
-         {{&P::ho, 1.3571}, {&P::Czt, 0.6562}}, RellenoUsuario},
-        {"zanja inducida, usuario", usuario(inducida), 5.0, 26.844, {{&P::ho, 1.3032}},
+        {"zanja terraplenada, usuario",
+         usuario(terraplenada),
+         4.0,
+         47.244,
+         {{&P::ho, 1.3571}, {&P::Czt, 0.6562}},
+         RellenoUsuario},
+        {"zanja inducida, usuario",
+         usuario(inducida),
+         5.0,
+         26.844,
+         {{&P::ho, 1.3032}},
          RellenoUsuario},
     };
     for (auto caso : casos) {
@@ -84,7 +104,12 @@ TEST(CargaRelleno, AvisoDeZanjaComoTerraplenYFalloConTextoDeError)
     const Proyecto zanja = CasoArena(InstalacionZanja, 0.9, 0.6);
     const std::string error = "Error calculando la carga del relleno";
     // Carga 0: fallo numérico, sin zanja calculada como terraplén.
-    struct Caso { Proyecto p; std::uint8_t relleno; double H, carga; std::string mensaje; };
+    struct Caso {
+        Proyecto p;
+        std::uint8_t relleno;
+        double H, carga;
+        std::string mensaje;
+    };
     const Caso casos[] = {
         {CasoArena(InstalacionZanja, 2.0, 0.5), 2, 1.0, 13.023,
          "Carga del relleno calculada para TERRAPLÉN con (13.023 kN/m) es inferior a la "
@@ -117,13 +142,13 @@ TEST(ResuelvePlano, RaicesComoAntesYSinRaizCero)
         FormaPlano forma;
         double C0, t;
     } casos[] = {
-        {positiva, 1.15, 0.50196623760457737}, // terraplén, base de suelo ordinario
-        {negativa, 1.21, 0.72630899447214692}, // zanja inducida
-        {positiva, 1, 7.1061342081298024e-08}, // sin proyección: casi en la clave
+        {positiva, 1.15, 0.50196623760457737},  // terraplén, base de suelo ordinario
+        {negativa, 1.21, 0.72630899447214692},  // zanja inducida
+        {positiva, 1, 7.1061342081298024e-08},  // sin proyección: casi en la clave
         {negativa, 1, 5.0650567555171234e-08},
         {positiva, 10, 2.5279632019821743},
-        {positiva, 460, 6.1444956625910194},  // antes, 708 pasos
-        {positiva, 1000, 6.9146461285785961}, // antes, e^t desbordaba
+        {positiva, 460, 6.1444956625910194},   // antes, 708 pasos
+        {positiva, 1000, 6.9146461285785961},  // antes, e^t desbordaba
         {negativa, 1e300, 1e300},
         {positiva, 0.9, 0},
         {negativa, 0.9, 0},
@@ -137,9 +162,12 @@ TEST(ResuelvePlano, RaicesComoAntesYSinRaizCero)
 
 TEST(BuscaEnTabla, RazonesDeAsientoPorProyeccion)
 {
-    const struct { const FilaTabla* tabla; double p, razon; } casos[] = {
+    const struct {
+        const FilaTabla* tabla;
+        double p, razon;
+    } casos[] = {
         {TablaZanjaTerraplenada, 0.25, 0.0},  // antes de la primera fila prolonga la recta
-        {TablaZanjaTerraplenada, 0.75, -0.2}, {TablaZanjaInducida, 1.25, -0.85},
+        {TablaZanjaTerraplenada, 0.75, -0.2},  {TablaZanjaInducida, 1.25, -0.85},
         {TablaZanjaTerraplenada, 1.75, -0.75}, {TablaZanjaInducida, 1.75, -1.5},  // último tramo
         {TablaZanjaTerraplenada, 3.0, -1.0}};  // después de la última, su valor
     for (const auto& caso : casos)

@@ -7,8 +7,7 @@
 #include "informe.h"
 #include "textos_informe.h"
 
-namespace
-{
+namespace {
 
 using Ajuste = std::function<void(Proyecto&)>;
 
@@ -245,4 +244,4 @@ TEST(LeyendaDeCotas, InstalacionDesconocidaConservaLaDelRegistro)
     EXPECT_EQ(LeyendaDeCotas(p).a, "");
 }
 
-} // namespace
+}  // namespace

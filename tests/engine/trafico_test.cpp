@@ -11,11 +11,14 @@ namespace {
 TEST(CargaCarretera, FormulasPorAlturaYLimitesDelMetodo)
 {
     // Vehículo (1 eje de 70 kN, 2 eje de 130 kN, 3 carro de 600 kN), Di, De, hr y carga.
-    const struct { std::uint8_t vehiculo; double Di, De, hr, carga; } casos[] = {
-        {1, 1.8, 2.0, 1.21, 8.763145}, {1, 1.8, 2.0, 1.22, 8.758628},  // fórmula baja y alta
-        {2, 1.0, 1.2, 0.6, 28.260870}, {2, 1.0, 1.2, 0.75, 20.717131}, // impacto 1.2 y 1.1
-        {2, 1.0, 1.2, 0.9, 15.417457}, {2, 1.0, 1.2, 1.0, 13.636364},  // impacto 1.0
-        {2, 2.2, 2.5, 0.8, 23.392873},                                 // tubo grande
+    const struct {
+        std::uint8_t vehiculo;
+        double Di, De, hr, carga;
+    } casos[] = {
+        {1, 1.8, 2.0, 1.21, 8.763145}, {1, 1.8, 2.0, 1.22, 8.758628},   // fórmula baja y alta
+        {2, 1.0, 1.2, 0.6, 28.260870}, {2, 1.0, 1.2, 0.75, 20.717131},  // impacto 1.2 y 1.1
+        {2, 1.0, 1.2, 0.9, 15.417457}, {2, 1.0, 1.2, 1.0, 13.636364},   // impacto 1.0
+        {2, 2.2, 2.5, 0.8, 23.392873},                                  // tubo grande
         {3, 1.0, 1.2, 1.0, 35.516724}, {3, 1.0, 1.2, 0.5, 58.467263},
         {3, 1.0, 1.2, 4.0, 16.343641}, {3, 3.0, 3.6, 2.0, 59.510069},  // hr 4.0 y Di 3.0 dentro
         {3, 1.0, 1.2, 4.01, 0},        {3, 0.15, 0.2, 2.0, 0}};        // hr 4.01 y Di 0.15 fuera
@@ -36,7 +39,11 @@ Proyecto CasoTrafico(std::uint8_t trafico, double hr)
 TEST(CargaFerrocarril, ImpactoYViasQueCargan)
 {
     // Vía (1 Renfe, 2 UIC), sentido (1 transversal), NVias, hr, V, dh, carga y vías que cargan.
-    struct Caso { std::uint8_t via, sentido, vias; double hr, V, dh, carga; int actuantes; };
+    struct Caso {
+        std::uint8_t via, sentido, vias;
+        double hr, V, dh, carga;
+        int actuantes;
+    };
     const Caso casos[] = {
         // Renfe parado: el impacto 0.8 sube a 1.0; la cuenta longitudinal pasa de NVias.
         {1, 0, 1, 2.0, 0, 0, 66.763636, 2},  {1, 0, 1, 2.0, 100, 0, 75.442909, 2},
@@ -88,12 +95,18 @@ TEST(CargaTrafico, PocaAlturaPreguntaSiSubirlaAUnMetro)
     Proyecto tren = CasoTrafico(1, 0.8), avion = CasoTrafico(2, 0.8);
     tren.ViaIndex = 1, tren.NVias = 1;
     avion.AeropuertoIndex = 2, avion.De = 1.2345;
-    const struct { Proyecto p; double conSi; std::vector<std::string> pregunta; } casos[] = {
-        {tren, 0,  // el cálculo en curso sigue con 0.8
+    const struct {
+        Proyecto p;
+        double conSi;
+        std::vector<std::string> pregunta;
+    } casos[] = {
+        {tren,
+         0,  // el cálculo en curso sigue con 0.8
          {"En la determinación de la carga ferroviaria la altura de relleno por encima de la "
           "clave del tubo debe ser como mínimo de 1 m.. No obstante se recomienda un valor no "
           "menor de 1.5 m. Por tanto el valor se corregirá automaticamente."}},
-        {avion, 145.177,  // 117.6·1.2345 con tres decimales
+        {avion,
+         145.177,  // 117.6·1.2345 con tres decimales
          {"Para el correcto cálculo de la carga producida por el tráfico aéreo, hr debe tomar "
           "como mínimo el valor 1. No obstante se recomienda un valor no menor a 1.5 m. Por tanto "
           "el valor se corregirá automaticamente. "}}};

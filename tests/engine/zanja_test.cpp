@@ -8,24 +8,30 @@
 
 namespace {
 
-const std::string Min02 = "El resguardo lateral de la zanja ha de ser como mínimo 0.2, que esta en función "
-                          "del diámetro nominal instalado. Por tanto será corregido automaticamente";
+const std::string Min02 =
+    "El resguardo lateral de la zanja ha de ser como mínimo 0.2, que esta en función "
+    "del diámetro nominal instalado. Por tanto será corregido automaticamente";
 std::string Recomienda(const std::string& minimo)
 {
-    return "Es recomendable que el resguardo lateral de la zanja sea, como mínimo un valor igual a " + minimo +
-           " que está en función del diámetro nominal instalado. Por tanto será corregido automáticamente.";
+    return "Es recomendable que el resguardo lateral de la zanja sea, como mínimo un valor igual "
+           "a " +
+           minimo +
+           " que está en función del diámetro nominal instalado. Por tanto será corregido "
+           "automáticamente.";
 }
-const std::string Angulo = "Como angulo seleccionado es menor o igual a 60º se recomienda que el resguardo "
-                           "lateral sea como mínimo 0,2";
+const std::string Angulo =
+    "Como angulo seleccionado es menor o igual a 60º se recomienda que el resguardo "
+    "lateral sea como mínimo 0,2";
 const std::optional<double> Nada;
 
 TEST(ResguardoMinimoDe, PorAnguloYBandaDelDiametro)
 {
     // Talud H:V con 57.29 grados por radián: 56:97 da 59.995° (60.0013° de verdad).
-    const struct { double H, V, Di, minimo; } casos[] = {
-        {1, 5, 0.35, 0.25}, {1, 5, 0.351, 0.35}, {1, 5, 0.7, 0.35},  {1, 5, 0.701, 0.43},
-        {1, 5, 1.2, 0.43},  {1, 5, 1.201, 0.5},  {3, 5, 2.0, 0.2},   {56, 97, 2.0, 0.2},
-        {15, 26, 2.0, 0.5}, {1, 1, 0.3, 0.2}};
+    const struct {
+        double H, V, Di, minimo;
+    } casos[] = {{1, 5, 0.35, 0.25}, {1, 5, 0.351, 0.35}, {1, 5, 0.7, 0.35}, {1, 5, 0.701, 0.43},
+                 {1, 5, 1.2, 0.43},  {1, 5, 1.201, 0.5},  {3, 5, 2.0, 0.2},  {56, 97, 2.0, 0.2},
+                 {15, 26, 2.0, 0.5}, {1, 1, 0.3, 0.2}};
     for (const auto& c : casos)
         EXPECT_EQ(ResguardoMinimoDe(AnguloTaludGrados(c.H, c.V), c.Di), c.minimo)
             << c.H << ":" << c.V << " Di " << c.Di;
@@ -37,27 +43,49 @@ TEST(ResguardoMinimoDe, PorAnguloYBandaDelDiametro)
 TEST(CasillasDelTalud, EnterosDe1A99YResguardoHasta100)
 {
     using C = ComponenteTecleada::Accion;
-    const struct { const char* texto; C accion; long long k; } componentes[] = {
-        {"99", C::Toma, 99},    {"1", C::Toma, 1},       {"", C::Espera, 0},   {"-", C::Espera, 0},
-        {"0", C::Restaura, 0},  {"100", C::Restaura, 0}, {"5x", C::Restaura, 0}, {"2.5", C::Restaura, 0}};
+    const struct {
+        const char* texto;
+        C accion;
+        long long k;
+    } componentes[] = {{"99", C::Toma, 99},    {"1", C::Toma, 1},      {"", C::Espera, 0},
+                       {"-", C::Espera, 0},    {"0", C::Restaura, 0},  {"100", C::Restaura, 0},
+                       {"5x", C::Restaura, 0}, {"2.5", C::Restaura, 0}};
     for (const auto& c : componentes) {
         const ComponenteTecleada leida = LeeComponenteTalud(LeeEnteroTecleado(c.texto));
         EXPECT_TRUE(leida.accion == c.accion && leida.k == c.k) << c.texto;
     }
     using R = ResguardoTecleado::Accion;
-    const struct { const char* texto; R accion; double resguardo; const char* mensaje; } resguardos[] = {
-        {"0.5", R::Toma, 0.5, ""},   {"0,35", R::Toma, 0.35, ""},     {"0", R::Toma, 0, ""},
-        {"100", R::Toma, 100, ""},   {"100.001", R::Restaura, 0, "Valor no válido"},
-        {"1e308", R::Restaura, 0, "Valor no válido"},                 {"-0.1", R::Ignora, 0, ""},
-        {"abc", R::Restaura, 0, ""}, {"", R::Espera, 0, ""},          {"3e-", R::Espera, 0, ""}};
+    const struct {
+        const char* texto;
+        R accion;
+        double resguardo;
+        const char* mensaje;
+    } resguardos[] = {{"0.5", R::Toma, 0.5, ""},
+                      {"0,35", R::Toma, 0.35, ""},
+                      {"0", R::Toma, 0, ""},
+                      {"100", R::Toma, 100, ""},
+                      {"100.001", R::Restaura, 0, "Valor no válido"},
+                      {"1e308", R::Restaura, 0, "Valor no válido"},
+                      {"-0.1", R::Ignora, 0, ""},
+                      {"abc", R::Restaura, 0, ""},
+                      {"", R::Espera, 0, ""},
+                      {"3e-", R::Espera, 0, ""}};
     for (const auto& c : resguardos) {
         const ResguardoTecleado leido = LeeResguardoTecleado(LeeTecleado(c.texto));
-        EXPECT_TRUE(leido.accion == c.accion && leido.resguardo == c.resguardo && leido.mensaje == c.mensaje)
+        EXPECT_TRUE(leido.accion == c.accion && leido.resguardo == c.resguardo &&
+                    leido.mensaje == c.mensaje)
             << c.texto;
     }
     // Flechas: ni 0 ni 100.
-    const struct { double actual; bool sube; std::optional<long long> k; } giros[] = {
-        {98, true, 99}, {99, true, std::nullopt}, {2, false, 1}, {1, false, std::nullopt}, {0, true, 1}};
+    const struct {
+        double actual;
+        bool sube;
+        std::optional<long long> k;
+    } giros[] = {{98, true, 99},
+                 {99, true, std::nullopt},
+                 {2, false, 1},
+                 {1, false, std::nullopt},
+                 {0, true, 1}};
     for (const auto& c : giros)
         EXPECT_EQ(GiraComponente(c.actual, c.sube), c.k) << c.actual << " " << c.sube;
 }
@@ -65,54 +93,81 @@ TEST(CasillasDelTalud, EnterosDe1A99YResguardoHasta100)
 TEST(AvisosDelResguardo, AlSalirYAlSeleccionar)
 {
     // Al salir de la casilla: x, ángulo, mínimo propuesto.
-    const struct { std::optional<double> x; double angulo, minimo; std::string mensaje; bool confirma;
-                   double queda; } salidas[] = {
-        {0.1, 45, 0.2, Min02, false, 0.2},           {0.2, 45, 0.2, "", false, 0},
-        {0.1, 78.69, 0.35, Recomienda("0.35"), true, 0.35}, {0.35, 78.69, 0.35, "", false, 0},
-        {0.3, 45, 0.35, Recomienda("0.35"), true, 0.35},    {Nada, 45, 0.2, "", false, 0}};
+    const struct {
+        std::optional<double> x;
+        double angulo, minimo;
+        std::string mensaje;
+        bool confirma;
+        double queda;
+    } salidas[] = {{0.1, 45, 0.2, Min02, false, 0.2},
+                   {0.2, 45, 0.2, "", false, 0},
+                   {0.1, 78.69, 0.35, Recomienda("0.35"), true, 0.35},
+                   {0.35, 78.69, 0.35, "", false, 0},
+                   {0.3, 45, 0.35, Recomienda("0.35"), true, 0.35},
+                   {Nada, 45, 0.2, "", false, 0}};
     for (const auto& c : salidas) {
         const AvisoResguardo a = CompruebaSalidaResguardo(c.x, c.angulo, c.minimo);
         EXPECT_TRUE(a.mensaje == c.mensaje && a.confirma == c.confirma && a.resguardo == c.queda)
             << c.x.value_or(-1) << " " << c.angulo;
     }
     // Al seleccionar: x, ángulo, Di, resguardo en uso.
-    const struct { std::optional<double> x; double angulo, Di, actual; std::string mensaje; bool confirma,
-                   abierto; double queda; } selecciones[] = {
-        {0.1, 45, 0.5, 0.1, Min02, false, true, 0.2},     {0.2, 45, 0.5, 0.2, "", false, false, 0.2},
-        {0.199, 60, 0.5, 0.3, Min02, false, true, 0.2},   {0.3, 78.69, 0.5, 0.3, Recomienda("0.35"), true, false, 0.35},
-        {0.35, 78.69, 0.5, 0.2, "", false, false, 0.35},  {0.4, 78.69, 1.3, 0.4, Recomienda("0.5"), true, false, 0.5},
-        {Nada, 78.69, 0.5, 0.1, "", false, false, 0.1}};
+    const struct {
+        std::optional<double> x;
+        double angulo, Di, actual;
+        std::string mensaje;
+        bool confirma, abierto;
+        double queda;
+    } selecciones[] = {{0.1, 45, 0.5, 0.1, Min02, false, true, 0.2},
+                       {0.2, 45, 0.5, 0.2, "", false, false, 0.2},
+                       {0.199, 60, 0.5, 0.3, Min02, false, true, 0.2},
+                       {0.3, 78.69, 0.5, 0.3, Recomienda("0.35"), true, false, 0.35},
+                       {0.35, 78.69, 0.5, 0.2, "", false, false, 0.35},
+                       {0.4, 78.69, 1.3, 0.4, Recomienda("0.5"), true, false, 0.5},
+                       {Nada, 78.69, 0.5, 0.1, "", false, false, 0.1}};
     for (const auto& c : selecciones) {
         const ResguardoElegido e = ResguardoAlSeleccionar(c.x, c.angulo, c.Di, c.actual);
-        EXPECT_TRUE(e.mensaje == c.mensaje && e.confirma == c.confirma && e.quedaAbierto == c.abierto &&
-                    e.resguardo == c.queda)
+        EXPECT_TRUE(e.mensaje == c.mensaje && e.confirma == c.confirma &&
+                    e.quedaAbierto == c.abierto && e.resguardo == c.queda)
             << c.x.value_or(-1) << " " << c.angulo << " Di " << c.Di;
     }
     // Talud cambiado desde el repintado: H, V y el resguardo que se ve.
-    const struct { bool cambiado; std::optional<double> H, V, r; std::string aviso, pregunta; } taludes[] = {
-        {true, 1, 1, 0.1, Angulo, Recomienda("0,2")}, {true, 1, 1, 0.2, Angulo, ""},
-        {true, 3, 5, Nada, Angulo, ""},               {true, 1, 2, 0.1, "", ""},
-        {false, 1, 1, 0.1, "", ""},                   {true, Nada, 1, 0.1, "", ""}};
+    const struct {
+        bool cambiado;
+        std::optional<double> H, V, r;
+        std::string aviso, pregunta;
+    } taludes[] = {{true, 1, 1, 0.1, Angulo, Recomienda("0,2")},
+                   {true, 1, 1, 0.2, Angulo, ""},
+                   {true, 3, 5, Nada, Angulo, ""},
+                   {true, 1, 2, 0.1, "", ""},
+                   {false, 1, 1, 0.1, "", ""},
+                   {true, Nada, 1, 0.1, "", ""}};
     for (const auto& c : taludes) {
         const AvisoTalud a = AvisoTaludAlSeleccionar(c.cambiado, c.H, c.V, c.r);
-        EXPECT_TRUE(a.aviso == c.aviso && a.pregunta == c.pregunta && a.resguardo == (c.pregunta.empty() ? 0 : 0.2))
-            << c.cambiado << " " << c.H.value_or(0) << ":" << c.V.value_or(0) << " r " << c.r.value_or(-1);
+        EXPECT_TRUE(a.aviso == c.aviso && a.pregunta == c.pregunta &&
+                    a.resguardo == (c.pregunta.empty() ? 0 : 0.2))
+            << c.cambiado << " " << c.H.value_or(0) << ":" << c.V.value_or(0) << " r "
+            << c.r.value_or(-1);
     }
 }
 
 TEST(AnchuraZanjaTalud, CamaPorTerrenoYRotuloTruncado)
 {
     // Di, De, apoyo directo, H:V, resguardo: c y b en suelo y en roca y sus rótulos.
-    const struct { double Di, De; int directo; double H, V, resguardo, cSuelo, cRoca; bool conRoca;
-                   double bSuelo, bRoca; const char* rotulos; } casos[] = {
-        {1.0, 1.218, 0, 1, 5, 0.43, 0.1, 0.23, true, 2.6052, 2.6572, "2.6 m. 2.65 m."},
-        {1.0, 1.218, 1, 1, 5, 0.43, 0, 0, false, 2.5652, 2.5652, "2.56 m. 2.56 m."},
-        {0.3, 0.4, 0, 3, 2, 0.2, 0.1, 0.15, true, 2.3, 2.45, "2.3 m. 2.45 m."},
-        {0.32, 0.4285, 0, 1, 5, 0.3, 0.1, 0.15, true, 1.2399, 1.2599, "1.23 m. 1.25 m."},
-        {0.7, 0.84, 0, 1, 1, 0.2, 0.1, 0.15, true, 3.12, 3.22, "3.12 m. 3.22 m."},
-        {0.71, 0.85, 0, 1, 1, 0.2, 0.1, 0.23, true, 3.15, 3.41, "3.15 m. 3.41 m."},
-        {1.5, 1.8, 0, 1, 1, 0.2, 0.1, 0.23, true, 6.0, 6.26, "6 m. 6.26 m."},
-        {1.51, 1.81, 0, 1, 1, 0.2, 0.15, 0.3, true, 6.13, 6.43, "6.13 m. 6.43 m."}};
+    const struct {
+        double Di, De;
+        int directo;
+        double H, V, resguardo, cSuelo, cRoca;
+        bool conRoca;
+        double bSuelo, bRoca;
+        const char* rotulos;
+    } casos[] = {{1.0, 1.218, 0, 1, 5, 0.43, 0.1, 0.23, true, 2.6052, 2.6572, "2.6 m. 2.65 m."},
+                 {1.0, 1.218, 1, 1, 5, 0.43, 0, 0, false, 2.5652, 2.5652, "2.56 m. 2.56 m."},
+                 {0.3, 0.4, 0, 3, 2, 0.2, 0.1, 0.15, true, 2.3, 2.45, "2.3 m. 2.45 m."},
+                 {0.32, 0.4285, 0, 1, 5, 0.3, 0.1, 0.15, true, 1.2399, 1.2599, "1.23 m. 1.25 m."},
+                 {0.7, 0.84, 0, 1, 1, 0.2, 0.1, 0.15, true, 3.12, 3.22, "3.12 m. 3.22 m."},
+                 {0.71, 0.85, 0, 1, 1, 0.2, 0.1, 0.23, true, 3.15, 3.41, "3.15 m. 3.41 m."},
+                 {1.5, 1.8, 0, 1, 1, 0.2, 0.1, 0.23, true, 6.0, 6.26, "6 m. 6.26 m."},
+                 {1.51, 1.81, 0, 1, 1, 0.2, 0.15, 0.3, true, 6.13, 6.43, "6.13 m. 6.43 m."}};
     for (const auto& c : casos) {
         Proyecto p = Nuevo();
         p.Di = c.Di, p.De = c.De, p.ApoyoDirecto = static_cast<std::uint8_t>(c.directo);
@@ -133,16 +188,22 @@ TEST(AnchuraZanjaTalud, CamaPorTerrenoYRotuloTruncado)
 TEST(CompruebaB, CorreccionPorDiYConsejoPorDe)
 {
     // Más estrecha que De: resguardo por bandas de Di, a los dos lados de cada límite.
-    const struct { double Di, De, b; const char* resguardo; double propuesta; } estrechas[] = {
-        {0.35, 0.45, 0.4, "0.25", 0.95}, {0.351, 0.45, 0.4, "0.35", 1.15}, {0.7, 0.85, 0.8, "0.35", 1.55},
-        {0.701, 0.85, 0.8, "0.43", 1.71}, {1.2, 1.45, 1.4, "0.43", 2.31},  {1.201, 1.45, 1.4, "0.5", 2.45}};
+    const struct {
+        double Di, De, b;
+        const char* resguardo;
+        double propuesta;
+    } estrechas[] = {{0.35, 0.45, 0.4, "0.25", 0.95}, {0.351, 0.45, 0.4, "0.35", 1.15},
+                     {0.7, 0.85, 0.8, "0.35", 1.55},  {0.701, 0.85, 0.8, "0.43", 1.71},
+                     {1.2, 1.45, 1.4, "0.43", 2.31},  {1.201, 1.45, 1.4, "0.5", 2.45}};
     for (const auto& c : estrechas) {
         Proyecto p = Nuevo();
         p.Di = c.Di, p.De = c.De, p.b = c.b;
         const CorreccionAnchura r = CorrigeAnchuraZanja(p);
-        EXPECT_EQ(r.pregunta, "La zanja debe ser mayor que el diámetro exterior (De) del tubo. Se aconseja dejar " +
-                                  std::string(c.resguardo) + "m a ambos lados, para De=" + TextoNumero(c.De) +
-                                  "m. ¿Desea que se corrija automáticamente?")
+        EXPECT_EQ(
+            r.pregunta,
+            "La zanja debe ser mayor que el diámetro exterior (De) del tubo. Se aconseja dejar " +
+                std::string(c.resguardo) + "m a ambos lados, para De=" + TextoNumero(c.De) +
+                "m. ¿Desea que se corrija automáticamente?")
             << c.Di;
         EXPECT_NEAR(r.b, c.propuesta, 1e-12) << c.Di;
     }
@@ -154,7 +215,11 @@ TEST(CompruebaB, CorreccionPorDiYConsejoPorDe)
     }
 
     // Consejo: bandas de De (fuera de ellas nada) y b justo por debajo y en De + 2·resguardo.
-    const struct { double De, b; int instalacion, aviso; const char* resguardo; } consejos[] = {
+    const struct {
+        double De, b;
+        int instalacion, aviso;
+        const char* resguardo;
+    } consejos[] = {
         {0.499, 0.998, 0, 1, "0.25"}, {0.499, 0.999, 0, 1, ""},    {0.5, 0.6, 0, 1, ""},
         {0.74, 0.8, 0, 1, ""},        {0.741, 1.44, 0, 1, "0.35"}, {0.8, 1.499, 2, 1, "0.35"},
         {0.8, 1.5, 0, 1, ""},         {0.801, 0.9, 0, 1, ""},      {0.95, 1.0, 0, 1, ""},
@@ -167,9 +232,10 @@ TEST(CompruebaB, CorreccionPorDiYConsejoPorDe)
         p.Di = 0.3, p.De = c.De, p.b = c.b;
         p.InstalacionIndex = static_cast<std::uint8_t>(c.instalacion);
         p.AvisoAnchura = static_cast<std::uint8_t>(c.aviso);
-        const std::string esperado = *c.resguardo ? "Es recomendable mantener al menos " + std::string(c.resguardo) +
-                                                        " m. a ambos lados del tubo. ¿Quiere mantener activado este aviso?"
-                                                  : "";
+        const std::string esperado =
+            *c.resguardo ? "Es recomendable mantener al menos " + std::string(c.resguardo) +
+                               " m. a ambos lados del tubo. ¿Quiere mantener activado este aviso?"
+                         : "";
         EXPECT_EQ(ConsejoAnchuraZanja(p), esperado) << c.De << " " << c.b;
     }
 }

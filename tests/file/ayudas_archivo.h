@@ -52,7 +52,10 @@ inline std::string LeeBytes(const fs::path& archivo)
 }
 
 // Línea clave k en UTF-8.
-inline std::string K(int k) { return std::string(Claves[k - 1]); }
+inline std::string K(int k)
+{
+    return std::string(Claves[k - 1]);
+}
 
 // Bytes de un archivo: las líneas (UTF-8) en Windows-1252 con CR LF.
 inline std::string Archivo(const Textos& lineas)

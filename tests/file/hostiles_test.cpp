@@ -146,7 +146,11 @@ TEST(LeeArchivoHostil, TopeDeMensajes)
 {
     // n claves seguidas cada una de una línea desconocida; la última clave gana.
     // Cancelar en el mensaje final descarta el archivo.
-    const struct { int errores; bool cancela; Textos finales; } casos[] = {
+    const struct {
+        int errores;
+        bool cancela;
+        Textos finales;
+    } casos[] = {
         {ErroresMostrados, false, {}},
         {ErroresMostrados + 1, false, {"Otra línea del archivo tampoco se ha podido leer."}},
         {5000, false, {"Otras 4980 líneas del archivo tampoco se han podido leer."}},

@@ -79,16 +79,20 @@ TEST(LeeArchivo, ListasEnCualquierCajaYTextosAntiguosDeLaBase)
 {
     using P = Proyecto;
     // Índice -1: el texto no se reconoce.
-    const struct { int clave; std::uint8_t P::*campo; std::string texto; int indice; } casos[] = {
-        {5, &P::InstalacionIndex, "zanja inducida", 3},
-        {52, &P::CompactadorIndex, "ESTÁTICO", 1},
-        {4, &P::BaseIndex, "Roca o suelo rígido (no asentable)", 0},
-        {4, &P::BaseIndex, "Suelo compacto (ordinario)", 1},
-        {4, &P::BaseIndex, "Suelo natural (asentable)", 2},
-        {4, &P::BaseIndex, "suelo compacto (ordinario)", -1},     // los antiguos, exactos
-        {6, &P::RellenoIndex, "Suelo compacto (ordinario)", -1},  // y solo para la base
-        {52, &P::CompactadorIndex, "Estatico", -1},               // el acento cuenta
-        {5, &P::InstalacionIndex, "ZANJA ", -1}};
+    const struct {
+        int clave;
+        std::uint8_t P::*campo;
+        std::string texto;
+        int indice;
+    } casos[] = {{5, &P::InstalacionIndex, "zanja inducida", 3},
+                 {52, &P::CompactadorIndex, "ESTÁTICO", 1},
+                 {4, &P::BaseIndex, "Roca o suelo rígido (no asentable)", 0},
+                 {4, &P::BaseIndex, "Suelo compacto (ordinario)", 1},
+                 {4, &P::BaseIndex, "Suelo natural (asentable)", 2},
+                 {4, &P::BaseIndex, "suelo compacto (ordinario)", -1},     // los antiguos, exactos
+                 {6, &P::RellenoIndex, "Suelo compacto (ordinario)", -1},  // y solo para la base
+                 {52, &P::CompactadorIndex, "Estatico", -1},               // el acento cuenta
+                 {5, &P::InstalacionIndex, "ZANJA ", -1}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.texto);
         Proyecto p = Previo();
@@ -108,17 +112,24 @@ TEST(LeeArchivo, BloquesDeTextoNumerosYOrdenDeLasClaves)
     // Una clave o el final terminan el bloque; un bloque vacío borra el texto
     // anterior; una línea igual a una clave es esa clave, pero en otra caja es texto.
     // Solo las claves del talud lo dan por definido.
-    const struct { Textos lineas, obra, cliente; double di; bool talud = false; } casos[] = {
-        {{K(1), "uno", "", "dos", K(15), "   1.2", K(3), "cliente"},
-         {"uno", "", "dos"}, {"cliente"}, 1.2},
-        {{K(3), "cliente", "", K(1), "uno", ""}, {"uno", ""}, {"cliente", ""}, 0.5},
-        {{K(1), K(15), "   2"}, {}, {}, 2},
-        {{K(1), obraMayusculas}, {obraMayusculas}, {}, 0.5},
-        // En cualquier orden, la última gana; la compactación se lee y se descarta.
-        {{K(15), "   1", K(43), "   lo que sea", K(1), "a", K(15), "   2", K(1), "b"},
-         {"b"}, {}, 2},
-        {{K(15), " +1.5E0", K(44), "   2"}, anterior, {}, 1.5, true},  // signo y exponente
-        {{K(46), "   2"}, anterior, {}, 0.5, true}};
+    const struct {
+        Textos lineas, obra, cliente;
+        double di;
+        bool talud = false;
+    } casos[] = {{{K(1), "uno", "", "dos", K(15), "   1.2", K(3), "cliente"},
+                  {"uno", "", "dos"},
+                  {"cliente"},
+                  1.2},
+                 {{K(3), "cliente", "", K(1), "uno", ""}, {"uno", ""}, {"cliente", ""}, 0.5},
+                 {{K(1), K(15), "   2"}, {}, {}, 2},
+                 {{K(1), obraMayusculas}, {obraMayusculas}, {}, 0.5},
+                 // En cualquier orden, la última gana; la compactación se lee y se descarta.
+                 {{K(15), "   1", K(43), "   lo que sea", K(1), "a", K(15), "   2", K(1), "b"},
+                  {"b"},
+                  {},
+                  2},
+                 {{K(15), " +1.5E0", K(44), "   2"}, anterior, {}, 1.5, true},  // signo y exponente
+                 {{K(46), "   2"}, anterior, {}, 0.5, true}};
     for (const auto& caso : casos) {
         const Proyecto p = LeeSinAvisos(ConTitulo(caso.lineas));
         EXPECT_EQ(p.MObra, caso.obra);
@@ -169,15 +180,29 @@ TEST(LeeArchivo, ErroresConAceptarYConCancelar)
 {
     // Cada archivo: Di bien, la entrada errónea, Es bien (o nada, si falta el
     // valor). El mensaje nombra la primera línea de la entrada errónea.
-    const Textos entradas[] = {
-        {"Linea desconocida"}, {""}, {"OBRA:" + K(1).substr(5)},  // clave en otra caja
-        {K(8).substr(0, K(8).size() - 1)}, {K(8) + "_"}, {K(8) + " "}, {" " + K(8)},
-        {K(5), "TUNEL"}, {K(8), "1,5"}, {K(8), "1.5 "}, {K(8), ""}, {K(8), "0x10"},
-        {K(37), "dos"}, {K(37), "   1.5"}, {K(37), "   128"},  // Tipo queda a 0
-        {K(51), "   256"}, {K(51), "   -1"},
-        // Negativos que la ventana nunca guarda (sí en fi, fi1 y gamma).
-        {K(22), "   -2"}, {K(17), "   -1.9"}, {K(14), "   -1"}, {K(56), "   -120"},
-        {K(16)}};  // falta el valor al final
+    const Textos entradas[] = {{"Linea desconocida"},
+                               {""},
+                               {"OBRA:" + K(1).substr(5)},  // clave en otra caja
+                               {K(8).substr(0, K(8).size() - 1)},
+                               {K(8) + "_"},
+                               {K(8) + " "},
+                               {" " + K(8)},
+                               {K(5), "TUNEL"},
+                               {K(8), "1,5"},
+                               {K(8), "1.5 "},
+                               {K(8), ""},
+                               {K(8), "0x10"},
+                               {K(37), "dos"},
+                               {K(37), "   1.5"},
+                               {K(37), "   128"},  // Tipo queda a 0
+                               {K(51), "   256"},
+                               {K(51), "   -1"},
+                               // Negativos que la ventana nunca guarda (sí en fi, fi1 y gamma).
+                               {K(22), "   -2"},
+                               {K(17), "   -1.9"},
+                               {K(14), "   -1"},
+                               {K(56), "   -120"},
+                               {K(16)}};  // falta el valor al final
     for (const Textos& entrada : entradas) {
         for (const bool aceptar : {true, false}) {
             SCOPED_TRACE("[" + entrada.back() + (aceptar ? "] Aceptar" : "] Cancelar"));
@@ -210,12 +235,19 @@ TEST(LeeArchivo, TuboSinMedidasOConUnCeroImposible)
     // Sobre De = 0.6, Di = 0.5 y Es = 0.05. Las tres a 0 son un proyecto aún sin
     // tubo; un 0 en solo alguna es un error que se dice al final (el archivo las
     // trae en cualquier orden) y deja el valor que había antes de ese 0.
-    const struct { Textos lineas, mensajes; double de, di, es; bool cancela = false; } casos[] = {
+    const struct {
+        Textos lineas, mensajes;
+        double de, di, es;
+        bool cancela = false;
+    } casos[] = {
         {{K(14), "   0", K(15), "   0", K(16), "   0"}, {}, 0, 0, 0},
         {{K(16), "   0", K(15), "   0", K(14), "   0", K(14), "   -0"}, {}, 0, 0, 0},
         {{K(15), "   0", K(15), "   1"}, {}, 0.6, 1, 0.05},
         {{K(15), "   0", "basura", K(14), "   0"},
-         {"Error en basura", "Error en " + K(14), "Error en " + K(15)}, 0.6, 0.5, 0.05},
+         {"Error en basura", "Error en " + K(14), "Error en " + K(15)},
+         0.6,
+         0.5,
+         0.05},
         {{K(15), "   1", K(15), "   0", K(15), "   0"}, {"Error en " + K(15)}, 0.6, 1, 0.05},
         {{K(16), "   0", K(15), "   2"}, {"Error en " + K(16)}, 0.6, 2, 0.05, true}};
     for (const auto& caso : casos) {

@@ -23,7 +23,8 @@ std::string LeeYEscribe(const std::string& datos)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano)
 {
-    const std::string escrito = LeeYEscribe(std::string(reinterpret_cast<const char*>(datos), tamano));
+    const std::string escrito =
+        LeeYEscribe(std::string(reinterpret_cast<const char*>(datos), tamano));
     if (LeeYEscribe(escrito) != escrito)
         __builtin_trap();  // lo guardado no se vuelve a leer igual
     return 0;

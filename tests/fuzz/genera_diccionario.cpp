@@ -42,9 +42,9 @@ int main(int argc, char** argv)
     std::ofstream salida(argv[1], std::ios::binary);
     for (const std::string_view clave : Claves)
         salida << Entrada(clave);
-    for (const ListaTextos* lista : {&ListaBases, &ListaInstalaciones, &ListaRellenos,
-                                     &ListaCarreteras, &ListaTraficos, &ListaAeropuertos,
-                                     &ListaVias, &ListaCompactadores, &ListaSentidosVia})
+    for (const ListaTextos* lista :
+         {&ListaBases, &ListaInstalaciones, &ListaRellenos, &ListaCarreteras, &ListaTraficos,
+          &ListaAeropuertos, &ListaVias, &ListaCompactadores, &ListaSentidosVia})
         for (std::size_t i = 0; i < lista->numero; ++i)
             salida << Entrada(lista->textos[i]);
     salida << Entrada("\r\n");

@@ -39,7 +39,10 @@ class PruebaClasesTerra : public BancoVentanas {
         d->show();
     }
 
-    QStringList RotulosFa() const { return {d->LFa_A->text(), d->LFa_B->text(), d->LFa_C->text(), d->LFa_D->text()}; }
+    QStringList RotulosFa() const
+    {
+        return {d->LFa_A->text(), d->LFa_B->text(), d->LFa_C->text(), d->LFa_D->text()};
+    }
 
     // n en la casilla, en el registro y en hr1 = n·De.
     void CompruebaN(const QString& n)
@@ -68,8 +71,8 @@ private slots:
     void ClasesOfrecidas()
     {
         Caso();
-        const std::tuple<const char*, bool, bool> casos[] = {
-            {"0.601", true, true}, {"0.84", false, false}};
+        const std::tuple<const char*, bool, bool> casos[] = {{"0.601", true, true},
+                                                             {"0.84", false, false}};
         for (const auto& [n, claseB, claseC] : casos) {
             d->Edit_n->setText(n);
             QCOMPARE(d->ButtonClaseB->isVisible(), claseB);
@@ -83,9 +86,9 @@ private slots:
         Caso();
         // Desde, lo que se hace ("+", "-" o lo que se teclea) y lo que queda.
         const std::tuple<const char*, const char*, const char*> casos[] = {
-            {"0.99", "+", "1"}, {"1", "+", "1"},       {"0.01", "-", "0"},  {"0.005", "-", "0.005"},
-            {"0.4", "abc", "0.4"}, {"0.4", "1.5", "0.4"}, {"0.4", "-0.2", "0.4"},
-            {"0,5", "+", "0.51"}};  // la coma decimal vale
+            {"0.99", "+", "1"},      {"1", "+", "1"},       {"0.01", "-", "0"},
+            {"0.005", "-", "0.005"}, {"0.4", "abc", "0.4"}, {"0.4", "1.5", "0.4"},
+            {"0.4", "-0.2", "0.4"},  {"0,5", "+", "0.51"}};  // la coma decimal vale
         for (const auto& [desde, accion, queda] : casos) {
             d->Edit_n->setText(desde);
             if (QString(accion) == "+" || QString(accion) == "-")
@@ -99,8 +102,8 @@ private slots:
     void EspesorDeCama()
     {
         // Base rígida: el de roca; suelo: 0.08 hasta Di 0.7 y el de suelo después.
-        const std::tuple<int, const char*, const char*> casos[] = {
-            {0, "710", "0.23 m"}, {1, "700", "0.08 m"}};
+        const std::tuple<int, const char*, const char*> casos[] = {{0, "710", "0.23 m"},
+                                                                   {1, "700", "0.08 m"}};
         for (const auto& [base, di, c] : casos) {
             Lista("ComboBase")->setCurrentIndex(base);
             Caso(1, di);
@@ -117,8 +120,8 @@ private slots:
                                     d->Label_a4->text(), d->Label_b1->text(), d->Label_b2->text(),
                                     d->Label_b3->text(), d->Label_c1->text(), d->Label_c2->text(),
                                     d->Label_c3->text(), d->Label_d1->text()};
-        QCOMPARE(textos, QStringList({"0.6 m", "0.2 m", "0.1 m", "0.075 m", "0.5 m", "0.2 m", "0.16 m", "0.5 m",
-                                      "0.2 m", "0.068 m", "0.2 m"}));
+        QCOMPARE(textos, QStringList({"0.6 m", "0.2 m", "0.1 m", "0.075 m", "0.5 m", "0.2 m",
+                                      "0.16 m", "0.5 m", "0.2 m", "0.068 m", "0.2 m"}));
     }
 
     void SinDatosNoHayFactor()
@@ -162,12 +165,22 @@ private slots:
         QTest::addColumn<QString>("hr");
         QTest::addColumn<QString>("n");
         QTest::addColumn<QString>("letra");
-        QTest::newRow("terraplén A") << 1 << "3" << "0.45" << "A";
-        QTest::newRow("terraplén D") << 1 << "3" << "0.45" << "D";
-        QTest::newRow("tope de 8") << 1 << "0.5" << "0.9" << "A";  // la fórmula da 13.2
+        QTest::newRow("terraplén A") << 1 << "3"
+                                     << "0.45"
+                                     << "A";
+        QTest::newRow("terraplén D") << 1 << "3"
+                                     << "0.45"
+                                     << "D";
+        QTest::newRow("tope de 8") << 1 << "0.5"
+                                   << "0.9"
+                                   << "A";  // la fórmula da 13.2
         // Con h'r redondeado a tres decimales, el Fa de estas cambiaría en la tercera cifra.
-        QTest::newRow("zanja inducida A") << 3 << "1.5" << "0.2" << "A";
-        QTest::newRow("zanja inducida B") << 3 << "1.5" << "0.09" << "B";
+        QTest::newRow("zanja inducida A") << 3 << "1.5"
+                                          << "0.2"
+                                          << "A";
+        QTest::newRow("zanja inducida B") << 3 << "1.5"
+                                          << "0.09"
+                                          << "B";
     }
 
     // "&Predefinidos", n y la clase: la ventana principal guarda lo que mostraba el diálogo.
@@ -180,11 +193,13 @@ private slots:
         Caso(instalacion, "1000", hr, "0", "2", "1", false);
         const double hr1 = LeeNumero(n.toStdString()).valor * p->De;
         QString rotulo;
-        const QString abierta = AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); }, [&](QWidget* modal) {
-            modal->findChild<QLineEdit*>("Edit_n")->setText(n);
-            rotulo = modal->findChild<QLabel*>("LFa_" + letra)->text();
-            modal->findChild<QPushButton*>("ButtonClase" + letra)->click();
-        });
+        const QString abierta =
+            AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); },
+                    [&](QWidget* modal) {
+                        modal->findChild<QLineEdit*>("Edit_n")->setText(n);
+                        rotulo = modal->findChild<QLabel*>("LFa_" + letra)->text();
+                        modal->findChild<QPushButton*>("ButtonClase" + letra)->click();
+                    });
         QCOMPARE(abierta, QString("TClasesTerra"));
         QCOMPARE(rotulo == "Fa = 8", n == "0.9");
         QCOMPARE(int(p->Tipo), letra[0].unicode() - 'A');  // no el 14 de un factor tecleado

@@ -21,7 +21,8 @@ class PruebaClases : public BancoVentanas {
     QPointer<TClases> d;  // hijo de la ventana principal, que lo destruye
 
     // Los datos tecleados en la ventana principal.
-    void Datos(int instalacion, const QString& hr, const QString& h2r = "0", const QString& di = "1000")
+    void Datos(int instalacion, const QString& hr, const QString& h2r = "0",
+               const QString& di = "1000")
     {
         Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(instalacion);
         Lista("EditDi")->setEditText(di);
@@ -33,7 +34,8 @@ class PruebaClases : public BancoVentanas {
     }
 
     // Los datos y el diálogo mostrado.
-    void Caso(int instalacion, const QString& hr, const QString& h2r = "0", const QString& di = "1000")
+    void Caso(int instalacion, const QString& hr, const QString& h2r = "0",
+              const QString& di = "1000")
     {
         Datos(instalacion, hr, h2r, di);
         d = new TClases(*p, f.get());
@@ -56,12 +58,16 @@ class PruebaClases : public BancoVentanas {
             clasesVisible = clases && clases->isVisible();
             modal->close();
         });
-        const QString abierta = AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); }, [&](QWidget* modal) {
-            clases = modal;
-            siguiente.start(10);
-            modal->findChild<QPushButton*>(boton == 0 ? QString("CancelBtn") : QString("Button%1").arg(boton))
-                ->click();
-        });
+        const QString abierta =
+            AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); },
+                    [&](QWidget* modal) {
+                        clases = modal;
+                        siguiente.start(10);
+                        modal
+                            ->findChild<QPushButton*>(boton == 0 ? QString("CancelBtn")
+                                                                 : QString("Button%1").arg(boton))
+                            ->click();
+                    });
         if (abierta != "TClases")
             return "no se abrió TClases sino " + abierta;
         if (!despues.isEmpty() && clasesVisible)
@@ -84,11 +90,15 @@ private slots:
         QTest::addColumn<QString>("fap");
         QTest::addColumn<int>("tipo");
         QTest::addColumn<QString>("quedan");  // hr y h''r en la ventana principal
-        QTest::newRow("zanja: hr 0.3 sube a 0.5") << 0 << "0.3" << "0" << 1 << "4" << 3 << "0.5 0.30";
-        QTest::newRow("terraplenada: hr 0.3 se queda") << 2 << "0.3" << "0.5" << 6 << "2" << 8 << "0.3 0.5";
+        QTest::newRow("zanja: hr 0.3 sube a 0.5") << 0 << "0.3"
+                                                  << "0" << 1 << "4" << 3 << "0.5 0.30";
+        QTest::newRow("terraplenada: hr 0.3 se queda") << 2 << "0.3"
+                                                       << "0.5" << 6 << "2" << 8 << "0.3 0.5";
         // h''r = hr/8 con tres decimales en la casilla y en el registro.
-        QTest::newRow("Button9, hr 4.1") << 2 << "4.1" << "0.1" << 9 << "1.7" << 11 << "4.1 0.512";
-        QTest::newRow("apoyo directo") << 0 << "2" << "0" << 11 << "1.1" << 13 << "2 0.3";
+        QTest::newRow("Button9, hr 4.1") << 2 << "4.1"
+                                         << "0.1" << 9 << "1.7" << 11 << "4.1 0.512";
+        QTest::newRow("apoyo directo") << 0 << "2"
+                                       << "0" << 11 << "1.1" << 13 << "2 0.3";
     }
 
     void Elecciones()
@@ -108,8 +118,9 @@ private slots:
         QCOMPARE(Caja("EFap")->text(), fap);
         QCOMPARE(p->Fa, LeeNumero(fap.toStdString()).valor);
         // Código (no el 14 de un factor tecleado), apoyo directo y modificado.
-        QCOMPARE(QString("%1 %2 %3").arg(int(p->Tipo)).arg(int(p->ApoyoDirecto)).arg(int(p->Modificado)),
-                 QString("%1 %2 1").arg(tipo).arg(boton == 11 ? 1 : 0));
+        QCOMPARE(
+            QString("%1 %2 %3").arg(int(p->Tipo)).arg(int(p->ApoyoDirecto)).arg(int(p->Modificado)),
+            QString("%1 %2 1").arg(tipo).arg(boton == 11 ? 1 : 0));
         QCOMPARE(Caja("EditHr")->text() + " " + Caja("EditH2r")->text(), quedan);
         QCOMPARE(p->hr, LeeNumero(quedan.section(' ', 0, 0).toStdString()).valor);
         QCOMPARE(p->h2r, LeeNumero(quedan.section(' ', 1).toStdString()).valor);
@@ -128,7 +139,8 @@ private slots:
     {
         // Di 300 mm: De = 0.4 m, cunas De/2, De/4 y De/6; mínimo max(hr/8, 0.30)
         // en las camas 9 a 11 y 0.30 en las demás.
-        const QString cunas[12] = {"", "0.2", "0.2", "0.1", "0.1", "0.067", "0.067", "0.2", "", "0.067", "0.067", ""};
+        const QString cunas[12] = {"",      "0.2", "0.2", "0.1",   "0.1",   "0.067",
+                                   "0.067", "0.2", "",    "0.067", "0.067", ""};
         Caso(0, "4", "0", "300");
         for (int boton = 1; boton <= 11; ++boton) {
             if (!cunas[boton].isEmpty())
@@ -139,8 +151,8 @@ private slots:
 
     void ValoresDeC()
     {
-        const std::tuple<const char*, const char*, const char*> casos[] = {
-            {"700", "0.1", "0.15"}, {"1600", "0.15", "0.3"}};
+        const std::tuple<const char*, const char*, const char*> casos[] = {{"700", "0.1", "0.15"},
+                                                                           {"1600", "0.15", "0.3"}};
         const auto c = [this] { return d->LSuelo->text() + " " + d->LRoca->text(); };
         for (const auto& [di, suelo, roca] : casos) {
             Lista("EditDi")->setEditText(di);
@@ -163,8 +175,10 @@ private slots:
             guion.respuestas = {respuesta};
             // Solo con Sí se abre el ancho de zanja, con la cama ya elegida y su diálogo cerrado.
             QCOMPARE(Predefinidos(11), respuesta == RespuestaSi ? QString("TFTalud") : QString());
-            QCOMPARE(guion.Textos(), QStringList{"Como usted selecciono Apoyo Directo, el valor del ancho de zanja "
-                                                 "debe ser recalculado.¿Desea abrir la ventana de ancho de zanja?"});
+            QCOMPARE(
+                guion.Textos(),
+                QStringList{"Como usted selecciono Apoyo Directo, el valor del ancho de zanja "
+                            "debe ser recalculado.¿Desea abrir la ventana de ancho de zanja?"});
             QCOMPARE(guion.vistos[0].titulo, QString("Aviso"));
             QCOMPARE(guion.vistos[0].botones, BotonesSiNo | IconoPregunta);
             QCOMPARE(int(p->ApoyoDirecto), 1);
@@ -184,7 +198,8 @@ private slots:
         p->Tipo = 5;
         p->Modificado = 0;
         QCOMPARE(Predefinidos(0), QString());
-        QCOMPARE(QString("%1 %2 %3 %4").arg(p->Fa).arg(int(p->Tipo)).arg(p->hr).arg(p->h2r), QString("0 5 0.3 0.1"));
+        QCOMPARE(QString("%1 %2 %3 %4").arg(p->Fa).arg(int(p->Tipo)).arg(p->hr).arg(p->h2r),
+                 QString("0 5 0.3 0.1"));
         QCOMPARE(int(p->Modificado), 0);
         QCOMPARE(Caja("EFap")->text(), QString("0"));
     }

@@ -22,8 +22,7 @@
 
 // Control de la ventana por su objectName (el contrato con las pruebas); solo
 // de esa ventana, no de un diálogo hijo que tenga un control del mismo nombre.
-template <class T>
-T* Hijo(const QWidget* ventana, const char* nombre)
+template <class T> T* Hijo(const QWidget* ventana, const char* nombre)
 {
     for (T* hijo : ventana->findChildren<T*>(nombre)) {
         const QWidget* w = qobject_cast<const QWidget*>(hijo);
@@ -32,8 +31,7 @@ T* Hijo(const QWidget* ventana, const char* nombre)
     }
     qFatal("La ventana no tiene el control %s", nombre);
 }
-template <class T, class V>
-T* Hijo(const std::unique_ptr<V>& ventana, const char* nombre)
+template <class T, class V> T* Hijo(const std::unique_ptr<V>& ventana, const char* nombre)
 {
     return Hijo<T>(ventana.get(), nombre);
 }
@@ -142,10 +140,13 @@ inline void Reescribe(QLineEdit* casilla, const QString& teclas)
 }
 
 // init() y cleanup() de una clase de prueba que hereda del banco.
-#define BANCO_VENTANAS_INIT_CLEANUP                                                               \
-    void init() { Prepara(); }                                                                    \
-    void cleanup()                                                                                \
-    {                                                                                             \
-        const QString fallos = Termina();                                                         \
-        QVERIFY2(fallos.isEmpty(), qPrintable(fallos));                                           \
+#define BANCO_VENTANAS_INIT_CLEANUP                                                                \
+    void init()                                                                                    \
+    {                                                                                              \
+        Prepara();                                                                                 \
+    }                                                                                              \
+    void cleanup()                                                                                 \
+    {                                                                                              \
+        const QString fallos = Termina();                                                          \
+        QVERIFY2(fallos.isEmpty(), qPrintable(fallos));                                            \
     }

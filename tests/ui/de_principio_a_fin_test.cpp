@@ -68,8 +68,10 @@ private slots:
         Hijo<QLineEdit>(&f, "EditHr")->setText("2.5");
         Hijo<QLineEdit>(&f, "EditB")->setText("2.6");
         f.CompruebaB();
-        ConLaModal(this, [](QWidget* clases) { clases->findChild<QPushButton*>("Button7")->click(); });
-        Hijo<QPushButton>(&f, "Button2")->click();  // "Predefinidos": cama granular compactada a 180º
+        ConLaModal(this,
+                   [](QWidget* clases) { clases->findChild<QPushButton*>("Button7")->click(); });
+        Hijo<QPushButton>(&f, "Button2")
+            ->click();  // "Predefinidos": cama granular compactada a 180º
         QCOMPARE(p.Fa, 1.9);
 
         const QString impreso = carpeta.filePath("impreso.pdf");

@@ -20,12 +20,12 @@ public:
     };
 
     QList<Visto> vistos;
-    QList<int> respuestas;     // respuestas a las preguntas, en orden
-    QStringList nombres;       // nombres de archivo que devuelven abrir y guardar
-    QStringList propuestos;    // nombres propuestos al pedir dónde guardar
-    QStringList imprevistos;   // preguntas sin respuesta en el guion
-    int configuraciones = 0;   // veces que se pidió el diálogo de impresora
-    int impresiones = 0;       // veces que se pidió el diálogo de imprimir
+    QList<int> respuestas;    // respuestas a las preguntas, en orden
+    QStringList nombres;      // nombres de archivo que devuelven abrir y guardar
+    QStringList propuestos;   // nombres propuestos al pedir dónde guardar
+    QStringList imprevistos;  // preguntas sin respuesta en el guion
+    int configuraciones = 0;  // veces que se pidió el diálogo de impresora
+    int impresiones = 0;      // veces que se pidió el diálogo de imprimir
     // Lo que hace el diálogo de imprimir: sin guion, cancelar.
     std::function<bool(QPrinter&)> imprimir = [](QPrinter&) { return false; };
 
@@ -43,7 +43,10 @@ public:
         }
         return respuestas.takeFirst();
     }
-    QString NombreAbrir(const QString&) override { return nombres.isEmpty() ? QString() : nombres.takeFirst(); }
+    QString NombreAbrir(const QString&) override
+    {
+        return nombres.isEmpty() ? QString() : nombres.takeFirst();
+    }
     QString NombreGuardar(const QString&, const QString&,
                           const QString& propuesto = QString()) override
     {

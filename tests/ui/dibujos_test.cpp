@@ -21,7 +21,9 @@ QList<QPair<QString, Dibujo>> Todos()
 {
     QList<QPair<QString, Dibujo>> todos;
     const std::tuple<const char*, Funcion, int, int> familias[] = {
-        {"instalación", DibujaInstalacion, 0, 3}, {"cama", DibujaCama, 3, 13}, {"clase", DibujaClaseTerraplen, 0, 3}};
+        {"instalación", DibujaInstalacion, 0, 3},
+        {"cama", DibujaCama, 3, 13},
+        {"clase", DibujaClaseTerraplen, 0, 3}};
     for (const auto& [nombre, funcion, desde, hasta] : familias)
         for (int i = desde; i <= hasta; ++i)
             todos.append({QString("%1 %2").arg(nombre).arg(i), Con(funcion, i)});
@@ -70,21 +72,25 @@ private slots:
                 const auto [caja, oscuros] = Mancha(imagenes.last());
                 QVERIFY2(zona.toAlignedRect().contains(caja), qPrintable(nombre));
                 // En el lienzo pequeño las instalaciones llevan poco trazo.
-                QVERIFY2(oscuros > zona.width() * (lienzo.width() > 200 ? 2 : 0.5), qPrintable(nombre));
+                QVERIFY2(oscuros > zona.width() * (lienzo.width() > 200 ? 2 : 0.5),
+                         qPrintable(nombre));
             }
             for (int i = 0; i < imagenes.size(); ++i)
                 for (int j = i + 1; j < imagenes.size(); ++j)
-                    QVERIFY2(imagenes[i] != imagenes[j], qPrintable(todos[i].first + " = " + todos[j].first));
+                    QVERIFY2(imagenes[i] != imagenes[j],
+                             qPrintable(todos[i].first + " = " + todos[j].first));
         }
     }
 
     void CodigoDesconocidoNoDibuja()
     {
-        const std::pair<Funcion, QList<int>> casos[] = {
-            {DibujaInstalacion, {-1, 4}}, {DibujaCama, {-1, 0, 2, 14, 100}}, {DibujaClaseTerraplen, {-1, 4}}};
+        const std::pair<Funcion, QList<int>> casos[] = {{DibujaInstalacion, {-1, 4}},
+                                                        {DibujaCama, {-1, 0, 2, 14, 100}},
+                                                        {DibujaClaseTerraplen, {-1, 4}}};
         for (const auto& [funcion, codigos] : casos)
             for (int codigo : codigos)
-                QVERIFY(Mancha(Pinta(Con(funcion, codigo), {220, 160}, QRectF(0, 0, 220, 160))).first.isNull());
+                QVERIFY(Mancha(Pinta(Con(funcion, codigo), {220, 160}, QRectF(0, 0, 220, 160)))
+                            .first.isNull());
     }
 
     void ElCroquisMuestraElDibujoQueSeLeDa()

@@ -110,8 +110,8 @@ private slots:
     {
         QTest::addColumn<QString>("obra");
         QTest::addColumn<bool>("soloLectura");
-        QTest::addColumn<int>("respuesta");      // a la pregunta de los caracteres
-        QTest::addColumn<QString>("mensaje");    // tras "¿Desea sobreescribir…?"
+        QTest::addColumn<int>("respuesta");       // a la pregunta de los caracteres
+        QTest::addColumn<QString>("mensaje");     // tras "¿Desea sobreescribir…?"
         QTest::addColumn<QByteArray>("archivo");  // lo que queda escrito
         const QString caracteres = "El archivo de datos no admite estos caracteres:\n%1\nSe "
                                    "guardarán como «?». ¿Desea guardar de todos modos?";
@@ -173,11 +173,13 @@ private slots:
         const QString nombre = carpeta.filePath("roto.txt");
         QFile archivo(nombre);
         QVERIFY(archivo.open(QIODevice::WriteOnly));
-        archivo.write(QString("Cálculo mecánico de tubos de hormigón armado según UNE 127.010.\r\n"
-                              "hr       Altura del relleno sobre el plano de clave, en metros.______________\r\n"
-                              "   7\r\n"
-                              "esto no es una clave\r\n")
-                          .toLatin1());
+        archivo.write(
+            QString(
+                "Cálculo mecánico de tubos de hormigón armado según UNE 127.010.\r\n"
+                "hr       Altura del relleno sobre el plano de clave, en metros.______________\r\n"
+                "   7\r\n"
+                "esto no es una clave\r\n")
+                .toLatin1());
         archivo.close();
         TuboNormal();
         p->Modificado = 0;

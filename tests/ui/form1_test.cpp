@@ -38,14 +38,17 @@ private slots:
             QCOMPARE(p->Modificado, 0);
             QCOMPARE(f->windowTitle(), QString("Cálculo mecánico de tubos [ ]"));
             QCOMPARE(Lista("ComboRelleno")->currentText(), QString("Arena Arcillosa"));
-            QCOMPARE(Lista("ComboCarretera")->currentText(), QString("Carro tres ejes de 600 kN (60 t.)"));
+            QCOMPARE(Lista("ComboCarretera")->currentText(),
+                     QString("Carro tres ejes de 600 kN (60 t.)"));
             QCOMPARE(Caja("EditHr")->text(), QString("0"));
             QCOMPARE(Hijo<QLabel>(f, "LPeso")->text(), QString("19.2 kN/m3"));
             QVERIFY(!Caja("Editdh")->isVisible());
             QVERIFY(!Hijo<QWidget>(f, "PanelRellenoUsuario")->isVisible());
-            QVERIFY(Hijo<QWidget>(f, "PanelB")->isVisible() && !Hijo<QWidget>(f, "PanelH1r")->isVisible());
+            QVERIFY(Hijo<QWidget>(f, "PanelB")->isVisible() &&
+                    !Hijo<QWidget>(f, "PanelH1r")->isVisible());
             // El aviso de la carga del relleno empieza apagado: ninguna marca.
-            QVERIFY(!Hijo<QAction>(f, "Activarmensajes1")->isChecked() && !Hijo<QAction>(f, "Desactivarmensajes1")->isChecked());
+            QVERIFY(!Hijo<QAction>(f, "Activarmensajes1")->isChecked() &&
+                    !Hijo<QAction>(f, "Desactivarmensajes1")->isChecked());
             // Sin talud elegido, ni la memoria ni el archivo lo citan.
             QCOMPARE(p->TaludDefinido, 0);
             // Después de editar, "Limpiar Datos" (con Aceptar) vuelve a lo mismo.
@@ -65,10 +68,18 @@ private slots:
         QTest::addColumn<QString>("queda");
         QTest::addColumn<double>("valor");
         QTest::addColumn<int>("modificado");
-        QTest::newRow("hr negativa") << "EditHr" << "-3" << "-3" << 3.0 << 1;
-        QTest::newRow("gamma no válida") << "EditGamma" << "x" << "0" << 0.0 << 1;
-        QTest::newRow("b no válida") << "EditB" << "abc" << "0" << 0.0 << 0;
-        QTest::newRow("vías negativas") << "EditNVias" << "-3" << "10" << 10.0 << 1;
+        QTest::newRow("hr negativa") << "EditHr"
+                                     << "-3"
+                                     << "-3" << 3.0 << 1;
+        QTest::newRow("gamma no válida") << "EditGamma"
+                                         << "x"
+                                         << "0" << 0.0 << 1;
+        QTest::newRow("b no válida") << "EditB"
+                                     << "abc"
+                                     << "0" << 0.0 << 0;
+        QTest::newRow("vías negativas") << "EditNVias"
+                                        << "-3"
+                                        << "10" << 10.0 << 1;
     }
 
     void Casillas()
@@ -78,8 +89,10 @@ private slots:
         QFETCH(QString, queda);
         QFETCH(double, valor);
         QFETCH(int, modificado);
-        const std::map<QString, double*> campos = {{"EditHr", &p->hr},   {"EditFi", &p->fi},
-                                                   {"EditGamma", &p->gamma}, {"EditQp", &p->qp},
+        const std::map<QString, double*> campos = {{"EditHr", &p->hr},
+                                                   {"EditFi", &p->fi},
+                                                   {"EditGamma", &p->gamma},
+                                                   {"EditQp", &p->qp},
                                                    {"EditB", &p->b}};
         Casilla(qPrintable(casilla))->setText(texto);
         QCOMPARE(Casilla(qPrintable(casilla))->text(), queda);
@@ -141,8 +154,9 @@ private slots:
         Caja("EditVTren")->setText("250");
         QCOMPARE(p->V, 200.0);
         QCOMPARE(Caja("EditVTren")->text(), QString("200"));
-        QCOMPARE(guion.Textos(), QStringList{"La máxima velocidad permitida en la Memoria es 200 km/h., "
-                                             "por lo que se corrige automáticante el valor."});
+        QCOMPARE(guion.Textos(),
+                 QStringList{"La máxima velocidad permitida en la Memoria es 200 km/h., "
+                             "por lo que se corrige automáticante el valor."});
     }
 
     void AlturaMinima_data()
@@ -153,7 +167,8 @@ private slots:
         QTest::addColumn<QString>("hr");
         QTest::addColumn<double>("queda");
         QTest::addColumn<QString>("frase");
-        QTest::newRow("menos de 0.5") << 0 << 0.0 << 0.0 << "0.3" << 0.5 << "mayor o igual a 0.5 m, ";
+        QTest::newRow("menos de 0.5")
+            << 0 << 0.0 << 0.0 << "0.3" << 0.5 << "mayor o igual a 0.5 m, ";
         QTest::newRow("correcta") << 0 << 0.0 << 0.0 << "2" << 2.0 << "";
     }
 
@@ -179,8 +194,9 @@ private slots:
             QVERIFY(guion.vistos.isEmpty());
         } else {
             QCOMPARE(guion.vistos.size(), 1);
-            QCOMPARE(guion.vistos[0].texto, "Para garantizar un correcto reparto de las cargas, hr debe ser " +
-                                                frase + " por lo que se corrige automáticante el valor.");
+            QCOMPARE(guion.vistos[0].texto,
+                     "Para garantizar un correcto reparto de las cargas, hr debe ser " + frase +
+                         " por lo que se corrige automáticante el valor.");
             QCOMPARE(guion.vistos[0].titulo, QString("Aviso"));
         }
     }
@@ -204,8 +220,9 @@ private slots:
         f->EditB2Exit();
         QCOMPARE(p->b2, p->De);
         QCOMPARE(Caja("EditB2")->text(), QString("0.75"));
-        QCOMPARE(guion.vistos[0].texto,
-                 QString("B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería."));
+        QCOMPARE(
+            guion.vistos[0].texto,
+            QString("B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería."));
         // Con b2 = 0.03, 2·b2 − 0.1 sería negativo: hr2 se queda y se pide b2.
         Caja("EditB2")->setText("0.03");
         Caja("EditHr2")->setText("0.5");
@@ -237,8 +254,9 @@ private slots:
         f->EditH1rExit();
         QCOMPARE(p->hr1, p->De);
         QCOMPARE(Caja("EditH1r")->text(), QString("1.218"));
-        QCOMPARE(guion.Textos(), QStringList{"h´r debe ser menor o igual al diámetro exterior (De) del tubo, "
-                                             "por lo que se corrige automáticante el valor."});
+        QCOMPARE(guion.Textos(),
+                 QStringList{"h´r debe ser menor o igual al diámetro exterior (De) del tubo, "
+                             "por lo que se corrige automáticante el valor."});
     }
 
     void AvisoDeEspesor()
@@ -246,8 +264,9 @@ private slots:
         Lista("EditDi")->setEditText("600");
         Caja("EditEs")->setText("60");
         Caja("EditHr")->setText("2");
-        const QString aviso = "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 75 mm. "
-                              "¿Quiere mantener activado este aviso?";
+        const QString aviso =
+            "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 75 mm. "
+            "¿Quiere mantener activado este aviso?";
         guion.vistos.clear();
         guion.respuestas = {RespuestaNo};
         f->CompruebaEs();
@@ -270,15 +289,17 @@ private slots:
         QTest::addColumn<int>("respuesta");
         QTest::addColumn<QStringList>("textos");
         QTest::addColumn<double>("queda");
-        const QStringList estrecha{"La zanja debe ser mayor que el diámetro exterior (De) del tubo. Se aconseja "
-                                   "dejar 0.25m a ambos lados, para De=0.4m. ¿Desea que se corrija automáticamente?"};
-        QTest::newRow("estrecha, se corrige") << 0.3 << 0.4 << 0.3 << int(RespuestaSi) << estrecha << 0.9;
+        const QStringList estrecha{
+            "La zanja debe ser mayor que el diámetro exterior (De) del tubo. Se aconseja "
+            "dejar 0.25m a ambos lados, para De=0.4m. ¿Desea que se corrija automáticamente?"};
+        QTest::newRow("estrecha, se corrige")
+            << 0.3 << 0.4 << 0.3 << int(RespuestaSi) << estrecha << 0.9;
         QTest::newRow("estrecha, no") << 0.3 << 0.4 << 0.3 << int(RespuestaNo) << estrecha << 0.3;
-        QTest::newRow("consejo")
-            << 0.6 << 0.78 << 1.2 << int(RespuestaSi)
-            << QStringList{"Es recomendable mantener al menos 0.35 m. a ambos lados del tubo. ¿Quiere mantener "
-                           "activado este aviso?"}
-            << 1.2;
+        QTest::newRow("consejo") << 0.6 << 0.78 << 1.2 << int(RespuestaSi)
+                                 << QStringList{"Es recomendable mantener al menos 0.35 m. a ambos "
+                                                "lados del tubo. ¿Quiere mantener "
+                                                "activado este aviso?"}
+                                 << 1.2;
     }
 
     void AnchuraDeZanja()
@@ -298,7 +319,8 @@ private slots:
         QCOMPARE(guion.Textos(), textos);
         QCOMPARE(p->b, queda);
         if (queda != b)
-            QCOMPARE(Caja("EditB")->text(), QString::number(queda));  // la casilla muestra la corregida
+            QCOMPARE(Caja("EditB")->text(),
+                     QString::number(queda));  // la casilla muestra la corregida
     }
 
     void ListasYAlturaDeRelleno_data()
@@ -307,12 +329,15 @@ private slots:
         QTest::addColumn<int>("indice");
         QTest::addColumn<QString>("hr");
         QTest::addColumn<QString>("mensaje");
-        const QString carretera = "Para la determinación de la carga producida por el tráfico automovilístico es "
-                                  "recomendable que hr sea no menor de 1m.";
-        const QString avion = "En la determinación de la carga producida por el tráfico aéreo  se recomienda que "
-                              "la altura de relleno (hr) tenga un valor no menor de 1.5 m.";
-        const QString tren = "En la determinación de la carga ferroviaria  se recomienda que la altura de relleno "
-                             "(hr) tenga un valor no menor de 1.5 m.";
+        const QString carretera =
+            "Para la determinación de la carga producida por el tráfico automovilístico es "
+            "recomendable que hr sea no menor de 1m.";
+        const QString avion =
+            "En la determinación de la carga producida por el tráfico aéreo  se recomienda que "
+            "la altura de relleno (hr) tenga un valor no menor de 1.5 m.";
+        const QString tren =
+            "En la determinación de la carga ferroviaria  se recomienda que la altura de relleno "
+            "(hr) tenga un valor no menor de 1.5 m.";
         QTest::newRow("carretera a 0.8") << "ComboCarretera" << 1 << "0.8" << carretera;
         QTest::newRow("avión a 1.2") << "ComboAeropuerto" << 1 << "1.2" << avion;
         QTest::newRow("tren a 1.2") << "ComboVia" << 1 << "1.2" << tren;
@@ -362,12 +387,14 @@ private slots:
         Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(0);
         QVERIFY(Caja("EditFi1")->isVisible());
         Caja("EFap")->setText("2");
-        Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(3);  // otra vez sin paramentos: datos a cero
+        Hijo<QTabWidget>(f, "TabbedNotebook1")
+            ->setCurrentIndex(3);  // otra vez sin paramentos: datos a cero
         QCOMPARE(p->fi, 0.0);
         QCOMPARE(p->gamma, 0.0);
         QCOMPARE(p->Fa, 0.0);
         QCOMPARE(Caja("EFap")->text(), QString("0"));
-        QVERIFY(Hijo<QWidget>(f, "PanelH1r")->isVisible() && !Hijo<QWidget>(f, "PanelB")->isVisible());
+        QVERIFY(Hijo<QWidget>(f, "PanelH1r")->isVisible() &&
+                !Hijo<QWidget>(f, "PanelB")->isVisible());
         QCOMPARE(Hijo<QLabel>(f, "lmrelleno")->text(), QString("λμ ="));
     }
 
@@ -398,9 +425,10 @@ private slots:
             {[this] { f->LimpiarDatos1Click(); }, 2, ""},
             {[this] { f->Activarmensajes1Click(); }, 3, "A"},
             {[this] {
-                 Lista("EditDi")->setEditText("600"), Caja("EditEs")->setText("60"), p->Modificado = 0;
+                 Lista("EditDi")->setEditText("600"), Caja("EditEs")->setText("60"),
+                     p->Modificado = 0;
                  guion.respuestas = {RespuestaNo};
-                 f->CompruebaEs(); // 60 mm < 75 mm; No calla el aviso de espesor
+                 f->CompruebaEs();  // 60 mm < 75 mm; No calla el aviso de espesor
              },
              2, ""},
         };
@@ -416,9 +444,10 @@ private slots:
     void Ayuda()
     {
         // Toda página de ayuda que usa la ventana existe.
-        for (int contexto : {0, 10, 11, 12, 13, 14, 15, 16, 21, 22, 23, 33, 105, 109, 110, 111, 112, 120,
-                             121, 122, 123, 124, 125, 126, 127, 128})
-            QVERIFY2(QFile::exists(QString(":/ayuda/%1.html").arg(contexto)), qPrintable(QString::number(contexto)));
+        for (int contexto : {0,   10,  11,  12,  13,  14,  15,  16,  21,  22,  23,  33,  105,
+                             109, 110, 111, 112, 120, 121, 122, 123, 124, 125, 126, 127, 128})
+            QVERIFY2(QFile::exists(QString(":/ayuda/%1.html").arg(contexto)),
+                     qPrintable(QString::number(contexto)));
         InstalaTeclaAyuda(*qApp);
         f->activateWindow();
         Caja("EditHr")->setFocus();
@@ -439,16 +468,28 @@ private slots:
         QTest::addColumn<QString>("hr2");
         QTest::addColumn<QString>("abre");
         QTest::addColumn<QString>("mensaje");
-        const QString sinZanja = "No se puede utilizar Predefinidos si la Altura de relleno (hr), la Anchura "
-                                 "de la zanja (b2) o la Altura de la zanja (hr2) valen 0";
-        const QString sinRelleno = "Si los datos del relleno son a definir por el usuario, asegurese de que "
-                                   "los valores sean distintos de cero";
-        QTest::newRow("zanja") << 0 << 2 << "0" << "TClases" << "";
-        QTest::newRow("zanja terraplenada") << 2 << 5 << "0" << "TClases" << "";
-        QTest::newRow("terraplén") << 1 << 2 << "0" << "TClasesTerra" << "";
-        QTest::newRow("terraplén, relleno sin datos") << 1 << 5 << "0" << "" << sinRelleno;
-        QTest::newRow("zanja inducida sin hr2") << 3 << 2 << "0" << "" << sinZanja;
-        QTest::newRow("zanja inducida") << 3 << 2 << "1" << "TClasesTerra" << "";
+        const QString sinZanja =
+            "No se puede utilizar Predefinidos si la Altura de relleno (hr), la Anchura "
+            "de la zanja (b2) o la Altura de la zanja (hr2) valen 0";
+        const QString sinRelleno =
+            "Si los datos del relleno son a definir por el usuario, asegurese de que "
+            "los valores sean distintos de cero";
+        QTest::newRow("zanja") << 0 << 2 << "0"
+                               << "TClases"
+                               << "";
+        QTest::newRow("zanja terraplenada") << 2 << 5 << "0"
+                                            << "TClases"
+                                            << "";
+        QTest::newRow("terraplén") << 1 << 2 << "0"
+                                   << "TClasesTerra"
+                                   << "";
+        QTest::newRow("terraplén, relleno sin datos") << 1 << 5 << "0"
+                                                      << "" << sinRelleno;
+        QTest::newRow("zanja inducida sin hr2") << 3 << 2 << "0"
+                                                << "" << sinZanja;
+        QTest::newRow("zanja inducida") << 3 << 2 << "1"
+                                        << "TClasesTerra"
+                                        << "";
     }
 
     void Predefinidos()
@@ -496,7 +537,7 @@ private slots:
         guion.vistos.clear();
         const std::function<void()> ordenes[] = {
             [this] { f->CalculartodoClick(0); }, [this] { f->CalculartodoClick(1); },
-            [this] { f->CalcularSoloCarga(); },   [this] { f->CalcularClaseResistenteUNE(); },
+            [this] { f->CalcularSoloCarga(); }, [this] { f->CalcularClaseResistenteUNE(); },
             [this] { f->CalcularClaseResistenteASTM(); }};
         QCOMPARE(AbreCon(ordenes[orden]), ventana);
         QCOMPARE(int(p->ModoCalculo), modo);
@@ -539,8 +580,9 @@ private slots:
         Caja("EditHr")->setText("2");
         guion.vistos.clear();
         QCOMPARE(AbreCon([this] { f->CalcularSoloCarga(); }), QString());
-        QCOMPARE(guion.Textos().last(), QString("Si los datos del relleno son a definir por el usuario, "
-                                                "asegurese de que los valores sean distintos de cero"));
+        QCOMPARE(guion.Textos().last(),
+                 QString("Si los datos del relleno son a definir por el usuario, "
+                         "asegurese de que los valores sean distintos de cero"));
     }
 
     void ZanjaInducidaAntesDeCadaOrden()

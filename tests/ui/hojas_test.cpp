@@ -82,29 +82,51 @@ private slots:
         const QString terraplen = "Terraplén. De=1.2m  Es=0.1m  Di=1m  hr=2m  h´r=0.6m  h´r/De=0.5";
         QTest::newRow("zanja UNE arena arcillosa")
             << 0 << 2 << 1 << 1.0 << "Resultados" << zanja
-            << QStringList{"Apoyo", "Relleno", "Hormigón", "Compactado", "Selec. Sin Compactar",
-                           "180º", "120º", "90º", " Granular", " Apoyo directo", "Arcilla plástica",
-                           "Zahorras", "Clase mínima", "Carga Cálculo (kN/m²)    ",
+            << QStringList{"Apoyo",
+                           "Relleno",
+                           "Hormigón",
+                           "Compactado",
+                           "Selec. Sin Compactar",
+                           "180º",
+                           "120º",
+                           "90º",
+                           " Granular",
+                           " Apoyo directo",
+                           "Arcilla plástica",
+                           "Zahorras",
+                           "Clase mínima",
+                           "Carga Cálculo (kN/m²)    ",
                            "Pulsar sobre los iconos para ZOOM"};
         // Tras h"r no va unidad.
         QTest::newRow("zanja terraplenada ASTM usuario")
             << 2 << 5 << 2 << 1.0 << "Resultados"
-            << "Zanja Terraplenada. De=1.2m  Es=0.1m  Di=1m  hr=2m  h\"r=1.5  b=2.2m." << QStringList{};
+            << "Zanja Terraplenada. De=1.2m  Es=0.1m  Di=1m  hr=2m  h\"r=1.5  b=2.2m."
+            << QStringList{};
         QTest::newRow("terraplén UNE usuario")
             << 1 << 5 << 1 << 1.0 << "ResultadoTerraplen" << terraplen
-            << QStringList{"A", "Hormigón", "B", "Material Granular ", "C", "Compactado 95% P.N.",
-                           "Arcilla ordinaria", "Arenas y gravas", "Leyenda:", "Clase mínima",
+            << QStringList{"A",
+                           "Hormigón",
+                           "B",
+                           "Material Granular ",
+                           "C",
+                           "Compactado 95% P.N.",
+                           "Arcilla ordinaria",
+                           "Arenas y gravas",
+                           "Leyenda:",
+                           "Clase mínima",
                            "Carga Cálculo (kN/m²)       "};
         // La zanja inducida deja hr2/b2 = 0.8 en n; el título da h'r/De.
         QTest::newRow("zanja inducida ASTM zahorras")
             << 3 << 4 << 2 << 1.0 << "ResultadoTerraplen" << terraplen << QStringList{};
         // Un tubo fino no llega a ninguna clase: celdas rojas, en letra blanca.
-        QTest::newRow("zanja UNE tubo fino") << 0 << 2 << 1 << 0.3 << "Resultados"
+        QTest::newRow("zanja UNE tubo fino")
+            << 0 << 2 << 1 << 0.3 << "Resultados"
             << "Zanja. De=1.2m  Es=0.1m  Di=0.3m  hr=2m  b=2.2m." << QStringList{};
-        QTest::newRow("zanja sin modo") << 0 << 2 << 0 << 1.0 << "Resultados" << zanja << QStringList{};
+        QTest::newRow("zanja sin modo")
+            << 0 << 2 << 0 << 1.0 << "Resultados" << zanja << QStringList{};
         QTest::newRow("zanja sin diámetro: error")
-            << 0 << 5 << 1 << 0.0 << "Resultados" << "Zanja. De=1.2m  Es=0.1m  Di=0m  hr=2m  b=2.2m."
-            << QStringList{};
+            << 0 << 5 << 1 << 0.0 << "Resultados"
+            << "Zanja. De=1.2m  Es=0.1m  Di=0m  hr=2m  b=2.2m." << QStringList{};
     }
 
     void VentanaYCeldas()
@@ -149,7 +171,8 @@ private slots:
                 distintos.insert(celda->text());
                 // El fondo que se ve: el de la celda si lo pinta; si no, el de la hoja.
                 const auto* c = esperada.color ? &*esperada.color : nullptr;
-                QCOMPARE(celda->autoFillBackground() ? celda->palette().color(QPalette::Window) : fondo,
+                QCOMPARE(celda->autoFillBackground() ? celda->palette().color(QPalette::Window)
+                                                     : fondo,
                          c ? QColor(c->rojo, c->verde, c->azul) : fondo);
                 // Letra blanca sobre gris, verde azulado y rojo; negra sobre los claros.
                 const std::map<QRgb, QColor> letra{
@@ -171,7 +194,8 @@ private slots:
         QCOMPARE(hoja->result(), int(QDialog::Rejected));
     }
 
-    // Se pulsa antes otro icono muy distinto: el segundo reemplaza lo que mostraba el panel; Cerrar lo oculta.
+    // Se pulsa antes otro icono muy distinto: el segundo reemplaza lo que mostraba el panel; Cerrar
+    // lo oculta.
     void Zoom()
     {
         // Zanja: L1|L2|c visible|LSuelo|LRoca|LRelleno|LBase. Terraplén: L1..L4.
@@ -216,15 +240,20 @@ private slots:
             QVERIFY(!panel->isVisible());
             const int otro = z ? (fila == 11 ? 1 : 11) : (fila == 1 ? 3 : 1);
             for (const int icono : {otro, fila})
-                QTest::mouseClick(hoja->findChild<QWidget*>(QString("Image%1").arg(icono)), Qt::LeftButton);
+                QTest::mouseClick(hoja->findChild<QWidget*>(QString("Image%1").arg(icono)),
+                                  Qt::LeftButton);
             QVERIFY(panel->isVisible() && (t || z->ImagenPanel->isVisible()));
             const QString visto =
-                (z ? QStringList{z->L1->text(), z->L2->text(), z->L3->isVisible() ? "sí" : "no", z->LSuelo->text(),
-                                 z->LRoca->text(), z->LRelleno->text(), z->LBase->text()}
+                (z ? QStringList{z->L1->text(), z->L2->text(), z->L3->isVisible() ? "sí" : "no",
+                                 z->LSuelo->text(), z->LRoca->text(), z->LRelleno->text(),
+                                 z->LBase->text()}
                    : QStringList{t->L1->text(), t->L2->text(), t->L3->text(), t->L4->text()})
                     .join('|');
-            QVERIFY2(visto == esperado,
-                     qPrintable(QString("%1, fila %2, Di %3: %4").arg(instalacion).arg(fila).arg(Di).arg(visto)));
+            QVERIFY2(visto == esperado, qPrintable(QString("%1, fila %2, Di %3: %4")
+                                                       .arg(instalacion)
+                                                       .arg(fila)
+                                                       .arg(Di)
+                                                       .arg(visto)));
             QTest::mouseClick(z ? z->BCerrar : t->BCerrar, Qt::LeftButton);
             QVERIFY(!panel->isVisible());
         }
@@ -239,16 +268,19 @@ private slots:
         QTest::addColumn<QStringList>("nunca");  // textos que no salen en papel
         QTest::addColumn<QString>("archivoProyecto");
         QTest::addColumn<QString>("propuesto");
-        QTest::newRow("zanja")
-            << 0 << 2 << false << QStringList{"BAbortar", "LZoom", "Panel1"}
-            << QStringList{"Tipo de Terreno", "Valores de c", "Suelo", "Roca", "Relleno fino",
-                           "Pulsar sobre los iconos", "Cerrar", "Imprimir", "Def. por usuario"}
-            << "" << "resultados.pdf";
+        QTest::newRow("zanja") << 0 << 2 << false << QStringList{"BAbortar", "LZoom", "Panel1"}
+                               << QStringList{"Tipo de Terreno", "Valores de c",
+                                              "Suelo",           "Roca",
+                                              "Relleno fino",    "Pulsar sobre los iconos",
+                                              "Cerrar",          "Imprimir",
+                                              "Def. por usuario"}
+                               << ""
+                               << "resultados.pdf";
         // Parar sin trabajo en curso no aborta nada, pero devuelve los botones.
         QTest::newRow("terraplén usuario, Parar")
             << 1 << 5 << true << QStringList{"BAbortar", "BImprimir"}
-            << QStringList{"Clase C:", "Cerrar", "Parar", "Imprimir"}
-            << "/datos/obra.v2/tubo.txt" << "/datos/obra.v2/tubo.pdf";
+            << QStringList{"Clase C:", "Cerrar", "Parar", "Imprimir"} << "/datos/obra.v2/tubo.txt"
+            << "/datos/obra.v2/tubo.pdf";
     }
 
     // Una página con las celdas, sin el zoom ni los botones. El panel de zanjas

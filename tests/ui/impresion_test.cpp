@@ -19,7 +19,8 @@
 
 namespace {
 
-QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect sitio, Qt::Alignment alineacion = Qt::AlignLeft)
+QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect sitio,
+                 Qt::Alignment alineacion = Qt::AlignLeft)
 {
     auto* etiqueta = new QLabel(texto, padre);
     etiqueta->setGeometry(sitio);
@@ -28,7 +29,8 @@ QLabel* Etiqueta(QWidget* padre, const QString& texto, QRect sitio, Qt::Alignmen
 }
 
 // Una ventana de 400 × 300 con un elemento de cada clase. Los dibujos escriben su nombre (queda
-// como texto en el PDF); el marcado cuenta las veces que se pinta y, si se pide, aborta al pintarse.
+// como texto en el PDF); el marcado cuenta las veces que se pinta y, si se pide, aborta al
+// pintarse.
 struct VentanaPrueba {
     QWidget ventana;
     int veces = 0;
@@ -56,7 +58,9 @@ struct VentanaPrueba {
         marcado->setGeometry(200, 60, 150, 80);
         MarcaParaImprimir(marcado);
         auto* sinMarcar = new Croquis(
-            [](QPainter& pintor, const QRectF& zona) { pintor.drawText(zona, Qt::AlignCenter, "DibujoSinMarcar"); },
+            [](QPainter& pintor, const QRectF& zona) {
+                pintor.drawText(zona, Qt::AlignCenter, "DibujoSinMarcar");
+            },
             &ventana);
         sinMarcar->setGeometry(200, 150, 150, 60);
         new QPushButton("Boton", &ventana);
@@ -156,7 +160,8 @@ private slots:
         QCOMPARE(RectanguloDibujo({3, 5, 33, 7}, {33, 7}, escala), QRect(107, 62, 82, 17));
         // Otra proporción: el dibujo llena un lado y conserva la suya.
         QCOMPARE(RectanguloDibujo({10, 20, 100, 50}, {200, 50}, escala), QRect(125, 100, 250, 62));
-        QCOMPARE(RectanguloDibujo({10, 20, 100, 50}, {100, 100}, escala), QRect(125, 100, 125, 125));
+        QCOMPARE(RectanguloDibujo({10, 20, 100, 50}, {100, 100}, escala),
+                 QRect(125, 100, 125, 125));
     }
 
     // Cada blanco, salvo uno inicial, termina un trozo; el décimo lleva el resto.
@@ -169,7 +174,8 @@ private slots:
             {"ab ", {"ab "}},
             {"", {}},
             {"1 2 3 4 5 6 7 8 9 10", {"1 ", "2 ", "3 ", "4 ", "5 ", "6 ", "7 ", "8 ", "9 ", "10"}},
-            {"1 2 3 4 5 6 7 8 9 10 11 12", {"1 ", "2 ", "3 ", "4 ", "5 ", "6 ", "7 ", "8 ", "9 ", "10 11 12"}}};
+            {"1 2 3 4 5 6 7 8 9 10 11 12",
+             {"1 ", "2 ", "3 ", "4 ", "5 ", "6 ", "7 ", "8 ", "9 ", "10 11 12"}}};
         for (const auto& [texto, trozos] : casos) {
             const std::vector<QString> cortados = CortaEnTrozos(texto);
             QCOMPARE(QStringList(cortados.begin(), cortados.end()), trozos);
@@ -189,7 +195,8 @@ private slots:
         for (const auto& [texto, ancho, alto, posiciones] : casos) {
             QList<QPoint> colocadas;
             QString juntos;
-            for (const TrozoColocado& trozo : ColocaTrozos(texto, ancho, alto, 1.5, Anchura, Altura)) {
+            for (const TrozoColocado& trozo :
+                 ColocaTrozos(texto, ancho, alto, 1.5, Anchura, Altura)) {
                 colocadas.append({trozo.x, trozo.y});
                 juntos += trozo.texto;
             }
@@ -207,7 +214,8 @@ private slots:
         for (const auto& [texto, s] : {std::pair{QString("12.34 kN/m"), 1.5}, {"0 m", 4.0}}) {
             const int ancho = Anchura(texto);
             const int izquierda = IzquierdaAlineadaDerecha(derecha, ancho, s);
-            const auto colocados = ColocaTrozos(texto, derecha - izquierda, int(16 * s), s, Anchura, Altura);
+            const auto colocados =
+                ColocaTrozos(texto, derecha - izquierda, int(16 * s), s, Anchura, Altura);
             QVERIFY(!colocados.empty());
             for (const TrozoColocado& trozo : colocados)
                 QCOMPARE(trozo.y, int(2 * s));
@@ -250,20 +258,25 @@ private slots:
     // siendo las del diálogo. Casos: dos copias, cancelar, cero copias e impresora que no responde.
     void copias()
     {
-        const std::tuple<int, bool, bool, int, int> casos[] = {
-            {2, true, true, 2, 0}, {2, false, true, 0, 0}, {0, true, true, 0, 0}, {2, true, false, 0, 2}};
+        const std::tuple<int, bool, bool, int, int> casos[] = {{2, true, true, 2, 0},
+                                                               {2, false, true, 0, 0},
+                                                               {0, true, true, 0, 0},
+                                                               {2, true, false, 0, 2}};
         for (const auto& [copias, acepta, seEscribe, trabajos, avisos] : casos) {
             guion = DialogosGuion();
             VentanaPrueba prueba;
-            const QString archivo = carpeta.filePath(seEscribe ? "copias.pdf" : "no-existe/copias.pdf");
+            const QString archivo =
+                carpeta.filePath(seEscribe ? "copias.pdf" : "no-existe/copias.pdf");
             QFile::remove(archivo);
             Imprimir(archivo, copias, acepta);
             ImprimeConDialogo(prueba.ventana, guion);
             QCOMPARE(guion.impresiones, 1);
             QCOMPARE(prueba.veces, trabajos);
-            QCOMPARE(guion.Textos(), QStringList(avisos, "La impresora no responde correctamente, reintentar"));
+            QCOMPARE(guion.Textos(),
+                     QStringList(avisos, "La impresora no responde correctamente, reintentar"));
             if (avisos > 0)
-                QVERIFY(guion.vistos[0].titulo == "Atención" && guion.vistos[0].botones == BotonAceptar);
+                QVERIFY(guion.vistos[0].titulo == "Atención" &&
+                        guion.vistos[0].botones == BotonAceptar);
             QCOMPARE(QFile::exists(archivo), trabajos > 0);
             if (trabajos > 0)
                 QCOMPARE(CampoPdf(archivo, "Pages"), QString("1"));
@@ -285,13 +298,15 @@ private slots:
         const QRect derecha = MapeaRectangulo(prueba.derecha->geometry(), escala);
         const int borde = derecha.left() + derecha.width();
         // Columnas con tinta en la franja de la etiqueta, ensanchada a los dos lados.
-        const QRect zona = derecha.adjusted(-derecha.width(), 0, derecha.width(), 0).intersected(pagina.rect());
+        const QRect zona =
+            derecha.adjusted(-derecha.width(), 0, derecha.width(), 0).intersected(pagina.rect());
         int primera = -1, ultima = -1;
         for (int x = zona.left(); x <= zona.right(); ++x)
             for (int y = zona.top(); y <= zona.bottom(); ++y)
                 if (qGray(pagina.pixel(x, y)) < 128)
                     ultima = x, primera = primera < 0 ? x : primera;
-        QVERIFY2(ultima < borde && ultima >= borde - 8 * escala.s, qPrintable(QString("%1 %2").arg(ultima).arg(borde)));
+        QVERIFY2(ultima < borde && ultima >= borde - 8 * escala.s,
+                 qPrintable(QString("%1 %2").arg(ultima).arg(borde)));
         QVERIFY(primera > derecha.left() + derecha.width() / 3);
     }
 
@@ -303,7 +318,7 @@ private slots:
             {"/obras/puente.txt", "/obras/puente.pdf", "puente.pdf", true},
             {"informe.PDF", "informe.PDF", "informe.pdf", true},
             {"/obras.2024/colector", "/obras.2024/colector.pdf", "", false},  // punto en la carpeta
-            {"", "", "no-existe/x.pdf", false}};                              // carpeta que no existe
+            {"", "", "no-existe/x.pdf", false}};  // carpeta que no existe
         for (const auto& [propuesto, visto, elegido, escrito] : casos) {
             guion = DialogosGuion();
             VentanaPrueba prueba;
@@ -315,8 +330,9 @@ private slots:
             if (escrito)
                 QCOMPARE(CampoPdf(archivo, "Pages"), QString("1"));
             const bool falla = !escrito && !archivo.isEmpty();
-            QCOMPARE(guion.Textos(), falla ? QStringList{"No se ha podido guardar el archivo " + archivo + "."}
-                                           : QStringList());
+            QCOMPARE(guion.Textos(),
+                     falla ? QStringList{"No se ha podido guardar el archivo " + archivo + "."}
+                           : QStringList());
         }
     }
 };

@@ -47,7 +47,6 @@ QString Ejecuta(const QString& programa, const QStringList& argumentos)
     return QString::fromUtf8(proceso.readAllStandardOutput());
 }
 
-
 }  // namespace
 
 Q_DECLARE_METATYPE(Ajuste)
@@ -83,7 +82,8 @@ class PruebaInforme : public BancoVentanas {
         if (nombre == "mensajes") {
             QStringList vistos;
             for (const DialogosGuion::Visto& v : guion.vistos)
-                vistos.append(QString("%1 · %2 · %3").arg(v.titulo).arg(v.botones & 0xF).arg(v.texto));
+                vistos.append(
+                    QString("%1 · %2 · %3").arg(v.titulo).arg(v.botones & 0xF).arg(v.texto));
             return vistos.join(" // ");
         }
         QLabel* rotulo = Rotulo(nombre);
@@ -111,14 +111,16 @@ private slots:
         QTest::addColumn<Ajuste>("ajuste");
         QTest::addColumn<QString>("textos");
 
-        QTest::newRow("zanja, cama de 120º") << Caso(0, 5, 0.9, 0.6, 3, 0, 0, 0, 0, true)
+        QTest::newRow("zanja, cama de 120º")
+            << Caso(0, 5, 0.9, 0.6, 3, 0, 0, 0, 0, true)
             << "croquis=IBNZAN120|formula=Formula1|LInstalacion=Instalación en Zanja;Relleno: "
                "Arena Arcillosa|LCTerreno=Carga producida por terreno (qr):|Lmrelleno=λμ′ =|"
                "LDa=a=0.15 m.|LDb=b=0.9 m.|LDc=c=0.08 m.(Suelo)|LDC2=c=0.15 m.(Roca)|LTalud=Talud="
                " 1:5|LResguardo=Resguardo=0.3 m.|LRelleno=Relleno Compactado 95% P.N.|LBase="
                "Hormigón|LDEs=50 mm.|LDgamma=19.2 kN/m³|mensajes=|+LDC2|-LDh1r|-LDH2r|-LDH0";
         // La clase D no tiene cama: ni a, ni b, ni base de hormigón.
-        QTest::newRow("terraplén clase D") << Caso(1, 3, 0, 0.6, 3, 0.3)
+        QTest::newRow("terraplén clase D")
+            << Caso(1, 3, 0, 0.6, 3, 0.3)
             << "formula=Formula3|LInstalacion=Instalación en Terraplén;Relleno: Arena Arcillosa;"
                "Base: Base de suelo natural ordinario|LDa=|LDb=|LBase=|+LDC2|+LDh1r|+LDH0|-LDH2r";
         const QString error = "LDres=Error|LDhrMax=(No se pudo completar el cálculo de cargas)|"
@@ -129,8 +131,9 @@ private slots:
                 caso(p), p.AvisoCalculo = std::uint8_t(aviso), guion.respuestas = respuestas;
             });
         };
-        // Sin altura la carga del relleno no se puede calcular; la zanja ancha se calcula como terraplén.
-        const Ajuste sinAltura = [](Proyecto& p) { p.hr = 0; }, ancha = Caso(0, 13, 2.0, 0.5, 1.0);
+        // Sin altura la carga del relleno no se puede calcular; la zanja ancha se calcula como
+        // terraplén.
+        const Ajuste sinAltura = [](Proyecto&p) { p.hr = 0; }, ancha = Caso(0, 13, 2.0, 0.5, 1.0);
         const QString terraplen = "mensajes=¡¡ Atención !! · 4 · Carga del relleno calculada para "
                                   "TERRAPLÉN con (…|avisoCalculo=";
         // Un fallo del relleno no es una carga 0 ni una clase: se muestra como un fallo.
@@ -145,7 +148,6 @@ private slots:
             << aviso(ancha, 1, {RespuestaNo}) << terraplen + "0";
         QTest::newRow("zanja como terraplén, aviso apagado")
             << aviso(ancha, 0, {}) << "mensajes=|avisoCalculo=0";
-
     }
 
     void Pagina()
@@ -173,8 +175,10 @@ private slots:
             }
         }
         // La leyenda queda en el registro, que la guarda el archivo.
-        for (const auto& [valor, rotulo] :
-             {std::pair{&p->ValorA, "LDa"}, {&p->ValorB, "LDb"}, {&p->ValorC, "LDc"}, {&p->ValorC2, "LDC2"}})
+        for (const auto& [valor, rotulo] : {std::pair{&p->ValorA, "LDa"},
+                                            {&p->ValorB, "LDb"},
+                                            {&p->ValorC, "LDc"},
+                                            {&p->ValorC2, "LDC2"}})
             QCOMPARE(QString::fromStdString(*valor), Texto(rotulo));
     }
 
@@ -192,7 +196,7 @@ private slots:
             for (int i = 0; i < 4; ++i) {
                 QLabel* rotulo = Rotulo(orden[i]);
                 QVERIFY2(rotulo->width() >= rotulo->sizeHint().width(), qPrintable(orden[i]));
-                if (i > 0) // de izquierda a derecha, sin tocarse
+                if (i > 0)  // de izquierda a derecha, sin tocarse
                     QVERIFY2(Rotulo(orden[i - 1])->geometry().right() < rotulo->x(),
                              qPrintable(orden[i]));
             }
@@ -203,19 +207,23 @@ private slots:
         }
     }
 
-    // Cada dibujo pinta, y solo dentro de su zona, a la escala de la pantalla y a la de la impresora.
+    // Cada dibujo pinta, y solo dentro de su zona, a la escala de la pantalla y a la de la
+    // impresora.
     void Dibujos()
     {
         for (const bool formula : {false, true})
-            for (const QString& nombre : formula ? NombresFormulaInforme() : NombresCroquisInforme()) {
+            for (const QString& nombre :
+                 formula ? NombresFormulaInforme() : NombresCroquisInforme()) {
                 const QSize zona = formula ? QSize(278, 75) : QSize(147, 145);
                 for (const double escala : {1.0, 5.0}) {
-                    const QRectF rect(10 * escala, 10 * escala, zona.width() * escala, zona.height() * escala);
+                    const QRectF rect(10 * escala, 10 * escala, zona.width() * escala,
+                                      zona.height() * escala);
                     QImage imagen((zona + QSize(20, 20)) * escala, QImage::Format_RGB32);
                     imagen.fill(Qt::white);
                     {
                         QPainter pintor(&imagen);
-                        formula ? DibujaFormula(pintor, rect, nombre) : DibujaCroquisInforme(pintor, rect, nombre);
+                        formula ? DibujaFormula(pintor, rect, nombre)
+                                : DibujaCroquisInforme(pintor, rect, nombre);
                     }
                     int dentro = 0, fuera = 0;
                     for (int y = 0; y < imagen.height(); ++y)
@@ -223,7 +231,11 @@ private slots:
                             if (qGray(imagen.pixel(x, y)) <= 200)
                                 (rect.contains(QPointF(x + 0.5, y + 0.5)) ? dentro : fuera)++;
                     QVERIFY2(fuera == 0 && dentro > 200 * escala,
-                             qPrintable(QString("%1 ×%2: %3 dentro, %4 fuera").arg(nombre).arg(escala).arg(dentro).arg(fuera)));
+                             qPrintable(QString("%1 ×%2: %3 dentro, %4 fuera")
+                                            .arg(nombre)
+                                            .arg(escala)
+                                            .arg(dentro)
+                                            .arg(fuera)));
                 }
             }
     }
@@ -246,15 +258,18 @@ private slots:
         Abre();
         QCOMPARE(c->windowTitle(), QString("Cálculos"));
         QCOMPARE(Texto("LVersion"), QString("Versión: 2.02a"));
-        QCOMPARE(c->Pagina()->findChild<QPlainTextEdit*>("DObra")->toPlainText(), QString("Colector norte\nTramo 2"));
-        QCOMPARE(c->Pagina()->findChild<QPlainTextEdit*>("DCLiente")->toPlainText(), QString("Ayuntamiento"));
+        QCOMPARE(c->Pagina()->findChild<QPlainTextEdit*>("DObra")->toPlainText(),
+                 QString("Colector norte\nTramo 2"));
+        QCOMPARE(c->Pagina()->findChild<QPlainTextEdit*>("DCLiente")->toPlainText(),
+                 QString("Ayuntamiento"));
         c->Imprimir1->trigger();
         QVERIFY(imprimiendo);
         QVERIFY(c->Imprimir1->isEnabled() && !c->CancelarImpresion1->isEnabled());
         const QRegularExpression unaPagina("Pages:\\s+1\\n");
         QVERIFY2(Ejecuta("pdfinfo", {archivo}).contains(unaPagina), "no hay una página");
         const QString texto = Ejecuta("pdftotext", {archivo, "-"}).simplified();
-        for (const char* buscado : {"Clase 90", "qr= 32.76 kN/m", "35.1 kN/m²", "Cálculos:", "Colector norte"})
+        for (const char* buscado :
+             {"Clase 90", "qr= 32.76 kN/m", "35.1 kN/m²", "Cálculos:", "Colector norte"})
             QVERIFY2(texto.contains(QString::fromUtf8(buscado)),
                      qPrintable(QString::fromUtf8(buscado) + " no está en: " + texto));
         QVERIFY(!texto.contains("h''r="));  // los rótulos ocultos no se imprimen

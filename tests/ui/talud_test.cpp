@@ -54,7 +54,9 @@ private slots:
         QCOMPARE(d->Label15->text(), QString("500 mm."));
         QCOMPARE(d->Lde->text(), QString("de= 0.634 m."));
         QCOMPARE(d->LC1->text() + " " + d->LC2->text(), QString("0.1 0.15"));
-        QCOMPARE(QStringList({Hijo<QPushButton>(d, "Button1")->text(), Hijo<QPushButton>(d, "Button2")->text(), d->CancelBtn->text(), d->HelpBtn->text()}),
+        QCOMPARE(QStringList({Hijo<QPushButton>(d, "Button1")->text(),
+                              Hijo<QPushButton>(d, "Button2")->text(), d->CancelBtn->text(),
+                              d->HelpBtn->text()}),
                  QStringList({"<- S&eleccionar", "<- Se&leccionar", "&Cancelar", "&Ayuda"}));
         delete d;
         p->TaludV = 5;
@@ -83,7 +85,8 @@ private slots:
         QTest::mouseClick(d->CancelBtn, Qt::LeftButton);
         QCOMPARE(d->result(), int(QDialog::Rejected));
         // El talud y el resguardo se escriben al momento; la anchura no.
-        QCOMPARE(QString("%1:%2 %3").arg(p->TaludH).arg(p->TaludV).arg(p->Resguardo), QString("1:99 0.5"));
+        QCOMPARE(QString("%1:%2 %3").arg(p->TaludH).arg(p->TaludV).arg(p->Resguardo),
+                 QString("1:99 0.5"));
         QVERIFY(!d->AnchuraElegida());
     }
 
@@ -91,8 +94,10 @@ private slots:
     {
         QVERIFY(Abre("1000", 3, 4));  // De = 1.218, c = 0.1 en suelo y 0.23 en roca
         // H y V: enteros de 1 a 99; lo demás deja el valor anterior.
-        const std::tuple<QLineEdit*, const char*, const char*> casos[] = {
-            {d->Edit1, "1", "1:4"}, {d->Edit1, "100", "1:4"}, {d->Edit2, "0", "1:4"}, {d->Edit2, "5", "1:5"}};
+        const std::tuple<QLineEdit*, const char*, const char*> casos[] = {{d->Edit1, "1", "1:4"},
+                                                                          {d->Edit1, "100", "1:4"},
+                                                                          {d->Edit2, "0", "1:4"},
+                                                                          {d->Edit2, "5", "1:5"}};
         for (const auto& [caja, texto, queda] : casos) {
             caja->setText(texto);
             QCOMPARE(d->Edit1->text() + ":" + d->Edit2->text(), QString(queda));
@@ -107,7 +112,8 @@ private slots:
         guion.vistos.clear();
         d->Edit1->setText("2");
         d->Edit2->setText("3");
-        QCOMPARE(d->Lb1->text() + " " + d->Lb2->text(), QString("3.97 m. 4.14 m."));  // 3.97533 y 4.14866
+        QCOMPARE(d->Lb1->text() + " " + d->Lb2->text(),
+                 QString("3.97 m. 4.14 m."));  // 3.97533 y 4.14866
         QVERIFY(guion.vistos.isEmpty());
     }
 
@@ -118,14 +124,22 @@ private slots:
         QTest::addColumn<double>("valor");   // H, V o resguardo con el cursor aún en la casilla
         QTest::addColumn<QString>("queda");  // la casilla al salir de ella
         QTest::addColumn<double>("final");
-        QTest::newRow("H") << "Edit1" << "12" << 12.0 << "12" << 12.0;
-        QTest::newRow("H vacía") << "Edit1" << "" << 3.0 << "3" << 3.0;
-        QTest::newRow("V signo") << "Edit2" << "-" << 4.0 << "4" << 4.0;
-        QTest::newRow("V decimal") << "Edit2" << "2," << 2.0 << "2" << 2.0;
-        QTest::newRow("resguardo coma") << "Edit3" << "0,5" << 0.5 << "0,5" << 0.5;
-        QTest::newRow("resguardo coma inicial") << "Edit3" << ",35" << 0.35 << ",35" << 0.35;
-        QTest::newRow("resguardo vacío") << "Edit3" << "" << 0.2 << "0.2" << 0.2;
-        QTest::newRow("resguardo exponente") << "Edit3" << "3e-" << 3.0 << "3" << 3.0;
+        QTest::newRow("H") << "Edit1"
+                           << "12" << 12.0 << "12" << 12.0;
+        QTest::newRow("H vacía") << "Edit1"
+                                 << "" << 3.0 << "3" << 3.0;
+        QTest::newRow("V signo") << "Edit2"
+                                 << "-" << 4.0 << "4" << 4.0;
+        QTest::newRow("V decimal") << "Edit2"
+                                   << "2," << 2.0 << "2" << 2.0;
+        QTest::newRow("resguardo coma") << "Edit3"
+                                        << "0,5" << 0.5 << "0,5" << 0.5;
+        QTest::newRow("resguardo coma inicial") << "Edit3"
+                                                << ",35" << 0.35 << ",35" << 0.35;
+        QTest::newRow("resguardo vacío") << "Edit3"
+                                         << "" << 0.2 << "0.2" << 0.2;
+        QTest::newRow("resguardo exponente") << "Edit3"
+                                             << "3e-" << 3.0 << "3" << 3.0;
     }
 
     void Tecleo()
@@ -152,15 +166,20 @@ private slots:
         // Di = 1 m: De = 1.218, resguardo 0.43, talud 1:5; b = De + 2·0.43 +
         // 2·(De + c)/5, c = 0.1 en suelo, 0.23 en roca y 0 con apoyo directo.
         const std::tuple<int, bool, const char*, double> casos[] = {
-            {0, true, "0.1 0.23 2.6 m. 2.65 m.", 2.6572}, {1, false, "0 0 2.56 m. 2.56 m.", 2.5652}};
+            {0, true, "0.1 0.23 2.6 m. 2.65 m.", 2.6572},
+            {1, false, "0 0 2.56 m. 2.56 m.", 2.5652}};
         for (const auto& [directo, roca, rotulos, anchura] : casos) {
             p->ApoyoDirecto = static_cast<std::uint8_t>(directo);
             QVERIFY(Abre("1000", 1, 5));
-            QCOMPARE(d->LC1->text() + " " + d->LC2->text() + " " + d->Lb1->text() + " " + d->Lb2->text(),
+            QCOMPARE(d->LC1->text() + " " + d->LC2->text() + " " + d->Lb1->text() + " " +
+                         d->Lb2->text(),
                      QString(rotulos));
             // Con apoyo directo solo se ofrece el suelo.
-            QVERIFY(d->PanelRoca->isVisible() == (directo == 0) && d->LTerreno->isVisible() == (directo == 0));
-            QTest::mouseClick(roca ? Hijo<QPushButton>(d, "Button2") : Hijo<QPushButton>(d, "Button1"), Qt::LeftButton);
+            QVERIFY(d->PanelRoca->isVisible() == (directo == 0) &&
+                    d->LTerreno->isVisible() == (directo == 0));
+            QTest::mouseClick(roca ? Hijo<QPushButton>(d, "Button2")
+                                   : Hijo<QPushButton>(d, "Button1"),
+                              Qt::LeftButton);
             QVERIFY(guion.vistos.isEmpty());
             QCOMPARE(d->result(), int(QDialog::Accepted));
             QVERIFY(std::fabs(d->AnchuraElegida().value_or(0) - anchura) < 1e-12);
@@ -185,11 +204,13 @@ private slots:
                 (talud->*boton)->click();
             };
         };
-        QCOMPARE(AbreCon([this] { f->Button1Click(); }, elige(&TFTalud::CancelBtn)), QString("TFTalud"));
+        QCOMPARE(AbreCon([this] { f->Button1Click(); }, elige(&TFTalud::CancelBtn)),
+                 QString("TFTalud"));
         QCOMPARE(Caja("EditB")->text(), QString("3"));
         QCOMPARE(p->TaludDefinido, 1);
         p->TaludDefinido = 0;
-        QCOMPARE(AbreCon([this] { f->Button1Click(); }, elige(&TFTalud::Button1)), QString("TFTalud"));
+        QCOMPARE(AbreCon([this] { f->Button1Click(); }, elige(&TFTalud::Button1)),
+                 QString("TFTalud"));
         QCOMPARE(Caja("EditB")->text(), QString("1.24"));
         QCOMPARE(p->b, 1.24);
         QCOMPARE(p->TaludDefinido, 1);
@@ -200,21 +221,31 @@ private slots:
     // elegir. Si el diálogo sigue abierto con una corrección, la anchura no ha pasado aún.
     void MensajesDelResguardo()
     {
-        const QStringList min02{"El resguardo lateral de la zanja ha de ser como mínimo 0.2, que esta en función "
-                                "del diámetro nominal instalado. Por tanto será corregido automaticamente",
-                                "Información", QString::number(BotonAceptar | IconoInformacion)};
-        const QStringList min035{"Es recomendable que el resguardo lateral de la zanja sea, como mínimo un valor igual "
-                                 "a 0.35 que está en función del diámetro nominal instalado. Por tanto será "
-                                 "corregido automáticamente.", "Confirmación", QString::number(BotonSi | IconoPregunta)};
-        const QStringList angulo{"Como angulo seleccionado es menor o igual a 60º se recomienda que el resguardo "
-                                 "lateral sea como mínimo 0,2", TituloPrograma, QString::number(BotonAceptar)};
-        // Talud 1:v al abrir, V tecleada después (o nada), resguardo, acción (suelo, roca o salir de la
-        // casilla), mensajes (texto, título y botones), si sigue abierto y resguardo que queda.
+        const QStringList min02{
+            "El resguardo lateral de la zanja ha de ser como mínimo 0.2, que esta en función "
+            "del diámetro nominal instalado. Por tanto será corregido automaticamente",
+            "Información", QString::number(BotonAceptar | IconoInformacion)};
+        const QStringList min035{
+            "Es recomendable que el resguardo lateral de la zanja sea, como mínimo un valor igual "
+            "a 0.35 que está en función del diámetro nominal instalado. Por tanto será "
+            "corregido automáticamente.",
+            "Confirmación", QString::number(BotonSi | IconoPregunta)};
+        const QStringList angulo{
+            "Como angulo seleccionado es menor o igual a 60º se recomienda que el resguardo "
+            "lateral sea como mínimo 0,2",
+            TituloPrograma, QString::number(BotonAceptar)};
+        // Talud 1:v al abrir, V tecleada después (o nada), resguardo, acción (suelo, roca o salir
+        // de la casilla), mensajes (texto, título y botones), si sigue abierto y resguardo que
+        // queda.
         const std::tuple<double, QString, QString, QString, QStringList, bool, QString> casos[] = {
-            {1, "", "0.1", "suelo", min02, true, "0.2"},       {1, "", "0.2", "roca", {}, false, "0.2"},
-            {5, "", "0.3", "roca", min035, true, "0.35"},      {5, "1", "0.35", "suelo", angulo, false, "0.35"},
-            {5, "1", "0.3", "roca", angulo, false, "0.3"},     {1, "", "0.1", "salir", min02, true, "0.2"},
-            {1, "", "0.2", "salir", {}, true, "0.2"},          {5, "", "0.1", "salir", min035, true, "0.35"}};
+            {1, "", "0.1", "suelo", min02, true, "0.2"},
+            {1, "", "0.2", "roca", {}, false, "0.2"},
+            {5, "", "0.3", "roca", min035, true, "0.35"},
+            {5, "1", "0.35", "suelo", angulo, false, "0.35"},
+            {5, "1", "0.3", "roca", angulo, false, "0.3"},
+            {1, "", "0.1", "salir", min02, true, "0.2"},
+            {1, "", "0.2", "salir", {}, true, "0.2"},
+            {5, "", "0.1", "salir", min035, true, "0.35"}};
         for (const auto& [v, vNueva, resguardo, accion, vistos, abierto, queda] : casos) {
             QVERIFY(Abre("500", 1, v));
             if (!vNueva.isEmpty())
@@ -224,14 +255,16 @@ private slots:
             if (accion == "salir")
                 d->Edit1->setFocus();  // sale de la casilla hacia otro control
             else
-                (accion == "roca" ? Hijo<QPushButton>(d, "Button2") : Hijo<QPushButton>(d, "Button1"))->click();
+                (accion == "roca" ? Hijo<QPushButton>(d, "Button2")
+                                  : Hijo<QPushButton>(d, "Button1"))
+                    ->click();
             const QString caso = QString("1:%1 V=%2 %3 %4").arg(v).arg(vNueva, resguardo, accion);
             QStringList mensajes;
             for (const auto& visto : guion.vistos)
                 mensajes << visto.texto << visto.titulo << QString::number(visto.botones);
             QVERIFY2(mensajes == vistos, qPrintable(caso + ": " + mensajes.join(" | ")));
-            QVERIFY2(d->isVisible() == abierto && d->Edit3->text() == queda && p->Resguardo == queda.toDouble()
-                         && p->ResguardoMinimo == p->Resguardo,
+            QVERIFY2(d->isVisible() == abierto && d->Edit3->text() == queda &&
+                         p->Resguardo == queda.toDouble() && p->ResguardoMinimo == p->Resguardo,
                      qPrintable(caso));
             // La anchura se elige solo si el diálogo se cierra.
             QVERIFY2(d->AnchuraElegida().has_value() == !abierto, qPrintable(caso));

@@ -34,20 +34,34 @@ private slots:
         QTest::addColumn<double>("valor");    // el registro con el cursor aún en ella
         QTest::addColumn<QString>("queda");   // la casilla después de salir
         QTest::addColumn<double>("final");    // el registro después de salir
-        QTest::newRow("hr coma") << "EditHr" << "2,5" << 2.5 << "2,5" << 2.5;
-        QTest::newRow("hr punto inicial") << "EditHr" << ".75" << 0.75 << ".75" << 0.75;
-        QTest::newRow("hr exponente") << "EditHr" << "1e1" << 10.0 << "1e1" << 10.0;
-        QTest::newRow("hr vacía") << "EditHr" << "" << 7.0 << "0" << 0.0;
-        QTest::newRow("hr sin exponente") << "EditHr" << "3e-" << 3.0 << "3" << 3.0;
-        QTest::newRow("hr miles") << "EditHr" << "1.000," << 1.0 << "1" << 1.0;
-        QTest::newRow("Es negativo, en mm") << "EditEs" << "-130" << 130.0 << "-130" << 130.0;
-        QTest::newRow("qs coma inicial") << "EditQs" << ",8" << 0.8 << ",8" << 0.8;
-        QTest::newRow("qs signo") << "EditQs" << "+" << 7.0 << "0" << 0.0;
-        QTest::newRow("fi solo signo") << "EditFi" << "-" << 7.0 << "0" << 0.0;
-        QTest::newRow("Fap coma") << "EFap" << "1,9" << 1.9 << "1,9" << 1.9;
-        QTest::newRow("Fap vacío vuelve al anterior") << "EFap" << "" << 7.0 << "7" << 7.0;
-        QTest::newRow("vías vacía") << "EditNVias" << "" << 7.0 << "0" << 0.0;
-        QTest::newRow("vías decimales") << "EditNVias" << "2," << 2.0 << "2" << 2.0;
+        QTest::newRow("hr coma") << "EditHr"
+                                 << "2,5" << 2.5 << "2,5" << 2.5;
+        QTest::newRow("hr punto inicial") << "EditHr"
+                                          << ".75" << 0.75 << ".75" << 0.75;
+        QTest::newRow("hr exponente") << "EditHr"
+                                      << "1e1" << 10.0 << "1e1" << 10.0;
+        QTest::newRow("hr vacía") << "EditHr"
+                                  << "" << 7.0 << "0" << 0.0;
+        QTest::newRow("hr sin exponente") << "EditHr"
+                                          << "3e-" << 3.0 << "3" << 3.0;
+        QTest::newRow("hr miles") << "EditHr"
+                                  << "1.000," << 1.0 << "1" << 1.0;
+        QTest::newRow("Es negativo, en mm") << "EditEs"
+                                            << "-130" << 130.0 << "-130" << 130.0;
+        QTest::newRow("qs coma inicial") << "EditQs"
+                                         << ",8" << 0.8 << ",8" << 0.8;
+        QTest::newRow("qs signo") << "EditQs"
+                                  << "+" << 7.0 << "0" << 0.0;
+        QTest::newRow("fi solo signo") << "EditFi"
+                                       << "-" << 7.0 << "0" << 0.0;
+        QTest::newRow("Fap coma") << "EFap"
+                                  << "1,9" << 1.9 << "1,9" << 1.9;
+        QTest::newRow("Fap vacío vuelve al anterior") << "EFap"
+                                                      << "" << 7.0 << "7" << 7.0;
+        QTest::newRow("vías vacía") << "EditNVias"
+                                    << "" << 7.0 << "0" << 0.0;
+        QTest::newRow("vías decimales") << "EditNVias"
+                                        << "2," << 2.0 << "2" << 2.0;
     }
 
     void NumerosAMedias()
@@ -57,10 +71,12 @@ private slots:
         QFETCH(double, valor);
         QFETCH(QString, queda);
         QFETCH(double, final);
-        const std::map<QString, std::function<double()>> campos = {
-            {"EditHr", [this] { return p->hr; }},  {"EditEs", [this] { return p->Es * 1000; }},
-            {"EditQs", [this] { return p->qs; }},  {"EditFi", [this] { return p->fi; }},
-            {"EFap", [this] { return p->Fa; }},    {"EditNVias", [this] { return double(p->NVias); }}};
+        const std::map<QString, std::function<double()>> campos = {{"EditHr", [this] { return p->hr; }},
+                                                                   {"EditEs", [this] { return p->Es * 1000; }},
+                                                                   {"EditQs", [this] { return p->qs; }},
+                                                                   {"EditFi", [this] { return p->fi; }},
+                                                                   {"EFap", [this] { return p->Fa; }},
+                                                                   {"EditNVias", [this] { return double(p->NVias); }}};
         QVERIFY(Activa());
         QLineEdit* caja = Casilla(casilla);
         caja->setText("7");
@@ -99,7 +115,7 @@ private slots:
     void AtajosDesdeUnaCasilla_data()
     {
         QTest::addColumn<QString>("casilla");
-        QTest::addColumn<int>("tecla");    // con Ctrl
+        QTest::addColumn<int>("tecla");      // con Ctrl
         QTest::addColumn<QString>("orden");  // el mensaje o la ventana que prueba que se ejecutó
         const QString sinFactor = "Debe indicar el Factor de Apoyo";
         QTest::newRow("Ctrl+T todo UNE") << "EditHr" << int(Qt::Key_T) << "TResultadoZanjas";
@@ -108,9 +124,10 @@ private slots:
         QTest::newRow("Ctrl+U clase UNE") << "EditHr" << int(Qt::Key_U) << sinFactor;
         QTest::newRow("Ctrl+U en el diámetro") << "EditDi" << int(Qt::Key_U) << sinFactor;
         QTest::newRow("Ctrl+S clase ASTM") << "EFap" << int(Qt::Key_S) << sinFactor;
-        QTest::newRow("Ctrl+B abrir") << "EditHr" << int(Qt::Key_B) << "¿Sobreescribir con nuevos datos?";
-        QTest::newRow("Ctrl+D limpiar") << "EditHr" << int(Qt::Key_D)
-                                        << "¿Seguro que quiere borrar todos los datos?";
+        QTest::newRow("Ctrl+B abrir")
+            << "EditHr" << int(Qt::Key_B) << "¿Sobreescribir con nuevos datos?";
+        QTest::newRow("Ctrl+D limpiar")
+            << "EditHr" << int(Qt::Key_D) << "¿Seguro que quiere borrar todos los datos?";
         QTest::newRow("Ctrl+G guardar") << "EditHr" << int(Qt::Key_G) << "guardar";
         QTest::newRow("Ctrl+O guardar como") << "EditHr" << int(Qt::Key_O) << "guardar";
         QTest::newRow("Ctrl+E impresora") << "EditHr" << int(Qt::Key_E) << "impresora";

@@ -39,7 +39,6 @@ QStringList Texto(const std::vector<std::string>& lineas)
     return texto;
 }
 
-
 QStringList Rotulos(QWidget* ventana)
 {
     QStringList textos;
@@ -54,7 +53,8 @@ void Teclea(QWidget* control, const QString& texto)
         if (letra == '\n')
             QTest::keyClick(control, Qt::Key_Return);
         else
-            QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(letra), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(letra),
+                                Qt::NoModifier);
 }
 
 // Lo que no se lee entero de los controles visibles de la ventana: rótulos
@@ -83,7 +83,8 @@ QString Ejecuta(const QString& programa, const QStringList& argumentos)
 {
     QProcess proceso;
     proceso.start(programa, argumentos);
-    return proceso.waitForFinished(30000) ? QString::fromUtf8(proceso.readAllStandardOutput()) : QString();
+    return proceso.waitForFinished(30000) ? QString::fromUtf8(proceso.readAllStandardOutput())
+                                          : QString();
 }
 
 }  // namespace
@@ -122,8 +123,8 @@ private slots:
             // La ventana principal ya se ve detrás.
             QVERIFY(ventana.windowHandle() && ventana.windowHandle()->isVisible());
             QCOMPARE(modal->windowTitle(), QString("Cálculo mecánico de tubos"));
-            for (const char* texto :
-                 {"Versión : 2.02a", "Cálculo Mecánico Tubos Hormigón Armado", "UNE 127.010", "ASTM C-76M"})
+            for (const char* texto : {"Versión : 2.02a", "Cálculo Mecánico Tubos Hormigón Armado",
+                                      "UNE 127.010", "ASTM C-76M"})
                 QVERIFY2(Rotulos(modal).contains(QString::fromUtf8(texto)), texto);
             QCOMPARE(static_cast<TPrimera*>(modal)->BContinuar->text(), QString("&Continuar"));
             QTest::mouseClick(static_cast<TPrimera*>(modal)->BContinuar, Qt::LeftButton);
@@ -134,7 +135,8 @@ private slots:
         };
         QCOMPARE(AbreCon(muestra, continuar), QString("TPrimera"));
         // Las marcas siguen a los interruptores: al empezar, uno apagado y dos encendidos.
-        QVERIFY(!Hijo<QAction>(&ventana, "Activarmensajes1")->isChecked() && !Hijo<QAction>(&ventana, "Desactivarmensajes1")->isChecked());
+        QVERIFY(!Hijo<QAction>(&ventana, "Activarmensajes1")->isChecked() &&
+                !Hijo<QAction>(&ventana, "Desactivarmensajes1")->isChecked());
         // Ni al volver a mostrar la ventana ni después sale otra vez.
         ventana.hide();
         AbreCon(muestra, continuar);
@@ -150,30 +152,37 @@ private slots:
             QVERIFY(Rotulos(acerca).contains("Desarrollado por:"));
             QCOMPARE(acerca->BAceptar->text(), QString("&Aceptar"));
             // Doble pulsación sobre la versión: las variables, modales, sobre el cuadro.
-            QCOMPARE(AbreCon([&] { QTest::mouseDClick(acerca->LVersion, Qt::LeftButton); }), QString("TFVariables"));
+            QCOMPARE(AbreCon([&] { QTest::mouseDClick(acerca->LVersion, Qt::LeftButton); }),
+                     QString("TFVariables"));
             QTest::mouseClick(acerca->BAceptar, Qt::LeftButton);
             QCOMPARE(acerca->result(), int(QDialog::Accepted));
         };
-        QCOMPARE(AbreCon([&] { Opcion(f.get(), "Acerca de...")->trigger(); }, acerca), QString("TAcercaDe"));
+        QCOMPARE(AbreCon([&] { Opcion(f.get(), "Acerca de...")->trigger(); }, acerca),
+                 QString("TAcercaDe"));
         p->MObra = {"Colector de pluviales", "Tramo 3"};
         p->MSeccion = {"1", "2", "3", "4", "5", "6"};
         p->MCliente = {"Ayuntamiento de Ávila", "", "Servicio de aguas"};
-        // Muestra los textos del proyecto; su menú: "Acerca de ..." y "Salir", que la cierra sin preguntar.
+        // Muestra los textos del proyecto; su menú: "Acerca de ..." y "Salir", que la cierra sin
+        // preguntar.
         bool cerrada = false;
         const auto menu = [&](QWidget* ventana) {
             auto* datos = static_cast<TDatosObra*>(ventana);
             QCOMPARE(datos->windowTitle(), QString("Datos de la Obra"));
             QCOMPARE(datos->MObra->toPlainText(), QString("Colector de pluviales\nTramo 3"));
             QCOMPARE(datos->MSeccion->toPlainText(), QString("1\n2\n3\n4\n5\n6"));
-            QCOMPARE(datos->MCliente->toPlainText(), QString("Ayuntamiento de Ávila\n\nServicio de aguas"));
-            QCOMPARE(AbreCon([&] { Opcion(datos, "Acerca de ...")->trigger(); }), QString("TAcercaDe"));
+            QCOMPARE(datos->MCliente->toPlainText(),
+                     QString("Ayuntamiento de Ávila\n\nServicio de aguas"));
+            QCOMPARE(AbreCon([&] { Opcion(datos, "Acerca de ...")->trigger(); }),
+                     QString("TAcercaDe"));
             Opcion(datos, "&Salir")->trigger();
             cerrada = !datos->isVisible();
         };
-        QCOMPARE(AbreCon([&] { Opcion(f.get(), "&Datos de la Obra")->trigger(); }, menu), QString("TDatosObra"));
+        QCOMPARE(AbreCon([&] { Opcion(f.get(), "&Datos de la Obra")->trigger(); }, menu),
+                 QString("TDatosObra"));
         QVERIFY(cerrada);
         QVERIFY(guion.vistos.isEmpty());
-        QCOMPARE(Texto(p->MSeccion), QStringList({"1", "2", "3", "4", "5"}));  // como si se hubiera tecleado
+        QCOMPARE(Texto(p->MSeccion),
+                 QStringList({"1", "2", "3", "4", "5"}));  // como si se hubiera tecleado
         QCOMPARE(p->Modificado, 1);  // abrirla marca el proyecto modificado: salir pregunta
         guion.respuestas = {RespuestaCancelar};
         f->SalirClick();
@@ -215,7 +224,8 @@ private slots:
             {a398, -1, "bcd", false, a398 + "bc"},  // el 401 no entra
             {a398, 10, "1234", true, a398.left(10) + "12" + a398.mid(10)},
             {a398, -1, "\n\n\n", true, a398 + "\n\n"},  // los saltos de línea cuentan
-            {QString(450, 'z'), -1, "q", false, QString(450, 'z')}};  // uno más largo, leído de archivo: no crece
+            {QString(450, 'z'), -1, "q", false,
+             QString(450, 'z')}};  // uno más largo, leído de archivo: no crece
         for (const auto& [previo, posicion, nuevo, pegado, queda] : casos) {
             p->MObra = {previo.toStdString()};
             TDatosObra datos(*p, v.get(), f.get());
@@ -238,12 +248,18 @@ private slots:
             {"b - Anchura de la zanja en el plano clave,en m.", &p->b},
             {"b2 - Anchura de la zanja inducida, en zanja inducida en terraplen", &p->b2},
             {"C - Clase resistente", &p->C},
-            {"c1 - Es la razón de asentamiento y depende de la base sobre la que se instala el tubo", &p->c1},
-            {"Ci - coef. de impacto que se aplica en los casos de eje simple de 70KN y de 130KN", &p->Ci},
-            {"Ct - Coef. Marston en terraplen", &p->Ct}, {"Cz - Coef. Marston en zanja", &p->Cz},
-            {"Czt - Coef. Marston en zanja terraplenada", &p->Czt}, {"De - Diámetro exterior tubo en m.", &p->De},
+            {"c1 - Es la razón de asentamiento y depende de la base sobre la que se instala el "
+             "tubo",
+             &p->c1},
+            {"Ci - coef. de impacto que se aplica en los casos de eje simple de 70KN y de 130KN",
+             &p->Ci},
+            {"Ct - Coef. Marston en terraplen", &p->Ct},
+            {"Cz - Coef. Marston en zanja", &p->Cz},
+            {"Czt - Coef. Marston en zanja terraplenada", &p->Czt},
+            {"De - Diámetro exterior tubo en m.", &p->De},
             {"dh - Distancia horizontal de la tuberia hasta la primera via de tren", &p->dh},
-            {"Di - Diámetro interior tubo en m.", &p->Di}, {"Fa - Factor de Apoyo", &p->Fa},
+            {"Di - Diámetro interior tubo en m.", &p->Di},
+            {"Fa - Factor de Apoyo", &p->Fa},
             {"fck - Resistencia característica a compresión del hormigon, en MPa(N/mm2)", &p->fck},
             {"fi - Angulo de rozamiento interno del relleno(en sexagesimal)", &p->fi},
             {"fp - Cargas o fuerzas puntuales", &p->fp},
@@ -253,10 +269,12 @@ private slots:
             {"hr1 - Altura del plano de clave sobre la base de un terraplén(m.)", &p->hr1},
             {"hr2 - Altura de la zanja inducida, en zanja inducida en terraplén", &p->hr2},
             {"lambda - Coeficiente de Rankine", &p->lambda},
-            {"lambdaFa - Lambda utilizada en el cálculo de fa en Terraplen y zanja ind.", &p->lambdaFa},
+            {"lambdaFa - Lambda utilizada en el cálculo de fa en Terraplen y zanja ind.",
+             &p->lambdaFa},
             {"pq - Carga lineal por metro de rodillo del compactador", &p->pq},
             {"qm - Carga sobre un metro de longitud de la conducción producidapor la sobrecarga "
-             "móvil(Kilonewtons/m. lineal)", &p->qm},
+             "móvil(Kilonewtons/m. lineal)",
+             &p->qm},
             {"qr - Carga producida por el terreno (Kilonewtons/m. lineal)", &p->qr},
             {"qTotal - Suma de cargas actuantes sobre el tubo (Kilonewtons/m. lineal)", &p->qTotal},
             {"r - Carga tráfico", &p->r}};
@@ -274,10 +292,16 @@ private slots:
         for (int vez = 0; vez < 2; ++vez) {
             // La tabla y el memo que se imprime (cada celda en su línea), con la cabecera.
             QStringList esperado = {"Variable", "Valor"};
-            QStringList tabla = {v->grid->horizontalHeaderItem(0)->text(), v->grid->horizontalHeaderItem(1)->text()};
+            QStringList tabla = {v->grid->horizontalHeaderItem(0)->text(),
+                                 v->grid->horizontalHeaderItem(1)->text()};
             for (int fila = 0; fila < 27; ++fila) {
-                const QString cambiado = fila == 24 ? "0.666666666666667" : fila == 25 ? "1E20" : QString("%1.5").arg(fila);
-                esperado << QString::fromUtf8(variables[fila].first) << (vez ? cambiado : fila == 21 ? "0.33" : "0");
+                const QString cambiado = fila == 24   ? "0.666666666666667"
+                                         : fila == 25 ? "1E20"
+                                                      : QString("%1.5").arg(fila);
+                esperado << QString::fromUtf8(variables[fila].first)
+                         << (vez          ? cambiado
+                             : fila == 21 ? "0.33"
+                                          : "0");
                 tabla << v->grid->item(fila, 0)->text() << v->grid->item(fila, 1)->text();
             }
             QCOMPARE(tabla, esperado);
@@ -304,7 +328,8 @@ private slots:
         }
         QVERIFY(Ejecuta("pdfinfo", {pdf}).contains(QRegularExpression("Pages: +1\\n")));
         const QString texto = Ejecuta("pdftotext", {pdf, "-"});
-        for (const char* linea : {"Variable", "b - Anchura de la zanja en el plano clave,en m.", "\nr - Carga tr"})  // "fi" sale ligada
+        for (const char* linea : {"Variable", "b - Anchura de la zanja en el plano clave,en m.",
+                                  "\nr - Carga tr"})  // "fi" sale ligada
             QVERIFY2(texto.contains(QString::fromUtf8(linea)), linea);
         ImpresoraPrograma().setOutputFormat(QPrinter::NativeFormat);
     }

@@ -59,7 +59,8 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override
     {
-        if (evento->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(evento)->key() != Qt::Key_F1)
+        if (evento->type() != QEvent::KeyPress ||
+            static_cast<QKeyEvent*>(evento)->key() != Qt::Key_F1)
             return false;
         int contexto = -1;
         if (auto* menu = qobject_cast<QMenu*>(objeto)) {

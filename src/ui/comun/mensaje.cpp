@@ -78,7 +78,8 @@ public:
 
     QString NombreAbrir(const QString& filtro) override
     {
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), "Abrir", QString(), filtro);
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), "Abrir", QString(),
+                                            filtro);
     }
 
     QString NombreGuardar(const QString& filtro, const QString& extension,

@@ -51,22 +51,42 @@ struct Clase {
 };
 
 const Clase Clases[4] = {
-    {"&A", &TClasesTerra::ButtonClaseA, "ButtonClaseA", &TClasesTerra::LFa_A, "LFa_A", 4,
+    {"&A",
+     &TClasesTerra::ButtonClaseA,
+     "ButtonClaseA",
+     &TClasesTerra::LFa_A,
+     "LFa_A",
+     4,
      {{"b ≥", &TClasesTerra::label_a1, "label_a1", "(De+0,2m)"},
       {"h′r =", &TClasesTerra::Label_a2, "Label_a2", ""},
       {"a =", &TClasesTerra::Label_a3, "Label_a3", "(0.25·De)"},
       {"c ≥", &TClasesTerra::Label_a4, "Label_a4", "(0.25·Di)"}}},
-    {"&B", &TClasesTerra::ButtonClaseB, "ButtonClaseB", &TClasesTerra::LFa_B, "LFa_B", 4,
+    {"&B",
+     &TClasesTerra::ButtonClaseB,
+     "ButtonClaseB",
+     &TClasesTerra::LFa_B,
+     "LFa_B",
+     4,
      {{"b ≥", &TClasesTerra::Label_b1, "Label_b1", "(1.25·De)"},
       {"h′r =", &TClasesTerra::Label_b2, "Label_b2", "(≤ 0.6·De)"},
       {"a =", &TClasesTerra::Label_b3, "Label_b3", "(0.4·De)"},
       {"c ≥", &TClasesTerra::Label_b4, "Label_b4", "(según norma)"}}},
-    {"&C", &TClasesTerra::ButtonClaseC, "ButtonClaseC", &TClasesTerra::LFa_C, "LFa_C", 4,
+    {"&C",
+     &TClasesTerra::ButtonClaseC,
+     "ButtonClaseC",
+     &TClasesTerra::LFa_C,
+     "LFa_C",
+     4,
      {{"b =", &TClasesTerra::Label_c1, "Label_c1", "(1.25·De)"},
       {"h′r =", &TClasesTerra::Label_c2, "Label_c2", "(≤ 0.83·De)"},
       {"a =", &TClasesTerra::Label_c3, "Label_c3", "(0.17·De)"},
       {"c =", &TClasesTerra::Label_c4, "Label_c4", "(según norma)"}}},
-    {"&D", &TClasesTerra::ButtonClaseD, "ButtonClaseD", &TClasesTerra::LFa_D, "LFa_D", 1,
+    {"&D",
+     &TClasesTerra::ButtonClaseD,
+     "ButtonClaseD",
+     &TClasesTerra::LFa_D,
+     "LFa_D",
+     1,
      {{"h′r =", &TClasesTerra::Label_d1, "Label_d1", ""}}},
 };
 
@@ -119,8 +139,9 @@ QWidget* TClasesTerra::CreaClase(int clase)
     cabecera->addSpacing(6);
     cabecera->addWidget(fa, 1);
 
-    auto* croquis = new Croquis(
-        [clase](QPainter& pintor, const QRectF& zona) { DibujaClaseTerraplen(pintor, zona, clase - 1); });
+    auto* croquis = new Croquis([clase](QPainter& pintor, const QRectF& zona) {
+        DibujaClaseTerraplen(pintor, zona, clase - 1);
+    });
     croquis->setObjectName(QString("Image%1").arg(clase));
     croquis->setFixedSize(196, 148);
 

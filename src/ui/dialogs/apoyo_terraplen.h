@@ -79,8 +79,8 @@ private:
 
     Proyecto& p_;
     std::optional<EleccionClase> eleccion_;
-    double n_ = 0;          // último n aceptado en Edit_n
-    double hr1Inicial_ = 0; // h'r al mostrarse, para Cancelar
+    double n_ = 0;           // último n aceptado en Edit_n
+    double hr1Inicial_ = 0;  // h'r al mostrarse, para Cancelar
     bool mostrado_ = false;
     bool saliendo_ = false;  // se está saliendo de una casilla
 };

@@ -64,8 +64,8 @@ TClases::TClases(const Proyecto& proyecto, QWidget* padre) : QDialog(padre), p_(
 QPushButton*& TClases::Boton(int boton)
 {
     QPushButton* TClases::*const botones[] = {
-        &TClases::Button1, &TClases::Button2, &TClases::Button3, &TClases::Button4,
-        &TClases::Button5, &TClases::Button6, &TClases::Button7, &TClases::Button8,
+        &TClases::Button1, &TClases::Button2,  &TClases::Button3,  &TClases::Button4,
+        &TClases::Button5, &TClases::Button6,  &TClases::Button7,  &TClases::Button8,
         &TClases::Button9, &TClases::Button10, &TClases::Button11,
     };
     return this->*botones[boton - 1];
@@ -79,8 +79,9 @@ QWidget* TClases::CreaPanel(int boton)
     auto* panel = new QFrame;
     panel->setObjectName(QString("Panel%1").arg(boton));
     panel->setFrameShape(QFrame::StyledPanel);
-    auto* croquis = new Croquis(
-        [tipo = cama.tipo](QPainter& pintor, const QRectF& zona) { DibujaCama(pintor, zona, tipo); });
+    auto* croquis = new Croquis([tipo = cama.tipo](QPainter& pintor, const QRectF& zona) {
+        DibujaCama(pintor, zona, tipo);
+    });
     croquis->setObjectName(QString("Image%1").arg(boton));
     croquis->setFixedSize(168, 124);
 

@@ -61,7 +61,8 @@ std::optional<double> Lee(const QLineEdit* caja)
 // Mensaje de confirmación de un solo botón: true si se ha contestado.
 bool Confirma(const std::string& texto)
 {
-    return Mensaje(QString::fromStdString(texto), TituloConfirmacion, BotonSi | IconoPregunta) == RespuestaSi;
+    return Mensaje(QString::fromStdString(texto), TituloConfirmacion, BotonSi | IconoPregunta) ==
+           RespuestaSi;
 }
 
 // El medio croquis de la zanja, en píxeles del lienzo: eje del
@@ -198,8 +199,8 @@ QWidget* NuevoGiro(const char* nombre, QToolButton*& arriba, QToolButton*& abajo
     columna->setContentsMargins(0, 0, 0, 0);
     columna->setSpacing(0);
     const QString base = QString::fromLatin1(nombre);
-    for (auto [boton, flecha, sufijo] : {std::tuple{&arriba, Qt::UpArrow, "Up"},
-                                         std::tuple{&abajo, Qt::DownArrow, "Down"}}) {
+    for (auto [boton, flecha, sufijo] :
+         {std::tuple{&arriba, Qt::UpArrow, "Up"}, std::tuple{&abajo, Qt::DownArrow, "Down"}}) {
         *boton = new QToolButton;
         (*boton)->setObjectName(base + sufijo);
         (*boton)->setArrowType(flecha);
@@ -438,10 +439,10 @@ void TFTalud::PintaEspesores()
     const EspesoresTalud espesores = EspesoresCamaTalud(p_);
     estado.cSuelo = espesores.suelo;
     estado.cRoca = espesores.roca;
-    for (QWidget* control : {static_cast<QWidget*>(LTerreno), static_cast<QWidget*>(LSuelo),
-                             static_cast<QWidget*>(LRoca), static_cast<QWidget*>(LC2),
-                             static_cast<QWidget*>(Lb2), static_cast<QWidget*>(PanelRoca),
-                             static_cast<QWidget*>(Button2)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(LTerreno), static_cast<QWidget*>(LSuelo),
+          static_cast<QWidget*>(LRoca), static_cast<QWidget*>(LC2), static_cast<QWidget*>(Lb2),
+          static_cast<QWidget*>(PanelRoca), static_cast<QWidget*>(Button2)})
         control->setVisible(espesores.conRoca);
     LC1->setText(TextoQ(estado.cSuelo));
     LC2->setText(TextoQ(estado.cRoca));
@@ -540,11 +541,13 @@ void TFTalud::Edit3Change()
 
 void TFTalud::Edit3Exit()
 {
-    const AvisoResguardo aviso = CompruebaSalidaResguardo(Lee(Edit3), AnguloTalud(), p_.ResguardoMinimo);
+    const AvisoResguardo aviso =
+        CompruebaSalidaResguardo(Lee(Edit3), AnguloTalud(), p_.ResguardoMinimo);
     if (aviso.mensaje.empty())
         return;
     if (!aviso.confirma)
-        Mensaje(QString::fromStdString(aviso.mensaje), TituloInformacion, BotonAceptar | IconoInformacion);
+        Mensaje(QString::fromStdString(aviso.mensaje), TituloInformacion,
+                BotonAceptar | IconoInformacion);
     if (!aviso.confirma || Confirma(aviso.mensaje))
         Edit3->setText(GeneralQ(aviso.resguardo));
 }

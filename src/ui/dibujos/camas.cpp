@@ -19,11 +19,11 @@ const QColor GrisCapas(125, 125, 125);
 // Materiales que se distinguen en los croquis.
 enum class Material {
     Ninguno,
-    Hormigon,     // gris rayado a 45°
-    Granular,     // grava: circulitos al tresbolillo
-    Compactado,   // relleno punteado con las tongadas marcadas
-    Seleccionado, // relleno punteado sin tongadas (sin compactar)
-    Fino,         // relleno punteado
+    Hormigon,      // gris rayado a 45°
+    Granular,      // grava: circulitos al tresbolillo
+    Compactado,    // relleno punteado con las tongadas marcadas
+    Seleccionado,  // relleno punteado sin tongadas (sin compactar)
+    Fino,          // relleno punteado
 };
 
 // Los croquis pequeños de los diálogos tienen que leerse: por debajo de un
@@ -122,8 +122,8 @@ void Contorno(QPainter& pintor, const QPainterPath& zona, const Medidas& m)
 const double RadioExterior = 0.5;
 const double RadioInterior = 0.41;
 const double Clave = -RadioExterior;
-const double Base = RadioExterior; // generatriz inferior
-const double CamaBajoTubo = 0.24;  // c
+const double Base = RadioExterior;  // generatriz inferior
+const double CamaBajoTubo = 0.24;   // c
 
 QPainterPath Tubo(const Encuadre& E)
 {
@@ -133,12 +133,12 @@ QPainterPath Tubo(const Encuadre& E)
 }
 
 struct CamaZanja {
-    Material cuna;    // material bajo el tubo y a sus lados
-    double altura;    // de la cuna sobre la generatriz inferior (De)
-    bool cotaA;       // se acota la altura de la cuna
-    int angulo;       // ángulo de apoyo que se rotula; 0 sin rótulo
-    Material relleno; // sobre la cuna hasta h por encima de la clave
-    bool cotaC;       // hay cama bajo el tubo
+    Material cuna;     // material bajo el tubo y a sus lados
+    double altura;     // de la cuna sobre la generatriz inferior (De)
+    bool cotaA;        // se acota la altura de la cuna
+    int angulo;        // ángulo de apoyo que se rotula; 0 sin rótulo
+    Material relleno;  // sobre la cuna hasta h por encima de la clave
+    bool cotaC;        // hay cama bajo el tubo
 };
 
 // Las camas de los códigos Tipo 3 a 13, en orden. En la 9 el granular llena
@@ -160,7 +160,7 @@ const CamaZanja Camas[11] = {
 void DibujaCamaZanja(QPainter& pintor, const QRectF& zona, const CamaZanja& cama, const Medidas& m)
 {
     const double fondo = Base + (cama.cotaC ? CamaBajoTubo : 0);
-    const double techoRelleno = Clave - 0.32; // h
+    const double techoRelleno = Clave - 0.32;  // h
     const double arriba = techoRelleno - 0.22;
     const auto mitad = [](double y) { return 0.98 + 0.07 * (Base + CamaBajoTubo - y); };
     const double borde = mitad(arriba) + 0.24;
@@ -208,8 +208,8 @@ void DibujaCamaZanja(QPainter& pintor, const QRectF& zona, const CamaZanja& cama
 
 struct ClaseTerraplen {
     Material cama;
-    double altura;     // de la cuna sobre la generatriz inferior (De)
-    double proyeccion; // h′r/De del croquis
+    double altura;      // de la cuna sobre la generatriz inferior (De)
+    double proyeccion;  // h′r/De del croquis
 };
 
 void DibujaClase(QPainter& pintor, const QRectF& zona, const ClaseTerraplen& clase,
@@ -292,7 +292,7 @@ template <typename Dibujo> void Pinta(QPainter& pintor, const QRectF& zona, Dibu
     pintor.restore();
 }
 
-} // namespace
+}  // namespace
 
 void DibujaCama(QPainter& pintor, const QRectF& zona, int tipo)
 {

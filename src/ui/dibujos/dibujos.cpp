@@ -18,10 +18,16 @@ const QColor GrisPunto(128, 128, 128);
 const QColor GrisPared(200, 200, 200);
 const QColor GrisCompresible(150, 150, 150);
 
-double Largo(QPointF v) { return std::hypot(v.x(), v.y()); }
+double Largo(QPointF v)
+{
+    return std::hypot(v.x(), v.y());
+}
 
 // Normal a la izquierda visual del sentido de avance (y crece hacia abajo).
-QPointF NormalIzquierda(QPointF e) { return {e.y(), -e.x()}; }
+QPointF NormalIzquierda(QPointF e)
+{
+    return {e.y(), -e.x()};
+}
 
 QFont LetraCroquis(const QPainter& pintor, const Medidas& m)
 {
@@ -48,15 +54,15 @@ void DibujaFlecha(QPainter& pintor, QPointF punta, QPointF sentido, const Medida
 // igual en cada repintado.
 double Azar(long i, long j)
 {
-    unsigned long h = static_cast<unsigned long>(i) * 73856093UL ^
-                      static_cast<unsigned long>(j) * 19349663UL;
+    unsigned long h =
+        static_cast<unsigned long>(i) * 73856093UL ^ static_cast<unsigned long>(j) * 19349663UL;
     h ^= h >> 13;
     h *= 0x5bd1e995UL;
     h ^= h >> 15;
     return static_cast<double>(h & 0xffffUL) / 65536.0;
 }
 
-} // namespace
+}  // namespace
 
 Medidas MedidasDeZona(const QRectF& zona)
 {
@@ -127,7 +133,7 @@ QRectF CajaTexto(const QPainter& pintor, const QString& texto, const Medidas& m)
     return tinta.adjusted(-holgura, -holgura, holgura, holgura);
 }
 
-} // namespace
+}  // namespace
 
 QSizeF TamanoTexto(const QPainter& pintor, const QString& texto, const Medidas& m)
 {
@@ -281,16 +287,22 @@ namespace {
 const double RadioExterior = 0.5;
 const double RadioInterior = 0.41;
 const double Clave = -RadioExterior;
-const double FondoZanja = RadioExterior + 0.18; // bajo la cama de apoyo
-const double MitadB = 1.05;                     // b/2 en el plano de la clave
-const double DesplomeZanja = 0.1;               // pared casi vertical
-const double PendienteTalud = 0.5;              // horizontal por vertical
-const double CotaDerecha = 0.72;                // x de las cotas verticales
+const double FondoZanja = RadioExterior + 0.18;  // bajo la cama de apoyo
+const double MitadB = 1.05;                      // b/2 en el plano de la clave
+const double DesplomeZanja = 0.1;                // pared casi vertical
+const double PendienteTalud = 0.5;               // horizontal por vertical
+const double CotaDerecha = 0.72;                 // x de las cotas verticales
 
 // Semiancho de la zanja a la altura y.
-double MitadZanja(double y) { return MitadB + DesplomeZanja * (Clave - y); }
+double MitadZanja(double y)
+{
+    return MitadB + DesplomeZanja * (Clave - y);
+}
 
-double Margen(const Medidas& m) { return 1.2 * m.paso + m.lineaGruesa; }
+double Margen(const Medidas& m)
+{
+    return 1.2 * m.paso + m.lineaGruesa;
+}
 
 QPainterPath Poligono(const Encuadre& E, std::initializer_list<QPointF> puntos)
 {
@@ -307,10 +319,9 @@ void DibujaTuboCentrado(QPainter& pintor, const Encuadre& E, const Medidas& m)
 QPainterPath ZanjaHasta(const Encuadre& E, double superficie)
 {
     const double arriba = MitadZanja(superficie), abajo = MitadZanja(FondoZanja);
-    return Poligono(E, {{-arriba, superficie},
-                        {arriba, superficie},
-                        {abajo, FondoZanja},
-                        {-abajo, FondoZanja}});
+    return Poligono(
+        E,
+        {{-arriba, superficie}, {arriba, superficie}, {abajo, FondoZanja}, {-abajo, FondoZanja}});
 }
 
 QPolygonF TerrenoConZanja(const Encuadre& E, double superficie, double borde)
@@ -383,8 +394,7 @@ void DibujaTerraplen(QPainter& pintor, const QRectF& zona, const Medidas& m)
     const double cima = Clave - 1.5;
     const double corona = 0.95;
     const double borde = PieTalud(cima, terreno, corona) + 0.3;
-    const Encuadre E(zona, QRectF(-borde, cima, 2 * borde, RadioExterior + 0.1 - cima),
-                     Margen(m));
+    const Encuadre E(zona, QRectF(-borde, cima, 2 * borde, RadioExterior + 0.1 - cima), Margen(m));
 
     DibujaRelleno(pintor, Terraplen(E, cima, terreno, corona), m);
     DibujaTaludes(pintor, E, cima, terreno, corona, m);
@@ -427,10 +437,9 @@ void DibujaZanjaInducida(QPainter& pintor, const QRectF& zona, const Medidas& m)
     const double cima = Clave - 1.9;
     const double corona = 1.1;
     const double mitadB2 = 0.55;
-    const double techo = Clave - 0.95; // techo de la zanja inducida
+    const double techo = Clave - 0.95;  // techo de la zanja inducida
     const double borde = PieTalud(cima, terreno, corona) + 0.3;
-    const Encuadre E(zona, QRectF(-borde, cima, 2 * borde, RadioExterior + 0.1 - cima),
-                     Margen(m));
+    const Encuadre E(zona, QRectF(-borde, cima, 2 * borde, RadioExterior + 0.1 - cima), Margen(m));
 
     DibujaRelleno(pintor, Terraplen(E, cima, terreno, corona), m);
     const QPainterPath inducida =
@@ -460,7 +469,7 @@ void DibujaZanjaInducida(QPainter& pintor, const QRectF& zona, const Medidas& m)
     DibujaCota(pintor, E(-mitadB2, yb), E(mitadB2, yb), QStringLiteral("b2"), m);
 }
 
-} // namespace
+}  // namespace
 
 void DibujaInstalacion(QPainter& pintor, const QRectF& zona, int instalacion)
 {
@@ -491,9 +500,15 @@ void Croquis::FijaDibujo(Dibujo dibujo)
     update();
 }
 
-QSize Croquis::sizeHint() const { return {220, 150}; }
+QSize Croquis::sizeHint() const
+{
+    return {220, 150};
+}
 
-QSize Croquis::minimumSizeHint() const { return {110, 75}; }
+QSize Croquis::minimumSizeHint() const
+{
+    return {110, 75};
+}
 
 void Croquis::paintEvent(QPaintEvent*)
 {

@@ -28,12 +28,12 @@ void DibujaInstalacion(QPainter& pintor, const QRectF& zona, int instalacion);
 // 220 × 150 como referencia, para que el croquis se vea igual a cualquier
 // escala.
 struct Medidas {
-    double unidad;      // 1 en la zona de referencia
-    double lineaGruesa; // contornos: tubo, terreno, taludes
-    double lineaFina;   // cotas, líneas auxiliares, rayado
-    double flecha;      // largo de la punta de flecha
-    double letra;       // altura de la letra
-    double paso;        // separación del rayado y del punteado
+    double unidad;       // 1 en la zona de referencia
+    double lineaGruesa;  // contornos: tubo, terreno, taludes
+    double lineaFina;    // cotas, líneas auxiliares, rayado
+    double flecha;       // largo de la punta de flecha
+    double letra;        // altura de la letra
+    double paso;         // separación del rayado y del punteado
 };
 Medidas MedidasDeZona(const QRectF& zona);
 

@@ -30,15 +30,15 @@
 
 namespace {
 
-constexpr int TamanoComposicion = 100; // px de la letra normal al componer
-constexpr double LetraFormula = 13;    // px de la letra normal en la zona de referencia
-const double AnchoReferencia = 278;    // zona de la fórmula en la memoria
+constexpr int TamanoComposicion = 100;  // px de la letra normal al componer
+constexpr double LetraFormula = 13;     // px de la letra normal en la zona de referencia
+const double AnchoReferencia = 278;     // zona de la fórmula en la memoria
 const double AltoReferencia = 75;
-const double MargenFormula = 2; // px alrededor, en la zona de referencia
+const double MargenFormula = 2;  // px alrededor, en la zona de referencia
 
 struct Pieza {
-    QPointF origen; // texto: punto de partida de su línea base; raya: esquina
-    QString texto;  // vacío: raya de fracción
+    QPointF origen;  // texto: punto de partida de su línea base; raya: esquina
+    QString texto;   // vacío: raya de fracción
     int tamano = 0;
     bool cursiva = false;
     QSizeF raya;
@@ -46,9 +46,9 @@ struct Pieza {
 
 struct Caja {
     double ancho = 0;
-    double alto = 0;      // sobre la línea base
-    double hondo = 0;     // bajo la línea base
-    bool cursiva = false; // acaba en letra cursiva (corrección para el exponente)
+    double alto = 0;       // sobre la línea base
+    double hondo = 0;      // bajo la línea base
+    bool cursiva = false;  // acaba en letra cursiva (corrección para el exponente)
     std::vector<Pieza> piezas;
 
     // Añade otra caja con su línea base en (x, y) de esta.
@@ -83,14 +83,13 @@ bool EsCursiva(QChar c)
     return c.isLetter();
 }
 
-class Compositor
-{
-  public:
+class Compositor {
+public:
     explicit Compositor(const QString& marcas) : s_(marcas) {}
 
     Caja Compone() { return Secuencia(0); }
 
-  private:
+private:
     bool Fin() const { return i_ >= s_.size(); }
     QChar Actual() const { return Fin() ? QChar() : s_[i_]; }
 
@@ -233,7 +232,7 @@ class Compositor
         const double tamano = TamanoNivel(nivel);
         const Caja numerador = Argumento(nivel);
         const Caja denominador = Argumento(nivel);
-        const double eje = 0.26 * tamano; // altura del signo menos
+        const double eje = 0.26 * tamano;  // altura del signo menos
         const double grueso = 0.05 * tamano;
         const double hueco = 0.14 * tamano;
         const double lado = 0.12 * tamano;
@@ -311,7 +310,7 @@ Caja ComponeFormula(const Formula& formula)
 // Píxeles de la zona de referencia por unidad de composición.
 constexpr double Reduccion = LetraFormula / TamanoComposicion;
 
-} // namespace
+}  // namespace
 
 QStringList NombresFormulaInforme()
 {
@@ -373,12 +372,11 @@ namespace {
 const double RadioExterior = 0.5;
 const double RadioInterior = 0.41;
 const double Clave = -RadioExterior;
-const double Base = RadioExterior; // generatriz inferior
-const double CamaBajoTubo = 0.2;   // c
+const double Base = RadioExterior;  // generatriz inferior
+const double CamaBajoTubo = 0.2;    // c
 const double Fondo = Base + CamaBajoTubo;
-const double CotaDerecha = 0.74; // x de las cotas verticales de la derecha
+const double CotaDerecha = 0.74;  // x de las cotas verticales de la derecha
 const double CotaIzquierda = -0.74;
-
 
 // En la zona de la memoria (147 × 145) la letra, las flechas y los trazos no
 // encogen por debajo de lo que se lee; en proporción igual en la impresora,
@@ -592,7 +590,7 @@ void DibujaTerraplenCama(QPainter& pintor, const QRectF& zona, bool inducida, co
 const char* const NombresCroquis[] = {"IBNZAN180", "IBNZAN120", "IBNZAN090",  "IBNZTE180",
                                       "IBNZTE120", "IBNZTE090", "ITerraplen", "IZanInd"};
 
-} // namespace
+}  // namespace
 
 QStringList NombresCroquisInforme()
 {

@@ -31,8 +31,8 @@ public:
         setTabChangesFocus(true);
         setFixedWidth(380);
         const QMargins margen = contentsMargins();
-        const int bordes = 2 * static_cast<int>(document()->documentMargin()) + margen.top() +
-                           margen.bottom() + 2;
+        const int bordes =
+            2 * static_cast<int>(document()->documentMargin()) + margen.top() + margen.bottom() + 2;
         setFixedHeight(fontMetrics().lineSpacing() * lineasVisibles + bordes);
         // Conectado antes que el manejador de la ventana: este ve ya el texto recortado.
         connect(this, &QPlainTextEdit::textChanged, this, [this] { Limita(); });

@@ -126,11 +126,11 @@ void TForm1::PintaVariables()
     PintaPaneles();
 
     const std::pair<QLineEdit*, double> valores[] = {
-        {EditB, p_.b},         {EditDe, p_.De * 1000}, {EditEs, p_.Es * 1000}, {EFap, p_.Fa},
-        {EditFi, p_.fi},       {EditFi1, p_.fi1},      {EditGamma, p_.gamma},  {EditHr, p_.hr},
-        {EditH1r, p_.hr1},     {EditH2r, p_.h2r},      {EditD, p_.D},          {EditQs, p_.qs},
-        {EditQp, p_.qp},       {Editdh, p_.dh},        {EditNVias, p_.NVias},  {EditVTren, p_.V},
-        {EditPq, p_.pq},       {EditB2, p_.b2},        {EditHr2, p_.hr2},
+        {EditB, p_.b},     {EditDe, p_.De * 1000}, {EditEs, p_.Es * 1000}, {EFap, p_.Fa},
+        {EditFi, p_.fi},   {EditFi1, p_.fi1},      {EditGamma, p_.gamma},  {EditHr, p_.hr},
+        {EditH1r, p_.hr1}, {EditH2r, p_.h2r},      {EditD, p_.D},          {EditQs, p_.qs},
+        {EditQp, p_.qp},   {Editdh, p_.dh},        {EditNVias, p_.NVias},  {EditVTren, p_.V},
+        {EditPq, p_.pq},   {EditB2, p_.b2},        {EditHr2, p_.hr2},
     };
     for (const auto& [casilla, valor] : valores)
         casilla->setText(TextoQ(valor));
@@ -170,7 +170,8 @@ void TForm1::TabbedNotebook1Click()
     p_.InstalacionIndex = static_cast<std::uint8_t>(TabbedNotebook1->currentIndex());
     // En terraplén y zanja inducida el relleno de usuario no tiene rozamiento
     // contra paramentos: se piden de nuevo sus datos.
-    if ((p_.InstalacionIndex == InstalacionTerraplen || p_.InstalacionIndex == InstalacionZanjaInducida) &&
+    if ((p_.InstalacionIndex == InstalacionTerraplen ||
+         p_.InstalacionIndex == InstalacionZanjaInducida) &&
         p_.RellenoIndex == RellenoUsuario) {
         EditFi->setText("0");
         EditFi1->setText("0");
@@ -220,7 +221,8 @@ void TForm1::Desactivarmensajes1Click()
 
 bool TForm1::SubeAlturaRelleno(const std::string& pregunta)
 {
-    if (Mensaje(QString::fromStdString(pregunta), TituloAviso, BotonesSiNo | IconoPregunta) != RespuestaSi)
+    if (Mensaje(QString::fromStdString(pregunta), TituloAviso, BotonesSiNo | IconoPregunta) !=
+        RespuestaSi)
         return false;
     // Si la casilla ya muestra "1" (hr = 0.9999, por ejemplo) no cambiaría su
     // texto: se lee de nuevo.
@@ -257,9 +259,8 @@ void TForm1::showEvent(QShowEvent* evento)
 void TForm1::closeEvent(QCloseEvent* evento)
 {
     // Cerrar por la barra de título pregunta lo mismo que "Salir".
-    if (p_.Modificado == 1 &&
-        Mensaje("¿Seguro que desea salir sin guardar datos?", TituloAtencion, BotonesAceptarCancelar) !=
-            RespuestaAceptar) {
+    if (p_.Modificado == 1 && Mensaje("¿Seguro que desea salir sin guardar datos?", TituloAtencion,
+                                      BotonesAceptarCancelar) != RespuestaAceptar) {
         evento->ignore();
         return;
     }

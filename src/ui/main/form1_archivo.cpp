@@ -33,8 +33,8 @@ bool AceptaCaracteresPerdidos(const std::string& caracteres)
 
 void TForm1::AbrirClick()
 {
-    if (p_.Modificado == 1 &&
-        Mensaje("¿Sobreescribir con nuevos datos?", TituloAtencion, BotonesAceptarCancelar) != RespuestaAceptar)
+    if (p_.Modificado == 1 && Mensaje("¿Sobreescribir con nuevos datos?", TituloAtencion,
+                                      BotonesAceptarCancelar) != RespuestaAceptar)
         return;
     const QString nombre = DialogosPrograma().NombreAbrir(FiltroArchivos);
     if (nombre.isEmpty())
@@ -49,14 +49,14 @@ void TForm1::AbrirClick()
     leido.AvisoCalculo = p_.AvisoCalculo;
     leido.AvisoEspesor = p_.AvisoEspesor;
     leido.AvisoAnchura = p_.AvisoAnchura;
-    const ResultadoLectura resultado =
-        LeeArchivo(leido, nombre.toStdString(), [](const std::string& texto, BotonesLectura botones) {
+    const ResultadoLectura resultado = LeeArchivo(
+        leido, nombre.toStdString(), [](const std::string& texto, BotonesLectura botones) {
             if (botones == BotonesLectura::Cancelar) {
                 Mensaje(QString::fromStdString(texto), "Error", BotonCancelar | IconoError);
                 return false;
             }
-            return Mensaje(QString::fromStdString(texto), "Error", BotonesAceptarCancelar | IconoError) ==
-                   RespuestaAceptar;
+            return Mensaje(QString::fromStdString(texto), "Error",
+                           BotonesAceptarCancelar | IconoError) == RespuestaAceptar;
         });
     if (resultado != ResultadoLectura::Leido)
         return;
@@ -68,9 +68,8 @@ void TForm1::AbrirClick()
 
 void TForm1::LimpiarDatos1Click()
 {
-    if (p_.Modificado == 1 &&
-        Mensaje("¿Seguro que quiere borrar todos los datos?", TituloAtencion, BotonesAceptarCancelar) !=
-            RespuestaAceptar)
+    if (p_.Modificado == 1 && Mensaje("¿Seguro que quiere borrar todos los datos?", TituloAtencion,
+                                      BotonesAceptarCancelar) != RespuestaAceptar)
         return;
     InicializaDatos();
     PintaVariables();
@@ -104,9 +103,8 @@ void TForm1::GuardarClick()
         Guardarcomo1Click();
         return;
     }
-    if (p_.Modificado == 1 &&
-        Mensaje("¿Desea sobreescribir con datos modificados? ", TituloAtencion, BotonesAceptarCancelar) ==
-            RespuestaAceptar)
+    if (p_.Modificado == 1 && Mensaje("¿Desea sobreescribir con datos modificados? ",
+                                      TituloAtencion, BotonesAceptarCancelar) == RespuestaAceptar)
         Guarda(QString::fromStdString(p_.FileName));
 }
 

@@ -116,7 +116,7 @@ void TForm1::Calcular()
     }
     TCalculos calculos(p_, DialogosPrograma(), *this, this);
     calculos.exec();
-    PintaAvisos(); // la memoria puede haber callado el aviso de la carga del relleno
+    PintaAvisos();  // la memoria puede haber callado el aviso de la carga del relleno
 }
 
 void TForm1::Button1Click()
@@ -133,13 +133,16 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
-    if (p_.InstalacionIndex == InstalacionZanjaInducida && (p_.hr == 0 || p_.b2 == 0 || p_.hr2 == 0)) {
-        Mensaje("No se puede utilizar Predefinidos si la Altura de relleno (hr), la Anchura de la zanja "
+    if (p_.InstalacionIndex == InstalacionZanjaInducida &&
+        (p_.hr == 0 || p_.b2 == 0 || p_.hr2 == 0)) {
+        Mensaje("No se puede utilizar Predefinidos si la Altura de relleno (hr), la Anchura de la "
+                "zanja "
                 "(b2) o la Altura de la zanja (hr2) valen 0",
                 TituloAviso, BotonAceptar | IconoInformacion);
         return;
     }
-    if (p_.InstalacionIndex == InstalacionZanja || p_.InstalacionIndex == InstalacionZanjaTerraplenada) {
+    if (p_.InstalacionIndex == InstalacionZanja ||
+        p_.InstalacionIndex == InstalacionZanjaTerraplenada) {
         TClases clases(p_, this);
         clases.exec();
         if (clases.Eleccion())
@@ -147,9 +150,10 @@ void TForm1::Button2Click()
         return;
     }
     if (p_.RellenoIndex == RellenoUsuario && p_.fi == 0) {
-        Mensaje("Si los datos del relleno son a definir por el usuario, asegurese de que los valores "
-                "sean distintos de cero",
-                "Cálculo mecánico de Tubos", BotonAceptar | IconoInformacion);
+        Mensaje(
+            "Si los datos del relleno son a definir por el usuario, asegurese de que los valores "
+            "sean distintos de cero",
+            "Cálculo mecánico de Tubos", BotonAceptar | IconoInformacion);
         return;
     }
     TClasesTerra clases(p_, this);
@@ -177,9 +181,8 @@ void TForm1::AplicaCama(const EleccionCama& cama)
     }
     p_.ApoyoDirecto = cama.apoyoDirecto;
     // "Apoyo Directo" vuelve a pedir la anchura de zanja, ahora sin cama.
-    if (!cama.pregunta.empty() &&
-        Mensaje(QString::fromStdString(cama.pregunta), TituloAviso, BotonesSiNo | IconoPregunta) ==
-            RespuestaSi)
+    if (!cama.pregunta.empty() && Mensaje(QString::fromStdString(cama.pregunta), TituloAviso,
+                                          BotonesSiNo | IconoPregunta) == RespuestaSi)
         Button1Click();
 }
 

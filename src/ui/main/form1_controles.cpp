@@ -146,7 +146,8 @@ void TForm1::CreaMenus()
 
     QMenu* opciones = menuBar()->addMenu("&Opciones");
     Activarmensajes1 = anade(opciones, "Activar avisos ", {}, -1, &TForm1::Activarmensajes1Click);
-    Desactivarmensajes1 = anade(opciones, "Desactivar avisos", {}, -1, &TForm1::Desactivarmensajes1Click);
+    Desactivarmensajes1 =
+        anade(opciones, "Desactivar avisos", {}, -1, &TForm1::Desactivarmensajes1Click);
     Activarmensajes1->setObjectName("Activarmensajes1");
     Desactivarmensajes1->setObjectName("Desactivarmensajes1");
     Activarmensajes1->setCheckable(true);
@@ -179,9 +180,8 @@ QWidget* TForm1::CreaInstalacion()
         auto* pagina = new QWidget;
         auto* disposicion = new QVBoxLayout(pagina);
         disposicion->setContentsMargins(4, 4, 4, 4);
-        *croquis[i] = new Croquis([i](QPainter& pintor, const QRectF& zona) {
-            DibujaInstalacion(pintor, zona, i);
-        });
+        *croquis[i] = new Croquis(
+            [i](QPainter& pintor, const QRectF& zona) { DibujaInstalacion(pintor, zona, i); });
         (*croquis[i])->setObjectName(QString("Image%1").arg(i + 1));
         disposicion->addWidget(*croquis[i], 1);
         TabbedNotebook1->addTab(pagina, QString::fromUtf8(ListaInstalaciones.textos[i]));

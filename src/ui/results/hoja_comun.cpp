@@ -37,9 +37,8 @@ QColor ColorTextoSobre(const QColor& fondo)
     return luz < 140 ? Qt::white : Qt::black;
 }
 
-THojaResultados::THojaResultados(Proyecto& proyecto, Dialogos& dialogos,
-                                 Interlocutor& interlocutor, HojaResultados tipo,
-                                 int columnasCabecera, QWidget* padre)
+THojaResultados::THojaResultados(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
+                                 HojaResultados tipo, int columnasCabecera, QWidget* padre)
     : QDialog(padre), p_(proyecto), dialogos_(dialogos), interlocutor_(interlocutor), tipo_(tipo),
       columnasCabecera_(columnasCabecera)
 {

@@ -40,7 +40,7 @@ public:
     // Celda de la fila 1.. y la columna 1..6.
     QLabel* Celda(int fila, int columna) const;
 
-    QWidget* Hoja;      // lo que se imprime
+    QWidget* Hoja;  // lo que se imprime
     QLabel* titulo;
     QPushButton* BImprimir;
     QPushButton* BAbortar;
@@ -84,7 +84,7 @@ protected:
     Interlocutor& interlocutor_;
     HojaResultados tipo_;
     QGridLayout* rejilla_;
-    QVBoxLayout* disposicion_;   // la de la ventana: hoja, (panel) y botones
+    QVBoxLayout* disposicion_;  // la de la ventana: hoja, (panel) y botones
     QHBoxLayout* botones_;
 
 private:

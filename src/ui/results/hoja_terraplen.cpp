@@ -19,8 +19,7 @@ namespace {
 
 const QColor Granate(128, 0, 0);
 
-const char* const DescripcionClases[3] = {"Hormigón", "Material Granular ",
-                                          "Compactado 95% P.N."};
+const char* const DescripcionClases[3] = {"Hormigón", "Material Granular ", "Compactado 95% P.N."};
 
 // Signo con que se da cada medida del zoom (b, h'r, a, c): mínimo o valor.
 const char* const LetrasClases[3][4] = {
@@ -32,7 +31,7 @@ const char* const LetrasClases[3][4] = {
 }  // namespace
 
 TResultadoTerraplen::TResultadoTerraplen(Proyecto& proyecto, Dialogos& dialogos,
-                                      Interlocutor& interlocutor, QWidget* padre)
+                                         Interlocutor& interlocutor, QWidget* padre)
     : THojaResultados(proyecto, dialogos, interlocutor, HojaResultados::Terraplen, 3, padre)
 {
     setObjectName("ResultadoTerraplen");
@@ -159,8 +158,8 @@ double TResultadoTerraplen::Proyeccion() const
 
 QString TResultadoTerraplen::Titulo() const
 {
-    return "Terraplén. De=" + TextoQ(p_.De) + "m  Es=" + TextoQ(p_.Es) + "m  Di=" +
-           TextoQ(p_.Di) + "m  hr=" + TextoQ(p_.hr) + "m  h´r=" + TextoQ(p_.hr1) +
+    return "Terraplén. De=" + TextoQ(p_.De) + "m  Es=" + TextoQ(p_.Es) + "m  Di=" + TextoQ(p_.Di) +
+           "m  hr=" + TextoQ(p_.hr) + "m  h´r=" + TextoQ(p_.hr1) +
            "m  h´r/De=" + TextoQ(Proyeccion());
 }
 

@@ -11,7 +11,7 @@ class TResultadoTerraplen : public THojaResultados {
     Q_OBJECT
 public:
     TResultadoTerraplen(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
-                         QWidget* padre = nullptr);
+                        QWidget* padre = nullptr);
 
     // Croquis ampliado de la clase 1..3 (A..C) con sus medidas, en el panel.
     void ImageClick(int fila);
@@ -20,10 +20,10 @@ public:
 
     QFrame* Panel;
     Croquis* ImagenPanel;
-    QLabel* L1;   // anchura de la cama b
-    QLabel* L2;   // h'r
-    QLabel* L3;   // altura de la cuna a
-    QLabel* L4;   // espesor bajo el tubo c
+    QLabel* L1;  // anchura de la cama b
+    QLabel* L2;  // h'r
+    QLabel* L3;  // altura de la cuna a
+    QLabel* L4;  // espesor bajo el tubo c
     QPushButton* BCerrar;
 
 protected:

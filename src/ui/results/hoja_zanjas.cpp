@@ -23,9 +23,9 @@ const int CodigoApoyoDirecto = 13;
 
 // Lo que el zoom muestra de cada fila de la hoja.
 struct FilaZanja {
-    int tipo;            // código de la cama (el del diálogo de apoyo)
-    int divisorCuna;     // altura de la cuna De/divisor; 0 sin cuna
-    double minimoOctavo; // L1 = hr/8 con este mínimo; 0: el fijo "0.30 m"
+    int tipo;             // código de la cama (el del diálogo de apoyo)
+    int divisorCuna;      // altura de la cuna De/divisor; 0 sin cuna
+    double minimoOctavo;  // L1 = hr/8 con este mínimo; 0: el fijo "0.30 m"
     const char* relleno;
     const char* base;
 };

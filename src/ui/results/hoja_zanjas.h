@@ -11,7 +11,7 @@ class TResultadoZanjas : public THojaResultados {
     Q_OBJECT
 public:
     TResultadoZanjas(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
-                      QWidget* padre = nullptr);
+                     QWidget* padre = nullptr);
 
     // Croquis ampliado de la fila 1..11 con sus medidas, en el panel de zoom.
     void ImageClick(int fila);
@@ -21,9 +21,9 @@ public:
     QLabel* LZoom;
     QFrame* Panel1;
     Croquis* ImagenPanel;
-    QLabel* L1;   // altura mínima del relleno sobre la clave
-    QLabel* L2;   // altura de la cuna
-    QLabel* L3;   // "c", espesor de la cama bajo el tubo
+    QLabel* L1;  // altura mínima del relleno sobre la clave
+    QLabel* L2;  // altura de la cuna
+    QLabel* L3;  // "c", espesor de la cama bajo el tubo
     QLabel* LRelleno;
     QLabel* LBase;
     QLabel* LSuelo;
@@ -41,8 +41,8 @@ private:
     void CreaPanel();
 
     QLabel* tituloPanel_;
-    QLabel* letraCuna_;      // "a =" junto a L2
-    QLabel* notaCama_;       // junto a L3
-    QLabel* tituloBase_;     // encima de LBase
+    QLabel* letraCuna_;          // "a =" junto a L2
+    QLabel* notaCama_;           // junto a L3
+    QLabel* tituloBase_;         // encima de LBase
     bool imagenOculta_ = false;  // estado de ImagenPanel antes de imprimir
 };

@@ -26,7 +26,7 @@ namespace {
 
 const int AnchoPagina = 625;
 const int AltoPagina = 615;
-const int DesplazamientoInicial = 171; // la página se abre por los cálculos
+const int DesplazamientoInicial = 171;  // la página se abre por los cálculos
 const int ContextoAyudaCalculos = 23;
 
 enum class Clase { Rotulo, Caja, Dibujo, Marco };
@@ -41,7 +41,7 @@ struct Elemento {
     int letra;
     bool negrita;
     Alineacion alineacion;
-    bool ajusta; // parte las líneas por palabras
+    bool ajusta;  // parte las líneas por palabras
     bool subrayado;
     const char* texto;
 };
@@ -159,7 +159,7 @@ QString Lineas(const std::vector<std::string>& lineas)
     return texto.join('\n');
 }
 
-} // namespace
+}  // namespace
 
 TCalculos::TCalculos(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
                      QWidget* padre)
@@ -321,9 +321,8 @@ void TCalculos::Rellena()
         if (!p_.ZanjaComoTerraplen)
             dialogos_.Mensaje(aviso, "¡ Atención !", BotonAceptar | IconoAviso);
         else if (p_.AvisoCalculo)
-            p_.AvisoCalculo =
-                dialogos_.Mensaje(aviso, TituloAtencion, BotonesSiNo | IconoPregunta) ==
-                RespuestaSi;
+            p_.AvisoCalculo = dialogos_.Mensaje(aviso, TituloAtencion,
+                                                BotonesSiNo | IconoPregunta) == RespuestaSi;
     }
 
     const auto caja = [this](const char* nombre) {

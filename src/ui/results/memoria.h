@@ -20,10 +20,9 @@ class QScrollArea;
 class QWidget;
 class Croquis;
 
-class TCalculos : public QDialog
-{
+class TCalculos : public QDialog {
     Q_OBJECT
-  public:
+public:
     // Los avisos y la impresión van por dialogos; las preguntas del cálculo, a interlocutor.
     TCalculos(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
               QWidget* padre = nullptr);
@@ -47,10 +46,10 @@ class TCalculos : public QDialog
     QAction* Imprimir1;
     QAction* CancelarImpresion1;
 
-  protected:
+protected:
     void showEvent(QShowEvent* evento) override;
 
-  private:
+private:
     void CreaPagina();
     void CreaMenu();
     // Pone la fracción de la carga de cálculo entre sus dos "=" y la carga detrás.
