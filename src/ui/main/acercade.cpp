@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "marco.h"
 #include "dibujos.h"
 #include "primera.h"
 #include "variables.h"
@@ -27,8 +28,7 @@ TAcercaDe::TAcercaDe(TFVariables* variables, QWidget* padre) : QDialog(padre), v
     setObjectName("AcercaDe");
     setWindowTitle("Acerca de...");
     // Borde de diálogo: título y cierre, sin minimizar ni maximizar.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    PonMarcoSoloCerrar(this);
 
     auto* panel = new QFrame;
     panel->setObjectName("Panel1");

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "dibujos.h"
+#include "marco.h"
 
 namespace {
 
@@ -110,8 +111,7 @@ TPrimera::TPrimera(QWidget* padre) : QDialog(padre)
     setObjectName("Primera");
     setWindowTitle("Cálculo mecánico de tubos");
     // Borde de diálogo: título y cierre, sin minimizar ni maximizar.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    PonMarcoSoloCerrar(this);
     setAutoFillBackground(true);
     QPalette colores = palette();
     colores.setColor(QPalette::Window, Verdeazulado);

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "impresora.h"
+#include "marco.h"
 #include "mensaje.h"
 #include "numero.h"
 #include "proyecto.h"
@@ -69,8 +70,7 @@ TFVariables::TFVariables(Proyecto& proyecto, QWidget* padre) : QDialog(padre), p
     setObjectName("FVariables");
     setWindowTitle("Estado de las Variables");
     // Borde de diálogo: título y cierre, sin minimizar ni maximizar.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    PonMarcoSoloCerrar(this);
 
     grid = new QTableWidget(NumeroVariables, 2);
     grid->setObjectName("grid");
