@@ -17,6 +17,10 @@ bool ConZanja(const Proyecto& p)
            p.InstalacionIndex == InstalacionZanjaTerraplenada;
 }
 
+const char* const RellenoSinDatos =
+    "Si los datos del relleno son a definir por el usuario, asegurese de que los valores sean "
+    "distintos de cero";
+
 }  // namespace
 
 OrdenHojas PreparaHojas(const Proyecto& p, int tag)
@@ -42,8 +46,20 @@ OrdenMemoria PreparaMemoria(const Proyecto& p)
     }
     r.compruebaB = ConZanja(p);
     if (p.RellenoIndex == RellenoUsuario && (p.fi == 0 || p.fi1 == 0 || p.gamma == 0))
-        r.sinRelleno =
-            "Si los datos del relleno son a definir por el usuario, asegurese de que los "
-            "valores sean distintos de cero";
+        r.sinRelleno = RellenoSinDatos;
     return r;
+}
+
+OrdenPredefinidos PreparaPredefinidos(const Proyecto& p)
+{
+    if (p.InstalacionIndex == InstalacionZanjaInducida && (p.hr == 0 || p.b2 == 0 || p.hr2 == 0))
+        return {DialogoApoyo::Ninguno,
+                "No se puede utilizar Predefinidos si la Altura de relleno (hr), la Anchura de la "
+                "zanja (b2) o la Altura de la zanja (hr2) valen 0",
+                "Aviso"};
+    if (ConZanja(p))
+        return {DialogoApoyo::Cama, "", ""};
+    if (p.RellenoIndex == RellenoUsuario && p.fi == 0)
+        return {DialogoApoyo::Ninguno, RellenoSinDatos, "Cálculo mecánico de Tubos"};
+    return {DialogoApoyo::ClaseTerraplen, "", ""};
 }

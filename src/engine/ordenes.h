@@ -34,3 +34,13 @@ struct OrdenMemoria {
     std::string sinRelleno;   // rechazo después de las comprobaciones, o vacío
 };
 OrdenMemoria PreparaMemoria(const Proyecto& p);
+
+// Botón "&Predefinidos": el diálogo de apoyo que abre o, si faltan datos, el
+// rechazo que se muestra en su lugar.
+enum class DialogoApoyo { Ninguno, Cama, ClaseTerraplen };
+struct OrdenPredefinidos {
+    DialogoApoyo dialogo = DialogoApoyo::Ninguno;
+    std::string rechazo;  // o vacío
+    std::string tituloRechazo;
+};
+OrdenPredefinidos PreparaPredefinidos(const Proyecto& p);

@@ -133,33 +133,21 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
-    if (p_.InstalacionIndex == InstalacionZanjaInducida &&
-        (p_.hr == 0 || p_.b2 == 0 || p_.hr2 == 0)) {
-        Mensaje("No se puede utilizar Predefinidos si la Altura de relleno (hr), la Anchura de la "
-                "zanja "
-                "(b2) o la Altura de la zanja (hr2) valen 0",
-                TituloAviso, BotonAceptar | IconoInformacion);
-        return;
-    }
-    if (p_.InstalacionIndex == InstalacionZanja ||
-        p_.InstalacionIndex == InstalacionZanjaTerraplenada) {
+    const OrdenPredefinidos orden = PreparaPredefinidos(p_);
+    if (!orden.rechazo.empty()) {
+        Mensaje(QString::fromStdString(orden.rechazo), QString::fromStdString(orden.tituloRechazo),
+                BotonAceptar | IconoInformacion);
+    } else if (orden.dialogo == DialogoApoyo::Cama) {
         TClases clases(p_, this);
         clases.exec();
         if (clases.Eleccion())
             AplicaCama(*clases.Eleccion());
-        return;
+    } else {
+        TClasesTerra clases(p_, this);
+        clases.exec();
+        if (clases.Eleccion())
+            AplicaClaseTerraplen(*clases.Eleccion());
     }
-    if (p_.RellenoIndex == RellenoUsuario && p_.fi == 0) {
-        Mensaje(
-            "Si los datos del relleno son a definir por el usuario, asegurese de que los valores "
-            "sean distintos de cero",
-            "Cálculo mecánico de Tubos", BotonAceptar | IconoInformacion);
-        return;
-    }
-    TClasesTerra clases(p_, this);
-    clases.exec();
-    if (clases.Eleccion())
-        AplicaClaseTerraplen(*clases.Eleccion());
 }
 
 // Las casillas reciben sus textos como si se tecleasen: sus manejadores leen
