@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -128,6 +129,23 @@ inline QAction* Opcion(QWidget* ventana, const QString& texto)
         if (opcion->text() == texto)
             return opcion;
     return nullptr;
+}
+
+// Un campo de pdfinfo ("Pages", "Title") y el texto de pdftotext, con los blancos reducidos a uno.
+inline QString SalidaDe(const QString& programa, const QStringList& argumentos)
+{
+    QProcess proceso;
+    proceso.start(programa, argumentos);
+    proceso.waitForFinished(30000);
+    return QString::fromUtf8(proceso.readAllStandardOutput());
+}
+inline QString CampoPdf(const QString& archivo, const QString& campo)
+{
+    return SalidaDe("pdfinfo", {archivo}).section(campo + ":", 1).section('\n', 0, 0).trimmed();
+}
+inline QString TextoPdf(const QString& archivo)
+{
+    return SalidaDe("pdftotext", {archivo, "-"}).simplified();
 }
 
 // Teclea en la casilla, con el foco en ella, en lugar de lo que tuviera.

@@ -3,7 +3,6 @@
 
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -17,25 +16,6 @@
 #include "interlocutor.h"
 
 namespace {
-
-QString Ejecuta(const QString& programa, const QStringList& argumentos)
-{
-    QProcess proceso;
-    proceso.start(programa, argumentos);
-    proceso.waitForFinished(30000);
-    return QString::fromUtf8(proceso.readAllStandardOutput());
-}
-
-int PaginasPdf(const QString& archivo)
-{
-    return Ejecuta("pdfinfo", {archivo}).section("Pages:", 1).section('\n', 0, 0).toInt();
-}
-
-// Con los blancos reducidos a uno, como las etiquetas con simplified().
-QString TextoPdf(const QString& archivo)
-{
-    return Ejecuta("pdftotext", {archivo, "-"}).simplified();
-}
 
 bool EsZanja(int instalacion)
 {
@@ -52,12 +32,10 @@ class PruebaHojas : public BancoVentanas {
     // Tubo de 1000 mm con 100 mm de pared bajo 2 m de relleno.
     std::unique_ptr<THojaResultados> Hoja(int instalacion, int relleno = 2, int modo = 1)
     {
-        p->InstalacionIndex = static_cast<std::uint8_t>(instalacion);
-        p->RellenoIndex = static_cast<std::uint8_t>(relleno);
-        p->ModoCalculo = static_cast<std::uint8_t>(modo);
-        p->Di = 1.0, p->Es = 0.1, p->De = 1.2, p->hr = 2, p->b = 2.2;
-        p->h2r = 1.5, p->hr1 = 0.6, p->n = 0.5, p->hr2 = 0.8, p->b2 = 1.0;
-        p->BaseIndex = 1, p->fi = 30, p->fi1 = 20, p->gamma = 20;
+        p->InstalacionIndex = std::uint8_t(instalacion), p->RellenoIndex = std::uint8_t(relleno);
+        p->ModoCalculo = std::uint8_t(modo), p->BaseIndex = 1;
+        p->Di = 1.0, p->Es = 0.1, p->De = 1.2, p->hr = 2, p->b = 2.2, p->h2r = 1.5;
+        p->hr1 = 0.6, p->n = 0.5, p->hr2 = 0.8, p->b2 = 1.0, p->fi = 30, p->fi1 = 20, p->gamma = 20;
         if (EsZanja(instalacion))
             return std::make_unique<TResultadoZanjas>(*p, guion, *f);
         return std::make_unique<TResultadoTerraplen>(*p, guion, *f);
@@ -66,9 +44,9 @@ class PruebaHojas : public BancoVentanas {
 private slots:
     BANCO_VENTANAS_INIT_CLEANUP
 
-    // Títulos, rótulos visibles (se imprimen), botones y Cancelar. La celda Lffc muestra el texto
-    // y el color de la fila f y la columna c de la matriz del cálculo; sin color, el fondo de la
-    // hoja. La sexta columna y su cabecera, solo con relleno de usuario.
+    // Títulos, rótulos visibles (se imprimen, separados por '|'), botones y Cancelar. La celda
+    // Lffc muestra el texto y el color de la fila f y la columna c de la matriz del cálculo; sin
+    // color, el fondo de la hoja. La sexta columna y su cabecera, solo con relleno de usuario.
     void VentanaYCeldas_data()
     {
         QTest::addColumn<int>("instalacion");
@@ -77,56 +55,31 @@ private slots:
         QTest::addColumn<double>("Di");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("titulo");
-        QTest::addColumn<QStringList>("rotulos");
+        QTest::addColumn<QString>("rotulos");
         const QString zanja = "Zanja. De=1.2m  Es=0.1m  Di=1m  hr=2m  b=2.2m.";
         const QString terraplen = "Terraplén. De=1.2m  Es=0.1m  Di=1m  hr=2m  h´r=0.6m  h´r/De=0.5";
-        QTest::newRow("zanja UNE arena arcillosa")
-            << 0 << 2 << 1 << 1.0 << "Resultados" << zanja
-            << QStringList{"Apoyo",
-                           "Relleno",
-                           "Hormigón",
-                           "Compactado",
-                           "Selec. Sin Compactar",
-                           "180º",
-                           "120º",
-                           "90º",
-                           " Granular",
-                           " Apoyo directo",
-                           "Arcilla plástica",
-                           "Zahorras",
-                           "Clase mínima",
-                           "Carga Cálculo (kN/m²)    ",
-                           "Pulsar sobre los iconos para ZOOM"};
+        QTest::newRow("zanja UNE") << 0 << 2 << 1 << 1.0 << "Resultados" << zanja
+                                   << "Apoyo|Relleno|Hormigón|Compactado|Selec. Sin Compactar|180º|"
+                                      "120º|90º| Granular| Apoyo directo|Arcilla plástica|Zahorras|"
+                                      "Clase mínima|Carga Cálculo (kN/m²)    |"
+                                      "Pulsar sobre los iconos para ZOOM";
         // Tras h"r no va unidad.
         QTest::newRow("zanja terraplenada ASTM usuario")
             << 2 << 5 << 2 << 1.0 << "Resultados"
             << "Zanja Terraplenada. De=1.2m  Es=0.1m  Di=1m  hr=2m  h\"r=1.5  b=2.2m."
-            << QStringList{};
+            << "";
         QTest::newRow("terraplén UNE usuario")
             << 1 << 5 << 1 << 1.0 << "ResultadoTerraplen" << terraplen
-            << QStringList{"A",
-                           "Hormigón",
-                           "B",
-                           "Material Granular ",
-                           "C",
-                           "Compactado 95% P.N.",
-                           "Arcilla ordinaria",
-                           "Arenas y gravas",
-                           "Leyenda:",
-                           "Clase mínima",
-                           "Carga Cálculo (kN/m²)       "};
+            << "A|Hormigón|B|Material Granular |C|Compactado 95% P.N.|Arcilla ordinaria|"
+               "Arenas y gravas|Leyenda:|Clase mínima|Carga Cálculo (kN/m²)       ";
         // La zanja inducida deja hr2/b2 = 0.8 en n; el título da h'r/De.
-        QTest::newRow("zanja inducida ASTM zahorras")
-            << 3 << 4 << 2 << 1.0 << "ResultadoTerraplen" << terraplen << QStringList{};
+        QTest::newRow("zanja inducida ASTM")
+            << 3 << 4 << 2 << 1.0 << "ResultadoTerraplen" << terraplen << "";
         // Un tubo fino no llega a ninguna clase: celdas rojas, en letra blanca.
-        QTest::newRow("zanja UNE tubo fino")
-            << 0 << 2 << 1 << 0.3 << "Resultados"
-            << "Zanja. De=1.2m  Es=0.1m  Di=0.3m  hr=2m  b=2.2m." << QStringList{};
-        QTest::newRow("zanja sin modo")
-            << 0 << 2 << 0 << 1.0 << "Resultados" << zanja << QStringList{};
-        QTest::newRow("zanja sin diámetro: error")
-            << 0 << 5 << 1 << 0.0 << "Resultados"
-            << "Zanja. De=1.2m  Es=0.1m  Di=0m  hr=2m  b=2.2m." << QStringList{};
+        QTest::newRow("tubo fino") << 0 << 2 << 1 << 0.3 << "Resultados"
+                                   << "Zanja. De=1.2m  Es=0.1m  Di=0.3m  hr=2m  b=2.2m."
+                                   << "";
+        QTest::newRow("sin modo") << 0 << 2 << 0 << 1.0 << "Resultados" << zanja << "";
     }
 
     void VentanaYCeldas()
@@ -135,7 +88,7 @@ private slots:
         QFETCH(int, relleno);
         QFETCH(int, modo);
         QFETCH(double, Di);
-        QFETCH(QStringList, rotulos);
+        QFETCH(QString, rotulos);
         auto hoja = Hoja(instalacion, relleno, modo);
         p->Di = Di;
         const HojaResultados tipo =
@@ -151,7 +104,7 @@ private slots:
              hoja->Hoja->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
             if (rotulo->isVisible())
                 enHoja.append(rotulo->text());
-        for (const QString& texto : rotulos)
+        for (const QString& texto : rotulos.split('|', Qt::SkipEmptyParts))
             QVERIFY2(enHoja.contains(texto), qPrintable(texto));
         const bool usuario = relleno == RellenoUsuario;
         QCOMPARE(enHoja.contains("Def. por usuario"), usuario);
@@ -160,13 +113,18 @@ private slots:
         QCOMPARE(hoja->BAbortar->text(), EsZanja(instalacion) ? "&Parar..." : "Parar...");
         QVERIFY(!hoja->BAbortar->isVisible());
         const QColor fondo = hoja->Hoja->palette().color(QPalette::Window);
+        // Letra blanca sobre gris, verde azulado y rojo; negra sobre los claros.
+        const std::map<QRgb, QColor> letra{
+            {qRgb(128, 128, 128), Qt::white}, {qRgb(0, 128, 128), Qt::white},
+            {qRgb(255, 0, 0), Qt::white},     {qRgb(192, 192, 192), Qt::black},
+            {qRgb(0, 255, 255), Qt::black},   {qRgb(255, 255, 255), Qt::black}};
         QSet<QString> distintos;
         for (int fila = 1; fila <= FilasHoja(tipo); ++fila)
             for (int columna = 1; columna <= 6; ++columna) {
                 const CeldaResultado& esperada = matriz[fila - 1][columna - 1];
-                const QString nombre = QString("L%1%2").arg(fila, 2, 10, QChar('0')).arg(columna);
-                auto* celda = hoja->Hoja->findChild<QLabel*>(nombre);
-                QVERIFY2(celda, qPrintable(nombre));
+                auto* celda = hoja->Hoja->findChild<QLabel*>(
+                    QString("L%1%2").arg(fila, 2, 10, QChar('0')).arg(columna));
+                QVERIFY(celda);
                 QCOMPARE(celda->text(), QString::fromStdString(esperada.texto));
                 distintos.insert(celda->text());
                 // El fondo que se ve: el de la celda si lo pinta; si no, el de la hoja.
@@ -174,32 +132,23 @@ private slots:
                 QCOMPARE(celda->autoFillBackground() ? celda->palette().color(QPalette::Window)
                                                      : fondo,
                          c ? QColor(c->rojo, c->verde, c->azul) : fondo);
-                // Letra blanca sobre gris, verde azulado y rojo; negra sobre los claros.
-                const std::map<QRgb, QColor> letra{
-                    {qRgb(128, 128, 128), Qt::white}, {qRgb(0, 128, 128), Qt::white},
-                    {qRgb(255, 0, 0), Qt::white},     {qRgb(192, 192, 192), Qt::black},
-                    {qRgb(0, 255, 255), Qt::black},   {qRgb(255, 255, 255), Qt::black}};
                 QCOMPARE(celda->palette().color(QPalette::WindowText),
                          c ? letra.at(qRgb(c->rojo, c->verde, c->azul))
                            : hoja->Hoja->palette().color(QPalette::WindowText));
                 QCOMPARE(celda->isVisible(), columna < 6 || usuario);
             }
-        // El fallo se ve tal cual; si no, filas y columnas no se confunden.
-        if (Di == 0)
-            QCOMPARE(distintos, QSet<QString>{"error"});
-        else if (modo != 0)
+        if (modo != 0)  // filas y columnas no se confunden
             QVERIFY(distintos.size() > FilasHoja(tipo));
         QTest::mouseClick(hoja->BCancelar, Qt::LeftButton);
         QVERIFY(!hoja->isVisible());
         QCOMPARE(hoja->result(), int(QDialog::Rejected));
     }
 
-    // Se pulsa antes otro icono muy distinto: el segundo reemplaza lo que mostraba el panel; Cerrar
-    // lo oculta.
+    // Se pulsa antes otro icono muy distinto: el segundo reemplaza lo que mostraba el panel;
+    // Cerrar lo oculta. Las bandas del espesor de cama se prueban en el motor (EspesorCama).
     void Zoom()
     {
         // Zanja: L1|L2|c visible|LSuelo|LRoca|LRelleno|LBase. Terraplén: L1..L4.
-        // Es = 0.1 (De = Di + 0.2), h'r = 0.6.
         const QString compactado = "|Relleno Compactado 95% P.N.|";
         const QString granular = "Material Granular Compactado 95% P.N.";
         const QString normal = "|sí|0.1 m|0.23 m" + compactado;  // c, suelo, roca, relleno
@@ -211,11 +160,8 @@ private slots:
             {0, 9, 3.2, 1.0, 3, "0.4 m|0.2 m" + normal + granular},  // hr/8
             {0, 9, 2.0, 1.0, 3, "0.3 m|0.2 m" + normal + granular},  // mínimo
             {0, 11, 2.0, 1.0, 13, "0.25 m||no|0 m|0 m|Relleno fino|"},
-            // Bandas de Di: 0.7 cae en la central.
+            // Con Di 0.7 la hoja da la banda central (la memoria, la primera).
             {0, 3, 2.0, 0.7, 3, "0.30 m|0.15 m" + normal + "Hormigón"},
-            {0, 1, 2.0, 0.69, 3, "0.30 m|0.445 m|sí|0.08 m|0.15 m" + compactado + "Hormigón"},
-            {0, 1, 2.0, 1.5, 3, "0.30 m|0.85 m" + normal + "Hormigón"},
-            {0, 1, 2.0, 1.51, 3, "0.30 m|0.855 m|sí|0.15 m|0.3 m" + compactado + "Hormigón"},
             // La cama sin espesor es la de la fila, no la elegida en la ventana principal.
             {0, 1, 2.0, 1.0, 13, "0.30 m|0.6 m" + normal + "Hormigón"},
             {1, 1, 2.0, 1.0, 1, "1.4 m|0.6 m|0.3 m|0.25 m"},     // A
@@ -226,9 +172,7 @@ private slots:
             {3, 2, 2.0, 1.0, 1, "1.5 m|0.6 m|0.48 m|0.1 m"}};
         for (const auto& [instalacion, fila, hr, Di, eleccion, esperado] : casos) {
             auto hoja = Hoja(instalacion);
-            p->hr = hr;
-            p->Di = Di;
-            p->De = Di + 2 * p->Es;
+            p->hr = hr, p->Di = Di, p->De = Di + 2 * p->Es;
             if (EsZanja(instalacion))
                 p->Tipo = static_cast<std::int8_t>(eleccion);
             else
@@ -249,11 +193,7 @@ private slots:
                                  z->LBase->text()}
                    : QStringList{t->L1->text(), t->L2->text(), t->L3->text(), t->L4->text()})
                     .join('|');
-            QVERIFY2(visto == esperado, qPrintable(QString("%1, fila %2, Di %3: %4")
-                                                       .arg(instalacion)
-                                                       .arg(fila)
-                                                       .arg(Di)
-                                                       .arg(visto)));
+            QVERIFY2(visto == esperado, qPrintable(QString("fila %1: %2").arg(fila).arg(visto)));
             QTest::mouseClick(z ? z->BCerrar : t->BCerrar, Qt::LeftButton);
             QVERIFY(!panel->isVisible());
         }
@@ -264,34 +204,31 @@ private slots:
         QTest::addColumn<int>("instalacion");
         QTest::addColumn<int>("relleno");
         QTest::addColumn<bool>("parar");  // pulsar Parar en el diálogo de imprimir
-        QTest::addColumn<QStringList>("mientrasImprime");
-        QTest::addColumn<QStringList>("nunca");  // textos que no salen en papel
+        QTest::addColumn<QString>("mientrasImprime");
+        QTest::addColumn<QString>("nunca");  // textos que no salen en papel
         QTest::addColumn<QString>("archivoProyecto");
         QTest::addColumn<QString>("propuesto");
-        QTest::newRow("zanja") << 0 << 2 << false << QStringList{"BAbortar", "LZoom", "Panel1"}
-                               << QStringList{"Tipo de Terreno", "Valores de c",
-                                              "Suelo",           "Roca",
-                                              "Relleno fino",    "Pulsar sobre los iconos",
-                                              "Cerrar",          "Imprimir",
-                                              "Def. por usuario"}
+        QTest::newRow("zanja") << 0 << 2 << false << "BAbortar|LZoom|Panel1"
+                               << "Tipo de Terreno|Valores de c|Suelo|Roca|Relleno fino|"
+                                  "Pulsar sobre los iconos|Cerrar|Imprimir|Def. por usuario"
                                << ""
                                << "resultados.pdf";
         // Parar sin trabajo en curso no aborta nada, pero devuelve los botones.
-        QTest::newRow("terraplén usuario, Parar")
-            << 1 << 5 << true << QStringList{"BAbortar", "BImprimir"}
-            << QStringList{"Clase C:", "Cerrar", "Parar", "Imprimir"} << "/datos/obra.v2/tubo.txt"
-            << "/datos/obra.v2/tubo.pdf";
+        QTest::newRow("terraplén usuario, Parar") << 1 << 5 << true << "BAbortar|BImprimir"
+                                                  << "Clase C:|Cerrar|Parar|Imprimir"
+                                                  << "/datos/obra.v2/tubo.txt"
+                                                  << "/datos/obra.v2/tubo.pdf";
     }
 
     // Una página con las celdas, sin el zoom ni los botones. El panel de zanjas
     // sigue abierto, sin imprimirse, y vuelve con su croquis; el de terraplén
-    // se cierra. "Exportar PDF…" propone el archivo del proyecto con .pdf.
+    // se cierra. "Exportar PDF…" propone el archivo del proyecto con .pdf, la misma página.
     void Imprimir()
     {
         QFETCH(int, instalacion);
         QFETCH(int, relleno);
         QFETCH(bool, parar);
-        QFETCH(QStringList, nunca);
+        QFETCH(QString, nunca);
         QFETCH(QString, archivoProyecto);
         auto hoja = Hoja(instalacion, relleno);
         p->FileName = archivoProyecto.toStdString();
@@ -321,36 +258,30 @@ private slots:
         };
         QTest::mouseClick(hoja->BImprimir, Qt::LeftButton);
         QCOMPARE(guion.impresiones, 1);
-        QTEST(visto, "mientrasImprime");
-        QCOMPARE(PaginasPdf(archivo), 1);
-        const QString texto = TextoPdf(archivo);
-        QVERIFY2(texto.contains(hoja->titulo->text().simplified()), qPrintable(texto));
-        const int columnas = relleno == RellenoUsuario ? 6 : 5;
-        for (int fila = 1; fila <= (zanjas ? 11 : 3); ++fila)
-            for (int columna = 1; columna <= columnas; ++columna)
-                QVERIFY2(texto.contains(hoja->Celda(fila, columna)->text().simplified()),
-                         qPrintable(hoja->Celda(fila, columna)->text()));
-        QVERIFY(texto.contains("Clase mínima") && texto.contains("Carga Cálculo (kN/m²)"));
-        for (const QString& ausente : nunca)
-            QVERIFY2(!texto.contains(ausente), qPrintable(ausente));
+        QTEST(visto.join('|'), "mientrasImprime");
         QVERIFY(hoja->BImprimir->isVisible() && !hoja->BAbortar->isVisible());
         if (zanjas)
             QVERIFY(zanjas->LZoom->isVisible() && zanjas->Panel1->isVisible() &&
                     zanjas->ImagenPanel->isVisible());
         else
             QVERIFY(!terraplen->Panel->isVisible());
-
         const QString exportada = carpeta.filePath("exportada.pdf");
         guion.nombres = {exportada};
         QTest::mouseClick(hoja->BExportarPdf, Qt::LeftButton);
         QFETCH(QString, propuesto);
         QCOMPARE(guion.propuestos, QStringList{propuesto});
-        QCOMPARE(PaginasPdf(exportada), 1);
-        // La misma página que la impresa: ni la indicación del zoom.
-        const QString textoExportado = TextoPdf(exportada);
-        QVERIFY(textoExportado.contains(hoja->Celda(2, 3)->text().simplified()));
-        for (const QString& ausente : nunca)
-            QVERIFY2(!textoExportado.contains(ausente), qPrintable(ausente));
+        for (const QString& pdf : {archivo, exportada}) {
+            QCOMPARE(CampoPdf(pdf, "Pages"), QString("1"));
+            const QString texto = TextoPdf(pdf);
+            QVERIFY2(texto.contains(hoja->titulo->text().simplified()), qPrintable(texto));
+            for (int fila = 1; fila <= (zanjas ? 11 : 3); ++fila)
+                for (int columna = 1; columna <= (relleno == RellenoUsuario ? 6 : 5); ++columna)
+                    QVERIFY2(texto.contains(hoja->Celda(fila, columna)->text().simplified()),
+                             qPrintable(hoja->Celda(fila, columna)->text()));
+            QVERIFY(texto.contains("Clase mínima") && texto.contains("Carga Cálculo (kN/m²)"));
+            for (const QString& ausente : nunca.split('|'))
+                QVERIFY2(!texto.contains(ausente), qPrintable(ausente));
+        }
     }
 };
 
