@@ -5,8 +5,6 @@
 #include "ayudas_pruebas.h"
 #include "compactacion.h"
 
-namespace {
-
 TEST(CalculaCargas, SumaTodasLasCargas)
 {
     // Eje de 70 kN, 5 t a 1 m, 1 t/m² y compactador estático de 2 t/m.
@@ -107,5 +105,3 @@ TEST(CargaCompactacion, CoeficientePorTipoYAltura)
         EXPECT_NEAR(CargaCompactacion(caso.compactador, 1.0, 2, caso.hr), caso.carga, 1e-5)
             << int(caso.compactador) << " hr " << caso.hr;
 }
-
-}  // namespace

@@ -7,15 +7,14 @@
 #include "informe.h"
 #include "textos_informe.h"
 
-namespace {
-
 using Ajuste = std::function<void(Proyecto&)>;
 
 // Arena arcillosa sobre suelo natural, sin tráfico, Fa 2.8, clase UNE y un tubo
 // de De (Es = 0.05 m) en la instalación y cama o clase dadas. Por omisión: zanja
 // de 0.9 m, De 0.6 m, 3 m de relleno (qr ≈ 32.769 kN/m), cama de 120º.
-Ajuste Caso(int instalacion = 0, int tipo = 5, double b = 0.9, double De = 0.6, double hr = 3,
-            double hr1 = 0, double h2r = 0, double b2 = 0, double hr2 = 0, bool talud = false)
+static Ajuste Caso(int instalacion = 0, int tipo = 5, double b = 0.9, double De = 0.6,
+                   double hr = 3, double hr1 = 0, double h2r = 0, double b2 = 0, double hr2 = 0,
+                   bool talud = false)
 {
     return [=](Proyecto& p) {
         p.InstalacionIndex = static_cast<std::uint8_t>(instalacion);
@@ -28,7 +27,7 @@ Ajuste Caso(int instalacion = 0, int tipo = 5, double b = 0.9, double De = 0.6, 
     };
 }
 
-Ajuste Y(const Ajuste& a, const Ajuste& b)
+static Ajuste Y(const Ajuste& a, const Ajuste& b)
 {
     return [=](Proyecto& p) { a(p), b(p); };
 }
@@ -36,8 +35,8 @@ Ajuste Y(const Ajuste& a, const Ajuste& b)
 // Comprueba textos separados por '|': "Nombre=texto" es lo que dice el rótulo
 // ("…fin" o "comienzo…" si solo se sabe cómo acaba o empieza), "+Nombre" se ve
 // y "-Nombre" no; croquis, formula y clase (la del registro) aparte.
-void Comprueba(const TextosInforme& t, const Proyecto& p, const std::string& esperados,
-               const std::string& caso)
+static void Comprueba(const TextosInforme& t, const Proyecto& p, const std::string& esperados,
+                      const std::string& caso)
 {
     std::size_t inicio = 0;
     while (inicio <= esperados.size()) {
@@ -243,5 +242,3 @@ TEST(LeyendaDeCotas, InstalacionDesconocidaConservaLaDelRegistro)
     p.Tipo = 14;
     EXPECT_EQ(LeyendaDeCotas(p).a, "");
 }
-
-}  // namespace
