@@ -77,7 +77,7 @@ static void Comprueba(const TextosInforme& t, const Proyecto& p, const std::stri
 
 TEST(TextosDelInforme, PaginaPorInstalacionCamaModoYCargas)
 {
-    // Bandas del espesor de la cama: un Di de 0.7 justo cuenta en la primera.
+    // Espesor de la cama (sus bandas, en EspesorCama): un Di de 0.7 justo cuenta en la primera.
     const auto cama = [](double Di) {
         return Ajuste([=](Proyecto& p) { Caso(0, 5, Di + 0.6, Di + 0.1)(p), p.Di = Di; });
     };
@@ -167,10 +167,7 @@ TEST(TextosDelInforme, PaginaPorInstalacionCamaModoYCargas)
         {"terraplén con Fa tecleado", Caso(1, 14, 0, 0.6, 3, 0.3),
          "croquis=ITerraplen|LInstalacion=|LBase=|LDa=|LDb=|LDc=c>=0.08 m.(Suelo)"},
 
-        {"cama, Di 0.69", cama(0.69), "LDc=c=0.08 m.(Suelo)|LDC2=c=0.15 m.(Roca)"},
         {"cama, Di 0.7", cama(0.7), "LDc=c=0.08 m.(Suelo)|LDC2=c=0.15 m.(Roca)"},
-        {"cama, Di 0.71", cama(0.71), "LDc=c=0.1 m.(Suelo)|LDC2=c=0.23 m.(Roca)"},
-        {"cama, Di 1.5", cama(1.5), "LDc=c=0.1 m.(Suelo)|LDC2=c=0.23 m.(Roca)"},
         {"cama, Di 1.51", cama(1.51), "LDc=c=0.15 m.(Suelo)|LDC2=c=0.3 m.(Roca)"},
 
         // Resultado por modo; las cargas se truncan a dos decimales (qr = 32.769).
