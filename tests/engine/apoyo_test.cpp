@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "apoyo.h"
 #include "ayudas_pruebas.h"
 
-namespace {
-
 // Tubo de 1 m de diámetro exterior en terraplén de arena arcillosa.
-Proyecto CasoTerraplen(double hr1)
+static Proyecto CasoTerraplen(double hr1)
 {
     Proyecto p = Nuevo();
     p.InstalacionIndex = InstalacionTerraplen;
@@ -21,22 +20,19 @@ TEST(CalculaFa, ValorPorClaseYProyeccion)
 {
     const double N[4] = {0.505, 0.707, 0.840, 1.310};
     // Clase, h'r/De y parámetro de presión lateral; sin proyección Fa = 1.431/N.
-    const struct {
-        std::uint8_t clase;
-        double p, x;
-    } casos[] = {{1, 0, 0},        {2, 0, 0},        {3, 0, 0},        {4, 0, 0},
-                 {1, 0.4, 0.7995}, {2, 0.4, 0.32},   {3, 0.8, 0.6245}, {4, 1.0, 0.638},
-                 {1, 0.95, 0.658}, {3, 0.95, 0.6465}};  // último tramo de las dos tablas
-    for (const auto& caso : casos) {
-        Proyecto p = CasoTerraplen(caso.p);
+    const std::tuple<std::uint8_t, double, double> casos[] = {
+        {1, 0, 0},        {2, 0, 0},        {3, 0, 0},        {4, 0, 0},
+        {1, 0.4, 0.7995}, {2, 0.4, 0.32},   {3, 0.8, 0.6245}, {4, 1.0, 0.638},
+        {1, 0.95, 0.658}, {3, 0.95, 0.6465}};  // último tramo de las dos tablas
+    for (const auto& [clase, proyeccion, x] : casos) {
+        Proyecto p = CasoTerraplen(proyeccion);
         p.lambdaFa = 0.5, p.lambdaFaEdit = 0.4;  // vale el del diálogo, no el del archivo
-        const auto fa = CalculaFa(p, InstalacionTerraplen, caso.clase);
+        const auto fa = CalculaFa(p, InstalacionTerraplen, clase);
         ASSERT_TRUE(fa.has_value());
         EXPECT_EQ(p.lambdaFa, 0.4);
         // q con el Ct que el propio cálculo deja en el registro.
-        const double q = 0.4 * caso.p / p.Ct * (caso.p * p.De / (2 * p.hr) + 1);
-        EXPECT_NEAR(*fa, 1.431 / (N[caso.clase - 1] - caso.x * q), 1e-9)
-            << "clase " << int(caso.clase) << " p " << caso.p;
+        const double q = 0.4 * proyeccion / p.Ct * (proyeccion * p.De / (2 * p.hr) + 1);
+        EXPECT_NEAR(*fa, 1.431 / (N[clase - 1] - x * q), 1e-9) << int(clase) << " " << proyeccion;
     }
 }
 
@@ -77,29 +73,21 @@ TEST(CorrigeHr2, NuncaUnaProfundidadNegativa)
         "realizar el cálculo se corregirá automáticante el valor.";
     const std::string pideB2 = "hr2 debe ser como máximo dos veces la anchura de la zanja inducida "
                                "(b2): introduzca una anchura b2 mayor.";
-    const struct {
-        double hr2, b2;
-        bool alCalcular;
-        A accion;
-        double queda;
-        std::string mensaje;
-    } casos[] = {
+    const std::string sinB2 = "Introduzca la anchura de la zanja inducida (b2) antes de calcular.";
+    // 2.4 es justo el doble; con 0.1 y 0.03, 2·b2 − 0.1 = −0.04 y con 0.2 y 0.05, ni 0.
+    const std::tuple<double, double, bool, A, double, std::string> casos[] = {
         {3, 1.2, false, A::Corrige, 2.3, corrige},
         {3, 1.2, true, A::Corrige, 2.3, corrigeAlCalcular},
         {0.2, 0.06, false, A::Corrige, 0.02, corrige},
-        {2.4, 1.2, false, A::Ninguna, 2.4, ""},  // justo el doble
+        {2.4, 1.2, false, A::Ninguna, 2.4, ""},
         {0.01, 0, true, A::Ninguna, 0.01, ""},
-        {1, 0, true, A::PideB2, 1,
-         "Introduzca la anchura de la zanja inducida (b2) antes de calcular."},
-        {0.1, 0.03, false, A::PideB2, 0.1, pideB2},  // 2·b2 − 0.1 = −0.04
-        {0.2, 0.05, false, A::PideB2, 0.2, pideB2},  // ni 0
-    };
-    for (const auto& caso : casos) {
-        const CorreccionHr2 c = CorrigeHr2(caso.hr2, caso.b2, caso.alCalcular);
-        EXPECT_EQ(c.accion, caso.accion) << caso.hr2 << " " << caso.b2;
-        EXPECT_NEAR(c.hr2, caso.queda, 1e-12) << caso.hr2 << " " << caso.b2;
-        EXPECT_EQ(c.mensaje, caso.mensaje);
+        {1, 0, true, A::PideB2, 1, sinB2},
+        {0.1, 0.03, false, A::PideB2, 0.1, pideB2},
+        {0.2, 0.05, false, A::PideB2, 0.2, pideB2}};
+    for (const auto& [hr2, b2, alCalcular, accion, queda, mensaje] : casos) {
+        const CorreccionHr2 c = CorrigeHr2(hr2, b2, alCalcular);
+        EXPECT_EQ(c.accion, accion) << hr2 << " " << b2;
+        EXPECT_NEAR(c.hr2, queda, 1e-12) << hr2 << " " << b2;
+        EXPECT_EQ(c.mensaje, mensaje);
     }
 }
-
-}  // namespace

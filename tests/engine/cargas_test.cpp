@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "ayudas_pruebas.h"
 #include "compactacion.h"
-
-namespace {
 
 TEST(CalculaCargas, SumaTodasLasCargas)
 {
@@ -26,20 +25,18 @@ TEST(CalculaCargas, SumaTodasLasCargas)
 
     // Sobrecarga de 1 t/m² en otras instalaciones y rellenos; el indicador de
     // zanja como terraplén queda el del relleno real, no el de la altura añadida.
-    const struct {
-        std::uint8_t instalacion, relleno;
-        double b, hr, fs;
-        int comoTerraplen;
-    } casos[] = {{InstalacionTerraplen, 2, 0.9, 3.0, 8.46033, 0},  // De·9.8·qs·e^(2λμ·ho/De)
-                 {InstalacionZanja, RellenoUsuario, 0.9, 3.0, 2.44494, 0},  // con λμ, no λμ′
-                 {InstalacionZanjaTerraplenada, 2, 1.0, 1.0, 8.37259, 1}};
-    for (const auto& caso : casos) {
+    // En terraplén, De·9.8·qs·e^(2λμ·ho/De); con relleno de usuario en zanja, λμ y no λμ′.
+    const std::tuple<std::uint8_t, std::uint8_t, double, double, double, int> casos[] = {
+        {InstalacionTerraplen, 2, 0.9, 3.0, 8.46033, 0},
+        {InstalacionZanja, RellenoUsuario, 0.9, 3.0, 2.44494, 0},
+        {InstalacionZanjaTerraplenada, 2, 1.0, 1.0, 8.37259, 1}};
+    for (const auto& [instalacion, relleno, b, hr, fs, comoTerraplen] : casos) {
         p = CasoZanja();
-        p.InstalacionIndex = caso.instalacion, p.b = caso.b, p.hr = caso.hr, p.qs = 1;
+        p.InstalacionIndex = instalacion, p.b = b, p.hr = hr, p.qs = 1;
         p.hr1 = 0.3, p.h2r = 1.0, p.fi = 30, p.fi1 = 20, p.gamma = 18;
-        ASSERT_TRUE(Calcula(p, caso.relleno, 2.0).Entregada());
-        EXPECT_NEAR(p.fs, caso.fs, 1e-5) << caso.fs;
-        EXPECT_EQ(p.ZanjaComoTerraplen, caso.comoTerraplen) << caso.fs;
+        ASSERT_TRUE(Calcula(p, relleno, 2.0).Entregada());
+        EXPECT_NEAR(p.fs, fs, 1e-5) << fs;
+        EXPECT_EQ(p.ZanjaComoTerraplen, comoTerraplen) << fs;
     }
 }
 
@@ -92,20 +89,16 @@ TEST(CalculaCargas, UnFalloDetieneElCalculoEnSuPaso)
 TEST(CargaCompactacion, CoeficientePorTipoYAltura)
 {
     // Carga en kN/m con De = 1 m y pq = 2 t/m; con hr nula, 0 sin fallo.
-    const struct {
-        std::uint8_t compactador;
-        double hr, carga;
-    } casos[] = {{0, 1.0, 0},
-                 {1, 1.0, 12.477750},
-                 {1, 0, 0},
-                 {2, 0.31, 241.504841},
-                 {2, 2.0, 37.433250},
-                 {2, 3.0, 20.796250},
-                 {2, 3.0001, 16.636446},
-                 {2, 0.3, 0}};  // el dinámico no tiene coeficiente en 0.3
-    for (const auto& caso : casos)
-        EXPECT_NEAR(CargaCompactacion(caso.compactador, 1.0, 2, caso.hr), caso.carga, 1e-5)
-            << int(caso.compactador) << " hr " << caso.hr;
+    // El dinámico no tiene coeficiente en 0.3.
+    const double casos[][3] = {{0, 1.0, 0},
+                               {1, 1.0, 12.477750},
+                               {1, 0, 0},
+                               {2, 0.31, 241.504841},
+                               {2, 2.0, 37.433250},
+                               {2, 3.0, 20.796250},
+                               {2, 3.0001, 16.636446},
+                               {2, 0.3, 0}};
+    for (const auto [compactador, hr, carga] : casos)
+        EXPECT_NEAR(CargaCompactacion(std::uint8_t(compactador), 1.0, 2, hr), carga, 1e-5)
+            << compactador << " hr " << hr;
 }
-
-}  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "apoyo.h"
 #include "ayudas_pruebas.h"
@@ -11,47 +10,39 @@ namespace {
 
 TEST(ClaseUNE, LimitesDeCargaYDiametro)
 {
-    const struct {
-        double x, Di;
-        const char* clase;
-    } casos[] = {// Di tecleado 0.8 (igual que 800/1000) no tiene clase 60; 0.8001 sí.
-                 {60, 1.0, "60"},    {60.01, 1.0, "90"}, {50, 0.8, "90"},
-                 {60, 0.8001, "60"}, {90, 1.0, "90"},    {90.01, 1.0, "135"},
-                 {135, 2.49, "135"}, {100, 2.5, "NO"},   {135.01, 1.6, "180"},
-                 {180, 1.79, "180"}, {150, 1.8, "NO"},   {180.01, 1.0, "NO"}};
-    for (const auto& caso : casos)
-        EXPECT_EQ(ClaseUNE(caso.x, caso.Di), caso.clase) << "x " << caso.x << " Di " << caso.Di;
+    // Di tecleado 0.8 (igual que 800/1000) no tiene clase 60; 0.8001 sí.
+    const std::tuple<double, double, const char*> casos[] = {
+        {60, 1.0, "60"},      {60.01, 1.0, "90"},  {50, 0.8, "90"},    {60, 0.8001, "60"},
+        {90, 1.0, "90"},      {90.01, 1.0, "135"}, {135, 2.49, "135"}, {100, 2.5, "NO"},
+        {135.01, 1.6, "180"}, {180, 1.79, "180"},  {150, 1.8, "NO"},   {180.01, 1.0, "NO"}};
+    for (const auto& [x, Di, clase] : casos)
+        EXPECT_EQ(ClaseUNE(x, Di), clase) << "x " << x << " Di " << Di;
 }
 
 TEST(ClaseASTM, ClaseValorYFactor)
 {
     // Hasta 100 el valor es 1.5·y; por encima, 1.25·y.
-    const struct {
-        double y;
-        const char* clase;
-    } casos[] = {{40, "I"},     {40.01, "II"}, {50, "II"},    {50.01, "III"}, {65, "III"},
-                 {65.01, "IV"}, {100, "IV"},   {100.01, "V"}, {140, "V"},     {140.01, "NO"}};
-    for (const auto& caso : casos) {
-        const ClasificacionASTM astm = ClaseASTM(caso.y);
-        const bool bajo = caso.y <= 100;
-        EXPECT_EQ(astm.clase, caso.clase) << caso.y;
-        EXPECT_EQ(astm.factor, bajo ? "1.5 · Qtotal" : "1.25 · Qtotal") << caso.y;
-        EXPECT_DOUBLE_EQ(astm.valor, (bajo ? 1.5 : 1.25) * caso.y) << caso.y;
+    const std::pair<double, const char*> casos[] = {
+        {40, "I"},     {40.01, "II"}, {50, "II"},    {50.01, "III"}, {65, "III"},
+        {65.01, "IV"}, {100, "IV"},   {100.01, "V"}, {140, "V"},     {140.01, "NO"}};
+    for (const auto& [y, clase] : casos) {
+        const ClasificacionASTM astm = ClaseASTM(y);
+        EXPECT_EQ(astm.clase, clase) << y;
+        EXPECT_EQ(astm.factor, y <= 100 ? "1.5 · Qtotal" : "1.25 · Qtotal") << y;
+        EXPECT_DOUBLE_EQ(astm.valor, (y <= 100 ? 1.5 : 1.25) * y) << y;
     }
 }
 
 TEST(ColorClase, ColorDeCadaClaseYTextoDeLaCelda)
 {
     // Cada color, con las clases UNE y ASTM que lo llevan.
-    const struct {
-        ColorRGB color;
-        std::vector<std::string> clases;
-    } casos[] = {{{128, 128, 128}, {"I"}},         {{0, 128, 128}, {"60", "II"}},
-                 {{192, 192, 192}, {"90", "III"}}, {{0, 255, 255}, {"135", "IV"}},
-                 {{255, 255, 255}, {"180", "V"}},  {{255, 0, 0}, {"NO"}}};
-    for (const auto& caso : casos)
-        for (const std::string& clase : caso.clases)
-            EXPECT_TRUE(ColorClase(clase) == caso.color) << clase;
+    const std::pair<ColorRGB, std::vector<std::string>> casos[] = {
+        {{128, 128, 128}, {"I"}},         {{0, 128, 128}, {"60", "II"}},
+        {{192, 192, 192}, {"90", "III"}}, {{0, 255, 255}, {"135", "IV"}},
+        {{255, 255, 255}, {"180", "V"}},  {{255, 0, 0}, {"NO"}}};
+    for (const auto& [color, clases] : casos)
+        for (const std::string& clase : clases)
+            EXPECT_TRUE(ColorClase(clase) == color) << clase;
     EXPECT_FALSE(ColorClase("--").has_value());
     EXPECT_EQ(TextoCelda(0), "    0.00");            // dos decimales en ocho caracteres
     EXPECT_EQ(TextoCelda(123456.789), "123456.79");  // no se corta
@@ -96,36 +87,28 @@ TEST(RellenaResultados, CadaCeldaConSuCamaYSuRelleno)
     p.RellenoIndex = RellenoUsuario;
     p.fi = 30, p.fi1 = 25, p.gamma = 18;
     p.Di = 1.0, p.Es = 0.1, p.De = 1.2, p.b = 1.8, p.hr = 6.0;
-    for (const std::uint8_t modo : {1, 2}) {
-        p.ModoCalculo = modo;
-        CompruebaHoja(p, HojaResultados::Zanjas);
-    }
-    p.InstalacionIndex = InstalacionTerraplen;
-    p.hr1 = 0.6;
+    for (const std::uint8_t modo : {1, 2})
+        p.ModoCalculo = modo, CompruebaHoja(p, HojaResultados::Zanjas);
+    p.InstalacionIndex = InstalacionTerraplen, p.hr1 = 0.6;
     CompruebaHoja(p, HojaResultados::Terraplen);
 }
 
 TEST(RellenaResultados, CalculoFallidoMuestraError)
 {
     // Si el cálculo falla, sin el color de ninguna clase.
-    const struct {
-        HojaResultados hoja;
-        double hr, Di;
-    } casos[] = {{HojaResultados::Zanjas, 0, 0.5},      // sin altura falla la carga del relleno
-                 {HojaResultados::Zanjas, 3.0, 0},      // Di nulo
-                 {HojaResultados::Terraplen, 0, 0.5}};  // factor de apoyo imposible
-    for (const auto& caso : casos) {
+    // Sin altura falla la carga del relleno; Di nulo; en terraplén, el factor de apoyo.
+    using H = HojaResultados;
+    const std::tuple<H, double, double> casos[] = {
+        {H::Zanjas, 0, 0.5}, {H::Zanjas, 3.0, 0}, {H::Terraplen, 0, 0.5}};
+    for (const auto& [hoja, hr, Di] : casos) {
         Proyecto p = CasoZanja();
-        if (caso.hoja == HojaResultados::Terraplen)
+        if (hoja == H::Terraplen)
             p.InstalacionIndex = InstalacionTerraplen;
-        p.hr1 = 0.3, p.hr = caso.hr, p.Di = caso.Di, p.ModoCalculo = 1;
+        p.hr1 = 0.3, p.hr = hr, p.Di = Di, p.ModoCalculo = 1;
         RespondeNo no;
-        for (const auto& fila : RellenaResultados(p, no, caso.hoja)) {
-            for (const auto& celda : fila) {
-                EXPECT_EQ(celda.texto, "error") << caso.hr << " " << caso.Di;
-                EXPECT_FALSE(celda.color) << caso.hr << " " << caso.Di;
-            }
-        }
+        for (const auto& fila : RellenaResultados(p, no, hoja))
+            for (const auto& celda : fila)
+                EXPECT_TRUE(celda.texto == "error" && !celda.color) << hr << " " << Di;
     }
 }
 

@@ -1,55 +1,44 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "ayudas_pruebas.h"
 #include "comprobaciones.h"
 
-namespace {
-
-const std::string Corrige = "por lo que se corrige automáticante el valor.";
+static const std::string Corrige = "por lo que se corrige automáticante el valor.";
 
 TEST(LeeCampo, LoQueHaceCadaCasillaConLoTecleado)
 {
-    const struct {
-        int clave;
-        const char* texto;
-        bool saliendo;
-        double guardado;
-        Tecleo estado;
-        bool guarda;
-        double valor;
-        bool rehace;
-        double rehecho;
-        const char* mensaje;
-    } casos[] = {
-        {CasillaHr, "-3", false, 7, Tecleo::Valido, true, 3, false, 0, ""},
-        {CasillaHr, "2,5", false, 7, Tecleo::Valido, true, 2.5, false, 0, ""},
-        {CasillaFi, "-2,5", false, 7, Tecleo::Valido, true, -2.5, false, 0, ""},
-        {CasillaV, "-250", false, 7, Tecleo::Valido, true, 250, false, 0, ""},
-        {CasillaHr, "1.5x", false, 7, Tecleo::Imposible, true, 1.5, true, 1.5, ""},
-        {CasillaGamma, "x", false, 7, Tecleo::Imposible, true, 0, true, 0, ""},
-        {CasillaHr, "-", false, 7, Tecleo::AMedias, false, 0, false, 0, ""},
-        {CasillaHr, "-", true, 7, Tecleo::Imposible, true, 0, true, 0, ""},
-        {CasillaQs, "3e-", true, 7, Tecleo::Imposible, true, 3, true, 3, ""},
-        {CasillaDh, "-2x", false, 7, Tecleo::Imposible, true, 2, true, 2, ""},
-        {CasillaDi, "abc", false, 600, Tecleo::Imposible, false, 0, false, 0, "Valor no válido"},
-        {CasillaDi, "-", true, 600, Tecleo::Imposible, false, 0, false, 0, "Valor no válido"},
-        {CasillaDi, "-1200", false, 600, Tecleo::Valido, true, 1200, false, 0, ""},
-        {CasillaEs, "x", false, 50, Tecleo::Imposible, false, 0, true, 50, "Valor no válido"},
-        {CasillaB, "abc", false, 1.2, Tecleo::Imposible, false, 0, true, 1.2, ""},
-        {CasillaFa, "", true, 7, Tecleo::Imposible, false, 0, true, 7, ""},
-        {CasillaFa, "-1,9", false, 7, Tecleo::Valido, true, 1.9, false, 0, ""},
-    };
-    for (const auto& c : casos) {
-        const LecturaCampo r = LeeCampo(c.clave, c.texto, c.saliendo, c.guardado);
-        const std::string caso = std::to_string(c.clave) + " '" + c.texto + "'";
-        EXPECT_EQ(r.estado, c.estado) << caso;
-        EXPECT_EQ(r.guarda, c.guarda) << caso;
-        EXPECT_EQ(r.valor, c.valor) << caso;
-        EXPECT_EQ(r.rehace, c.rehace) << caso;
-        EXPECT_EQ(r.rehecho, c.rehecho) << caso;
-        EXPECT_EQ(r.mensaje, c.mensaje) << caso;
+    // Casilla, texto, saliendo, valor guardado; estado, guarda, valor, rehace, rehecho, mensaje.
+    const auto V = Tecleo::Valido, M = Tecleo::AMedias, I = Tecleo::Imposible;
+    const char* no = "Valor no válido";
+    const std::tuple<int, const char*, bool, double, Tecleo, bool, double, bool, double,
+                     const char*>
+        casos[] = {{CasillaHr, "-3", false, 7, V, true, 3, false, 0, ""},
+                   {CasillaHr, "2,5", false, 7, V, true, 2.5, false, 0, ""},
+                   {CasillaFi, "-2,5", false, 7, V, true, -2.5, false, 0, ""},
+                   {CasillaV, "-250", false, 7, V, true, 250, false, 0, ""},
+                   {CasillaHr, "1.5x", false, 7, I, true, 1.5, true, 1.5, ""},
+                   {CasillaGamma, "x", false, 7, I, true, 0, true, 0, ""},
+                   {CasillaHr, "-", false, 7, M, false, 0, false, 0, ""},
+                   {CasillaHr, "-", true, 7, I, true, 0, true, 0, ""},
+                   {CasillaQs, "3e-", true, 7, I, true, 3, true, 3, ""},
+                   {CasillaDh, "-2x", false, 7, I, true, 2, true, 2, ""},
+                   {CasillaDi, "abc", false, 600, I, false, 0, false, 0, no},
+                   {CasillaDi, "-", true, 600, I, false, 0, false, 0, no},
+                   {CasillaDi, "-1200", false, 600, V, true, 1200, false, 0, ""},
+                   {CasillaEs, "x", false, 50, I, false, 0, true, 50, no},
+                   {CasillaB, "abc", false, 1.2, I, false, 0, true, 1.2, ""},
+                   {CasillaFa, "", true, 7, I, false, 0, true, 7, ""},
+                   {CasillaFa, "-1,9", false, 7, V, true, 1.9, false, 0, ""}};
+    for (const auto& [clave, texto, saliendo, guardado, estado, guarda, valor, rehace, rehecho,
+                      mensaje] : casos) {
+        const LecturaCampo r = LeeCampo(clave, texto, saliendo, guardado);
+        SCOPED_TRACE(std::to_string(clave) + " '" + texto + "'");
+        EXPECT_EQ(std::tie(r.estado, r.guarda, r.valor, r.rehace, r.rehecho),
+                  std::tie(estado, guarda, valor, rehace, rehecho));
+        EXPECT_EQ(r.mensaje, mensaje);
     }
 }
 
@@ -64,35 +53,30 @@ TEST(CampoSinSigno, SoloLasMedidasYCargasNoLosAngulosNiElPeso)
 
 TEST(SinParamentosDeZanja, RellenoDelUsuarioSinParamentos)
 {
-    const struct {
-        std::uint8_t instalacion, relleno;
-        bool sin;
-    } casos[] = {{InstalacionTerraplen, RellenoUsuario, true},
-                 {InstalacionZanjaInducida, RellenoUsuario, true},
-                 {InstalacionZanja, RellenoUsuario, false},
-                 {InstalacionZanjaTerraplenada, RellenoUsuario, false},
-                 {InstalacionTerraplen, 2, false},
-                 {InstalacionZanjaInducida, 4, false}};
-    for (const auto& c : casos) {
+    const int U = RellenoUsuario;
+    const std::tuple<int, int, bool> casos[] = {
+        {InstalacionTerraplen, U, true},  {InstalacionZanjaInducida, U, true},
+        {InstalacionZanja, U, false},     {InstalacionZanjaTerraplenada, U, false},
+        {InstalacionTerraplen, 2, false}, {InstalacionZanjaInducida, 4, false}};
+    for (const auto& [instalacion, relleno, sin] : casos) {
         Proyecto p = Nuevo();
-        p.InstalacionIndex = c.instalacion, p.RellenoIndex = c.relleno;
-        EXPECT_EQ(SinParamentosDeZanja(p), c.sin) << int(c.instalacion) << " " << int(c.relleno);
+        p.InstalacionIndex = std::uint8_t(instalacion), p.RellenoIndex = std::uint8_t(relleno);
+        EXPECT_EQ(SinParamentosDeZanja(p), sin) << instalacion << " " << relleno;
     }
 }
 
 TEST(MedidasTubo, DiametroNormalizadoTraeSuEspesor)
 {
-    const struct {
-        double Di, Es, esperadoEs, De;
-    } diametros[] = {{300, 0.06, 0.05, 0.4},
-                     {350, 0.06, 0.06, 0.47},
-                     {1000, 0.05, 0.109, 1.218},
-                     {0, 0.05, 0.05, 0.1}};
-    for (const auto& c : diametros) {
-        const MedidasTubo t = TuboConDiametro(c.Di, c.Es);
-        EXPECT_DOUBLE_EQ(t.Di, c.Di / 1000) << c.Di;
-        EXPECT_DOUBLE_EQ(t.Es, c.esperadoEs) << c.Di;
-        EXPECT_DOUBLE_EQ(t.De, c.De) << c.Di;
+    // Di en mm, Es que había; Di, Es y De que quedan (m).
+    const double casos[][5] = {{300, 0.06, 0.3, 0.05, 0.4},
+                               {350, 0.06, 0.35, 0.06, 0.47},
+                               {1000, 0.05, 1, 0.109, 1.218},
+                               {0, 0.05, 0, 0.05, 0.1}};
+    for (const auto& c : casos) {
+        const MedidasTubo t = TuboConDiametro(c[0], c[1]);
+        EXPECT_DOUBLE_EQ(t.Di, c[2]) << c[0];
+        EXPECT_DOUBLE_EQ(t.Es, c[3]) << c[0];
+        EXPECT_DOUBLE_EQ(t.De, c[4]) << c[0];
     }
     const MedidasTubo t = TuboConEspesor(0.6, 60);
     EXPECT_DOUBLE_EQ(t.Es, 0.06);
@@ -103,11 +87,7 @@ TEST(CompruebaAlturaRelleno, MinimoPorInstalacion)
 {
     const std::string minimo = "mayor o igual a 0.5 m, ", sobreH2r = " mayor que h\"r, ",
                       sobreHr2 = " mayor de hr2, ", sobreDe = " mayor o igual que De, ";
-    const struct {
-        std::uint8_t instalacion;
-        double hr, h2r, hr2, De, queda;
-        std::string motivo;
-    } casos[] = {
+    const std::tuple<std::uint8_t, double, double, double, double, double, std::string> casos[] = {
         {InstalacionZanja, 0, 0, 0, 0.4, 0, ""},  // sin relleno aún
         {InstalacionZanja, 0.3, 0, 0, 0.4, 0.5, minimo},
         {InstalacionZanja, 0.49999, 0, 0, 0.4, 0.5, minimo},
@@ -126,19 +106,13 @@ TEST(CompruebaAlturaRelleno, MinimoPorInstalacion)
         {InstalacionZanjaInducida, 1.218, 0, 0, 1.218, 1.218, ""},
         {InstalacionZanjaInducida, 0.3, 0, 0, 0.4, 0.5, minimo},
     };
-    for (const auto& c : casos) {
+    const std::string reparto = "Para garantizar un correcto reparto de las cargas, hr debe ser ";
+    for (const auto& [instalacion, hr, h2r, hr2, De, queda, motivo] : casos) {
         Proyecto p = Nuevo();
-        p.InstalacionIndex = c.instalacion;
-        p.hr = c.hr, p.h2r = c.h2r, p.hr2 = c.hr2, p.De = c.De;
+        p.InstalacionIndex = instalacion, p.hr = hr, p.h2r = h2r, p.hr2 = hr2, p.De = De;
         const CorreccionCasilla r = CompruebaAlturaRelleno(p);
-        const std::string caso = std::to_string(c.instalacion) + " hr " + std::to_string(c.hr);
-        EXPECT_DOUBLE_EQ(r.valor, c.queda) << caso;
-        EXPECT_EQ(r.mensaje, c.motivo.empty()
-                                 ? ""
-                                 : "Para garantizar un correcto reparto de las cargas, hr "
-                                   "debe ser " +
-                                       c.motivo + " " + Corrige)
-            << caso;
+        EXPECT_DOUBLE_EQ(r.valor, queda) << int(instalacion) << " hr " << hr;
+        EXPECT_EQ(r.mensaje, motivo.empty() ? "" : reparto + motivo + " " + Corrige) << hr;
     }
 }
 
@@ -157,33 +131,20 @@ TEST(ConsejoTrafico, AlturaMinimaPorTrafico)
         "del tubo debe ser como mínimo de 1 m.. No obstante se recomienda un valor no menor de "
         "1.5 m. Por tanto el valor se corregirá automaticamente.";
     using Consejo = ConsejoTrafico (*)(double, std::uint8_t);
-    const struct {
-        Consejo consejo;
-        double hr;
-        std::uint8_t indice;
-        std::string pregunta, mensaje;
-    } casos[] = {
-        {ConsejoCarretera, 0.8, 1, "", carretera},
-        {ConsejoCarretera, 0.999, 3, "", carretera},
-        {ConsejoCarretera, 1.0, 1, "", ""},
-        {ConsejoCarretera, 0.8, 0, "", ""},
-        {ConsejoCarretera, 0, 1, "", ""},
-        {ConsejoAeropuerto, 0.999, 1, "", ""},
-        {ConsejoAeropuerto, 1.0, 1, "", avion},
-        {ConsejoAeropuerto, 1.499, 5, "", avion},
-        {ConsejoAeropuerto, 1.5, 1, "", ""},
-        {ConsejoAeropuerto, 1.2, 0, "", ""},
-        {ConsejoVia, 0.8, 1, pregunta, ""},
-        {ConsejoVia, 0.999, 2, pregunta, ""},
-        {ConsejoVia, 1.0, 1, "", tren},
-        {ConsejoVia, 1.499, 1, "", tren},
-        {ConsejoVia, 1.5, 1, "", ""},
-        {ConsejoVia, 0.8, 0, "", ""},
-    };
-    for (const auto& c : casos) {
-        const ConsejoTrafico r = c.consejo(c.hr, c.indice);
-        EXPECT_EQ(r.pregunta, c.pregunta) << c.hr << " " << int(c.indice);
-        EXPECT_EQ(r.mensaje, c.mensaje) << c.hr << " " << int(c.indice);
+    const auto C = ConsejoCarretera, A = ConsejoAeropuerto, V = ConsejoVia;
+    const std::tuple<Consejo, double, std::uint8_t, std::string, std::string> casos[] = {
+        {C, 0.8, 1, "", carretera}, {C, 0.999, 3, "", carretera},
+        {C, 1.0, 1, "", ""},        {C, 0.8, 0, "", ""},
+        {C, 0, 1, "", ""},          {A, 0.999, 1, "", ""},
+        {A, 1.0, 1, "", avion},     {A, 1.499, 5, "", avion},
+        {A, 1.5, 1, "", ""},        {A, 1.2, 0, "", ""},
+        {V, 0.8, 1, pregunta, ""},  {V, 0.999, 2, pregunta, ""},
+        {V, 1.0, 1, "", tren},      {V, 1.499, 1, "", tren},
+        {V, 1.5, 1, "", ""},        {V, 0.8, 0, "", ""}};
+    for (const auto& [consejo, hr, indice, pide, mensaje] : casos) {
+        const ConsejoTrafico r = consejo(hr, indice);
+        EXPECT_EQ(r.pregunta, pide) << hr << " " << int(indice);
+        EXPECT_EQ(r.mensaje, mensaje) << hr << " " << int(indice);
     }
 }
 
@@ -192,19 +153,15 @@ TEST(AvisoEspesorPared, SoloBajoElNormalizadoYConElAvisoActivo)
     const std::string aviso =
         "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 75 mm. "
         "¿Quiere mantener activado este aviso?";
-    const struct {
-        double Di, Es;
-        std::uint8_t activo;
-        std::string mensaje;
-    } casos[] = {{0.6, 0.06, 1, aviso},
-                 {0.6, 0.0749, 1, aviso},
-                 {0.6, 0.075, 1, ""},
-                 {0.6, 0.06, 0, ""},
-                 {0.35, 0.01, 1, ""}};
-    for (const auto& c : casos) {
+    const std::tuple<double, double, std::uint8_t, std::string> casos[] = {{0.6, 0.06, 1, aviso},
+                                                                           {0.6, 0.0749, 1, aviso},
+                                                                           {0.6, 0.075, 1, ""},
+                                                                           {0.6, 0.06, 0, ""},
+                                                                           {0.35, 0.01, 1, ""}};
+    for (const auto& [Di, Es, activo, mensaje] : casos) {
         Proyecto p = Nuevo();
-        p.Di = c.Di, p.Es = c.Es, p.AvisoEspesor = c.activo;
-        EXPECT_EQ(AvisoEspesorPared(p), c.mensaje) << c.Di << " " << c.Es;
+        p.Di = Di, p.Es = Es, p.AvisoEspesor = activo;
+        EXPECT_EQ(AvisoEspesorPared(p), mensaje) << Di << " " << Es;
     }
 }
 
@@ -255,21 +212,14 @@ TEST(SalidaCasillas, AlturasYAnchuraDeLasZanjas)
 TEST(Trenes, VelocidadTopeYNumeroDeVias)
 {
     const std::string tope = "La máxima velocidad permitida en la Memoria es 200 km/h., " + Corrige;
-    const struct {
-        double V, queda;
-        std::string mensaje;
-    } velocidades[] = {{120, 120, ""}, {200, 200, ""}, {200.001, 200, tope}, {250, 200, tope}};
-    for (const auto& c : velocidades) {
-        EXPECT_EQ(VelocidadTren(c.V).valor, c.queda) << c.V;
-        EXPECT_EQ(VelocidadTren(c.V).mensaje, c.mensaje) << c.V;
+    const std::tuple<double, double, std::string> velocidades[] = {
+        {120, 120, ""}, {200, 200, ""}, {200.001, 200, tope}, {250, 200, tope}};
+    for (const auto& [V, queda, mensaje] : velocidades) {
+        EXPECT_EQ(VelocidadTren(V).valor, queda) << V;
+        EXPECT_EQ(VelocidadTren(V).mensaje, mensaje) << V;
     }
-    const struct {
-        long long tecleado;
-        int vias;
-    } vias[] = {{0, 0},   {3, 3},   {10, 10}, {11, 10}, {25, 10},
-                {256, 0}, {258, 2}, {-3, 10}, {-254, 2}};
-    for (const auto& c : vias)
-        EXPECT_EQ(NumeroVias(c.tecleado), c.vias) << c.tecleado;
+    const std::pair<long long, int> vias[] = {{0, 0},   {3, 3},   {10, 10}, {11, 10}, {25, 10},
+                                              {256, 0}, {258, 2}, {-3, 10}, {-254, 2}};
+    for (const auto& [tecleado, quedan] : vias)
+        EXPECT_EQ(NumeroVias(tecleado), quedan) << tecleado;
 }
-
-}  // namespace

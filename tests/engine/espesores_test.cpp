@@ -2,8 +2,6 @@
 
 #include "espesores.h"
 
-namespace {
-
 TEST(EspesorNormalizado, CadaDiametroDeLaTablaYNingunoFuera)
 {
     // Diámetro interior y espesor de pared (m); 0 si no es de la tabla.
@@ -20,20 +18,16 @@ TEST(EspesorCama, TresBandasEnRocaYEnSuelo)
 {
     // Terreno (0 roca, 1 suelo), Di, mínimo y el de la norma con y sin el
     // 0.7 tecleado en la primera banda.
-    const struct {
-        std::uint8_t terreno;
-        double Di, minimo, memoria, hojas;
-    } casos[] = {{0, 0.69, 0.15, 0.15, 0.15}, {0, 0.7, 0.15, 0.15, 0.23},
-                 {0, 1.5, 0.23, 0.23, 0.23},  {0, 1.51, 0.3, 0.3, 0.3},
-                 {1, 0.69, 0.1, 0.08, 0.08},  {1, 0.7, 0.1, 0.08, 0.1},
-                 {1, 1.5, 0.1, 0.1, 0.1},     {1, 1.51, 0.15, 0.15, 0.15}};
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(testing::Message() << int(caso.terreno) << " Di " << caso.Di);
-        EXPECT_EQ(EspesorCamaMinimo(1, caso.terreno, caso.Di), caso.minimo);
-        EXPECT_EQ(EspesorCamaMinimo(0, caso.terreno, caso.Di), 0);
-        EXPECT_EQ(EspesorCamaNorma(caso.terreno, caso.Di, true), caso.memoria);
-        EXPECT_EQ(EspesorCamaNorma(caso.terreno, caso.Di, false), caso.hojas);
+    const double casos[][5] = {{0, 0.69, 0.15, 0.15, 0.15}, {0, 0.7, 0.15, 0.15, 0.23},
+                               {0, 1.5, 0.23, 0.23, 0.23},  {0, 1.51, 0.3, 0.3, 0.3},
+                               {1, 0.69, 0.1, 0.08, 0.08},  {1, 0.7, 0.1, 0.08, 0.1},
+                               {1, 1.5, 0.1, 0.1, 0.1},     {1, 1.51, 0.15, 0.15, 0.15}};
+    for (const auto [terreno, Di, minimo, memoria, hojas] : casos) {
+        const auto t = static_cast<std::uint8_t>(terreno);
+        SCOPED_TRACE(testing::Message() << terreno << " Di " << Di);
+        EXPECT_EQ(EspesorCamaMinimo(1, t, Di), minimo);
+        EXPECT_EQ(EspesorCamaMinimo(0, t, Di), 0);
+        EXPECT_EQ(EspesorCamaNorma(t, Di, true), memoria);
+        EXPECT_EQ(EspesorCamaNorma(t, Di, false), hojas);
     }
 }
-
-}  // namespace

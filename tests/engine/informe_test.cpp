@@ -7,10 +7,8 @@
 #include "ayudas_pruebas.h"
 #include "informe.h"
 
-namespace {
-
 // Tubo de 1 m en terraplén de clase A: la carga crece con la altura de relleno.
-Proyecto CasoTerraplenA(double hr, std::uint8_t modo)
+static Proyecto CasoTerraplenA(double hr, std::uint8_t modo)
 {
     Proyecto p = CasoZanja();
     p.InstalacionIndex = InstalacionTerraplen;
@@ -20,7 +18,7 @@ Proyecto CasoTerraplenA(double hr, std::uint8_t modo)
 }
 
 // Carga de cálculo a la altura hr; la clase de terraplén (Tipo 0..3) rehace su Fa.
-double CargaA(Proyecto p, double hr)
+static double CargaA(Proyecto p, double hr)
 {
     p.hr = hr;
     if (p.Tipo >= 0 && p.Tipo <= 3)
@@ -29,7 +27,7 @@ double CargaA(Proyecto p, double hr)
 }
 
 // Lo que el cálculo deja en el registro.
-auto Huella(const Proyecto& p)
+static auto Huella(const Proyecto& p)
 {
     return std::make_tuple(p.hr, p.Fa, p.qr, p.qTotal, p.CargaCalculo, p.Ct, p.ho, p.gamma,
                            p.lambdami, p.lambdaFa, p.ZanjaComoTerraplen, p.ClaseTexto);
@@ -141,5 +139,3 @@ TEST(CalculaInforme, SinCargaDelRellenoNoHayClaseYLaBusquedaNoPregunta)
         }
     }
 }
-
-}  // namespace

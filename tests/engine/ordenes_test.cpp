@@ -1,78 +1,63 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "ayudas_pruebas.h"
 #include "ordenes.h"
-
-namespace {
 
 TEST(OrdenesDeCalculo, TraficoYRellenoMinimoDeLasHojas)
 {
     const std::string minimo = "Hr debe tomar un valor mayor o igual a 0.5, por lo que se corrige "
                                "automáticamente";
-    const struct {
-        double hr;
-        int aeropuerto, via;
-        double queda;
-        std::string mensaje;
-    } casos[] = {{0, 0, 0, 0.5, minimo},   {0.49999, 0, 0, 0.5, minimo}, {0.5, 0, 0, 0.5, ""},
-                 {0.999, 0, 0, 0.999, ""}, {1.0, 2, 3, 1.0, ""},         {2.5, 2, 3, 2.5, ""}};
-    for (const auto& c : casos) {
+    // hr; aviones y vías que quedan, hr que queda y mensaje.
+    const std::tuple<double, int, int, double, std::string> casos[] = {
+        {0, 0, 0, 0.5, minimo},   {0.49999, 0, 0, 0.5, minimo}, {0.5, 0, 0, 0.5, ""},
+        {0.999, 0, 0, 0.999, ""}, {1.0, 2, 3, 1.0, ""},         {2.5, 2, 3, 2.5, ""}};
+    for (const auto& [hr, aeropuerto, via, queda, mensaje] : casos) {
         Proyecto p = Nuevo();
-        p.hr = c.hr, p.AeropuertoIndex = 2, p.ViaIndex = 3;
+        p.hr = hr, p.AeropuertoIndex = 2, p.ViaIndex = 3;
         const TraficoCalculado t = TraficoSegunRelleno(p);
-        EXPECT_EQ(t.aeropuerto, c.aeropuerto) << c.hr;
-        EXPECT_EQ(t.via, c.via) << c.hr;
-        EXPECT_EQ(RellenoMinimoHojas(p).valor, c.queda) << c.hr;
-        EXPECT_EQ(RellenoMinimoHojas(p).mensaje, c.mensaje) << c.hr;
+        EXPECT_EQ(std::tie(t.aeropuerto, t.via), std::tie(aeropuerto, via)) << hr;
+        EXPECT_EQ(RellenoMinimoHojas(p).valor, queda) << hr;
+        EXPECT_EQ(RellenoMinimoHojas(p).mensaje, mensaje) << hr;
     }
 }
 
 TEST(OrdenesDeCalculo, HojaYModoPorInstalacion)
 {
-    const struct {
-        std::uint8_t instalacion;
-        int tag;
-        int modo;
-        bool zanjas;
-    } casos[] = {{InstalacionZanja, 0, 1, true},
-                 {InstalacionZanjaTerraplenada, 1, 2, true},
-                 {InstalacionTerraplen, 0, 1, false},
-                 {InstalacionZanjaInducida, 1, 2, false}};
-    for (const auto& c : casos) {
+    const std::tuple<std::uint8_t, int, int, bool> casos[] = {
+        {InstalacionZanja, 0, 1, true},
+        {InstalacionZanjaTerraplenada, 1, 2, true},
+        {InstalacionTerraplen, 0, 1, false},
+        {InstalacionZanjaInducida, 1, 2, false}};
+    for (const auto& [instalacion, tag, modo, zanjas] : casos) {
         Proyecto p = Nuevo();
-        p.InstalacionIndex = c.instalacion;
-        EXPECT_EQ(PreparaHojas(p, c.tag).modo, c.modo) << int(c.instalacion);
-        EXPECT_EQ(PreparaHojas(p, c.tag).zanjas, c.zanjas) << int(c.instalacion);
-        EXPECT_EQ(PreparaMemoria(p).compruebaB, c.zanjas) << int(c.instalacion);
+        p.InstalacionIndex = instalacion;
+        EXPECT_EQ(PreparaHojas(p, tag).modo, modo) << int(instalacion);
+        EXPECT_EQ(PreparaHojas(p, tag).zanjas, zanjas) << int(instalacion);
+        EXPECT_EQ(PreparaMemoria(p).compruebaB, zanjas) << int(instalacion);
     }
 }
 
 TEST(OrdenesDeCalculo, LaMemoriaPideFactorYDatosDelRelleno)
 {
-    const std::string relleno =
-        "Si los datos del relleno son a definir por el usuario, asegurese de "
-        "que los valores sean distintos de cero";
-    const struct {
-        double Fa;
-        std::uint8_t relleno;
-        double fi, fi1, gamma;
-        std::string sinFactor, sinRelleno;
-    } casos[] = {{0, 2, 0, 0, 0, "Debe indicar el Factor de Apoyo", ""},
-                 {1.9, 2, 0, 0, 0, "", ""},
-                 {1.9, RellenoUsuario, 30, 20, 18, "", ""},
-                 {1.9, RellenoUsuario, 0, 20, 18, "", relleno},
-                 {1.9, RellenoUsuario, 30, 0, 18, "", relleno},
-                 {1.9, RellenoUsuario, 30, 20, 0, "", relleno},
-                 {0, RellenoUsuario, 30, 20, 0, "Debe indicar el Factor de Apoyo", relleno}};
-    for (const auto& c : casos) {
+    const std::string texto = "Si los datos del relleno son a definir por el usuario, asegurese de "
+                              "que los valores sean distintos de cero";
+    const std::string fa = "Debe indicar el Factor de Apoyo";
+    const std::uint8_t U = RellenoUsuario;
+    const std::tuple<double, std::uint8_t, double, double, double, std::string, std::string>
+        casos[] = {{0, 2, 0, 0, 0, fa, ""},        {1.9, 2, 0, 0, 0, "", ""},
+                   {1.9, U, 30, 20, 18, "", ""},   {1.9, U, 0, 20, 18, "", texto},
+                   {1.9, U, 30, 0, 18, "", texto}, {1.9, U, 30, 20, 0, "", texto},
+                   {0, U, 30, 20, 0, fa, texto}};
+    for (const auto& [Fa, relleno, fi, fi1, gamma, sinFactor, sinRelleno] : casos) {
         Proyecto p = Nuevo();
-        p.Fa = c.Fa, p.RellenoIndex = c.relleno, p.fi = c.fi, p.fi1 = c.fi1, p.gamma = c.gamma;
+        p.Fa = Fa, p.RellenoIndex = relleno, p.fi = fi, p.fi1 = fi1, p.gamma = gamma;
         const OrdenMemoria orden = PreparaMemoria(p);
-        EXPECT_EQ(orden.sinFactor, c.sinFactor) << c.Fa << " " << c.gamma;
-        EXPECT_EQ(orden.tituloSinFactor, c.sinFactor.empty() ? "" : "¡ Atención !");
-        EXPECT_EQ(orden.sinRelleno, c.sinRelleno) << c.fi << " " << c.fi1 << " " << c.gamma;
+        EXPECT_EQ(orden.sinFactor, sinFactor) << Fa << " " << gamma;
+        EXPECT_EQ(orden.tituloSinFactor, sinFactor.empty() ? "" : "¡ Atención !");
+        EXPECT_EQ(orden.sinRelleno, sinRelleno) << fi << " " << fi1 << " " << gamma;
     }
 }
 
@@ -107,5 +92,3 @@ TEST(OrdenesDeCalculo, PredefinidosAbreElDialogoDeLaInstalacionOLoRechaza)
         EXPECT_EQ(orden.tituloRechazo, c.titulo) << int(c.instalacion);
     }
 }
-
-}  // namespace

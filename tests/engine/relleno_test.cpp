@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -9,10 +10,8 @@
 #include "interpola.h"
 #include "relleno.h"
 
-namespace {
-
 // Arena arcillosa sobre suelo natural ordinario en la instalación dada.
-Proyecto CasoArena(std::uint8_t instalacion, double b, double De)
+static Proyecto CasoArena(std::uint8_t instalacion, double b, double De)
 {
     Proyecto p = Nuevo();
     p.InstalacionIndex = instalacion;
@@ -36,62 +35,35 @@ TEST(CargaRelleno, ValoresDeLasCuatroInstalaciones)
         return p;
     };
     using P = Proyecto;
-    const struct {
-        const char* nombre;
-        Proyecto p;
-        double H, carga;
-        std::vector<std::pair<double P::*, double>> coeficientes;
-        std::uint8_t relleno = 2;
-    } casos[] = {
-        {"zanja estrecha",
-         CasoArena(InstalacionZanja, 0.9, 0.6),
-         3.0,
-         32.769,
-         {{&P::Cz, 0.6321}, {&P::ho, 1.0039}, {&P::Ct, 1.5338}}},
-        {"terraplen", terraplen, 3.0, 47.775, {{&P::ho, 0.7277}, {&P::Ct, 1.3824}}},
-        {"terraplen sobre base rigida", rigida, 3.0, 53.008, {}},
-        {"terraplen sobre base asentable", asentable, 3.0, 44.849, {}},
-        {"zanja terraplenada",
-         terraplenada,
-         4.0,
-         53.600,
-         {{&P::ho, 1.5217}, {&P::Czt, 0.6979}, {&P::Ct, 1.5633}}},
-        {"zanja inducida", inducida, 5.0, 31.662, {{&P::ho, 1.4526}, {&P::Ci, 0.5497}}},
-        // Sin proyección el plano de igual asiento está en la clave: carga γ·H·De.
-        {"terraplen sin proyeccion",
-         CasoArena(InstalacionTerraplen, 0, 0.6),
-         3.0,
-         19.2 * 3.0 * 0.6,
-         {{&P::Ct, 1.0}}},
-        {"zanja, usuario",
-         usuario(CasoArena(InstalacionZanja, 0.9, 0.6)),
-         3.0,
+    using Coeficientes = std::vector<std::pair<double P::*, double>>;
+    const std::uint8_t U = RellenoUsuario;
+    const Proyecto zanja = CasoArena(InstalacionZanja, 0.9, 0.6);
+    // Sin proyección el plano de igual asiento está en la clave: carga γ·H·De = 19.2·3·0.6.
+    const std::tuple<Proyecto, double, double, Coeficientes, std::uint8_t> casos[] = {
+        {zanja, 3, 32.769, {{&P::Cz, 0.6321}, {&P::ho, 1.0039}, {&P::Ct, 1.5338}}, 2},
+        {terraplen, 3, 47.775, {{&P::ho, 0.7277}, {&P::Ct, 1.3824}}, 2},
+        {rigida, 3, 53.008, {}, 2},
+        {asentable, 3, 44.849, {}, 2},
+        {terraplenada, 4, 53.6, {{&P::ho, 1.5217}, {&P::Czt, 0.6979}, {&P::Ct, 1.5633}}, 2},
+        {inducida, 5, 31.662, {{&P::ho, 1.4526}, {&P::Ci, 0.5497}}, 2},
+        {CasoArena(InstalacionTerraplen, 0, 0.6), 3, 34.56, {{&P::Ct, 1.0}}, 2},
+        {usuario(zanja),
+         3,
          33.326,
          {{&P::lambdami, 0.19245}, {&P::lambdami1, 0.12132}, {&P::Cz, 0.6857}, {&P::ho, 0.8766}},
-         RellenoUsuario},
-        {"terraplen, usuario", usuario(terraplen), 3.0, 46.908, {{&P::ho, 0.6373}}, RellenoUsuario},
-        {"zanja terraplenada, usuario",
-         usuario(terraplenada),
-         4.0,
-         47.244,
-         {{&P::ho, 1.3571}, {&P::Czt, 0.6562}},
-         RellenoUsuario},
-        {"zanja inducida, usuario",
-         usuario(inducida),
-         5.0,
-         26.844,
-         {{&P::ho, 1.3032}},
-         RellenoUsuario},
-    };
-    for (auto caso : casos) {
-        SCOPED_TRACE(caso.nombre);
-        caso.p.ZanjaComoTerraplen = 7;
+         U},
+        {usuario(terraplen), 3, 46.908, {{&P::ho, 0.6373}}, U},
+        {usuario(terraplenada), 4, 47.244, {{&P::ho, 1.3571}, {&P::Czt, 0.6562}}, U},
+        {usuario(inducida), 5, 26.844, {{&P::ho, 1.3032}}, U}};
+    for (auto [p, H, carga, coeficientes, relleno] : casos) {
+        SCOPED_TRACE(carga);
+        p.ZanjaComoTerraplen = 7;
         std::string mensaje = "previo";
-        EXPECT_NEAR(CargaRelleno(caso.p, caso.relleno, mensaje, caso.H), caso.carga, 1e-3);
-        EXPECT_EQ(caso.p.ZanjaComoTerraplen, 0);
+        EXPECT_NEAR(CargaRelleno(p, relleno, mensaje, H), carga, 1e-3);
+        EXPECT_EQ(p.ZanjaComoTerraplen, 0);
         EXPECT_EQ(mensaje, "previo");  // sin AvisoCalculo no hay texto
-        for (const auto& [campo, valor] : caso.coeficientes)
-            EXPECT_NEAR(caso.p.*campo, valor, 1e-4) << valor;
+        for (const auto& [campo, valor] : coeficientes)
+            EXPECT_NEAR(p.*campo, valor, 1e-4) << valor;
     }
 }
 
@@ -104,13 +76,7 @@ TEST(CargaRelleno, AvisoDeZanjaComoTerraplenYFalloConTextoDeError)
     const Proyecto zanja = CasoArena(InstalacionZanja, 0.9, 0.6);
     const std::string error = "Error calculando la carga del relleno";
     // Carga 0: fallo numérico, sin zanja calculada como terraplén.
-    struct Caso {
-        Proyecto p;
-        std::uint8_t relleno;
-        double H, carga;
-        std::string mensaje;
-    };
-    const Caso casos[] = {
+    const std::tuple<Proyecto, std::uint8_t, double, double, std::string> casos[] = {
         {CasoArena(InstalacionZanja, 2.0, 0.5), 2, 1.0, 13.023,
          "Carga del relleno calculada para TERRAPLÉN con (13.023 kN/m) es inferior a la "
          "obtenida para instalación en ZANJA (35.659 kN/m), tomándose el valor inferior. "
@@ -122,26 +88,21 @@ TEST(CargaRelleno, AvisoDeZanjaComoTerraplenYFalloConTextoDeError)
         {zanja, 2, 0, 0, error},  // altura nula
         {terraplen, 2, 3.0, 0, error},
         {zanja, RellenoUsuario, 3.0, 0, error}};  // fi = 0
-    for (auto caso : casos) {
-        caso.p.AvisoCalculo = 1, caso.p.gamma = 18, caso.p.ZanjaComoTerraplen = 7;
+    for (auto [p, relleno, H, carga, aviso] : casos) {
+        p.AvisoCalculo = 1, p.gamma = 18, p.ZanjaComoTerraplen = 7;
         std::string mensaje;
-        const double carga = CargaRelleno(caso.p, caso.relleno, mensaje, caso.H);
-        EXPECT_NEAR(carga, caso.carga, caso.carga == 0 ? 0 : 1e-3);
-        EXPECT_EQ(mensaje, caso.mensaje);
-        EXPECT_EQ(caso.p.ZanjaComoTerraplen, caso.carga != 0);
-        if (caso.carga != 0) {  // ho queda el del terraplén: raíz de e^t − t = 1.15
-            EXPECT_NEAR(caso.p.ho, 0.5019662376 * caso.p.De / 0.3, 1e-9);
-        }
+        EXPECT_NEAR(CargaRelleno(p, relleno, mensaje, H), carga, carga == 0 ? 0 : 1e-3);
+        EXPECT_EQ(mensaje, aviso);
+        EXPECT_EQ(p.ZanjaComoTerraplen, carga != 0);
+        if (carga != 0)  // ho queda el del terraplén: raíz de e^t − t = 1.15
+            EXPECT_NEAR(p.ho, 0.5019662376 * p.De / 0.3, 1e-9);
     }
 }
 
 TEST(ResuelvePlano, RaicesComoAntesYSinRaizCero)
 {
     const auto positiva = FormaPlano::Positiva, negativa = FormaPlano::Negativa;
-    const struct {
-        FormaPlano forma;
-        double C0, t;
-    } casos[] = {
+    const std::tuple<FormaPlano, double, double> casos[] = {
         {positiva, 1.15, 0.50196623760457737},  // terraplén, base de suelo ordinario
         {negativa, 1.21, 0.72630899447214692},  // zanja inducida
         {positiva, 1, 7.1061342081298024e-08},  // sin proyección: casi en la clave
@@ -153,25 +114,18 @@ TEST(ResuelvePlano, RaicesComoAntesYSinRaizCero)
         {positiva, 0.9, 0},
         {negativa, 0.9, 0},
         {positiva, 0.5, 0},
-        {negativa, -5, 0},
-    };
-    for (const auto& caso : casos)
-        EXPECT_NEAR(ResuelvePlano(caso.forma, caso.C0), caso.t, std::fabs(caso.t) * 1e-14)
-            << caso.C0;
+        {negativa, -5, 0}};
+    for (const auto& [forma, C0, t] : casos)
+        EXPECT_NEAR(ResuelvePlano(forma, C0), t, std::fabs(t) * 1e-14) << C0;
 }
 
 TEST(BuscaEnTabla, RazonesDeAsientoPorProyeccion)
 {
-    const struct {
-        const FilaTabla* tabla;
-        double p, razon;
-    } casos[] = {
+    const std::tuple<const FilaTabla*, double, double> casos[] = {
         {TablaZanjaTerraplenada, 0.25, 0.0},  // antes de la primera fila prolonga la recta
         {TablaZanjaTerraplenada, 0.75, -0.2},  {TablaZanjaInducida, 1.25, -0.85},
         {TablaZanjaTerraplenada, 1.75, -0.75}, {TablaZanjaInducida, 1.75, -1.5},  // último tramo
         {TablaZanjaTerraplenada, 3.0, -1.0}};  // después de la última, su valor
-    for (const auto& caso : casos)
-        EXPECT_NEAR(BuscaEnTabla(caso.tabla, 4, caso.p), caso.razon, 1e-12) << caso.p;
+    for (const auto& [tabla, p, razon] : casos)
+        EXPECT_NEAR(BuscaEnTabla(tabla, 4, p), razon, 1e-12) << p;
 }
-
-}  // namespace

@@ -1,20 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ayudas_pruebas.h"
 #include "trafico.h"
 
-namespace {
-
 TEST(CargaCarretera, FormulasPorAlturaYLimitesDelMetodo)
 {
     // Vehículo (1 eje de 70 kN, 2 eje de 130 kN, 3 carro de 600 kN), Di, De, hr y carga.
-    const struct {
-        std::uint8_t vehiculo;
-        double Di, De, hr, carga;
-    } casos[] = {
+    const double casos[][5] = {
         {1, 1.8, 2.0, 1.21, 8.763145}, {1, 1.8, 2.0, 1.22, 8.758628},   // fórmula baja y alta
         {2, 1.0, 1.2, 0.6, 28.260870}, {2, 1.0, 1.2, 0.75, 20.717131},  // impacto 1.2 y 1.1
         {2, 1.0, 1.2, 0.9, 15.417457}, {2, 1.0, 1.2, 1.0, 13.636364},   // impacto 1.0
@@ -22,13 +18,13 @@ TEST(CargaCarretera, FormulasPorAlturaYLimitesDelMetodo)
         {3, 1.0, 1.2, 1.0, 35.516724}, {3, 1.0, 1.2, 0.5, 58.467263},
         {3, 1.0, 1.2, 4.0, 16.343641}, {3, 3.0, 3.6, 2.0, 59.510069},  // hr 4.0 y Di 3.0 dentro
         {3, 1.0, 1.2, 4.01, 0},        {3, 0.15, 0.2, 2.0, 0}};        // hr 4.01 y Di 0.15 fuera
-    for (const auto& caso : casos)
-        EXPECT_NEAR(CargaCarretera(caso.vehiculo, caso.Di, caso.De, caso.hr), caso.carga, 1e-5)
-            << int(caso.vehiculo) << " Di " << caso.Di << " hr " << caso.hr;
+    for (const auto [vehiculo, Di, De, hr, carga] : casos)
+        EXPECT_NEAR(CargaCarretera(std::uint8_t(vehiculo), Di, De, hr), carga, 1e-5)
+            << vehiculo << " Di " << Di << " hr " << hr;
 }
 
 // Tubo de 1.2 m bajo el tráfico dado.
-Proyecto CasoTrafico(std::uint8_t trafico, double hr)
+static Proyecto CasoTrafico(std::uint8_t trafico, double hr)
 {
     Proyecto p = Nuevo();
     p.TraficoIndex = trafico;
@@ -39,24 +35,19 @@ Proyecto CasoTrafico(std::uint8_t trafico, double hr)
 TEST(CargaFerrocarril, ImpactoYViasQueCargan)
 {
     // Vía (1 Renfe, 2 UIC), sentido (1 transversal), NVias, hr, V, dh, carga y vías que cargan.
-    struct Caso {
-        std::uint8_t via, sentido, vias;
-        double hr, V, dh, carga;
-        int actuantes;
-    };
-    const Caso casos[] = {
+    const double casos[][8] = {
         // Renfe parado: el impacto 0.8 sube a 1.0; la cuenta longitudinal pasa de NVias.
         {1, 0, 1, 2.0, 0, 0, 66.763636, 2},  {1, 0, 1, 2.0, 100, 0, 75.442909, 2},
         {1, 0, 1, 10.0, 0, 0, 18.835369, 5}, {1, 0, 0, 2.0, 0, 0, 0, 0},  // sin vías
         {2, 1, 3, 2.0, 0, 0, 121.035986, 3},  // UIC transversal sobre la vía, a 25 m y lejos
         {2, 1, 3, 2.0, 0, 25, 80.690657, 2}, {2, 1, 3, 2.0, 0, 100, 0, 0}};
-    for (const auto& caso : casos) {
-        Proyecto p = CasoTrafico(1, caso.hr);
-        p.ViaIndex = caso.via, p.SentidoViaIndex = caso.sentido, p.NVias = caso.vias;
-        p.V = caso.V, p.dh = caso.dh, p.NViasActuantes = 99;
+    for (const auto [via, sentido, vias, hr, V, dh, carga, actuantes] : casos) {
+        Proyecto p = CasoTrafico(1, hr);
+        p.ViaIndex = std::uint8_t(via), p.SentidoViaIndex = std::uint8_t(sentido);
+        p.NVias = std::uint8_t(vias), p.V = V, p.dh = dh, p.NViasActuantes = 99;
         RespondeNo no;
-        EXPECT_NEAR(CargaTrafico(p, no), caso.carga, 1e-5) << caso.carga;
-        EXPECT_EQ(p.NViasActuantes, caso.actuantes) << caso.carga;
+        EXPECT_NEAR(CargaTrafico(p, no), carga, 1e-5) << carga;
+        EXPECT_EQ(p.NViasActuantes, actuantes) << carga;
     }
 }
 
@@ -71,23 +62,19 @@ TEST(CargaAeropuerto, PresionDeLaTablaPorAltura)
         {110.25, 73.5, 49.0, 34.3, 26.95, 22.05, 17.15, 14.7, 14.7, 9.8},
         {122.5, 93.1, 68.6, 49.0, 36.75, 29.4, 24.5, 22.05, 17.15, 12.25},
         {132.3, 102.9, 83.3, 66.15, 46.55, 36.75, 31.85, 26.95, 22.05, 17.15}};
-    for (int avion = 1; avion <= 5; ++avion) {
-        for (int k = 0; k < 10; ++k) {
-            Proyecto p = CasoTrafico(2, alturas[k]);
-            p.AeropuertoIndex = static_cast<std::uint8_t>(avion);
-            RespondeNo no;
-            EXPECT_NEAR(CargaTrafico(p, no), presiones[avion - 1][k] * 1.2, 1e-9)
-                << avion << " hr " << alturas[k];
-        }
-    }
-    // Pasados 15 m, la de la última fila; sin avión, nada.
-    const double casos[][3] = {{5, 20.0, 14.7}, {0, 2.0, 0}};
-    for (const auto& caso : casos) {
-        Proyecto p = CasoTrafico(2, caso[1]);
-        p.AeropuertoIndex = static_cast<std::uint8_t>(caso[0]);
+    const auto Presion = [](int avion, double hr) {
+        Proyecto p = CasoTrafico(2, hr);
+        p.AeropuertoIndex = static_cast<std::uint8_t>(avion);
         RespondeNo no;
-        EXPECT_NEAR(CargaTrafico(p, no), caso[2] * 1.2, 1e-9) << caso[0] << " hr " << caso[1];
-    }
+        return CargaTrafico(p, no);
+    };
+    for (int avion = 1; avion <= 5; ++avion)
+        for (int k = 0; k < 10; ++k)
+            EXPECT_NEAR(Presion(avion, alturas[k]), presiones[avion - 1][k] * 1.2, 1e-9)
+                << avion << " hr " << alturas[k];
+    // Pasados 15 m, la de la última fila; sin avión, nada.
+    EXPECT_NEAR(Presion(5, 20.0), 14.7 * 1.2, 1e-9);
+    EXPECT_EQ(Presion(0, 2.0), 0);
 }
 
 TEST(CargaTrafico, PocaAlturaPreguntaSiSubirlaAUnMetro)
@@ -95,30 +82,25 @@ TEST(CargaTrafico, PocaAlturaPreguntaSiSubirlaAUnMetro)
     Proyecto tren = CasoTrafico(1, 0.8), avion = CasoTrafico(2, 0.8);
     tren.ViaIndex = 1, tren.NVias = 1;
     avion.AeropuertoIndex = 2, avion.De = 1.2345;
-    const struct {
-        Proyecto p;
-        double conSi;
-        std::vector<std::string> pregunta;
-    } casos[] = {
+    // Con el tren el cálculo en curso sigue con 0.8; el avión, 117.6·1.2345 con tres decimales.
+    const std::tuple<Proyecto, double, std::vector<std::string>> casos[] = {
         {tren,
-         0,  // el cálculo en curso sigue con 0.8
+         0,
          {"En la determinación de la carga ferroviaria la altura de relleno por encima de la "
           "clave del tubo debe ser como mínimo de 1 m.. No obstante se recomienda un valor no "
           "menor de 1.5 m. Por tanto el valor se corregirá automaticamente."}},
         {avion,
-         145.177,  // 117.6·1.2345 con tres decimales
+         145.177,
          {"Para el correcto cálculo de la carga producida por el tráfico aéreo, hr debe tomar "
           "como mínimo el valor 1. No obstante se recomienda un valor no menor a 1.5 m. Por tanto "
           "el valor se corregirá automaticamente. "}}};
-    for (const auto& caso : casos) {
+    for (const auto& [inicial, conSi, pregunta] : casos) {
         for (const bool si : {false, true}) {
-            Proyecto p = caso.p;
+            Proyecto p = inicial;
             Responde interlocutor(si);
-            EXPECT_DOUBLE_EQ(CargaTrafico(p, interlocutor), si ? caso.conSi : 0);
-            EXPECT_EQ(interlocutor.preguntas, caso.pregunta);
+            EXPECT_DOUBLE_EQ(CargaTrafico(p, interlocutor), si ? conSi : 0);
+            EXPECT_EQ(interlocutor.preguntas, pregunta);
             EXPECT_EQ(p.hr, si ? 1.0 : 0.8);
         }
     }
 }
-
-}  // namespace

@@ -14,123 +14,25 @@
 
 TEST(TextoArchivo, CasoConocidoByteAByte)
 {
-    const Textos esperado = {
-        K(33),
-        K(1),
-        "Colector Norte",
-        "",
-        "Tramo 2",
-        K(2),  // bloque vacío: ninguna línea
-        K(3),
-        "Ayuntamiento de Peñíscola",
-        K(4),
-        "Base rígida (roca o suelo muy compactado)",
-        K(5),
-        "TERRAPLEN",
-        K(37),
-        "   -128",  // Tipo con signo
-        K(38),
-        "   0.123",
-        K(6),
-        "Definido por usuario",
-        K(7),
-        "Eje simple de 130 kN (13 t.)",
-        K(8),
-        "   2",
-        K(9),
-        "   90",
-        K(10),
-        "   1.5",
-        K(11),
-        "   0.85",
-        K(12),
-        "   0.95",
-        K(13),
-        "   0.1",
-        K(14),
-        "   1.4",
-        K(15),
-        "   1.2",
-        K(16),
-        "   0.11",
-        K(17),
-        "   1.9",
-        K(18),
-        "   40",
-        K(19),
-        "   30",
-        K(34),
-        "   -2.25",
-        K(20),
-        "   20",
-        K(21),
-        "   0",
-        K(22),
-        "   3.5",
-        K(23),
-        "   1.25",
-        K(24),
-        "   0.75",
-        K(25),
-        "   0.333",
-        K(26),
-        "   0.5",
-        K(27),
-        "   0.45",
-        K(28),
-        "   0.7",
-        K(29),
-        "   12.346",
-        K(36),
-        "   5",
-        K(35),
-        "   1.55",
-        K(30),
-        "   100.25",
-        K(31),
-        "   1",
-        K(32),
-        "   1234.568",
-        K(39),
-        "a=  0.15 m",  // su salto de línea, en blancos
-        K(40),
-        "b= 1.2 m",
-        K(41),
-        "",
-        K(42),
-        "c´= 0.3 m",
-        K(44),
-        "   1.5",
-        K(45),
-        "   4",
-        K(46),
-        "   0.25",
-        K(47),
-        "Ferroviaria",
-        K(48),
-        "Jumbo (3500 kN)",
-        K(49),
-        "Via UIC 71",
-        K(50),
-        "   3.45",
-        K(51),
-        "   255",
-        K(52),
-        "Estático",  // NVias sin signo
-        K(53),
-        "   2.5",
-        K(54),
-        "   1.1",
-        K(55),
-        "   0.6",
-        K(56),
-        "   120",
-        K(57),
-        "   0.4",
-        K(58),
-        "Longitudinal",
-    };
-    EXPECT_EQ(TextoArchivo(RegistroCompleto()), Archivo(esperado));
+    // "#k", la línea clave k. Tipo con signo, NVias sin signo y el salto de línea
+    // de ValorA en blancos.
+    const std::string esperado =
+        "#33|#1|Colector Norte||Tramo 2|#2|#3|Ayuntamiento de Peñíscola|#4|"
+        "Base rígida (roca o suelo muy compactado)|#5|TERRAPLEN|#37|   -128|#38|   0.123|#6|"
+        "Definido por usuario|#7|Eje simple de 130 kN (13 t.)|#8|   2|#9|   90|#10|   1.5|#11|"
+        "   0.85|#12|   0.95|#13|   0.1|#14|   1.4|#15|   1.2|#16|   0.11|#17|   1.9|#18|   40|"
+        "#19|   30|#34|   -2.25|#20|   20|#21|   0|#22|   3.5|#23|   1.25|#24|   0.75|#25|"
+        "   0.333|#26|   0.5|#27|   0.45|#28|   0.7|#29|   12.346|#36|   5|#35|   1.55|#30|"
+        "   100.25|#31|   1|#32|   1234.568|#39|a=  0.15 m|#40|b= 1.2 m|#41||#42|c´= 0.3 m|#44|"
+        "   1.5|#45|   4|#46|   0.25|#47|Ferroviaria|#48|Jumbo (3500 kN)|#49|Via UIC 71|#50|"
+        "   3.45|#51|   255|#52|Estático|#53|   2.5|#54|   1.1|#55|   0.6|#56|   120|#57|"
+        "   0.4|#58|Longitudinal";
+    Textos lineas(1);
+    for (const char c : esperado)
+        c == '|' ? lineas.push_back("") : lineas.back().push_back(c);
+    for (std::string& l : lineas)
+        l = l[0] == '#' ? K(std::stoi(l.substr(1))) : l;
+    EXPECT_EQ(TextoArchivo(RegistroCompleto()), Archivo(lineas));
 }
 
 TEST(CaracteresNoGuardables, LosDistintosPorOrdenDeAparicion)
@@ -153,10 +55,8 @@ TEST(CaracteresNoGuardables, LosDistintosPorOrdenDeAparicion)
     }
 }
 
-namespace {
-
 // "640/1234:5678": permisos en octal, dueño y grupo.
-std::string Permisos(const struct stat& datos)
+static std::string Permisos(const struct stat& datos)
 {
     char octal[8];
     std::snprintf(octal, sizeof octal, "%o", unsigned(datos.st_mode & 07777));
@@ -167,8 +67,8 @@ std::string Permisos(const struct stat& datos)
 // Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo,
 // permisos, dueño y contenido o destino: un fallo no debe cambiar nada. El
 // contenido del caso guardado se anota "(caso)".
-void Foto(const fs::path& carpeta, const std::string& prefijo,
-          std::map<std::string, std::string>& foto)
+static void Foto(const fs::path& carpeta, const std::string& prefijo,
+                 std::map<std::string, std::string>& foto)
 {
     static const std::string caso = TextoArchivo(RegistroCompleto());
     for (const auto& entrada : fs::directory_iterator(carpeta)) {
@@ -187,7 +87,7 @@ void Foto(const fs::path& carpeta, const std::string& prefijo,
     }
 }
 
-std::map<std::string, std::string> Foto(const fs::path& carpeta)
+static std::map<std::string, std::string> Foto(const fs::path& carpeta)
 {
     std::map<std::string, std::string> foto;
     Foto(carpeta, "", foto);
@@ -197,7 +97,8 @@ std::map<std::string, std::string> Foto(const fs::path& carpeta)
 // GuardaArchivo en un proceso hijo, con un límite de tamaño de archivo (0:
 // ninguno) y SIGXFSZ como la deja el sistema, y como el usuario dado (0: el
 // mismo). Si la señal matara el programa, se ve aquí.
-ResultadoGuardar GuardaEnHijo(Proyecto& p, const std::string& nombre, rlim_t limite, uid_t usuario)
+static ResultadoGuardar GuardaEnHijo(Proyecto& p, const std::string& nombre, rlim_t limite,
+                                     uid_t usuario)
 {
     int tubo[2];
     if (::pipe(tubo) != 0)
@@ -236,8 +137,6 @@ ResultadoGuardar GuardaEnHijo(Proyecto& p, const std::string& nombre, rlim_t lim
     p.FileName = salida.substr(2, salto - 2);
     return {salida[0] == '1', salida.substr(salto + 1)};
 }
-
-}  // namespace
 
 TEST(GuardaArchivo, CadaDestino)
 {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <istream>
 #include <random>
+#include <tuple>
 
 #include "ayudas_archivo.h"
 
@@ -73,34 +74,30 @@ TEST(LeeArchivoHostil, MedioQueFallaYFlujosDesmesurados)
     const std::size_t hastaElMega = TamanoMaximoArchivo - principio.size();
     const std::string grande =
         "El archivo es demasiado grande para ser un archivo de datos (más de 1 MB).";
-    const struct {
-        std::size_t saltos;
-        bool falla, excepciones;
-        ResultadoLectura resultado;
-        std::string mensaje;
-    } casos[] = {
-        {1000, true, false, ResultadoLectura::ErrorLectura, "Error en lectura del archivo"},
-        {1000, true, true, ResultadoLectura::ErrorLectura, "Error en lectura del archivo"},
-        {hastaElMega, false, false, ResultadoLectura::Leido, ""},
-        {hastaElMega + 1, false, false, ResultadoLectura::Grande, grande},
-        {100 << 20, false, false, ResultadoLectura::Grande, grande}};
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.saltos);
-        FlujoFabricado flujo(principio, caso.saltos, caso.falla);
+    using R = ResultadoLectura;
+    const std::string error = "Error en lectura del archivo";
+    const std::tuple<std::size_t, bool, bool, R, std::string> casos[] = {
+        {1000, true, false, R::ErrorLectura, error},
+        {1000, true, true, R::ErrorLectura, error},
+        {hastaElMega, false, false, R::Leido, ""},
+        {hastaElMega + 1, false, false, R::Grande, grande},
+        {100 << 20, false, false, R::Grande, grande}};
+    for (const auto& [saltos, falla, excepciones, resultado, mensaje] : casos) {
+        SCOPED_TRACE(saltos);
+        FlujoFabricado flujo(principio, saltos, falla);
         std::istream entrada(&flujo);
-        if (caso.excepciones)
+        if (excepciones)
             entrada.exceptions(std::ios::badbit);
         Proyecto p = RegistroCompleto();
         const std::string antes = Huella(p);
         Avisos avisos;
-        const ResultadoLectura resultado = LeeDatos(p, entrada, "flujo", avisos.Funcion());
-        EXPECT_EQ(resultado, caso.resultado);
-        if (caso.resultado == ResultadoLectura::Leido) {
+        EXPECT_EQ(LeeDatos(p, entrada, "flujo", avisos.Funcion()), resultado);
+        if (resultado == R::Leido) {
             EXPECT_EQ(avisos.textos, Textos{});
             EXPECT_EQ(p.Di, 2.5);
-            EXPECT_EQ(p.MObra.size(), caso.saltos);
+            EXPECT_EQ(p.MObra.size(), saltos);
         } else {
-            EXPECT_EQ(avisos.textos, Textos{caso.mensaje});
+            EXPECT_EQ(avisos.textos, Textos{mensaje});
             EXPECT_EQ(avisos.botones, std::vector{BotonesLectura::Cancelar});
             EXPECT_EQ(Huella(p), antes);
             // Se rechaza sin leerlo todo: como mucho un mega y un trozo más.
@@ -146,31 +143,27 @@ TEST(LeeArchivoHostil, TopeDeMensajes)
 {
     // n claves seguidas cada una de una línea desconocida; la última clave gana.
     // Cancelar en el mensaje final descarta el archivo.
-    const struct {
-        int errores;
-        bool cancela;
-        Textos finales;
-    } casos[] = {
+    const std::string otras = "Otras 4980 líneas del archivo tampoco se han podido leer.";
+    const std::tuple<int, bool, Textos> casos[] = {
         {ErroresMostrados, false, {}},
         {ErroresMostrados + 1, false, {"Otra línea del archivo tampoco se ha podido leer."}},
-        {5000, false, {"Otras 4980 líneas del archivo tampoco se han podido leer."}},
-        {5000, true, {"Otras 4980 líneas del archivo tampoco se han podido leer."}}};
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.errores);
+        {5000, false, {otras}},
+        {5000, true, {otras}}};
+    for (const auto& [errores, cancela, finales] : casos) {
+        SCOPED_TRACE(errores);
         Textos lineas;
-        for (int i = 1; i <= caso.errores; ++i)
+        for (int i = 1; i <= errores; ++i)
             lineas.insert(lineas.end(), {K(15), "   " + std::to_string(i), "basura"});
         Proyecto p = RegistroCompleto();
         std::vector<bool> respuestas(ErroresMostrados, true);
-        respuestas.push_back(!caso.cancela);
+        respuestas.push_back(!cancela);
         const Lectura l = LeeTexto(p, ConTitulo(lineas), respuestas);
-        EXPECT_EQ(l.resultado,
-                  caso.cancela ? ResultadoLectura::Cancelado : ResultadoLectura::Leido);
+        EXPECT_EQ(l.resultado, cancela ? ResultadoLectura::Cancelado : ResultadoLectura::Leido);
         Textos esperados(ErroresMostrados, "Error en basura");
-        esperados.insert(esperados.end(), caso.finales.begin(), caso.finales.end());
+        esperados.insert(esperados.end(), finales.begin(), finales.end());
         EXPECT_EQ(l.avisos.textos, esperados);
         CompruebaMensajes(l.avisos);
-        EXPECT_EQ(p.Di, caso.errores);
+        EXPECT_EQ(p.Di, errores);
     }
 }
 

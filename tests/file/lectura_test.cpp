@@ -6,10 +6,8 @@
 
 #include "ayudas_archivo.h"
 
-namespace {
-
 // Proyecto abierto antes, con cambios sin guardar, sobre el que se lee.
-Proyecto Previo()
+static Proyecto Previo()
 {
     Proyecto p;
     InicializaDatos(p);
@@ -21,15 +19,13 @@ Proyecto Previo()
 }
 
 // Lee esos bytes sobre p; sin mensajes.
-Proyecto LeeSinAvisos(const std::string& bytes, Proyecto p = Previo())
+static Proyecto LeeSinAvisos(const std::string& bytes, Proyecto p = Previo())
 {
     const Lectura l = LeeTexto(p, bytes);
     EXPECT_EQ(l.resultado, ResultadoLectura::Leido);
     EXPECT_EQ(l.avisos.textos, Textos{});
     return p;
 }
-
-}  // namespace
 
 TEST(LeeArchivo, IdaYVueltaDeUnCasoCompleto)
 {
