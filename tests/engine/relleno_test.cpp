@@ -94,8 +94,9 @@ TEST(CargaRelleno, AvisoDeZanjaComoTerraplenYFalloConTextoDeError)
         EXPECT_NEAR(CargaRelleno(p, relleno, mensaje, H), carga, carga == 0 ? 0 : 1e-3);
         EXPECT_EQ(mensaje, aviso);
         EXPECT_EQ(p.ZanjaComoTerraplen, carga != 0);
-        if (carga != 0)  // ho queda el del terraplén: raíz de e^t − t = 1.15
+        if (carga != 0) {  // ho queda el del terraplén: raíz de e^t − t = 1.15
             EXPECT_NEAR(p.ho, 0.5019662376 * p.De / 0.3, 1e-9);
+        }
     }
 }
 
