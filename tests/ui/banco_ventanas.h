@@ -8,13 +8,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
+#include <QVariant>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "dialogos_guion.h"
@@ -46,6 +50,44 @@ public:
     // Las casillas y las listas de la ventana principal, por su nombre.
     QLineEdit* Caja(const char* nombre) const { return Hijo<QLineEdit>(f, nombre); }
     QComboBox* Lista(const char* nombre) const { return Hijo<QComboBox>(f, nombre); }
+
+    // Lo que muestra cada control: el texto de una casilla, lista o rótulo; de
+    // un cuaderno, su página.
+    QStringList Ve(std::initializer_list<const char*> nombres) const
+    {
+        QStringList vistos;
+        for (const char* nombre : nombres) {
+            QObject* o = Hijo<QObject>(f, nombre);
+            if (auto* caja = qobject_cast<QLineEdit*>(o))
+                vistos.append(caja->text());
+            else if (auto* lista = qobject_cast<QComboBox*>(o))
+                vistos.append(lista->currentText());
+            else if (auto* rotulo = qobject_cast<QLabel*>(o))
+                vistos.append(rotulo->text());
+            else
+                vistos.append(QString::number(qobject_cast<QTabWidget*>(o)->currentIndex()));
+        }
+        return vistos;
+    }
+
+    // Da valores a los controles, en orden: un texto a una casilla o a una lista
+    // editable, un número a una lista (su índice) o a un cuaderno (su página).
+    void Pon(std::initializer_list<std::pair<const char*, QVariant>> valores)
+    {
+        for (const auto& [nombre, valor] : valores) {
+            QObject* o = Hijo<QObject>(f, nombre);
+            auto* caja = qobject_cast<QLineEdit*>(o);
+            auto* lista = qobject_cast<QComboBox*>(o);
+            if (caja)
+                caja->setText(valor.toString());
+            else if (lista && valor.typeId() == QMetaType::Int)
+                lista->setCurrentIndex(valor.toInt());
+            else if (lista)
+                lista->setEditText(valor.toString());
+            else
+                qobject_cast<QTabWidget*>(o)->setCurrentIndex(valor.toInt());
+        }
+    }
 
     void Prepara()
     {
