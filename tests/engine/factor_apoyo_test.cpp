@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "ayudas_pruebas.h"
 #include "factor_apoyo.h"
@@ -13,62 +14,53 @@ TEST(EligeCama, FactorCodigoYAlturasMinimas)
 {
     const std::string directo = "Como usted selecciono Apoyo Directo, el valor del ancho de zanja "
                                 "debe ser recalculado.¿Desea abrir la ventana de ancho de zanja?";
-    // Lo que queda en hr y h''r y el texto de su casilla ("" si no se toca).
-    const struct {
-        int boton;
-        std::uint8_t instalacion;
-        double hr, h2r;
-        const char* textoFa;
-        int tipo;
-        double quedaHr;
-        const char* textoHr;
-        double quedaH2r;
-        const char* textoH2r;
-    } casos[] = {
-        {1, InstalacionZanja, 2, 0.5, "4", 3, 2, "", 0.5, ""},
-        {2, InstalacionZanja, 2, 0.5, "3", 4, 2, "", 0.5, ""},
-        {3, InstalacionZanja, 2, 0.5, "2.8", 5, 2, "", 0.5, ""},
-        {4, InstalacionZanja, 2, 0.5, "2.2", 6, 2, "", 0.5, ""},
-        {5, InstalacionZanja, 2, 0.5, "2.3", 7, 2, "", 0.5, ""},
-        {6, InstalacionZanja, 2, 0.5, "2", 8, 2, "", 0.5, ""},
-        {7, InstalacionZanja, 2, 0.5, "1.9", 10, 2, "", 0.5, ""},
-        {8, InstalacionZanja, 2, 0.5, "2.1", 9, 2, "", 0.5, ""},
-        {9, InstalacionZanja, 2, 0.5, "1.7", 11, 2, "", 0.5, "0.5"},  // siempre se reescribe
-        {10, InstalacionZanja, 2, 0.5, "1.5", 12, 2, "", 0.5, "0.5"},
-        {11, InstalacionZanja, 2, 0.5, "1.1", 13, 2, "", 0.5, "0.5"},
-        // hr en zanja: 0.5 como mínimo; en zanja terraplenada no.
-        {1, InstalacionZanja, 0.3, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
-        {1, InstalacionZanja, 0.49999, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
-        {1, InstalacionZanja, 0.5, 0.5, "4", 3, 0.5, "", 0.5, ""},
-        {1, InstalacionZanjaTerraplenada, 0.3, 0.5, "4", 3, 0.3, "", 0.5, ""},
-        // h''r: 0.30 como mínimo.
-        {3, InstalacionZanjaTerraplenada, 2, 0.1, "2.8", 5, 2, "", 0.3, "0.30"},
-        {3, InstalacionZanjaTerraplenada, 2, 0.29999, "2.8", 5, 2, "", 0.3, "0.30"},
-        {3, InstalacionZanjaTerraplenada, 2, 0.3, "2.8", 5, 2, "", 0.3, ""},
-        // Camas de 90 grados y directa: h''r como mínimo max(hr/8, 0.3).
-        {9, InstalacionZanjaTerraplenada, 4, 0.1, "1.7", 11, 4, "", 0.5, "0.5"},
-        {9, InstalacionZanjaTerraplenada, 2, 0.1, "1.7", 11, 2, "", 0.3, "0.3"},
-        {10, InstalacionZanjaTerraplenada, 2.4, 0, "1.5", 12, 2.4, "", 0.3, "0.3"},
-        {10, InstalacionZanjaTerraplenada, 2.41, 0, "1.5", 12, 2.41, "", 0.30125, "0.301"},
-        {10, InstalacionZanjaTerraplenada, 4, 0.8, "1.5", 12, 4, "", 0.8, "0.8"},
-        {11, InstalacionZanja, 0.3, 0, "1.1", 13, 0.5, "0.5", 0.3, "0.3"},
-    };
-    for (const auto& caso : casos) {
+    const auto Z = InstalacionZanja, ZT = InstalacionZanjaTerraplenada;
+    // Botón, instalación, hr, h''r, Fa, código, lo que queda en hr y h''r y el texto de sus
+    // casillas ("" si no se tocan).
+    const std::tuple<int, std::uint8_t, double, double, const char*, int, double, const char*,
+                     double, const char*>
+        casos[] = {
+            {1, Z, 2, 0.5, "4", 3, 2, "", 0.5, ""},
+            {2, Z, 2, 0.5, "3", 4, 2, "", 0.5, ""},
+            {3, Z, 2, 0.5, "2.8", 5, 2, "", 0.5, ""},
+            {4, Z, 2, 0.5, "2.2", 6, 2, "", 0.5, ""},
+            {5, Z, 2, 0.5, "2.3", 7, 2, "", 0.5, ""},
+            {6, Z, 2, 0.5, "2", 8, 2, "", 0.5, ""},
+            {7, Z, 2, 0.5, "1.9", 10, 2, "", 0.5, ""},
+            {8, Z, 2, 0.5, "2.1", 9, 2, "", 0.5, ""},
+            {9, Z, 2, 0.5, "1.7", 11, 2, "", 0.5, "0.5"},  // siempre se reescribe
+            {10, Z, 2, 0.5, "1.5", 12, 2, "", 0.5, "0.5"},
+            {11, Z, 2, 0.5, "1.1", 13, 2, "", 0.5, "0.5"},
+            // hr en zanja: 0.5 como mínimo; en zanja terraplenada no.
+            {1, Z, 0.3, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
+            {1, Z, 0.49999, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
+            {1, Z, 0.5, 0.5, "4", 3, 0.5, "", 0.5, ""},
+            {1, ZT, 0.3, 0.5, "4", 3, 0.3, "", 0.5, ""},
+            // h''r: 0.30 como mínimo.
+            {3, ZT, 2, 0.1, "2.8", 5, 2, "", 0.3, "0.30"},
+            {3, ZT, 2, 0.29999, "2.8", 5, 2, "", 0.3, "0.30"},
+            {3, ZT, 2, 0.3, "2.8", 5, 2, "", 0.3, ""},
+            // Camas de 90 grados y directa: h''r como mínimo max(hr/8, 0.3).
+            {9, ZT, 4, 0.1, "1.7", 11, 4, "", 0.5, "0.5"},
+            {9, ZT, 2, 0.1, "1.7", 11, 2, "", 0.3, "0.3"},
+            {10, ZT, 2.4, 0, "1.5", 12, 2.4, "", 0.3, "0.3"},
+            {10, ZT, 2.41, 0, "1.5", 12, 2.41, "", 0.30125, "0.301"},
+            {10, ZT, 4, 0.8, "1.5", 12, 4, "", 0.8, "0.8"},
+            {11, Z, 0.3, 0, "1.1", 13, 0.5, "0.5", 0.3, "0.3"},
+        };
+    for (const auto& [boton, instalacion, hr, h2r, textoFa, tipo, quedaHr, textoHr, quedaH2r,
+                      textoH2r] : casos) {
         Proyecto p = Nuevo();
-        p.InstalacionIndex = caso.instalacion;
-        p.hr = caso.hr, p.h2r = caso.h2r;
-        const EleccionCama e = EligeCama(p, caso.boton);
-        const std::string donde = "botón " + std::to_string(caso.boton) + " hr " +
-                                  std::to_string(caso.hr) + " h2r " + std::to_string(caso.h2r);
-        EXPECT_EQ(e.textoFa, caso.textoFa) << donde;
-        EXPECT_EQ(e.fa, LeeNumero(caso.textoFa).valor) << donde;
-        EXPECT_EQ(e.tipo, caso.tipo) << donde;
-        EXPECT_EQ(e.apoyoDirecto, caso.boton == 11 ? 1 : 0) << donde;
-        EXPECT_EQ(e.pregunta, caso.boton == 11 ? directo : "") << donde;
-        EXPECT_DOUBLE_EQ(e.hr, caso.quedaHr) << donde;
-        EXPECT_EQ(e.textoHr, caso.textoHr) << donde;
-        EXPECT_DOUBLE_EQ(e.h2r, caso.quedaH2r) << donde;
-        EXPECT_EQ(e.textoH2r, caso.textoH2r) << donde;
+        p.InstalacionIndex = instalacion;
+        p.hr = hr, p.h2r = h2r;
+        const EleccionCama e = EligeCama(p, boton);
+        EXPECT_EQ(std::tie(e.textoFa, e.tipo, e.hr, e.textoHr, e.h2r, e.textoH2r),
+                  std::make_tuple(std::string(textoFa), tipo, quedaHr, std::string(textoHr),
+                                  quedaH2r, std::string(textoH2r)))
+            << "botón " << boton << " hr " << hr << " h2r " << h2r;
+        EXPECT_EQ(e.fa, LeeNumero(textoFa).valor) << boton;
+        EXPECT_TRUE(e.apoyoDirecto == (boton == 11) && e.pregunta == (boton == 11 ? directo : ""))
+            << boton;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "ayudas_pruebas.h"
 #include "zanja.h"
@@ -43,51 +44,40 @@ TEST(ResguardoMinimoDe, PorAnguloYBandaDelDiametro)
 TEST(CasillasDelTalud, EnterosDe1A99YResguardoHasta100)
 {
     using C = ComponenteTecleada::Accion;
-    const struct {
-        const char* texto;
-        C accion;
-        long long k;
-    } componentes[] = {{"99", C::Toma, 99},    {"1", C::Toma, 1},      {"", C::Espera, 0},
-                       {"-", C::Espera, 0},    {"0", C::Restaura, 0},  {"100", C::Restaura, 0},
-                       {"5x", C::Restaura, 0}, {"2.5", C::Restaura, 0}};
-    for (const auto& c : componentes) {
-        const ComponenteTecleada leida = LeeComponenteTalud(LeeEnteroTecleado(c.texto));
-        EXPECT_TRUE(leida.accion == c.accion && leida.k == c.k) << c.texto;
+    const std::tuple<const char*, C, long long> componentes[] = {
+        {"99", C::Toma, 99},    {"1", C::Toma, 1},      {"", C::Espera, 0},
+        {"-", C::Espera, 0},    {"0", C::Restaura, 0},  {"100", C::Restaura, 0},
+        {"5x", C::Restaura, 0}, {"2.5", C::Restaura, 0}};
+    for (const auto& [texto, accion, k] : componentes) {
+        const ComponenteTecleada leida = LeeComponenteTalud(LeeEnteroTecleado(texto));
+        EXPECT_TRUE(leida.accion == accion && leida.k == k) << texto;
     }
     using R = ResguardoTecleado::Accion;
-    const struct {
-        const char* texto;
-        R accion;
-        double resguardo;
-        const char* mensaje;
-    } resguardos[] = {{"0.5", R::Toma, 0.5, ""},
-                      {"0,35", R::Toma, 0.35, ""},
-                      {"0", R::Toma, 0, ""},
-                      {"100", R::Toma, 100, ""},
-                      {"100.001", R::Restaura, 0, "Valor no válido"},
-                      {"1e308", R::Restaura, 0, "Valor no válido"},
-                      {"-0.1", R::Ignora, 0, ""},
-                      {"abc", R::Restaura, 0, ""},
-                      {"", R::Espera, 0, ""},
-                      {"3e-", R::Espera, 0, ""}};
-    for (const auto& c : resguardos) {
-        const ResguardoTecleado leido = LeeResguardoTecleado(LeeTecleado(c.texto));
-        EXPECT_TRUE(leido.accion == c.accion && leido.resguardo == c.resguardo &&
-                    leido.mensaje == c.mensaje)
-            << c.texto;
+    const std::tuple<const char*, R, double, const char*> resguardos[] = {
+        {"0.5", R::Toma, 0.5, ""},
+        {"0,35", R::Toma, 0.35, ""},
+        {"0", R::Toma, 0, ""},
+        {"100", R::Toma, 100, ""},
+        {"100.001", R::Restaura, 0, "Valor no válido"},
+        {"1e308", R::Restaura, 0, "Valor no válido"},
+        {"-0.1", R::Ignora, 0, ""},
+        {"abc", R::Restaura, 0, ""},
+        {"", R::Espera, 0, ""},
+        {"3e-", R::Espera, 0, ""}};
+    for (const auto& [texto, accion, resguardo, mensaje] : resguardos) {
+        const ResguardoTecleado leido = LeeResguardoTecleado(LeeTecleado(texto));
+        EXPECT_TRUE(leido.accion == accion && leido.resguardo == resguardo &&
+                    leido.mensaje == mensaje)
+            << texto;
     }
     // Flechas: ni 0 ni 100.
-    const struct {
-        double actual;
-        bool sube;
-        std::optional<long long> k;
-    } giros[] = {{98, true, 99},
-                 {99, true, std::nullopt},
-                 {2, false, 1},
-                 {1, false, std::nullopt},
-                 {0, true, 1}};
-    for (const auto& c : giros)
-        EXPECT_EQ(GiraComponente(c.actual, c.sube), c.k) << c.actual << " " << c.sube;
+    const std::tuple<double, bool, std::optional<long long>> giros[] = {{98, true, 99},
+                                                                        {99, true, std::nullopt},
+                                                                        {2, false, 1},
+                                                                        {1, false, std::nullopt},
+                                                                        {0, true, 1}};
+    for (const auto& [actual, sube, k] : giros)
+        EXPECT_EQ(GiraComponente(actual, sube), k) << actual << " " << sube;
 }
 
 TEST(AvisosDelResguardo, AlSalirYAlSeleccionar)
@@ -188,24 +178,21 @@ TEST(AnchuraZanjaTalud, CamaPorTerrenoYRotuloTruncado)
 TEST(CompruebaB, CorreccionPorDiYConsejoPorDe)
 {
     // Más estrecha que De: resguardo por bandas de Di, a los dos lados de cada límite.
-    const struct {
-        double Di, De, b;
-        const char* resguardo;
-        double propuesta;
-    } estrechas[] = {{0.35, 0.45, 0.4, "0.25", 0.95}, {0.351, 0.45, 0.4, "0.35", 1.15},
-                     {0.7, 0.85, 0.8, "0.35", 1.55},  {0.701, 0.85, 0.8, "0.43", 1.71},
-                     {1.2, 1.45, 1.4, "0.43", 2.31},  {1.201, 1.45, 1.4, "0.5", 2.45}};
-    for (const auto& c : estrechas) {
+    const std::tuple<double, double, double, const char*, double> estrechas[] = {
+        {0.35, 0.45, 0.4, "0.25", 0.95}, {0.351, 0.45, 0.4, "0.35", 1.15},
+        {0.7, 0.85, 0.8, "0.35", 1.55},  {0.701, 0.85, 0.8, "0.43", 1.71},
+        {1.2, 1.45, 1.4, "0.43", 2.31},  {1.201, 1.45, 1.4, "0.5", 2.45}};
+    for (const auto& [Di, De, b, resguardo, propuesta] : estrechas) {
         Proyecto p = Nuevo();
-        p.Di = c.Di, p.De = c.De, p.b = c.b;
+        p.Di = Di, p.De = De, p.b = b;
         const CorreccionAnchura r = CorrigeAnchuraZanja(p);
         EXPECT_EQ(
             r.pregunta,
             "La zanja debe ser mayor que el diámetro exterior (De) del tubo. Se aconseja dejar " +
-                std::string(c.resguardo) + "m a ambos lados, para De=" + TextoNumero(c.De) +
+                std::string(resguardo) + "m a ambos lados, para De=" + TextoNumero(De) +
                 "m. ¿Desea que se corrija automáticamente?")
-            << c.Di;
-        EXPECT_NEAR(r.b, c.propuesta, 1e-12) << c.Di;
+            << Di;
+        EXPECT_NEAR(r.b, propuesta, 1e-12) << Di;
     }
     // Sin corrección: b = De, De de 0.01 o menos.
     for (const auto& [De, b] : {std::pair{0.6, 0.6}, {0.01, 0.005}}) {
@@ -215,11 +202,7 @@ TEST(CompruebaB, CorreccionPorDiYConsejoPorDe)
     }
 
     // Consejo: bandas de De (fuera de ellas nada) y b justo por debajo y en De + 2·resguardo.
-    const struct {
-        double De, b;
-        int instalacion, aviso;
-        const char* resguardo;
-    } consejos[] = {
+    const std::tuple<double, double, int, int, const char*> consejos[] = {
         {0.499, 0.998, 0, 1, "0.25"}, {0.499, 0.999, 0, 1, ""},    {0.5, 0.6, 0, 1, ""},
         {0.74, 0.8, 0, 1, ""},        {0.741, 1.44, 0, 1, "0.35"}, {0.8, 1.499, 2, 1, "0.35"},
         {0.8, 1.5, 0, 1, ""},         {0.801, 0.9, 0, 1, ""},      {0.95, 1.0, 0, 1, ""},
@@ -227,16 +210,16 @@ TEST(CompruebaB, CorreccionPorDiYConsejoPorDe)
         {1.501, 2.5, 0, 1, "0.5"},    {1.501, 2.501, 0, 1, ""},    {1.6, 1.6, 0, 1, "0.5"},
         {1.6, 1.599, 0, 1, ""},       {1.6, 2.0, 1, 1, ""},        {1.6, 2.0, 0, 0, ""},
         {0.4, 0.4, 3, 1, "0.25"},     {0.01, 0.3, 0, 1, ""}};
-    for (const auto& c : consejos) {
+    for (const auto& [De, b, instalacion, aviso, resguardo] : consejos) {
         Proyecto p = Nuevo();
-        p.Di = 0.3, p.De = c.De, p.b = c.b;
-        p.InstalacionIndex = static_cast<std::uint8_t>(c.instalacion);
-        p.AvisoAnchura = static_cast<std::uint8_t>(c.aviso);
+        p.Di = 0.3, p.De = De, p.b = b;
+        p.InstalacionIndex = static_cast<std::uint8_t>(instalacion);
+        p.AvisoAnchura = static_cast<std::uint8_t>(aviso);
         const std::string esperado =
-            *c.resguardo ? "Es recomendable mantener al menos " + std::string(c.resguardo) +
-                               " m. a ambos lados del tubo. ¿Quiere mantener activado este aviso?"
-                         : "";
-        EXPECT_EQ(ConsejoAnchuraZanja(p), esperado) << c.De << " " << c.b;
+            *resguardo ? "Es recomendable mantener al menos " + std::string(resguardo) +
+                             " m. a ambos lados del tubo. ¿Quiere mantener activado este aviso?"
+                       : "";
+        EXPECT_EQ(ConsejoAnchuraZanja(p), esperado) << De << " " << b;
     }
 }
 
