@@ -67,38 +67,29 @@ TEST(EligeCama, FactorCodigoYAlturasMinimas)
 TEST(MedidasDeCama, CunaYMinimoSobreLaClave)
 {
     // Tubo de De 0.4 m: cunas De/2, De/4 y De/6; mínimo max(hr/8, 0.30) en 9 a 11.
-    const struct {
-        int boton;
-        double hr;
-        const char* cuna;
-        const char* minimo;
-    } casos[] = {
+    const std::tuple<int, double, const char*, const char*> casos[] = {
         {1, 4, "0.2", "0.30"},     {2, 2, "0.2", "0.30"},       {3, 2, "0.1", "0.30"},
         {6, 2, "0.067", "0.30"},   {7, 2, "0.2", "0.30"},       {8, 2, "", "0.30"},
         {9, 2.4, "0.067", "0.30"}, {9, 2.41, "0.067", "0.301"}, {10, 4, "0.067", "0.5"},
         {11, 4, "", "0.5"},        {11, 2, "", "0.30"},
     };
-    for (const auto& caso : casos) {
-        const MedidasCama m = MedidasDeCama(caso.boton, 0.4, caso.hr);
-        EXPECT_EQ(m.cuna, caso.cuna) << caso.boton << " " << caso.hr;
-        EXPECT_EQ(m.minimo, caso.minimo) << caso.boton << " " << caso.hr;
+    for (const auto& [boton, hr, cuna, minimo] : casos) {
+        const MedidasCama m = MedidasDeCama(boton, 0.4, hr);
+        EXPECT_EQ(m.cuna, cuna) << boton << " " << hr;
+        EXPECT_EQ(m.minimo, minimo) << boton << " " << hr;
     }
     EXPECT_STREQ(CamaDeBoton(5).titulo, "Fap=2.3");
 }
 
 TEST(EspesorCamaTerraplen, PorBaseYDiametro)
 {
-    const struct {
-        std::uint8_t base;
-        double Di, c;
-    } casos[] = {
+    const std::tuple<std::uint8_t, double, double> casos[] = {
         {0, 0.5, 0.15}, {0, 0.7, 0.15}, {0, 0.71, 0.23}, {0, 1.5, 0.23},
         {0, 1.51, 0.3}, {1, 0.7, 0.08}, {1, 0.701, 0.1}, {1, 1.5, 0.1},
         {1, 1.6, 0.15}, {2, 0.5, 0.08}, {2, 1.5, 0.1},   {2, 1.6, 0.15},
     };
-    for (const auto& caso : casos)
-        EXPECT_EQ(EspesorCamaTerraplen(caso.base, caso.Di), caso.c)
-            << int(caso.base) << " " << caso.Di;
+    for (const auto& [base, Di, c] : casos)
+        EXPECT_EQ(EspesorCamaTerraplen(base, Di), c) << int(base) << " " << Di;
 }
 
 TEST(MedidasDeClases, RotulosYClasesOfrecidas)
@@ -112,16 +103,13 @@ TEST(MedidasDeClases, RotulosYClasesOfrecidas)
     EXPECT_EQ(std::string(m.c[0] + "|" + m.c[1] + "|" + m.c[2] + "|" + m.c[3]),
               "0.5 m|0.2 m|0.068 m|0.1 m");
     EXPECT_EQ(m.d, "0.2 m");
-    const struct {
-        double n;
-        bool claseB, claseC;
-    } casos[] = {{0, true, true},      {0.6, true, true},   {0.601, true, true},
-                 {0.602, false, true}, {0.83, false, true}, {0.831, false, false},
-                 {1, false, false}};
-    for (const auto& caso : casos) {
-        const MedidasClases c = MedidasDeClases(1.218, 1, caso.n, 0.23);
-        EXPECT_EQ(c.claseB, caso.claseB) << caso.n;
-        EXPECT_EQ(c.claseC, caso.claseC) << caso.n;
+    const std::tuple<double, bool, bool> casos[] = {
+        {0, true, true},     {0.6, true, true},     {0.601, true, true}, {0.602, false, true},
+        {0.83, false, true}, {0.831, false, false}, {1, false, false}};
+    for (const auto& [n, claseB, claseC] : casos) {
+        const MedidasClases c = MedidasDeClases(1.218, 1, n, 0.23);
+        EXPECT_EQ(c.claseB, claseB) << n;
+        EXPECT_EQ(c.claseC, claseC) << n;
     }
 }
 
@@ -136,37 +124,32 @@ Proyecto CasoClase(std::uint8_t instalacion, double hr, double n)
 
 TEST(RotuloFaClase, FactorConTopeDeOchoOSinFactor)
 {
-    const struct {
-        std::uint8_t instalacion;
-        double hr, n;
-        std::uint8_t clase;
-        double b2, hr2;
-        const char* rotulo;
-        double fa;  // el que se guarda; -1 si no importa
-    } casos[] = {
-        // Sin proyección Fa = 1.431/N.
-        {InstalacionTerraplen, 3, 0, 1, 2, 1, "Fa = 2.834", 2.833663366},
-        {InstalacionTerraplen, 3, 0, 2, 2, 1, "Fa = 2.024", 2.024045262},
-        {InstalacionTerraplen, 3, 0, 3, 2, 1, "Fa = 1.704", 1.703571429},
-        {InstalacionTerraplen, 3, 0, 4, 2, 1, "Fa = 1.092", 1.092366412},
-        // Tope de 8 a ambos lados.
-        {InstalacionTerraplen, 0.711, 0.9, 1, 2, 1, "Fa = 8", 8},
-        {InstalacionTerraplen, 0.712, 0.9, 1, 2, 1, "Fa = 7.996", 7.996297713},
-        {InstalacionTerraplen, 0.5, 0.9, 1, 2, 1, "Fa = 8", 8},
-        // Un factor negativo no es un factor.
-        {InstalacionTerraplen, 0.3, 0.9, 1, 2, 1, "Fa = --", 0},
-        {InstalacionZanjaInducida, 3, 0.45, 1, 2, 1, "Fa = 4.229", 4.228592839},
-        {InstalacionZanjaInducida, 3, 0.45, 4, 2, 1, "Fa = 1.158", 1.158485474},
-        {InstalacionZanjaInducida, 3, 0.45, 1, 0.01, 0.01, "Fa = 3.946", 3.945875923},
-        {InstalacionZanjaInducida, 3, 0.45, 1, 2, 0.0099, "Fa = --", -1},
-        {InstalacionZanjaInducida, 3, 0.45, 1, 0.0099, 1, "Fa = --", -1},
-    };
-    for (const auto& caso : casos) {
-        Proyecto p = CasoClase(caso.instalacion, caso.hr, caso.n);
-        p.b2 = caso.b2, p.hr2 = caso.hr2;
-        EXPECT_EQ(RotuloFaClase(p, caso.clase), caso.rotulo) << caso.hr << " " << int(caso.clase);
-        if (caso.fa >= 0) {
-            EXPECT_NEAR(FactorClaseTerraplen(p, caso.clase), caso.fa, 1e-9) << caso.hr;
+    const std::tuple<std::uint8_t, double, double, std::uint8_t, double, double, const char*,
+                     double>
+        casos[] = {
+            // Sin proyección Fa = 1.431/N.
+            {InstalacionTerraplen, 3, 0, 1, 2, 1, "Fa = 2.834", 2.833663366},
+            {InstalacionTerraplen, 3, 0, 2, 2, 1, "Fa = 2.024", 2.024045262},
+            {InstalacionTerraplen, 3, 0, 3, 2, 1, "Fa = 1.704", 1.703571429},
+            {InstalacionTerraplen, 3, 0, 4, 2, 1, "Fa = 1.092", 1.092366412},
+            // Tope de 8 a ambos lados.
+            {InstalacionTerraplen, 0.711, 0.9, 1, 2, 1, "Fa = 8", 8},
+            {InstalacionTerraplen, 0.712, 0.9, 1, 2, 1, "Fa = 7.996", 7.996297713},
+            {InstalacionTerraplen, 0.5, 0.9, 1, 2, 1, "Fa = 8", 8},
+            // Un factor negativo no es un factor.
+            {InstalacionTerraplen, 0.3, 0.9, 1, 2, 1, "Fa = --", 0},
+            {InstalacionZanjaInducida, 3, 0.45, 1, 2, 1, "Fa = 4.229", 4.228592839},
+            {InstalacionZanjaInducida, 3, 0.45, 4, 2, 1, "Fa = 1.158", 1.158485474},
+            {InstalacionZanjaInducida, 3, 0.45, 1, 0.01, 0.01, "Fa = 3.946", 3.945875923},
+            {InstalacionZanjaInducida, 3, 0.45, 1, 2, 0.0099, "Fa = --", -1},
+            {InstalacionZanjaInducida, 3, 0.45, 1, 0.0099, 1, "Fa = --", -1},
+        };
+    for (const auto& [instalacion, hr, n, clase, b2, hr2, rotulo, fa] : casos) {
+        Proyecto p = CasoClase(instalacion, hr, n);
+        p.b2 = b2, p.hr2 = hr2;
+        EXPECT_EQ(RotuloFaClase(p, clase), rotulo) << hr << " " << int(clase);
+        if (fa >= 0) {
+            EXPECT_NEAR(FactorClaseTerraplen(p, clase), fa, 1e-9) << hr;
         }
     }
     // Sin diámetro, o relleno de usuario sin rozamiento (λ·μ nulo).
@@ -181,22 +164,17 @@ TEST(RotuloFaClase, FactorConTopeDeOchoOSinFactor)
 
 TEST(EligeClaseTerraplen, CodigoLetraYAlturaSobreLaBase)
 {
-    const struct {
-        std::uint8_t clase;
-        double n, De;
-        int tipo;
-        const char *letra, *textoHr1;
-        double hr1;
-    } casos[] = {{1, 0.45, 1.218, 0, "A", "0.548", 0.5481},
-                 {2, 0.3, 0.4, 1, "B", "0.12", 0.12},
-                 {3, 0.83, 1.218, 2, "C", "1.011", 1.01094},
-                 {4, 0, 1.218, 3, "D", "0", 0}};
-    for (const auto& caso : casos) {
-        const EleccionClase e = EligeClaseTerraplen(caso.clase, caso.n, caso.De);
-        EXPECT_EQ(e.tipo, caso.tipo);
-        EXPECT_EQ(e.letra, caso.letra);
-        EXPECT_EQ(e.textoHr1, caso.textoHr1);
-        EXPECT_DOUBLE_EQ(e.hr1, caso.hr1);  // con todas sus cifras
+    const std::tuple<std::uint8_t, double, double, int, const char*, const char*, double> casos[] =
+        {{1, 0.45, 1.218, 0, "A", "0.548", 0.5481},
+         {2, 0.3, 0.4, 1, "B", "0.12", 0.12},
+         {3, 0.83, 1.218, 2, "C", "1.011", 1.01094},
+         {4, 0, 1.218, 3, "D", "0", 0}};
+    for (const auto& [clase, n, De, tipo, letra, textoHr1, hr1] : casos) {
+        const EleccionClase e = EligeClaseTerraplen(clase, n, De);
+        EXPECT_EQ(e.tipo, tipo);
+        EXPECT_EQ(e.letra, letra);
+        EXPECT_EQ(e.textoHr1, textoHr1);
+        EXPECT_DOUBLE_EQ(e.hr1, hr1);  // con todas sus cifras
     }
     for (const auto& [letra, clase] : {std::pair{"A", 1}, {"D", 4}, {"", 0}, {"E", 0}, {"a", 0}})
         EXPECT_EQ(ClaseDeLetra(letra), clase) << letra;
@@ -204,54 +182,44 @@ TEST(EligeClaseTerraplen, CodigoLetraYAlturaSobreLaBase)
 
 TEST(RecalculaFaTerraplen, SoloConClaseYDatosDeZanja)
 {
-    const struct {
-        std::uint8_t instalacion;
-        double hr, De, b2, hr2;
-        const char* letra;
-        bool recalcula;
-        double fa, n;  // n queda en el registro aunque no haya clase
-    } casos[] = {
-        {InstalacionTerraplen, 3, 1.218, 2, 1, "B", true, 2.205116076, 0.5},
-        {InstalacionTerraplen, 0.711, 1.218, 2, 1, "A", true, 8, 0.9},
-        {InstalacionTerraplen, 0.712, 1.218, 2, 1, "A", true, 7.996297713, 0.9},
-        {InstalacionTerraplen, 0.3, 1.218, 2, 1, "A", true, 0, 0.9},  // factor negativo
-        {InstalacionZanjaInducida, 3, 1.218, 2, 1, "D", true, 1.158485474, 0.45},
-        {InstalacionTerraplen, 3, 1.218, 2, 1, "", false, 0, 0.5},
-        {InstalacionTerraplen, 3, 1.218, 2, 1, "E", false, 0, 0.5},
-        // Con b2 y hr2 por defecto (0) no se recalcula en terraplén.
-        {InstalacionTerraplen, 3, 1.218, 0, 0, "A", false, 0, -1},
-        {InstalacionTerraplen, 3, 1.218, 2, 0.01, "A", false, 0, -1},
-        {InstalacionTerraplen, 3, 1.218, 2, 0.011, "A", true, 2.833663366, 0},
-        {InstalacionTerraplen, 3, 1.218, 0.01, 1, "A", false, 0, -1},
-        {InstalacionTerraplen, 0.3, 0.01, 2, 1, "A", false, 0, -1},
-        {InstalacionZanja, 3, 1.218, 2, 1, "A", false, 0, -1},
-        {InstalacionZanjaTerraplenada, 3, 1.218, 2, 1, "A", false, 0, -1},
-    };
-    for (const auto& caso : casos) {
-        Proyecto p = CasoClase(caso.instalacion, caso.hr, caso.n < 0 ? 0.5 : caso.n);
-        p.De = caso.De, p.b2 = caso.b2, p.hr2 = caso.hr2;
+    const std::tuple<std::uint8_t, double, double, double, double, const char*, bool, double,
+                     double>
+        casos[] = {
+            {InstalacionTerraplen, 3, 1.218, 2, 1, "B", true, 2.205116076, 0.5},
+            {InstalacionTerraplen, 0.711, 1.218, 2, 1, "A", true, 8, 0.9},
+            {InstalacionTerraplen, 0.712, 1.218, 2, 1, "A", true, 7.996297713, 0.9},
+            {InstalacionTerraplen, 0.3, 1.218, 2, 1, "A", true, 0, 0.9},  // factor negativo
+            {InstalacionZanjaInducida, 3, 1.218, 2, 1, "D", true, 1.158485474, 0.45},
+            {InstalacionTerraplen, 3, 1.218, 2, 1, "", false, 0, 0.5},
+            {InstalacionTerraplen, 3, 1.218, 2, 1, "E", false, 0, 0.5},
+            // Con b2 y hr2 por defecto (0) no se recalcula en terraplén.
+            {InstalacionTerraplen, 3, 1.218, 0, 0, "A", false, 0, -1},
+            {InstalacionTerraplen, 3, 1.218, 2, 0.01, "A", false, 0, -1},
+            {InstalacionTerraplen, 3, 1.218, 2, 0.011, "A", true, 2.833663366, 0},
+            {InstalacionTerraplen, 3, 1.218, 0.01, 1, "A", false, 0, -1},
+            {InstalacionTerraplen, 0.3, 0.01, 2, 1, "A", false, 0, -1},
+            {InstalacionZanja, 3, 1.218, 2, 1, "A", false, 0, -1},
+            {InstalacionZanjaTerraplenada, 3, 1.218, 2, 1, "A", false, 0, -1},
+        };
+    for (const auto& [instalacion, hr, De, b2, hr2, letra, recalcula, fa, n] : casos) {
+        Proyecto p = CasoClase(instalacion, hr, n < 0 ? 0.5 : n);
+        p.De = De, p.b2 = b2, p.hr2 = hr2;
         p.n = -1;
-        const std::optional<double> fa = RecalculaFaTerraplen(p, caso.letra);
-        const std::string donde = std::to_string(caso.hr) + " " + caso.letra;
-        ASSERT_EQ(fa.has_value(), caso.recalcula) << donde;
-        if (fa) {
-            EXPECT_NEAR(*fa, caso.fa, 1e-9) << donde;
+        const std::optional<double> r = RecalculaFaTerraplen(p, letra);
+        const std::string donde = std::to_string(hr) + " " + letra;
+        ASSERT_EQ(r.has_value(), recalcula) << donde;
+        if (r) {
+            EXPECT_NEAR(*r, fa, 1e-9) << donde;
         }
-        if (caso.instalacion == InstalacionTerraplen) {
-            EXPECT_NEAR(p.n, caso.n, 1e-12) << donde;
+        if (instalacion == InstalacionTerraplen) {
+            EXPECT_NEAR(p.n, n, 1e-12) << donde;
         }
     }
 }
 
 TEST(LeeFactorApoyo, SoloUnValorNuevoCambiaYFueraDelTerraplenEsTecleado)
 {
-    const struct {
-        double leido, actual;
-        std::uint8_t instalacion;
-        bool cambia;
-        double fa;
-        int tipo;  // -1: el código no cambia
-    } casos[] = {
+    const std::tuple<double, double, std::uint8_t, bool, double, int> casos[] = {
         {2.3, 0, InstalacionZanja, true, 2.3, 14},
         {-2.3, 0, InstalacionZanjaTerraplenada, true, 2.3, 14},
         {2.3, 0, InstalacionZanjaInducida, true, 2.3, 14},
@@ -260,11 +228,11 @@ TEST(LeeFactorApoyo, SoloUnValorNuevoCambiaYFueraDelTerraplenEsTecleado)
         {-2.3, 2.3, InstalacionZanja, false, 2.3, -1},
         {0, 0, InstalacionZanja, false, 0, -1},
     };
-    for (const auto& caso : casos) {
-        const FactorTecleado t = LeeFactorApoyo(caso.leido, caso.actual, caso.instalacion);
-        EXPECT_EQ(t.cambia, caso.cambia) << caso.leido << " " << caso.actual;
-        EXPECT_EQ(t.fa, caso.fa);
-        EXPECT_EQ(t.tipo.value_or(-1), caso.tipo) << caso.leido << " " << int(caso.instalacion);
+    for (const auto& [leido, actual, instalacion, cambia, fa, tipo] : casos) {
+        const FactorTecleado t = LeeFactorApoyo(leido, actual, instalacion);
+        EXPECT_EQ(t.cambia, cambia) << leido << " " << actual;
+        EXPECT_EQ(t.fa, fa);
+        EXPECT_EQ(t.tipo.value_or(-1), tipo) << leido << " " << int(instalacion);
     }
 }
 
