@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "ayudas_pruebas.h"
 #include "factor_apoyo.h"
@@ -13,100 +14,82 @@ TEST(EligeCama, FactorCodigoYAlturasMinimas)
 {
     const std::string directo = "Como usted selecciono Apoyo Directo, el valor del ancho de zanja "
                                 "debe ser recalculado.¿Desea abrir la ventana de ancho de zanja?";
-    // Lo que queda en hr y h''r y el texto de su casilla ("" si no se toca).
-    const struct {
-        int boton;
-        std::uint8_t instalacion;
-        double hr, h2r;
-        const char* textoFa;
-        int tipo;
-        double quedaHr;
-        const char* textoHr;
-        double quedaH2r;
-        const char* textoH2r;
-    } casos[] = {
-        {1, InstalacionZanja, 2, 0.5, "4", 3, 2, "", 0.5, ""},
-        {2, InstalacionZanja, 2, 0.5, "3", 4, 2, "", 0.5, ""},
-        {3, InstalacionZanja, 2, 0.5, "2.8", 5, 2, "", 0.5, ""},
-        {4, InstalacionZanja, 2, 0.5, "2.2", 6, 2, "", 0.5, ""},
-        {5, InstalacionZanja, 2, 0.5, "2.3", 7, 2, "", 0.5, ""},
-        {6, InstalacionZanja, 2, 0.5, "2", 8, 2, "", 0.5, ""},
-        {7, InstalacionZanja, 2, 0.5, "1.9", 10, 2, "", 0.5, ""},
-        {8, InstalacionZanja, 2, 0.5, "2.1", 9, 2, "", 0.5, ""},
-        {9, InstalacionZanja, 2, 0.5, "1.7", 11, 2, "", 0.5, "0.5"},  // siempre se reescribe
-        {10, InstalacionZanja, 2, 0.5, "1.5", 12, 2, "", 0.5, "0.5"},
-        {11, InstalacionZanja, 2, 0.5, "1.1", 13, 2, "", 0.5, "0.5"},
-        // hr en zanja: 0.5 como mínimo; en zanja terraplenada no.
-        {1, InstalacionZanja, 0.3, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
-        {1, InstalacionZanja, 0.49999, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
-        {1, InstalacionZanja, 0.5, 0.5, "4", 3, 0.5, "", 0.5, ""},
-        {1, InstalacionZanjaTerraplenada, 0.3, 0.5, "4", 3, 0.3, "", 0.5, ""},
-        // h''r: 0.30 como mínimo.
-        {3, InstalacionZanjaTerraplenada, 2, 0.1, "2.8", 5, 2, "", 0.3, "0.30"},
-        {3, InstalacionZanjaTerraplenada, 2, 0.29999, "2.8", 5, 2, "", 0.3, "0.30"},
-        {3, InstalacionZanjaTerraplenada, 2, 0.3, "2.8", 5, 2, "", 0.3, ""},
-        // Camas de 90 grados y directa: h''r como mínimo max(hr/8, 0.3).
-        {9, InstalacionZanjaTerraplenada, 4, 0.1, "1.7", 11, 4, "", 0.5, "0.5"},
-        {9, InstalacionZanjaTerraplenada, 2, 0.1, "1.7", 11, 2, "", 0.3, "0.3"},
-        {10, InstalacionZanjaTerraplenada, 2.4, 0, "1.5", 12, 2.4, "", 0.3, "0.3"},
-        {10, InstalacionZanjaTerraplenada, 2.41, 0, "1.5", 12, 2.41, "", 0.30125, "0.301"},
-        {10, InstalacionZanjaTerraplenada, 4, 0.8, "1.5", 12, 4, "", 0.8, "0.8"},
-        {11, InstalacionZanja, 0.3, 0, "1.1", 13, 0.5, "0.5", 0.3, "0.3"},
-    };
-    for (const auto& caso : casos) {
+    const auto Z = InstalacionZanja, ZT = InstalacionZanjaTerraplenada;
+    // Botón, instalación, hr, h''r, Fa, código, lo que queda en hr y h''r y el texto de sus
+    // casillas ("" si no se tocan).
+    const std::tuple<int, std::uint8_t, double, double, const char*, int, double, const char*,
+                     double, const char*>
+        casos[] = {
+            {1, Z, 2, 0.5, "4", 3, 2, "", 0.5, ""},
+            {2, Z, 2, 0.5, "3", 4, 2, "", 0.5, ""},
+            {3, Z, 2, 0.5, "2.8", 5, 2, "", 0.5, ""},
+            {4, Z, 2, 0.5, "2.2", 6, 2, "", 0.5, ""},
+            {5, Z, 2, 0.5, "2.3", 7, 2, "", 0.5, ""},
+            {6, Z, 2, 0.5, "2", 8, 2, "", 0.5, ""},
+            {7, Z, 2, 0.5, "1.9", 10, 2, "", 0.5, ""},
+            {8, Z, 2, 0.5, "2.1", 9, 2, "", 0.5, ""},
+            {9, Z, 2, 0.5, "1.7", 11, 2, "", 0.5, "0.5"},  // siempre se reescribe
+            {10, Z, 2, 0.5, "1.5", 12, 2, "", 0.5, "0.5"},
+            {11, Z, 2, 0.5, "1.1", 13, 2, "", 0.5, "0.5"},
+            // hr en zanja: 0.5 como mínimo; en zanja terraplenada no.
+            {1, Z, 0.3, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
+            {1, Z, 0.49999, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
+            {1, Z, 0.5, 0.5, "4", 3, 0.5, "", 0.5, ""},
+            {1, ZT, 0.3, 0.5, "4", 3, 0.3, "", 0.5, ""},
+            // h''r: 0.30 como mínimo.
+            {3, ZT, 2, 0.1, "2.8", 5, 2, "", 0.3, "0.30"},
+            {3, ZT, 2, 0.29999, "2.8", 5, 2, "", 0.3, "0.30"},
+            {3, ZT, 2, 0.3, "2.8", 5, 2, "", 0.3, ""},
+            // Camas de 90 grados y directa: h''r como mínimo max(hr/8, 0.3).
+            {9, ZT, 4, 0.1, "1.7", 11, 4, "", 0.5, "0.5"},
+            {9, ZT, 2, 0.1, "1.7", 11, 2, "", 0.3, "0.3"},
+            {10, ZT, 2.4, 0, "1.5", 12, 2.4, "", 0.3, "0.3"},
+            {10, ZT, 2.41, 0, "1.5", 12, 2.41, "", 0.30125, "0.301"},
+            {10, ZT, 4, 0.8, "1.5", 12, 4, "", 0.8, "0.8"},
+            {11, Z, 0.3, 0, "1.1", 13, 0.5, "0.5", 0.3, "0.3"},
+        };
+    for (const auto& [boton, instalacion, hr, h2r, textoFa, tipo, quedaHr, textoHr, quedaH2r,
+                      textoH2r] : casos) {
         Proyecto p = Nuevo();
-        p.InstalacionIndex = caso.instalacion;
-        p.hr = caso.hr, p.h2r = caso.h2r;
-        const EleccionCama e = EligeCama(p, caso.boton);
-        const std::string donde = "botón " + std::to_string(caso.boton) + " hr " +
-                                  std::to_string(caso.hr) + " h2r " + std::to_string(caso.h2r);
-        EXPECT_EQ(e.textoFa, caso.textoFa) << donde;
-        EXPECT_EQ(e.fa, LeeNumero(caso.textoFa).valor) << donde;
-        EXPECT_EQ(e.tipo, caso.tipo) << donde;
-        EXPECT_EQ(e.apoyoDirecto, caso.boton == 11 ? 1 : 0) << donde;
-        EXPECT_EQ(e.pregunta, caso.boton == 11 ? directo : "") << donde;
-        EXPECT_DOUBLE_EQ(e.hr, caso.quedaHr) << donde;
-        EXPECT_EQ(e.textoHr, caso.textoHr) << donde;
-        EXPECT_DOUBLE_EQ(e.h2r, caso.quedaH2r) << donde;
-        EXPECT_EQ(e.textoH2r, caso.textoH2r) << donde;
+        p.InstalacionIndex = instalacion;
+        p.hr = hr, p.h2r = h2r;
+        const EleccionCama e = EligeCama(p, boton);
+        EXPECT_EQ(std::tie(e.textoFa, e.tipo, e.hr, e.textoHr, e.h2r, e.textoH2r),
+                  std::make_tuple(std::string(textoFa), tipo, quedaHr, std::string(textoHr),
+                                  quedaH2r, std::string(textoH2r)))
+            << "botón " << boton << " hr " << hr << " h2r " << h2r;
+        EXPECT_EQ(e.fa, LeeNumero(textoFa).valor) << boton;
+        EXPECT_TRUE(e.apoyoDirecto == (boton == 11) && e.pregunta == (boton == 11 ? directo : ""))
+            << boton;
     }
 }
 
 TEST(MedidasDeCama, CunaYMinimoSobreLaClave)
 {
     // Tubo de De 0.4 m: cunas De/2, De/4 y De/6; mínimo max(hr/8, 0.30) en 9 a 11.
-    const struct {
-        int boton;
-        double hr;
-        const char* cuna;
-        const char* minimo;
-    } casos[] = {
+    const std::tuple<int, double, const char*, const char*> casos[] = {
         {1, 4, "0.2", "0.30"},     {2, 2, "0.2", "0.30"},       {3, 2, "0.1", "0.30"},
         {6, 2, "0.067", "0.30"},   {7, 2, "0.2", "0.30"},       {8, 2, "", "0.30"},
         {9, 2.4, "0.067", "0.30"}, {9, 2.41, "0.067", "0.301"}, {10, 4, "0.067", "0.5"},
         {11, 4, "", "0.5"},        {11, 2, "", "0.30"},
     };
-    for (const auto& caso : casos) {
-        const MedidasCama m = MedidasDeCama(caso.boton, 0.4, caso.hr);
-        EXPECT_EQ(m.cuna, caso.cuna) << caso.boton << " " << caso.hr;
-        EXPECT_EQ(m.minimo, caso.minimo) << caso.boton << " " << caso.hr;
+    for (const auto& [boton, hr, cuna, minimo] : casos) {
+        const MedidasCama m = MedidasDeCama(boton, 0.4, hr);
+        EXPECT_EQ(m.cuna, cuna) << boton << " " << hr;
+        EXPECT_EQ(m.minimo, minimo) << boton << " " << hr;
     }
     EXPECT_STREQ(CamaDeBoton(5).titulo, "Fap=2.3");
 }
 
 TEST(EspesorCamaTerraplen, PorBaseYDiametro)
 {
-    const struct {
-        std::uint8_t base;
-        double Di, c;
-    } casos[] = {
+    const std::tuple<std::uint8_t, double, double> casos[] = {
         {0, 0.5, 0.15}, {0, 0.7, 0.15}, {0, 0.71, 0.23}, {0, 1.5, 0.23},
         {0, 1.51, 0.3}, {1, 0.7, 0.08}, {1, 0.701, 0.1}, {1, 1.5, 0.1},
         {1, 1.6, 0.15}, {2, 0.5, 0.08}, {2, 1.5, 0.1},   {2, 1.6, 0.15},
     };
-    for (const auto& caso : casos)
-        EXPECT_EQ(EspesorCamaTerraplen(caso.base, caso.Di), caso.c)
-            << int(caso.base) << " " << caso.Di;
+    for (const auto& [base, Di, c] : casos)
+        EXPECT_EQ(EspesorCamaTerraplen(base, Di), c) << int(base) << " " << Di;
 }
 
 TEST(MedidasDeClases, RotulosYClasesOfrecidas)
@@ -120,16 +103,13 @@ TEST(MedidasDeClases, RotulosYClasesOfrecidas)
     EXPECT_EQ(std::string(m.c[0] + "|" + m.c[1] + "|" + m.c[2] + "|" + m.c[3]),
               "0.5 m|0.2 m|0.068 m|0.1 m");
     EXPECT_EQ(m.d, "0.2 m");
-    const struct {
-        double n;
-        bool claseB, claseC;
-    } casos[] = {{0, true, true},      {0.6, true, true},   {0.601, true, true},
-                 {0.602, false, true}, {0.83, false, true}, {0.831, false, false},
-                 {1, false, false}};
-    for (const auto& caso : casos) {
-        const MedidasClases c = MedidasDeClases(1.218, 1, caso.n, 0.23);
-        EXPECT_EQ(c.claseB, caso.claseB) << caso.n;
-        EXPECT_EQ(c.claseC, caso.claseC) << caso.n;
+    const std::tuple<double, bool, bool> casos[] = {
+        {0, true, true},     {0.6, true, true},     {0.601, true, true}, {0.602, false, true},
+        {0.83, false, true}, {0.831, false, false}, {1, false, false}};
+    for (const auto& [n, claseB, claseC] : casos) {
+        const MedidasClases c = MedidasDeClases(1.218, 1, n, 0.23);
+        EXPECT_EQ(c.claseB, claseB) << n;
+        EXPECT_EQ(c.claseC, claseC) << n;
     }
 }
 
@@ -144,37 +124,32 @@ Proyecto CasoClase(std::uint8_t instalacion, double hr, double n)
 
 TEST(RotuloFaClase, FactorConTopeDeOchoOSinFactor)
 {
-    const struct {
-        std::uint8_t instalacion;
-        double hr, n;
-        std::uint8_t clase;
-        double b2, hr2;
-        const char* rotulo;
-        double fa;  // el que se guarda; -1 si no importa
-    } casos[] = {
-        // Sin proyección Fa = 1.431/N.
-        {InstalacionTerraplen, 3, 0, 1, 2, 1, "Fa = 2.834", 2.833663366},
-        {InstalacionTerraplen, 3, 0, 2, 2, 1, "Fa = 2.024", 2.024045262},
-        {InstalacionTerraplen, 3, 0, 3, 2, 1, "Fa = 1.704", 1.703571429},
-        {InstalacionTerraplen, 3, 0, 4, 2, 1, "Fa = 1.092", 1.092366412},
-        // Tope de 8 a ambos lados.
-        {InstalacionTerraplen, 0.711, 0.9, 1, 2, 1, "Fa = 8", 8},
-        {InstalacionTerraplen, 0.712, 0.9, 1, 2, 1, "Fa = 7.996", 7.996297713},
-        {InstalacionTerraplen, 0.5, 0.9, 1, 2, 1, "Fa = 8", 8},
-        // Un factor negativo no es un factor.
-        {InstalacionTerraplen, 0.3, 0.9, 1, 2, 1, "Fa = --", 0},
-        {InstalacionZanjaInducida, 3, 0.45, 1, 2, 1, "Fa = 4.229", 4.228592839},
-        {InstalacionZanjaInducida, 3, 0.45, 4, 2, 1, "Fa = 1.158", 1.158485474},
-        {InstalacionZanjaInducida, 3, 0.45, 1, 0.01, 0.01, "Fa = 3.946", 3.945875923},
-        {InstalacionZanjaInducida, 3, 0.45, 1, 2, 0.0099, "Fa = --", -1},
-        {InstalacionZanjaInducida, 3, 0.45, 1, 0.0099, 1, "Fa = --", -1},
-    };
-    for (const auto& caso : casos) {
-        Proyecto p = CasoClase(caso.instalacion, caso.hr, caso.n);
-        p.b2 = caso.b2, p.hr2 = caso.hr2;
-        EXPECT_EQ(RotuloFaClase(p, caso.clase), caso.rotulo) << caso.hr << " " << int(caso.clase);
-        if (caso.fa >= 0) {
-            EXPECT_NEAR(FactorClaseTerraplen(p, caso.clase), caso.fa, 1e-9) << caso.hr;
+    const std::tuple<std::uint8_t, double, double, std::uint8_t, double, double, const char*,
+                     double>
+        casos[] = {
+            // Sin proyección Fa = 1.431/N.
+            {InstalacionTerraplen, 3, 0, 1, 2, 1, "Fa = 2.834", 2.833663366},
+            {InstalacionTerraplen, 3, 0, 2, 2, 1, "Fa = 2.024", 2.024045262},
+            {InstalacionTerraplen, 3, 0, 3, 2, 1, "Fa = 1.704", 1.703571429},
+            {InstalacionTerraplen, 3, 0, 4, 2, 1, "Fa = 1.092", 1.092366412},
+            // Tope de 8 a ambos lados.
+            {InstalacionTerraplen, 0.711, 0.9, 1, 2, 1, "Fa = 8", 8},
+            {InstalacionTerraplen, 0.712, 0.9, 1, 2, 1, "Fa = 7.996", 7.996297713},
+            {InstalacionTerraplen, 0.5, 0.9, 1, 2, 1, "Fa = 8", 8},
+            // Un factor negativo no es un factor.
+            {InstalacionTerraplen, 0.3, 0.9, 1, 2, 1, "Fa = --", 0},
+            {InstalacionZanjaInducida, 3, 0.45, 1, 2, 1, "Fa = 4.229", 4.228592839},
+            {InstalacionZanjaInducida, 3, 0.45, 4, 2, 1, "Fa = 1.158", 1.158485474},
+            {InstalacionZanjaInducida, 3, 0.45, 1, 0.01, 0.01, "Fa = 3.946", 3.945875923},
+            {InstalacionZanjaInducida, 3, 0.45, 1, 2, 0.0099, "Fa = --", -1},
+            {InstalacionZanjaInducida, 3, 0.45, 1, 0.0099, 1, "Fa = --", -1},
+        };
+    for (const auto& [instalacion, hr, n, clase, b2, hr2, rotulo, fa] : casos) {
+        Proyecto p = CasoClase(instalacion, hr, n);
+        p.b2 = b2, p.hr2 = hr2;
+        EXPECT_EQ(RotuloFaClase(p, clase), rotulo) << hr << " " << int(clase);
+        if (fa >= 0) {
+            EXPECT_NEAR(FactorClaseTerraplen(p, clase), fa, 1e-9) << hr;
         }
     }
     // Sin diámetro, o relleno de usuario sin rozamiento (λ·μ nulo).
@@ -189,22 +164,17 @@ TEST(RotuloFaClase, FactorConTopeDeOchoOSinFactor)
 
 TEST(EligeClaseTerraplen, CodigoLetraYAlturaSobreLaBase)
 {
-    const struct {
-        std::uint8_t clase;
-        double n, De;
-        int tipo;
-        const char *letra, *textoHr1;
-        double hr1;
-    } casos[] = {{1, 0.45, 1.218, 0, "A", "0.548", 0.5481},
-                 {2, 0.3, 0.4, 1, "B", "0.12", 0.12},
-                 {3, 0.83, 1.218, 2, "C", "1.011", 1.01094},
-                 {4, 0, 1.218, 3, "D", "0", 0}};
-    for (const auto& caso : casos) {
-        const EleccionClase e = EligeClaseTerraplen(caso.clase, caso.n, caso.De);
-        EXPECT_EQ(e.tipo, caso.tipo);
-        EXPECT_EQ(e.letra, caso.letra);
-        EXPECT_EQ(e.textoHr1, caso.textoHr1);
-        EXPECT_DOUBLE_EQ(e.hr1, caso.hr1);  // con todas sus cifras
+    const std::tuple<std::uint8_t, double, double, int, const char*, const char*, double> casos[] =
+        {{1, 0.45, 1.218, 0, "A", "0.548", 0.5481},
+         {2, 0.3, 0.4, 1, "B", "0.12", 0.12},
+         {3, 0.83, 1.218, 2, "C", "1.011", 1.01094},
+         {4, 0, 1.218, 3, "D", "0", 0}};
+    for (const auto& [clase, n, De, tipo, letra, textoHr1, hr1] : casos) {
+        const EleccionClase e = EligeClaseTerraplen(clase, n, De);
+        EXPECT_EQ(e.tipo, tipo);
+        EXPECT_EQ(e.letra, letra);
+        EXPECT_EQ(e.textoHr1, textoHr1);
+        EXPECT_DOUBLE_EQ(e.hr1, hr1);  // con todas sus cifras
     }
     for (const auto& [letra, clase] : {std::pair{"A", 1}, {"D", 4}, {"", 0}, {"E", 0}, {"a", 0}})
         EXPECT_EQ(ClaseDeLetra(letra), clase) << letra;
@@ -212,54 +182,44 @@ TEST(EligeClaseTerraplen, CodigoLetraYAlturaSobreLaBase)
 
 TEST(RecalculaFaTerraplen, SoloConClaseYDatosDeZanja)
 {
-    const struct {
-        std::uint8_t instalacion;
-        double hr, De, b2, hr2;
-        const char* letra;
-        bool recalcula;
-        double fa, n;  // n queda en el registro aunque no haya clase
-    } casos[] = {
-        {InstalacionTerraplen, 3, 1.218, 2, 1, "B", true, 2.205116076, 0.5},
-        {InstalacionTerraplen, 0.711, 1.218, 2, 1, "A", true, 8, 0.9},
-        {InstalacionTerraplen, 0.712, 1.218, 2, 1, "A", true, 7.996297713, 0.9},
-        {InstalacionTerraplen, 0.3, 1.218, 2, 1, "A", true, 0, 0.9},  // factor negativo
-        {InstalacionZanjaInducida, 3, 1.218, 2, 1, "D", true, 1.158485474, 0.45},
-        {InstalacionTerraplen, 3, 1.218, 2, 1, "", false, 0, 0.5},
-        {InstalacionTerraplen, 3, 1.218, 2, 1, "E", false, 0, 0.5},
-        // Con b2 y hr2 por defecto (0) no se recalcula en terraplén.
-        {InstalacionTerraplen, 3, 1.218, 0, 0, "A", false, 0, -1},
-        {InstalacionTerraplen, 3, 1.218, 2, 0.01, "A", false, 0, -1},
-        {InstalacionTerraplen, 3, 1.218, 2, 0.011, "A", true, 2.833663366, 0},
-        {InstalacionTerraplen, 3, 1.218, 0.01, 1, "A", false, 0, -1},
-        {InstalacionTerraplen, 0.3, 0.01, 2, 1, "A", false, 0, -1},
-        {InstalacionZanja, 3, 1.218, 2, 1, "A", false, 0, -1},
-        {InstalacionZanjaTerraplenada, 3, 1.218, 2, 1, "A", false, 0, -1},
-    };
-    for (const auto& caso : casos) {
-        Proyecto p = CasoClase(caso.instalacion, caso.hr, caso.n < 0 ? 0.5 : caso.n);
-        p.De = caso.De, p.b2 = caso.b2, p.hr2 = caso.hr2;
+    const std::tuple<std::uint8_t, double, double, double, double, const char*, bool, double,
+                     double>
+        casos[] = {
+            {InstalacionTerraplen, 3, 1.218, 2, 1, "B", true, 2.205116076, 0.5},
+            {InstalacionTerraplen, 0.711, 1.218, 2, 1, "A", true, 8, 0.9},
+            {InstalacionTerraplen, 0.712, 1.218, 2, 1, "A", true, 7.996297713, 0.9},
+            {InstalacionTerraplen, 0.3, 1.218, 2, 1, "A", true, 0, 0.9},  // factor negativo
+            {InstalacionZanjaInducida, 3, 1.218, 2, 1, "D", true, 1.158485474, 0.45},
+            {InstalacionTerraplen, 3, 1.218, 2, 1, "", false, 0, 0.5},
+            {InstalacionTerraplen, 3, 1.218, 2, 1, "E", false, 0, 0.5},
+            // Con b2 y hr2 por defecto (0) no se recalcula en terraplén.
+            {InstalacionTerraplen, 3, 1.218, 0, 0, "A", false, 0, -1},
+            {InstalacionTerraplen, 3, 1.218, 2, 0.01, "A", false, 0, -1},
+            {InstalacionTerraplen, 3, 1.218, 2, 0.011, "A", true, 2.833663366, 0},
+            {InstalacionTerraplen, 3, 1.218, 0.01, 1, "A", false, 0, -1},
+            {InstalacionTerraplen, 0.3, 0.01, 2, 1, "A", false, 0, -1},
+            {InstalacionZanja, 3, 1.218, 2, 1, "A", false, 0, -1},
+            {InstalacionZanjaTerraplenada, 3, 1.218, 2, 1, "A", false, 0, -1},
+        };
+    for (const auto& [instalacion, hr, De, b2, hr2, letra, recalcula, fa, n] : casos) {
+        Proyecto p = CasoClase(instalacion, hr, n < 0 ? 0.5 : n);
+        p.De = De, p.b2 = b2, p.hr2 = hr2;
         p.n = -1;
-        const std::optional<double> fa = RecalculaFaTerraplen(p, caso.letra);
-        const std::string donde = std::to_string(caso.hr) + " " + caso.letra;
-        ASSERT_EQ(fa.has_value(), caso.recalcula) << donde;
-        if (fa) {
-            EXPECT_NEAR(*fa, caso.fa, 1e-9) << donde;
+        const std::optional<double> r = RecalculaFaTerraplen(p, letra);
+        const std::string donde = std::to_string(hr) + " " + letra;
+        ASSERT_EQ(r.has_value(), recalcula) << donde;
+        if (r) {
+            EXPECT_NEAR(*r, fa, 1e-9) << donde;
         }
-        if (caso.instalacion == InstalacionTerraplen) {
-            EXPECT_NEAR(p.n, caso.n, 1e-12) << donde;
+        if (instalacion == InstalacionTerraplen) {
+            EXPECT_NEAR(p.n, n, 1e-12) << donde;
         }
     }
 }
 
 TEST(LeeFactorApoyo, SoloUnValorNuevoCambiaYFueraDelTerraplenEsTecleado)
 {
-    const struct {
-        double leido, actual;
-        std::uint8_t instalacion;
-        bool cambia;
-        double fa;
-        int tipo;  // -1: el código no cambia
-    } casos[] = {
+    const std::tuple<double, double, std::uint8_t, bool, double, int> casos[] = {
         {2.3, 0, InstalacionZanja, true, 2.3, 14},
         {-2.3, 0, InstalacionZanjaTerraplenada, true, 2.3, 14},
         {2.3, 0, InstalacionZanjaInducida, true, 2.3, 14},
@@ -268,11 +228,11 @@ TEST(LeeFactorApoyo, SoloUnValorNuevoCambiaYFueraDelTerraplenEsTecleado)
         {-2.3, 2.3, InstalacionZanja, false, 2.3, -1},
         {0, 0, InstalacionZanja, false, 0, -1},
     };
-    for (const auto& caso : casos) {
-        const FactorTecleado t = LeeFactorApoyo(caso.leido, caso.actual, caso.instalacion);
-        EXPECT_EQ(t.cambia, caso.cambia) << caso.leido << " " << caso.actual;
-        EXPECT_EQ(t.fa, caso.fa);
-        EXPECT_EQ(t.tipo.value_or(-1), caso.tipo) << caso.leido << " " << int(caso.instalacion);
+    for (const auto& [leido, actual, instalacion, cambia, fa, tipo] : casos) {
+        const FactorTecleado t = LeeFactorApoyo(leido, actual, instalacion);
+        EXPECT_EQ(t.cambia, cambia) << leido << " " << actual;
+        EXPECT_EQ(t.fa, fa);
+        EXPECT_EQ(t.tipo.value_or(-1), tipo) << leido << " " << int(instalacion);
     }
 }
 

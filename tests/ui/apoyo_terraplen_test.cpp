@@ -1,13 +1,9 @@
-// Pruebas del diálogo de las clases de apoyo en terraplén: pasos al mostrarse,
-// n y sus flechas, clases ofrecidas, medidas, rótulos de Fa, λ, la clase
-// elegida en la ventana principal, Cancelar y ayuda.
+// Diálogo de las clases de apoyo en terraplén: pasos al mostrarse, n y sus flechas, clases
+// ofrecidas, medidas, rótulos de Fa, λ, la clase elegida en la ventana principal, Cancelar y ayuda.
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTest>
 #include <QToolButton>
 
 #include "apoyo_terraplen.h"
@@ -68,23 +64,10 @@ private slots:
         QCOMPARE(d->windowTitle(), QString("Factores de apoyo en terraplén"));
     }
 
-    void ClasesOfrecidas()
-    {
-        Caso();
-        const std::tuple<const char*, bool, bool> casos[] = {{"0.601", true, true},
-                                                             {"0.84", false, false}};
-        for (const auto& [n, claseB, claseC] : casos) {
-            d->Edit_n->setText(n);
-            QCOMPARE(d->ButtonClaseB->isVisible(), claseB);
-            QCOMPARE(d->ButtonClaseC->isVisible(), claseC);
-            QVERIFY(d->ButtonClaseA->isVisible() && d->ButtonClaseD->isVisible());
-        }
-    }
-
+    // Desde, lo que se hace ("+", "-" o lo que se teclea) y lo que queda.
     void CasillaN()
     {
         Caso();
-        // Desde, lo que se hace ("+", "-" o lo que se teclea) y lo que queda.
         const std::tuple<const char*, const char*, const char*> casos[] = {
             {"0.99", "+", "1"},      {"1", "+", "1"},       {"0.01", "-", "0"},
             {"0.005", "-", "0.005"}, {"0.4", "abc", "0.4"}, {"0.4", "1.5", "0.4"},
@@ -99,9 +82,9 @@ private slots:
         }
     }
 
+    // Base rígida: el de roca; suelo: 0.08 hasta Di 0.7 y el de suelo después.
     void EspesorDeCama()
     {
-        // Base rígida: el de roca; suelo: 0.08 hasta Di 0.7 y el de suelo después.
         const std::tuple<int, const char*, const char*> casos[] = {{0, "710", "0.23 m"},
                                                                    {1, "700", "0.08 m"}};
         for (const auto& [base, di, c] : casos) {
@@ -112,29 +95,31 @@ private slots:
         }
     }
 
-    void MedidasDelTubo()
+    // Medidas del tubo de De 0.4 m con n 0.5, y clases B y C según n.
+    void MedidasYClases()
     {
-        Caso(1, "300");  // De = 0.4 m
+        Caso(1, "300");
         d->Edit_n->setText("0.5");
-        const QStringList textos = {d->label_a1->text(), d->Label_a2->text(), d->Label_a3->text(),
-                                    d->Label_a4->text(), d->Label_b1->text(), d->Label_b2->text(),
-                                    d->Label_b3->text(), d->Label_c1->text(), d->Label_c2->text(),
-                                    d->Label_c3->text(), d->Label_d1->text()};
+        QStringList textos;
+        for (const char* rotulo :
+             {"label_a1", "Label_a2", "Label_a3", "Label_a4", "Label_b1", "Label_b2", "Label_b3",
+              "Label_c1", "Label_c2", "Label_c3", "Label_d1"})
+            textos << Hijo<QLabel>(d, rotulo)->text();
         QCOMPARE(textos, QStringList({"0.6 m", "0.2 m", "0.1 m", "0.075 m", "0.5 m", "0.2 m",
                                       "0.16 m", "0.5 m", "0.2 m", "0.068 m", "0.2 m"}));
+        for (const auto& [n, claseBC] : {std::pair{"0.84", false}, {"0.601", true}}) {
+            d->Edit_n->setText(n);
+            QVERIFY(d->ButtonClaseB->isVisible() == claseBC &&
+                    d->ButtonClaseC->isVisible() == claseBC);
+            QVERIFY(d->ButtonClaseA->isVisible() && d->ButtonClaseD->isVisible());
+        }
     }
 
+    // Zanja inducida sin hr2: ningún factor.
     void SinDatosNoHayFactor()
     {
-        const std::tuple<int, const char*, const char*, const char*, bool> casos[] = {
-            {1, "0", "0", "0", false},     // terraplén sin diámetro (ni espesor): el primero
-            {3, "1000", "2", "0", false},  // zanja inducida sin hr2
-            {3, "1000", "2", "1", true}};
-        for (const auto& [instalacion, di, b2, hr2, calculable] : casos) {
-            Caso(instalacion, di, "3", "0.6", b2, hr2);
-            for (const QString& rotulo : RotulosFa())
-                QCOMPARE(rotulo == "Fa = --", !calculable);
-        }
+        Caso(3, "1000", "3", "0.6", "2", "0");
+        QCOMPARE(RotulosFa(), QStringList({"Fa = --", "Fa = --", "Fa = --", "Fa = --"}));
     }
 
     void Lambda()
@@ -159,56 +144,33 @@ private slots:
             QVERIFY2(antes[i] != despues[i], qPrintable(antes[i]));
     }
 
-    void EligeClase_data()
-    {
-        QTest::addColumn<int>("instalacion");
-        QTest::addColumn<QString>("hr");
-        QTest::addColumn<QString>("n");
-        QTest::addColumn<QString>("letra");
-        QTest::newRow("terraplén A") << 1 << "3"
-                                     << "0.45"
-                                     << "A";
-        QTest::newRow("terraplén D") << 1 << "3"
-                                     << "0.45"
-                                     << "D";
-        QTest::newRow("tope de 8") << 1 << "0.5"
-                                   << "0.9"
-                                   << "A";  // la fórmula da 13.2
-        // Con h'r redondeado a tres decimales, el Fa de estas cambiaría en la tercera cifra.
-        QTest::newRow("zanja inducida A") << 3 << "1.5"
-                                          << "0.2"
-                                          << "A";
-        QTest::newRow("zanja inducida B") << 3 << "1.5"
-                                          << "0.09"
-                                          << "B";
-    }
-
     // "&Predefinidos", n y la clase: la ventana principal guarda lo que mostraba el diálogo.
+    // En zanja inducida, con h'r redondeado a tres decimales el Fa cambiaría en la tercera cifra.
     void EligeClase()
     {
-        QFETCH(int, instalacion);
-        QFETCH(QString, hr);
-        QFETCH(QString, n);
-        QFETCH(QString, letra);
-        Caso(instalacion, "1000", hr, "0", "2", "1", false);
-        const double hr1 = LeeNumero(n.toStdString()).valor * p->De;
-        QString rotulo;
-        const QString abierta =
-            AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); },
-                    [&](QWidget* modal) {
-                        modal->findChild<QLineEdit*>("Edit_n")->setText(n);
-                        rotulo = modal->findChild<QLabel*>("LFa_" + letra)->text();
-                        modal->findChild<QPushButton*>("ButtonClase" + letra)->click();
-                    });
-        QCOMPARE(abierta, QString("TClasesTerra"));
-        QCOMPARE(rotulo == "Fa = 8", n == "0.9");
-        QCOMPARE(int(p->Tipo), letra[0].unicode() - 'A');  // no el 14 de un factor tecleado
-        QCOMPARE(Hijo<QLabel>(f, "claseFa")->text(), letra);
-        QCOMPARE(Caja("EditH1r")->text(), QString::fromStdString(TextoNumero(hr1)));
-        QCOMPARE(p->hr1, hr1);
-        QCOMPARE("Fa = " + Caja("EFap")->text(), rotulo);  // se guarda el factor que se mostraba
-        QCOMPARE(QString::fromStdString(TextoNumero(p->Fa)), Caja("EFap")->text());
-        QCOMPARE(int(p->Modificado), 1);
+        const std::tuple<int, const char*, const char*, const char*> casos[] = {
+            {1, "3", "0.45", "D"}, {1, "0.5", "0.9", "A"}, {3, "1.5", "0.09", "B"}};
+        for (const auto& [instalacion, hr, n, letra] : casos) {
+            Caso(instalacion, "1000", hr, "0", "2", "1", false);
+            const double hr1 = LeeNumero(n).valor * p->De;
+            QString rotulo;
+            const QString abierta =
+                AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); },
+                        [&](QWidget* modal) {
+                            modal->findChild<QLineEdit*>("Edit_n")->setText(n);
+                            rotulo = modal->findChild<QLabel*>(QString("LFa_") + letra)->text();
+                            modal->findChild<QPushButton*>(QString("ButtonClase") + letra)->click();
+                        });
+            QCOMPARE(abierta, QString("TClasesTerra"));
+            QCOMPARE(rotulo == "Fa = 8", QString(n) == "0.9");  // la fórmula da 13.2
+            QCOMPARE(int(p->Tipo), letra[0] - 'A');             // no el 14 de un factor tecleado
+            QCOMPARE(Hijo<QLabel>(f, "claseFa")->text(), QString(letra));
+            QCOMPARE(Caja("EditH1r")->text(), QString::fromStdString(TextoNumero(hr1)));
+            QCOMPARE(p->hr1, hr1);
+            QCOMPARE("Fa = " + Caja("EFap")->text(), rotulo);  // el factor que se mostraba
+            QCOMPARE(QString::fromStdString(TextoNumero(p->Fa)), Caja("EFap")->text());
+            QCOMPARE(int(p->Modificado), 1);
+        }
     }
 
     void CancelarDevuelveHr1()
@@ -223,11 +185,10 @@ private slots:
                 d->CancelBtn->click();
             QCOMPARE(d->result(), int(QDialog::Rejected));
             QVERIFY(!d->Eleccion());
-            QCOMPARE(p->hr1, 2.0);
-            QCOMPARE(Caja("EditH1r")->text(), QString("2"));
-            QCOMPARE(p->Fa, 0.0);
-            QCOMPARE(int(p->Tipo), 2);
-            QCOMPARE(Hijo<QLabel>(f, "claseFa")->text(), QString());
+            QCOMPARE(QString("%1 %2 %3").arg(p->hr1).arg(p->Fa).arg(int(p->Tipo)),
+                     QString("2 0 2"));
+            QCOMPARE(Caja("EditH1r")->text() + "|" + Hijo<QLabel>(f, "claseFa")->text(),
+                     QString("2|"));
         }
     }
 

@@ -1,14 +1,9 @@
-// Pruebas del diálogo del tipo de apoyo en zanja: la cama elegida llega al
-// registro y a la ventana principal, medidas, valores de c, Apoyo Directo,
-// Cancelar y ayuda.
+// Diálogo del tipo de apoyo en zanja: la cama elegida llega al registro y a la ventana
+// principal; medidas, valores de c, Apoyo Directo, Cancelar y ayuda.
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTest>
-#include <QTimer>
 
 #include "apoyo_zanja.h"
 #include "ayuda.h"
@@ -20,9 +15,9 @@ class PruebaClases : public BancoVentanas {
 
     QPointer<TClases> d;  // hijo de la ventana principal, que lo destruye
 
-    // Los datos tecleados en la ventana principal.
-    void Datos(int instalacion, const QString& hr, const QString& h2r = "0",
-               const QString& di = "1000")
+    // Los datos tecleados en la ventana principal y, si se pide, el diálogo mostrado.
+    void Caso(int instalacion, const QString& hr, const QString& h2r = "0",
+              const QString& di = "1000", bool muestra = true)
     {
         Hijo<QTabWidget>(f, "TabbedNotebook1")->setCurrentIndex(instalacion);
         Lista("EditDi")->setEditText(di);
@@ -31,13 +26,8 @@ class PruebaClases : public BancoVentanas {
         guion.vistos.clear();
         p->Modificado = 0;
         p->Tipo = 0;
-    }
-
-    // Los datos y el diálogo mostrado.
-    void Caso(int instalacion, const QString& hr, const QString& h2r = "0",
-              const QString& di = "1000")
-    {
-        Datos(instalacion, hr, h2r, di);
+        if (!muestra)
+            return;
         d = new TClases(*p, f.get());
         d->show();
     }
@@ -80,50 +70,44 @@ class PruebaClases : public BancoVentanas {
 private slots:
     BANCO_VENTANAS_INIT_CLEANUP
 
-    // La elección llega al registro y a las casillas: Fa, código, hr y h''r.
-    void Elecciones_data()
-    {
-        QTest::addColumn<int>("instalacion");
-        QTest::addColumn<QString>("hr");
-        QTest::addColumn<QString>("h2r");
-        QTest::addColumn<int>("boton");
-        QTest::addColumn<QString>("fap");
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<QString>("quedan");  // hr y h''r en la ventana principal
-        QTest::newRow("zanja: hr 0.3 sube a 0.5") << 0 << "0.3"
-                                                  << "0" << 1 << "4" << 3 << "0.5 0.30";
-        QTest::newRow("terraplenada: hr 0.3 se queda") << 2 << "0.3"
-                                                       << "0.5" << 6 << "2" << 8 << "0.3 0.5";
-        // h''r = hr/8 con tres decimales en la casilla y en el registro.
-        QTest::newRow("Button9, hr 4.1") << 2 << "4.1"
-                                         << "0.1" << 9 << "1.7" << 11 << "4.1 0.512";
-        QTest::newRow("apoyo directo") << 0 << "2"
-                                       << "0" << 11 << "1.1" << 13 << "2 0.3";
-    }
-
+    // La elección llega al registro y a las casillas: Fa, código, hr y h''r. Apoyo Directo pregunta
+    // si se abre el ancho de zanja, y solo con Sí lo abre, con la cama ya elegida y su diálogo
+    // cerrado.
     void Elecciones()
     {
-        QFETCH(int, instalacion);
-        QFETCH(QString, hr);
-        QFETCH(QString, h2r);
-        QFETCH(int, boton);
-        QFETCH(QString, fap);
-        QFETCH(int, tipo);
-        QFETCH(QString, quedan);
-        Datos(instalacion, hr, h2r);
-        p->ApoyoDirecto = boton == 11 ? 0 : 1;
-        guion.respuestas = {RespuestaNo};  // solo pregunta el apoyo directo
-        QCOMPARE(Predefinidos(boton), QString());
-        QCOMPARE(guion.vistos.size(), boton == 11 ? 1 : 0);
-        QCOMPARE(Caja("EFap")->text(), fap);
-        QCOMPARE(p->Fa, LeeNumero(fap.toStdString()).valor);
-        // Código (no el 14 de un factor tecleado), apoyo directo y modificado.
-        QCOMPARE(
-            QString("%1 %2 %3").arg(int(p->Tipo)).arg(int(p->ApoyoDirecto)).arg(int(p->Modificado)),
-            QString("%1 %2 1").arg(tipo).arg(boton == 11 ? 1 : 0));
-        QCOMPARE(Caja("EditHr")->text() + " " + Caja("EditH2r")->text(), quedan);
-        QCOMPARE(p->hr, LeeNumero(quedan.section(' ', 0, 0).toStdString()).valor);
-        QCOMPARE(p->h2r, LeeNumero(quedan.section(' ', 1).toStdString()).valor);
+        const QStringList directo{
+            "Como usted selecciono Apoyo Directo, el valor del ancho de zanja debe ser "
+            "recalculado.¿Desea abrir la ventana de ancho de zanja?",
+            "Aviso", QString::number(BotonesSiNo | IconoPregunta)};
+        // Instalación, hr, h''r, botón, respuesta, Fa, código, hr y h''r que quedan, ventana
+        // abierta después.
+        const std::tuple<int, const char*, const char*, int, int, const char*, int, const char*,
+                         const char*>
+            casos[] = {
+                {0, "0.3", "0", 1, 0, "4", 3, "0.5 0.30", ""},
+                {2, "4.1", "0.1", 9, 0, "1.7", 11, "4.1 0.512", ""},  // hr/8 con tres decimales
+                {0, "2", "0", 11, RespuestaNo, "1.1", 13, "2 0.3", ""},
+                {0, "2", "0", 11, RespuestaSi, "1.1", 13, "2 0.3", "TFTalud"},
+            };
+        for (const auto& [instalacion, hr, h2r, boton, respuesta, fap, tipo, quedan, despues] :
+             casos) {
+            Caso(instalacion, hr, h2r, "1000", false);
+            p->ApoyoDirecto = boton == 11 ? 0 : 1;
+            guion.respuestas = {respuesta};
+            QCOMPARE(Predefinidos(boton), QString(despues));
+            QStringList vistos;
+            for (const auto& visto : guion.vistos)
+                vistos << visto.texto << visto.titulo << QString::number(visto.botones);
+            QCOMPARE(vistos, boton == 11 ? directo : QStringList());
+            QCOMPARE(Caja("EFap")->text(), QString(fap));
+            QCOMPARE(p->Fa, LeeNumero(fap).valor);
+            // Código (no el 14 de un factor tecleado), apoyo directo y modificado.
+            QCOMPARE(std::tuple(int(p->Tipo), int(p->ApoyoDirecto), int(p->Modificado)),
+                     std::tuple(tipo, boton == 11 ? 1 : 0, 1));
+            QCOMPARE(Caja("EditHr")->text() + " " + Caja("EditH2r")->text(), QString(quedan));
+            QCOMPARE(p->hr, LeeNumero(QString(quedan).section(' ', 0, 0).toStdString()).valor);
+            QCOMPARE(p->h2r, LeeNumero(QString(quedan).section(' ', 1).toStdString()).valor);
+        }
     }
 
     // Abrir y cerrar el diálogo no deja controles sueltos (sin padre, nadie los libera).
@@ -165,24 +149,6 @@ private slots:
             QCOMPARE(c(), QString("0 0"));
             Hijo<QTabWidget>(d, "TabbedNotebook1")->setCurrentIndex(1);
             QCOMPARE(c(), QString(suelo) + " " + roca);
-        }
-    }
-
-    void ApoyoDirecto()
-    {
-        for (int respuesta : {RespuestaSi, RespuestaNo}) {
-            Datos(0, "2");
-            guion.respuestas = {respuesta};
-            // Solo con Sí se abre el ancho de zanja, con la cama ya elegida y su diálogo cerrado.
-            QCOMPARE(Predefinidos(11), respuesta == RespuestaSi ? QString("TFTalud") : QString());
-            QCOMPARE(
-                guion.Textos(),
-                QStringList{"Como usted selecciono Apoyo Directo, el valor del ancho de zanja "
-                            "debe ser recalculado.¿Desea abrir la ventana de ancho de zanja?"});
-            QCOMPARE(guion.vistos[0].titulo, QString("Aviso"));
-            QCOMPARE(guion.vistos[0].botones, BotonesSiNo | IconoPregunta);
-            QCOMPARE(int(p->ApoyoDirecto), 1);
-            QCOMPARE(int(p->Tipo), 13);
         }
     }
 
