@@ -165,3 +165,21 @@ FactorTecleado LeeFactorApoyo(double leido, double faActual, std::uint8_t instal
         t.tipo = 14;  // factor tecleado a mano
     return t;
 }
+
+double ProyeccionInicial(const Proyecto& p)
+{
+    const double n = p.De >= 0.001 ? p.hr1 / p.De : p.n;
+    return std::clamp(n, 0.0, 1.0);
+}
+
+bool ProyeccionValida(double n)
+{
+    return n >= 0 && n <= 1;
+}
+
+std::optional<double> GiraProyeccion(double n, int sentido)
+{
+    if (sentido > 0 ? n <= 0.99 : n >= 0.01)
+        return n + 0.01 * sentido;
+    return std::nullopt;
+}

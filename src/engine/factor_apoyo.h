@@ -64,6 +64,14 @@ struct MedidasClases {
 };
 MedidasClases MedidasDeClases(double De, double Di, double n, double C);
 
+// La proyección n (0..1) con que se abre el diálogo de clases: h'r/De, o la
+// guardada si no hay tubo.
+double ProyeccionInicial(const Proyecto& p);
+// Si la casilla de n acepta el valor tecleado (de 0 a 1).
+bool ProyeccionValida(double n);
+// El n de las flechas (sentido +1 o -1, de 0.01 en 0.01), o ninguno en los extremos.
+std::optional<double> GiraProyeccion(double n, int sentido);
+
 // Si los datos permiten la fórmula de Fa del terraplén (De) o de la zanja
 // inducida (De, hr2 y b2); en otras instalaciones no.
 bool FactorTerraplenCalculable(const Proyecto& p);

@@ -2,10 +2,8 @@
 
 #include "archivo.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
-#include <iterator>
 #include <filesystem>
 #include <fstream>
 #include <string_view>

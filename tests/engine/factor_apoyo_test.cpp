@@ -237,3 +237,30 @@ TEST(LeeFactorApoyo, SoloUnValorNuevoCambiaYFueraDelTerraplenEsTecleado)
 }
 
 }  // namespace
+
+TEST(ProyeccionTerraplen, InicialCasillaYFlechas)
+{
+    Proyecto p = Nuevo();
+    const std::tuple<double, double, double, double> iniciales[] = {
+        // De, h'r, n guardado → n inicial (h'r/De, entre 0 y 1; sin tubo, el guardado)
+        {0.6, 0.3, 0.9, 0.5},
+        {0.6, 0.9, 0.2, 1.0},
+        {0.0009, 0.3, 0.7, 0.7},
+        {0.001, 0, 0.7, 0}};
+    for (const auto& [De, hr1, n, inicial] : iniciales) {
+        p.De = De, p.hr1 = hr1, p.n = n;
+        EXPECT_DOUBLE_EQ(ProyeccionInicial(p), inicial) << De << " " << hr1;
+    }
+    EXPECT_TRUE(ProyeccionValida(0) && ProyeccionValida(1));
+    EXPECT_FALSE(ProyeccionValida(-0.001) || ProyeccionValida(1.001));
+    const std::tuple<double, int, std::optional<double>> giros[] = {
+        {0.5, +1, 0.51}, {0.99, +1, 1.0}, {0.995, +1, std::nullopt},
+        {0.5, -1, 0.49}, {0.01, -1, 0.0}, {0.005, -1, std::nullopt}};
+    for (const auto& [n, sentido, queda] : giros) {
+        const std::optional<double> girado = GiraProyeccion(n, sentido);
+        ASSERT_EQ(girado.has_value(), queda.has_value()) << n << " " << sentido;
+        if (queda) {
+            EXPECT_NEAR(*girado, *queda, 1e-12) << n << " " << sentido;
+        }
+    }
+}

@@ -12,7 +12,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -261,10 +260,7 @@ void TClasesTerra::FormShow()
     }
     Edit1Change();
 
-    double n = p_.n;
-    if (p_.De >= 0.001)
-        n = p_.hr1 / p_.De;
-    n = std::clamp(n, 0.0, 1.0);
+    const double n = ProyeccionInicial(p_);
     hr1Inicial_ = p_.hr1;
     mostrado_ = true;
     {
@@ -314,7 +310,7 @@ void TClasesTerra::Edit_nChange()
     const NumeroTecleado leido = LeeCasilla(Edit_n->text(), saliendo_);
     if (leido.estado == Tecleo::AMedias)
         return;
-    if (leido.estado != Tecleo::Valido || leido.valor < 0 || leido.valor > 1) {
+    if (leido.estado != Tecleo::Valido || !ProyeccionValida(leido.valor)) {
         Edit_n->setText(TextoQ(n_));
         return;
     }
@@ -340,14 +336,14 @@ void TClasesTerra::Edit1Change()
 // Las flechas parten del último n aceptado, aunque la casilla esté a medio escribir.
 void TClasesTerra::SpinButton1UpClick()
 {
-    if (n_ <= 0.99)
-        Edit_n->setText(TextoQ(n_ + 0.01));
+    if (const std::optional<double> n = GiraProyeccion(n_, +1))
+        Edit_n->setText(TextoQ(*n));
 }
 
 void TClasesTerra::SpinButton1DownClick()
 {
-    if (n_ >= 0.01)
-        Edit_n->setText(TextoQ(n_ - 0.01));
+    if (const std::optional<double> n = GiraProyeccion(n_, -1))
+        Edit_n->setText(TextoQ(*n));
 }
 
 void TClasesTerra::EligeClase(int clase)

@@ -11,7 +11,6 @@
 
 #include "apoyo.h"
 #include "comprobaciones.h"
-#include "espesores.h"
 #include "factor_apoyo.h"
 #include "form1.h"
 #include "mensaje.h"
