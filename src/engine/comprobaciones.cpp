@@ -212,3 +212,16 @@ std::uint8_t NumeroVias(long long tecleado)
     const auto vias = static_cast<std::uint8_t>(static_cast<unsigned long long>(tecleado) % 256);
     return vias > 10 ? 10 : vias;
 }
+
+CambioInstalacion CambiaInstalacion(const Proyecto& p, std::string_view textoB)
+{
+    CambioInstalacion r;
+    r.borraRelleno = SinParamentosDeZanja(p);
+    if (p.InstalacionIndex != InstalacionTerraplen) {
+        const NumeroTecleado b = LeeTecleadoCasilla(textoB, false);
+        r.releeB = true;
+        r.rehaceB = b.estado != Tecleo::Valido;
+        r.b = r.rehaceB ? 0 : std::fabs(b.valor);
+    }
+    return r;
+}

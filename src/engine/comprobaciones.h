@@ -61,6 +61,17 @@ enum CasillaCampo : int {
 // zanja inducida): el rozamiento contra ellos es entonces el interno.
 bool SinParamentosDeZanja(const Proyecto& p);
 
+// Al cambiar de instalación (p ya con la nueva): si se borran los datos del
+// relleno del usuario y, fuera del terraplén, la anchura b (m) releída del
+// texto de su casilla, 0 si no es un número.
+struct CambioInstalacion {
+    bool borraRelleno = false;  // fi, fi1 y γ vuelven a 0: sin paramentos se piden de nuevo
+    bool releeB = false;
+    double b = 0;
+    bool rehaceB = false;  // la casilla de b pasa a "0"
+};
+CambioInstalacion CambiaInstalacion(const Proyecto& p, std::string_view textoB);
+
 // Diámetros y espesor del tubo (m).
 struct MedidasTubo {
     double Di = 0, Es = 0, De = 0;

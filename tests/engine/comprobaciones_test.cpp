@@ -223,3 +223,23 @@ TEST(Trenes, VelocidadTopeYNumeroDeVias)
     for (const auto& [tecleado, quedan] : vias)
         EXPECT_EQ(NumeroVias(tecleado), quedan) << tecleado;
 }
+
+TEST(CambiaInstalacion, RellenoDelUsuarioYAnchuraReleida)
+{
+    // Instalación, relleno, texto de b → se borra el relleno, se relee b, b, "0" en la casilla.
+    const std::tuple<std::uint8_t, std::uint8_t, const char*, bool, bool, double, bool> casos[] = {
+        {InstalacionZanja, RellenoUsuario, "1,25", false, true, 1.25, false},
+        {InstalacionZanjaTerraplenada, 2, "-2", false, true, 2, false},
+        {InstalacionZanjaInducida, RellenoUsuario, "abc", true, true, 0, true},
+        {InstalacionZanjaInducida, 2, "1.", false, true, 1, false},
+        {InstalacionTerraplen, RellenoUsuario, "abc", true, false, 0, false},
+        {InstalacionTerraplen, 2, "1", false, false, 0, false}};
+    for (const auto& [instalacion, relleno, texto, borra, relee, b, rehace] : casos) {
+        Proyecto p = Nuevo();
+        p.InstalacionIndex = instalacion, p.RellenoIndex = relleno;
+        const CambioInstalacion c = CambiaInstalacion(p, texto);
+        EXPECT_EQ(std::tie(c.borraRelleno, c.releeB, c.b, c.rehaceB),
+                  std::tie(borra, relee, b, rehace))
+            << int(instalacion) << " " << texto;
+    }
+}

@@ -168,11 +168,8 @@ void TForm1::TabbedNotebook1Click()
 {
     claseFa->clear();
     p_.InstalacionIndex = static_cast<std::uint8_t>(TabbedNotebook1->currentIndex());
-    // En terraplén y zanja inducida el relleno de usuario no tiene rozamiento
-    // contra paramentos: se piden de nuevo sus datos.
-    if ((p_.InstalacionIndex == InstalacionTerraplen ||
-         p_.InstalacionIndex == InstalacionZanjaInducida) &&
-        p_.RellenoIndex == RellenoUsuario) {
+    const CambioInstalacion cambio = CambiaInstalacion(p_, EditB->text().toStdString());
+    if (cambio.borraRelleno) {
         EditFi->setText("0");
         EditFi1->setText("0");
         EditGamma->setText("0");
@@ -182,14 +179,10 @@ void TForm1::TabbedNotebook1Click()
     p_.Fa = 0;
     EFap->setText("0");
     PintaPaneles();
-    if (p_.InstalacionIndex != InstalacionTerraplen) {
-        const NumeroTecleado b = LeeCasilla(EditB->text());
-        if (b.estado == Tecleo::Valido) {
-            p_.b = std::fabs(b.valor);
-        } else {
-            p_.b = 0;
+    if (cambio.releeB) {
+        p_.b = cambio.b;
+        if (cambio.rehaceB)
             EditB->setText("0");
-        }
     }
     CompruebaHr();
 }
