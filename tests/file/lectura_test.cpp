@@ -112,20 +112,23 @@ TEST(LeeArchivo, BloquesDeTextoNumerosYOrdenDeLasClaves)
         Textos lineas, obra, cliente;
         double di;
         bool talud = false;
-    } casos[] = {{{K(1), "uno", "", "dos", K(15), "   1.2", K(3), "cliente"},
-                  {"uno", "", "dos"},
-                  {"cliente"},
-                  1.2},
-                 {{K(3), "cliente", "", K(1), "uno", ""}, {"uno", ""}, {"cliente", ""}, 0.5},
-                 {{K(1), K(15), "   2"}, {}, {}, 2},
-                 {{K(1), obraMayusculas}, {obraMayusculas}, {}, 0.5},
-                 // En cualquier orden, la última gana; la compactación se lee y se descarta.
-                 {{K(15), "   1", K(43), "   lo que sea", K(1), "a", K(15), "   2", K(1), "b"},
-                  {"b"},
-                  {},
-                  2},
-                 {{K(15), " +1.5E0", K(44), "   2"}, anterior, {}, 1.5, true},  // signo y exponente
-                 {{K(46), "   2"}, anterior, {}, 0.5, true}};
+    } casos[] = {
+        {{K(1), "uno", "", "dos", K(15), "   1.2", K(3), "cliente"},
+         {"uno", "", "dos"},
+         {"cliente"},
+         1.2},
+        {{K(3), "cliente", "", K(1), "uno", ""}, {"uno", ""}, {"cliente", ""}, 0.5},
+        {{K(1), K(15), "   2"}, {}, {}, 2},
+        {{K(1), obraMayusculas}, {obraMayusculas}, {}, 0.5},
+        // En cualquier orden, la última gana; la compactación (también con su
+        // clave antigua, que no sale en los ejemplos) se lee y se descarta.
+        {{K(15), "   1", K(43), "   lo que sea", K(1), "a", K(15), "   2", K(1), "b",
+          "qc       Carga de compactación, el toneladas/metro lineal_____________________", "   3"},
+         {"b"},
+         {},
+         2},
+        {{K(15), " +1.5E0", K(44), "   2"}, anterior, {}, 1.5, true},  // signo y exponente
+        {{K(46), "   2"}, anterior, {}, 0.5, true}};
     for (const auto& caso : casos) {
         const Proyecto p = LeeSinAvisos(ConTitulo(caso.lineas));
         EXPECT_EQ(p.MObra, caso.obra);
@@ -188,6 +191,8 @@ TEST(LeeArchivo, ErroresConAceptarYConCancelar)
                                {K(8), "1.5 "},
                                {K(8), ""},
                                {K(8), "0x10"},
+                               {K(15), "1e999"},  // fuera de rango o sin ser un número
+                               {K(51), "nan"},
                                {K(37), "dos"},
                                {K(37), "   1.5"},
                                {K(37), "   128"},  // Tipo queda a 0
