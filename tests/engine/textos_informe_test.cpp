@@ -68,10 +68,6 @@ static void Comprueba(const TextosInforme& t, const Proyecto& p, const std::stri
 
 TEST(TextosDelInforme, PaginaPorInstalacionCamaModoYCargas)
 {
-    // Espesor de la cama (sus bandas, en EspesorCama): un Di de 0.7 justo cuenta en la primera.
-    const auto cama = [](double Di) {
-        return Ajuste([=](Proyecto& p) { Caso(0, 5, Di + 0.6, Di + 0.1)(p), p.Di = Di; });
-    };
     const auto modo = [](int modo, double Fa) {
         return Ajuste([=](Proyecto& p) { p.ModoCalculo = std::uint8_t(modo), p.Fa = Fa; });
     };
@@ -157,9 +153,6 @@ TEST(TextosDelInforme, PaginaPorInstalacionCamaModoYCargas)
          "croquis=|formula=Formula1|LInstalacion=|LBase=|LRelleno=|LDa=|LDb=b=0.9 m."},
         {"terraplén con Fa tecleado", Caso(1, 14, 0, 0.6, 3, 0.3),
          "croquis=ITerraplen|LInstalacion=|LBase=|LDa=|LDb=|LDc=c>=0.08 m.(Suelo)"},
-
-        {"cama, Di 0.7", cama(0.7), "LDc=c=0.08 m.(Suelo)|LDC2=c=0.15 m.(Roca)"},
-        {"cama, Di 1.51", cama(1.51), "LDc=c=0.15 m.(Suelo)|LDC2=c=0.3 m.(Roca)"},
 
         // Resultado por modo; las cargas se truncan a dos decimales (qr = 32.769).
         {"solo carga", Y(Caso(), modo(0, 2.8)),
