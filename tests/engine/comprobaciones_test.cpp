@@ -16,9 +16,7 @@ TEST(LeeCampo, LoQueHaceCadaCasillaConLoTecleado)
     const std::tuple<int, const char*, bool, double, Tecleo, bool, double, bool, double,
                      const char*>
         casos[] = {{CasillaHr, "-3", false, 7, V, true, 3, false, 0, ""},
-                   {CasillaHr, "2,5", false, 7, V, true, 2.5, false, 0, ""},
                    {CasillaFi, "-2,5", false, 7, V, true, -2.5, false, 0, ""},
-                   {CasillaV, "-250", false, 7, V, true, 250, false, 0, ""},
                    {CasillaHr, "1.5x", false, 7, I, true, 1.5, true, 1.5, ""},
                    {CasillaGamma, "x", false, 7, I, true, 0, true, 0, ""},
                    {CasillaHr, "-", false, 7, M, false, 0, false, 0, ""},
