@@ -32,12 +32,10 @@ TEST(EligeCama, FactorCodigoYAlturasMinimas)
             {10, Z, 2, 0.5, "1.5", 12, 2, "", 0.5, "0.5"},
             {11, Z, 2, 0.5, "1.1", 13, 2, "", 0.5, "0.5"},
             // hr en zanja: 0.5 como mínimo; en zanja terraplenada no.
-            {1, Z, 0.3, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
             {1, Z, 0.49999, 0.5, "4", 3, 0.5, "0.5", 0.5, ""},
             {1, Z, 0.5, 0.5, "4", 3, 0.5, "", 0.5, ""},
             {1, ZT, 0.3, 0.5, "4", 3, 0.3, "", 0.5, ""},
             // h''r: 0.30 como mínimo.
-            {3, ZT, 2, 0.1, "2.8", 5, 2, "", 0.3, "0.30"},
             {3, ZT, 2, 0.29999, "2.8", 5, 2, "", 0.3, "0.30"},
             {3, ZT, 2, 0.3, "2.8", 5, 2, "", 0.3, ""},
             // Camas de 90 grados y directa: h''r como mínimo max(hr/8, 0.3).
@@ -83,11 +81,9 @@ TEST(MedidasDeCama, CunaYMinimoSobreLaClave)
 
 TEST(EspesorCamaTerraplen, PorBaseYDiametro)
 {
+    // Sobre roca, las bandas de EspesorCamaMinimo; en otra base, 0.08 hasta Di 0.7.
     const std::tuple<std::uint8_t, double, double> casos[] = {
-        {0, 0.5, 0.15}, {0, 0.7, 0.15}, {0, 0.71, 0.23}, {0, 1.5, 0.23},
-        {0, 1.51, 0.3}, {1, 0.7, 0.08}, {1, 0.701, 0.1}, {1, 1.5, 0.1},
-        {1, 1.6, 0.15}, {2, 0.5, 0.08}, {2, 1.5, 0.1},   {2, 1.6, 0.15},
-    };
+        {0, 0.7, 0.15}, {1, 0.7, 0.08}, {1, 0.701, 0.1}, {1, 1.6, 0.15}, {2, 0.5, 0.08}};
     for (const auto& [base, Di, c] : casos)
         EXPECT_EQ(EspesorCamaTerraplen(base, Di), c) << int(base) << " " << Di;
 }
@@ -104,8 +100,7 @@ TEST(MedidasDeClases, RotulosYClasesOfrecidas)
               "0.5 m|0.2 m|0.068 m|0.1 m");
     EXPECT_EQ(m.d, "0.2 m");
     const std::tuple<double, bool, bool> casos[] = {
-        {0, true, true},     {0.6, true, true},     {0.601, true, true}, {0.602, false, true},
-        {0.83, false, true}, {0.831, false, false}, {1, false, false}};
+        {0.601, true, true}, {0.602, false, true}, {0.83, false, true}, {0.831, false, false}};
     for (const auto& [n, claseB, claseC] : casos) {
         const MedidasClases c = MedidasDeClases(1.218, 1, n, 0.23);
         EXPECT_EQ(c.claseB, claseB) << n;
@@ -135,7 +130,6 @@ TEST(RotuloFaClase, FactorConTopeDeOchoOSinFactor)
             // Tope de 8 a ambos lados.
             {InstalacionTerraplen, 0.711, 0.9, 1, 2, 1, "Fa = 8", 8},
             {InstalacionTerraplen, 0.712, 0.9, 1, 2, 1, "Fa = 7.996", 7.996297713},
-            {InstalacionTerraplen, 0.5, 0.9, 1, 2, 1, "Fa = 8", 8},
             // Un factor negativo no es un factor.
             {InstalacionTerraplen, 0.3, 0.9, 1, 2, 1, "Fa = --", 0},
             {InstalacionZanjaInducida, 3, 0.45, 1, 2, 1, "Fa = 4.229", 4.228592839},
@@ -186,8 +180,6 @@ TEST(RecalculaFaTerraplen, SoloConClaseYDatosDeZanja)
                      double>
         casos[] = {
             {InstalacionTerraplen, 3, 1.218, 2, 1, "B", true, 2.205116076, 0.5},
-            {InstalacionTerraplen, 0.711, 1.218, 2, 1, "A", true, 8, 0.9},
-            {InstalacionTerraplen, 0.712, 1.218, 2, 1, "A", true, 7.996297713, 0.9},
             {InstalacionTerraplen, 0.3, 1.218, 2, 1, "A", true, 0, 0.9},  // factor negativo
             {InstalacionZanjaInducida, 3, 1.218, 2, 1, "D", true, 1.158485474, 0.45},
             {InstalacionTerraplen, 3, 1.218, 2, 1, "", false, 0, 0.5},
@@ -222,7 +214,6 @@ TEST(LeeFactorApoyo, SoloUnValorNuevoCambiaYFueraDelTerraplenEsTecleado)
     const std::tuple<double, double, std::uint8_t, bool, double, int> casos[] = {
         {2.3, 0, InstalacionZanja, true, 2.3, 14},
         {-2.3, 0, InstalacionZanjaTerraplenada, true, 2.3, 14},
-        {2.3, 0, InstalacionZanjaInducida, true, 2.3, 14},
         {2.3, 0, InstalacionTerraplen, true, 2.3, -1},
         {2.3, 2.3, InstalacionZanja, false, 2.3, -1},
         {-2.3, 2.3, InstalacionZanja, false, 2.3, -1},

@@ -40,12 +40,8 @@ TEST(CalculaInforme, ClaseYAlturaHastaLaQueVale)
     pequeno.Di = 0.8, pequeno.De = 1.0, pequeno.hr1 = 0.5;
     pequeno.Tipo = 14, pequeno.Fa = 1.87;  // Fa tecleado: no cambia con la altura
     EXPECT_LT(CargaA(pequeno, 2.0), 60);
-    // Zanja estrecha: la carga del relleno no pasa de γ·b/(2·λμ′).
-    const auto zanja = [](std::uint8_t modo, double Fa) {
-        Proyecto p = CasoZanja();
-        p.ModoCalculo = modo, p.Fa = Fa;
-        return p;
-    };
+    Proyecto sinClase = CasoZanja();
+    sinClase.ModoCalculo = 1, sinClase.Fa = 0.2;
     // Clase D: su Fa se rehace en cada altura probada.
     Proyecto claseD = CasoTerraplenA(2.0, 1);
     claseD.Tipo = 3, claseD.Fa = *CalculaFa(claseD, InstalacionTerraplen, 4);
@@ -59,9 +55,7 @@ TEST(CalculaInforme, ClaseYAlturaHastaLaQueVale)
         Proyecto p;
         const char *clase, *validez;
         double limite;
-    } casos[] = {{zanja(0, 2.0), "", "", 0},  // solo carga: ni clase ni validez
-                 {zanja(1, 4.0), "90", "(Válido para cualquier altura de relleno hr)", 0},
-                 {zanja(1, 0.2), "NO", "", 0},  // sin clase no se busca validez
+    } casos[] = {{sinClase, "NO", "", 0},  // sin clase no se busca validez
                  {CasoTerraplenA(2.0, 1), "60", "(Válido para hr <=4.6 m.)", 60},
                  {CasoTerraplenA(6.0, 1), "90", "(Válido para hr <=6.73 m.)", 90},
                  {pequeno, "90", "(Válido para hr <=3.44 m.)", 90},
@@ -77,7 +71,7 @@ TEST(CalculaInforme, ClaseYAlturaHastaLaQueVale)
         ASSERT_TRUE(r.entrega.Entregada());
         EXPECT_EQ(r.entrega.carga, caso.p.CargaCalculo);
         EXPECT_EQ(r.clase, caso.clase);
-        EXPECT_EQ(caso.p.ClaseTexto, inicial.ModoCalculo == 0 ? "135" : caso.clase);
+        EXPECT_EQ(caso.p.ClaseTexto, caso.clase);
         ASSERT_EQ(r.validez, caso.validez);
         if (caso.limite == 0)
             continue;
@@ -123,7 +117,7 @@ TEST(CalculaInforme, SinCargaDelRellenoNoHayClaseYLaBusquedaNoPregunta)
         std::uint8_t modo;
         bool entregada;
         std::string aviso;
-    } casos[] = {{sinAltura, 1, false, error}, {sinAltura, 2, false, error}, {avion, 1, true, ""}};
+    } casos[] = {{sinAltura, 1, false, error}, {avion, 1, true, ""}};
     for (auto caso : casos) {
         caso.p.ModoCalculo = caso.modo, caso.p.Fa = 2, caso.p.ClaseTexto = "135";
         Responde no(false);

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
 #include <string>
 #include <unistd.h>
 #include <utility>
@@ -29,14 +28,6 @@ struct CarpetaTemporal {
     {
         std::ofstream(ruta / nombre, std::ios::binary) << bytes;
         return (ruta / nombre).string();
-    }
-    // Lo que hay en la carpeta, para ver que no queda ningún temporal.
-    std::set<std::string> Contenido() const
-    {
-        std::set<std::string> nombres;
-        for (const auto& entrada : fs::directory_iterator(ruta))
-            nombres.insert(entrada.path().filename().string());
-        return nombres;
     }
 
     inline static int cuenta = 0;

@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <grp.h>
 #include <map>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 
 #include "ayudas_archivo.h"
 
@@ -55,87 +53,52 @@ TEST(CaracteresNoGuardables, LosDistintosPorOrdenDeAparicion)
     }
 }
 
-// "640/1234:5678": permisos en octal, dueño y grupo.
-static std::string Permisos(const struct stat& datos)
-{
-    char octal[8];
-    std::snprintf(octal, sizeof octal, "%o", unsigned(datos.st_mode & 07777));
-    return std::string(octal) + "/" + std::to_string(datos.st_uid) + ":" +
-           std::to_string(datos.st_gid);
-}
-
-// Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo,
-// permisos, dueño y contenido o destino: un fallo no debe cambiar nada. El
-// contenido del caso guardado se anota "(caso)".
-static void Foto(const fs::path& carpeta, const std::string& prefijo,
-                 std::map<std::string, std::string>& foto)
+// Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo, permisos en
+// octal, dueño y contenido o destino: un fallo no debe cambiar nada. El contenido del caso
+// guardado se anota "(caso)".
+static std::map<std::string, std::string> Foto(const fs::path& carpeta,
+                                               const std::string& prefijo = "")
 {
     static const std::string caso = TextoArchivo(RegistroCompleto());
+    std::map<std::string, std::string> foto;
     for (const auto& entrada : fs::directory_iterator(carpeta)) {
+        const std::string nombre = prefijo + entrada.path().filename().string();
         struct stat datos = {};
         ::lstat(entrada.path().c_str(), &datos);
-        std::string& e = foto[prefijo + entrada.path().filename().string()];
+        char permisos[32];
+        std::snprintf(permisos, sizeof permisos, "%o/%u:%u", unsigned(datos.st_mode & 07777),
+                      unsigned(datos.st_uid), unsigned(datos.st_gid));
+        const std::string bytes = S_ISREG(datos.st_mode) ? LeeBytes(entrada.path()) : "";
         if (S_ISLNK(datos.st_mode))
-            e = "enlace a " + fs::read_symlink(entrada.path()).string();
+            foto[nombre] = "enlace a " + fs::read_symlink(entrada.path()).string();
         else if (S_ISREG(datos.st_mode))
-            e = Permisos(datos) + " " +
-                (LeeBytes(entrada.path()) == caso ? "(caso)" : LeeBytes(entrada.path()));
+            foto[nombre] = std::string(permisos) + " " + (bytes == caso ? "(caso)" : bytes);
         else if (S_ISDIR(datos.st_mode))
-            Foto(entrada.path(), prefijo + entrada.path().filename().string() + "/", foto);
+            foto.merge(Foto(entrada.path(), nombre + "/"));
         else
-            e = "tipo " + std::to_string(datos.st_mode >> 12);
+            foto[nombre] = "tipo " + std::to_string(datos.st_mode >> 12);
     }
-}
-
-static std::map<std::string, std::string> Foto(const fs::path& carpeta)
-{
-    std::map<std::string, std::string> foto;
-    Foto(carpeta, "", foto);
     return foto;
 }
 
-// GuardaArchivo en un proceso hijo, con un límite de tamaño de archivo (0:
-// ninguno) y SIGXFSZ como la deja el sistema, y como el usuario dado (0: el
-// mismo). Si la señal matara el programa, se ve aquí.
-static ResultadoGuardar GuardaEnHijo(Proyecto& p, const std::string& nombre, rlim_t limite,
-                                     uid_t usuario)
+// GuardaArchivo con un límite de tamaño de archivo (0: ninguno) y como el usuario dado (0: el
+// mismo). Si SIGXFSZ no se ignorara al guardar, terminaría estas pruebas.
+static ResultadoGuardar GuardaComo(Proyecto& p, const std::string& nombre, rlim_t limite,
+                                   uid_t usuario)
 {
-    int tubo[2];
-    if (::pipe(tubo) != 0)
-        return {false, "sin tubería"};
-    const pid_t hijo = ::fork();
-    if (hijo == 0) {
-        ::close(tubo[0]);
-        rlimit corto{};
-        ::getrlimit(RLIMIT_FSIZE, &corto);
-        corto.rlim_cur = limite ? limite : corto.rlim_cur;
-        if (::setrlimit(RLIMIT_FSIZE, &corto) != 0 ||
-            (usuario &&
-             (::setgroups(0, nullptr) != 0 || ::setgid(usuario) != 0 || ::setuid(usuario) != 0)))
-            ::_exit(2);
-        const ResultadoGuardar r = GuardaArchivo(p, nombre);
-        const std::string salida =
-            std::to_string(r.guardado) + std::to_string(p.Modificado) + p.FileName + "\n" + r.error;
-        const bool escrito =
-            ::write(tubo[1], salida.data(), salida.size()) == ssize_t(salida.size());
-        ::_exit(escrito ? 0 : 1);
-    }
-    ::close(tubo[1]);
-    std::string salida;
-    char trozo[512];
-    for (ssize_t n; (n = ::read(tubo[0], trozo, sizeof trozo)) > 0;)
-        salida.append(trozo, std::size_t(n));
-    ::close(tubo[0]);
-    int estado = 0;
-    ::waitpid(hijo, &estado, 0);
-    if (WIFSIGNALED(estado))
-        return {false, "el programa terminó con la señal " + std::to_string(WTERMSIG(estado))};
-    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0 || salida.size() < 2)
-        return {false, "el proceso hijo falló"};
-    const std::size_t salto = salida.find('\n');
-    p.Modificado = static_cast<std::uint8_t>(salida[1] - '0');
-    p.FileName = salida.substr(2, salto - 2);
-    return {salida[0] == '1', salida.substr(salto + 1)};
+    rlimit antes{};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit corto = antes;
+    corto.rlim_cur = limite ? limite : antes.rlim_cur;
+    const uid_t uid = ::geteuid();
+    const gid_t gid = ::getegid();
+    if (::setrlimit(RLIMIT_FSIZE, &corto) != 0 ||
+        (usuario && (::setegid(usuario) != 0 || ::seteuid(usuario) != 0)))
+        return {false, "no se pudo preparar la prueba"};
+    const ResultadoGuardar r = GuardaArchivo(p, nombre);
+    const bool vuelve = !usuario || (::seteuid(uid) == 0 && ::setegid(gid) == 0);
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    return vuelve ? r : ResultadoGuardar{false, "no se pudo volver al usuario"};
 }
 
 TEST(GuardaArchivo, CadaDestino)
@@ -205,9 +168,7 @@ TEST(GuardaArchivo, CadaDestino)
         p.FileName = "anterior.txt";
         p.Modificado = 1;
         const std::string nombre = (c / caso.destino).string();
-        const ResultadoGuardar r = caso.limite || caso.usuario
-                                       ? GuardaEnHijo(p, nombre, caso.limite, caso.usuario)
-                                       : GuardaArchivo(p, nombre);
+        const ResultadoGuardar r = GuardaComo(p, nombre, caso.limite, caso.usuario);
 
         std::string error = caso.error;
         if (const std::size_t arroba = error.find('@'); arroba != std::string::npos)

@@ -166,20 +166,3 @@ TEST(LeeArchivoHostil, TopeDeMensajes)
         EXPECT_EQ(p.Di, errores);
     }
 }
-
-TEST(LeeArchivoHostil, ValoresExtremos)
-{
-    // Valores que no caben o no son números: un mensaje cada uno, el registro sano.
-    Textos lineas;
-    for (const std::string valor : {"1e999", "-1e999", "nan", "-inf", "9e99999999"})
-        lineas.insert(lineas.end(), {K(15), valor, K(51), valor, K(37), valor, K(5), valor});
-    Proyecto p = RegistroCompleto();
-    const Lectura l = LeeTexto(p, ConTitulo(lineas));
-    ASSERT_EQ(l.resultado, ResultadoLectura::Leido);
-    EXPECT_EQ(l.avisos.textos.size(), lineas.size() / 2);
-    CompruebaMensajes(l.avisos);
-    EXPECT_EQ(p.Di, 1.2);
-    EXPECT_EQ(p.NVias, 255);
-    EXPECT_EQ(p.Tipo, 0);
-    EXPECT_EQ(p.InstalacionIndex, InstalacionTerraplen);
-}
