@@ -84,8 +84,7 @@ private slots:
         const std::tuple<int, const char*, const char*, int, int, const char*, int, const char*,
                          const char*>
             casos[] = {
-                {0, "0.3", "0", 1, 0, "4", 3, "0.5 0.30", ""},
-                {2, "4.1", "0.1", 9, 0, "1.7", 11, "4.1 0.512", ""},  // hr/8 con tres decimales
+                {0, "0.3", "0", 1, 0, "4", 3, "0.5 0.30", ""},  // sube hr y h''r
                 {0, "2", "0", 11, RespuestaNo, "1.1", 13, "2 0.3", ""},
                 {0, "2", "0", 11, RespuestaSi, "1.1", 13, "2 0.3", "TFTalud"},
             };
