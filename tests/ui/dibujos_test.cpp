@@ -1,11 +1,12 @@
 // Croquis de instalaciones y camas: dibujan dentro de su zona, se distinguen,
-// un código desconocido no dibuja y el lienzo los muestra.
+// un código desconocido no dibuja y el lienzo los muestra. Croquis y fórmulas de la memoria.
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
 
 #include "camas.h"
 #include "dibujos.h"
+#include "informe_dibujos.h"
 
 namespace {
 
@@ -80,6 +81,36 @@ private slots:
                     QVERIFY2(imagenes[i] != imagenes[j],
                              qPrintable(todos[i].first + " = " + todos[j].first));
         }
+    }
+
+    // Los de la memoria pintan, y solo dentro de su zona (lo que no es casi blanco), a la escala
+    // de la pantalla y a la de la impresora.
+    void DibujosDeLaMemoria()
+    {
+        for (const bool formula : {false, true})
+            for (const QString& nombre :
+                 formula ? NombresFormulaInforme() : NombresCroquisInforme())
+                for (const double escala : {1.0, 5.0}) {
+                    const QSizeF tamano = (formula ? QSizeF(278, 75) : QSizeF(147, 145)) * escala;
+                    const QRectF zona(QPointF(10, 10) * escala, tamano);
+                    const QImage imagen = Pinta(
+                        [&](QPainter& p, const QRectF& z) {
+                            formula ? DibujaFormula(p, z, nombre)
+                                    : DibujaCroquisInforme(p, z, nombre);
+                        },
+                        (tamano + QSizeF(20, 20) * escala).toSize(), zona);
+                    int dentro = 0, fuera = 0;
+                    for (int y = 0; y < imagen.height(); ++y)
+                        for (int x = 0; x < imagen.width(); ++x)
+                            if (qGray(imagen.pixel(x, y)) <= 200)
+                                (zona.contains(QPointF(x + 0.5, y + 0.5)) ? dentro : fuera)++;
+                    QVERIFY2(fuera == 0 && dentro > 200 * escala,
+                             qPrintable(QString("%1 ×%2: %3 dentro, %4 fuera")
+                                            .arg(nombre)
+                                            .arg(escala)
+                                            .arg(dentro)
+                                            .arg(fuera)));
+                }
     }
 
     void CodigoDesconocidoNoDibuja()

@@ -156,14 +156,12 @@ private slots:
         const std::tuple<int, int, double, double, int, QString> casos[] = {
             {0, 1, 2.0, 1.0, 3, "0.30 m|0.6 m" + normal + "Hormigón"},
             {0, 7, 2.0, 1.0, 3, "0.30 m||sí|0.1 m|0.23 m|" + granular + "|"},  // sin cuna
-            {0, 8, 4.0, 1.0, 3, "0.30 m|0.6 m" + normal + granular},
-            {0, 9, 3.2, 1.0, 3, "0.4 m|0.2 m" + normal + granular},  // hr/8
-            {0, 9, 2.0, 1.0, 3, "0.3 m|0.2 m" + normal + granular},  // mínimo
+            {0, 9, 3.2, 1.0, 3, "0.4 m|0.2 m" + normal + granular},            // hr/8
+            {0, 9, 2.0, 1.0, 3, "0.3 m|0.2 m" + normal + granular},            // mínimo
             {0, 11, 2.0, 1.0, 13, "0.25 m||no|0 m|0 m|Relleno fino|"},
-            // Con Di 0.7 la hoja da la banda central (la memoria, la primera).
-            {0, 3, 2.0, 0.7, 3, "0.30 m|0.15 m" + normal + "Hormigón"},
-            // La cama sin espesor es la de la fila, no la elegida en la ventana principal.
-            {0, 1, 2.0, 1.0, 13, "0.30 m|0.6 m" + normal + "Hormigón"},
+            // Con Di 0.7 la hoja da la banda central (la memoria, la primera); la cama sin
+            // espesor es la de la fila, no la elegida (13, apoyo directo) en la ventana principal.
+            {0, 3, 2.0, 0.7, 13, "0.30 m|0.15 m" + normal + "Hormigón"},
             {1, 1, 2.0, 1.0, 1, "1.4 m|0.6 m|0.3 m|0.25 m"},     // A
             {1, 2, 2.0, 1.0, 1, "1.5 m|0.6 m|0.48 m|0.1 m"},     // B, base de suelo
             {1, 2, 2.0, 0.7, 0, "1.125 m|0.6 m|0.36 m|0.23 m"},  // B, base rígida
