@@ -50,9 +50,7 @@ void CalculaProyecto(Proyecto p, CalculoArchivo& calculo)
     calculo.astm = CalculaInforme(p, interlocutor);
 
     const HojaResultados hoja =
-        p.InstalacionIndex == InstalacionTerraplen || p.InstalacionIndex == InstalacionZanjaInducida
-            ? HojaResultados::Terraplen
-            : HojaResultados::Zanjas;
+        GrupoTerraplen(p) ? HojaResultados::Terraplen : HojaResultados::Zanjas;
     p.ModoCalculo = 1;
     calculo.matrizUne = RellenaResultados(p, interlocutor, hoja);
     p.ModoCalculo = 2;

@@ -130,8 +130,7 @@ CeldaResultado CalculaCelda(Proyecto& p, Interlocutor& interlocutor, int fila, s
 {
     CeldaResultado celda;
     double fa = 0;
-    if (p.InstalacionIndex == InstalacionTerraplen ||
-        p.InstalacionIndex == InstalacionZanjaInducida) {
+    if (GrupoTerraplen(p)) {
         const auto faClase = CalculaFa(p, p.InstalacionIndex, static_cast<std::uint8_t>(fila));
         if (!faClase) {
             celda.texto = "error";

@@ -32,7 +32,10 @@ EnteroTecleado LeeEnteroCasilla(std::string_view texto, bool saliendo)
 
 bool CampoSinSigno(int clave)
 {
-    static constexpr int claves[] = {8, 14, 15, 16, 17, 22, 23, 24, 31, 35, 36, 50, 53, 54, 55, 56};
+    // Medidas, alturas y cargas; no los ángulos de rozamiento ni el peso específico.
+    static constexpr int claves[] = {
+        CasillaB,  CasillaDe, CasillaDi, CasillaEs, CasillaFa, CasillaHr, CasillaHr1, CasillaH2r,
+        CasillaQs, CasillaD,  CasillaQp, CasillaDh, CasillaPq, CasillaB2, CasillaHr2, CasillaV};
     return std::find(std::begin(claves), std::end(claves), clave) != std::end(claves);
 }
 
@@ -74,9 +77,7 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
 
 bool SinParamentosDeZanja(const Proyecto& p)
 {
-    return (p.InstalacionIndex == InstalacionTerraplen ||
-            p.InstalacionIndex == InstalacionZanjaInducida) &&
-           p.RellenoIndex == RellenoUsuario;
+    return GrupoTerraplen(p) && p.RellenoIndex == RellenoUsuario;
 }
 
 MedidasTubo TuboConDiametro(double DiMm, double Es)

@@ -38,6 +38,7 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
 // Claves de archivo de las casillas de la ventana principal.
 enum CasillaCampo : int {
     CasillaB = 8,
+    CasillaDe = 14,
     CasillaDi = 15,
     CasillaEs = 16,
     CasillaFa = 17,

@@ -10,13 +10,22 @@
 
 namespace {
 
+const char* const Compactado = "Relleno Compactado 95% P.N.";
+const char* const Seleccionado = "Relleno Seleccionado sin compactar";
+const char* const Granular = "Material Granular Compactado 95% P.N.";
+
 const CamaZanja Camas[] = {
-    {1, "Fap=4.0", 3, 4.0, 2, false},  {2, "Fap=3.0", 4, 3.0, 2, false},
-    {3, "Fap=2.8", 5, 2.8, 4, false},  {4, "Fap=2.2", 6, 2.2, 4, false},
-    {5, "Fap=2.3", 7, 2.3, 6, false},  {6, "Fap=2.0", 8, 2.0, 6, false},
-    {7, "Fap=1.9", 10, 1.9, 2, false}, {8, "Fap=2.1", 9, 2.1, 0, false},
-    {9, "Fap=1.7", 11, 1.7, 6, true},  {10, "Fap=1.5", 12, 1.5, 6, true},
-    {11, "Fap=1.1", 13, 1.1, 0, true},
+    {1, "Fap=4.0", 3, 4.0, 2, false, 180, Compactado, "Hormigón"},
+    {2, "Fap=3.0", 4, 3.0, 2, false, 180, Seleccionado, "Hormigón"},
+    {3, "Fap=2.8", 5, 2.8, 4, false, 120, Compactado, "Hormigón"},
+    {4, "Fap=2.2", 6, 2.2, 4, false, 120, Seleccionado, "Hormigón"},
+    {5, "Fap=2.3", 7, 2.3, 6, false, 90, Compactado, "Hormigón"},
+    {6, "Fap=2.0", 8, 2.0, 6, false, 90, Seleccionado, "Hormigón"},
+    {7, "Fap=1.9", 10, 1.9, 2, false, 180, Compactado, Granular},
+    {8, "Fap=2.1", 9, 2.1, 0, false, 180, Granular, ""},
+    {9, "Fap=1.7", 11, 1.7, 6, true, 90, Compactado, Granular},
+    {10, "Fap=1.5", 12, 1.5, 6, true, 90, Seleccionado, Granular},
+    {11, "Fap=1.1", 13, 1.1, 0, true, 180, "Relleno fino", ""},
 };
 
 const int BotonApoyoDirecto = 11;
@@ -33,6 +42,14 @@ const CamaZanja& CamaDeBoton(int boton)
     return Camas[std::clamp(boton, 1, BotonApoyoDirecto) - 1];
 }
 
+const CamaZanja* CamaDeCodigo(int tipo)
+{
+    for (const CamaZanja& cama : Camas)
+        if (cama.tipo == tipo)
+            return &cama;
+    return nullptr;
+}
+
 MedidasCama MedidasDeCama(int boton, double De, double hr)
 {
     const CamaZanja& cama = CamaDeBoton(boton);
@@ -41,6 +58,18 @@ MedidasCama MedidasDeCama(int boton, double De, double hr)
         medidas.cuna = TextoNumero(De / cama.divisor);
     const double minimo = cama.minimoHr ? hr / 8 : 0;
     medidas.minimo = minimo > 0.3 ? TextoNumero(minimo) : "0.30";
+    return medidas;
+}
+
+MedidasCama MedidasDeCamaEnHoja(const CamaZanja& cama, double De, double hr)
+{
+    MedidasCama medidas;
+    if (cama.divisor != 0)
+        medidas.cuna = Metros(De / cama.divisor);
+    if (!cama.minimoHr)
+        medidas.minimo = "0.30 m";
+    else
+        medidas.minimo = Metros(std::max(hr / 8, cama.tipo == CodigoApoyoDirecto ? 0.15 : 0.3));
     return medidas;
 }
 

@@ -10,7 +10,8 @@ struct Proyecto;
 
 // ---- Camas de la zanja y la zanja terraplenada (botones 1..11) ----
 
-// Una cama: su botón, el Fa y el código Tipo que fija y las medidas que muestra.
+// Una cama: su botón, el Fa y el código Tipo que fija, las medidas que muestra
+// y cómo la nombran la memoria y la hoja de zanjas.
 struct CamaZanja {
     int boton;
     const char* titulo;  // rótulo del botón ("Fap=4.0")
@@ -18,10 +19,18 @@ struct CamaZanja {
     double fa;
     int divisor;    // altura de la cuna De/divisor; 0 si no tiene
     bool minimoHr;  // mínimo sobre la clave max(hr/8, 0.30) en vez de 0.30
+    int angulo;     // ángulo de apoyo (grados): 180, 120 o 90
+    const char* relleno;
+    const char* base;  // vacía si la cama es del mismo material que el relleno
 };
+
+// Código Tipo del apoyo directo: sin cama bajo el tubo (c = 0).
+constexpr int CodigoApoyoDirecto = 13;
 
 // La cama del botón 1..11.
 const CamaZanja& CamaDeBoton(int boton);
+// La cama del código Tipo, o ninguna si el código no es una cama de zanja (3..13).
+const CamaZanja* CamaDeCodigo(int tipo);
 
 // Textos de las medidas de la cama del botón (m): altura de la cuna De/divisor
 // (vacía sin cuna) y altura mínima sobre la clave, "0.30" cuando hr/8 no la pasa.
@@ -30,6 +39,11 @@ struct MedidasCama {
     std::string minimo;
 };
 MedidasCama MedidasDeCama(int boton, double De, double hr);
+
+// Lo mismo en la hoja de zanjas para la cama del código Tipo, con unidades:
+// cuna De/divisor ("" sin cuna) y mínimo sobre la clave, fijo "0.30 m" o
+// max(hr/8, 0.3), y max(hr/8, 0.15) en el apoyo directo.
+MedidasCama MedidasDeCamaEnHoja(const CamaZanja& cama, double De, double hr);
 
 // Lo que fija la cama elegida: Fa y Tipo, y las alturas hr y h''r (m) que sube
 // a sus mínimos, con el texto de su casilla (vacío: la casilla no se toca).

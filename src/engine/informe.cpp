@@ -27,8 +27,7 @@ enum class Paso { Basta, Supera, Falla };
 // Calcula el caso a la altura actual del registro y dice si la clase basta.
 Paso PruebaAltura(Proyecto& p, Interlocutor& interlocutor, const std::string& clase)
 {
-    const bool terraplen = p.InstalacionIndex == InstalacionTerraplen ||
-                           p.InstalacionIndex == InstalacionZanjaInducida;
+    const bool terraplen = GrupoTerraplen(p);
     // Solo una clase de terraplén (Tipo 0..3) cambia su Fa con la altura; un Fa
     // tecleado a mano se mantiene.
     if (terraplen && p.Tipo >= 0 && p.Tipo <= 3) {

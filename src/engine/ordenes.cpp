@@ -11,12 +11,6 @@ TraficoCalculado TraficoSegunRelleno(const Proyecto& p)
 
 namespace {
 
-bool ConZanja(const Proyecto& p)
-{
-    return p.InstalacionIndex == InstalacionZanja ||
-           p.InstalacionIndex == InstalacionZanjaTerraplenada;
-}
-
 const char* const RellenoSinDatos =
     "Si los datos del relleno son a definir por el usuario, asegurese de que los valores sean "
     "distintos de cero";
@@ -25,7 +19,7 @@ const char* const RellenoSinDatos =
 
 OrdenHojas PreparaHojas(const Proyecto& p, int tag)
 {
-    return {static_cast<std::uint8_t>(tag != 0 ? 2 : 1), ConZanja(p)};
+    return {static_cast<std::uint8_t>(tag != 0 ? 2 : 1), GrupoZanja(p)};
 }
 
 CorreccionCasilla RellenoMinimoHojas(const Proyecto& p)
@@ -44,7 +38,7 @@ OrdenMemoria PreparaMemoria(const Proyecto& p)
         r.sinFactor = "Debe indicar el Factor de Apoyo";
         r.tituloSinFactor = "¡ Atención !";
     }
-    r.compruebaB = ConZanja(p);
+    r.compruebaB = GrupoZanja(p);
     if (p.RellenoIndex == RellenoUsuario && (p.fi == 0 || p.fi1 == 0 || p.gamma == 0))
         r.sinRelleno = RellenoSinDatos;
     return r;
@@ -57,7 +51,7 @@ OrdenPredefinidos PreparaPredefinidos(const Proyecto& p)
                 "No se puede utilizar Predefinidos si la Altura de relleno (hr), la Anchura de la "
                 "zanja (b2) o la Altura de la zanja (hr2) valen 0",
                 "Aviso"};
-    if (ConZanja(p))
+    if (GrupoZanja(p))
         return {DialogoApoyo::Cama, "", ""};
     if (p.RellenoIndex == RellenoUsuario && p.fi == 0)
         return {DialogoApoyo::Ninguno, RellenoSinDatos, "Cálculo mecánico de Tubos"};

@@ -97,6 +97,20 @@ enum Instalacion : std::uint8_t {
     InstalacionZanjaInducida = 3,
 };
 
+// Zanja o zanja terraplenada: el tubo va entre paredes de zanja (camas de zanja,
+// hoja de zanjas).
+inline bool GrupoZanja(const Proyecto& p)
+{
+    return p.InstalacionIndex == InstalacionZanja ||
+           p.InstalacionIndex == InstalacionZanjaTerraplenada;
+}
+// Terraplén o zanja inducida: clases de apoyo de terraplén y su hoja.
+inline bool GrupoTerraplen(const Proyecto& p)
+{
+    return p.InstalacionIndex == InstalacionTerraplen ||
+           p.InstalacionIndex == InstalacionZanjaInducida;
+}
+
 // Índice del relleno definido por el usuario.
 constexpr std::uint8_t RellenoUsuario = 5;
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 #include "apoyo.h"
 #include "espesores.h"
+#include "factor_apoyo.h"
 #include "listas.h"
 #include "numero.h"
 #include "proyecto.h"
@@ -18,33 +18,13 @@ std::string N2(double x)
     return TextoNumero(Trunca2(x));
 }
 
-bool Entre(int tipo, std::initializer_list<int> lista)
-{
-    return std::find(lista.begin(), lista.end(), tipo) != lista.end();
-}
-
-bool GrupoZanja(const Proyecto& p)
-{
-    return p.InstalacionIndex == InstalacionZanja ||
-           p.InstalacionIndex == InstalacionZanjaTerraplenada;
-}
-
-bool GrupoTerraplen(const Proyecto& p)
-{
-    return p.InstalacionIndex == InstalacionTerraplen ||
-           p.InstalacionIndex == InstalacionZanjaInducida;
-}
-
 // Croquis de cama por el ángulo de apoyo del código Tipo; vacío si no es una cama.
 std::string CroquisCama(const std::string& instalacion, int tipo)
 {
-    if (Entre(tipo, {3, 4, 9, 10, 13}))
-        return instalacion + "180";
-    if (Entre(tipo, {5, 6}))
-        return instalacion + "120";
-    if (Entre(tipo, {7, 8, 11, 12}))
-        return instalacion + "090";
-    return {};
+    const CamaZanja* cama = CamaDeCodigo(tipo);
+    if (!cama)
+        return {};
+    return instalacion + (cama->angulo == 90 ? "090" : std::to_string(cama->angulo));
 }
 
 // La clase D (Tipo 3) no lleva sufijo: la memoria no acota su apoyo.
@@ -85,30 +65,26 @@ void Leyenda(const Proyecto& p, TextosInforme& t, std::string& instalacion)
     auto& x = t.textos;
     const int tipo = p.Tipo;
     const bool terraplen = GrupoTerraplen(p);
+    const CamaZanja* cama = CamaDeCodigo(tipo);
 
     if (GrupoZanja(p)) {
         if (p.TaludDefinido) {
             x["LTalud"] = "Talud= " + TextoNumero(p.TaludH) + ":" + TextoNumero(p.TaludV);
             x["LResguardo"] = "Resguardo=" + TextoNumero(p.Resguardo) + " m.";
         }
-        if (Entre(tipo, {3, 5, 7, 10, 11}))
-            x["LRelleno"] = "Relleno Compactado 95% P.N.";
-        else if (Entre(tipo, {4, 6, 8, 12}))
-            x["LRelleno"] = "Relleno Seleccionado sin compactar";
-        else if (tipo == 9)
-            x["LRelleno"] = "Material Granular Compactado 95% P.N.";
-        else if (tipo == 13)
-            x["LRelleno"] = "Relleno fino";
+        if (cama)
+            x["LRelleno"] = cama->relleno;
     } else if (terraplen) {
         instalacion += ";Base: " + ListaBases.Texto(p.BaseIndex);
     }
 
-    if (Entre(tipo, {0, 3, 4, 5, 6, 7, 8}))
+    // Las clases A (0), B y C (1, 2) también tienen base; la cama sin base propia es "Idem".
+    if (cama)
+        x["LBase"] = *cama->base != '\0' ? cama->base : "Idem";
+    else if (tipo == 0)
         x["LBase"] = "Hormigón";
-    else if (Entre(tipo, {1, 2, 10, 11, 12}))
+    else if (tipo == 1 || tipo == 2)
         x["LBase"] = "Material Granular Compactado 95% P.N.";
-    else if (Entre(tipo, {9, 13}))
-        x["LBase"] = "Idem";
     // En terraplén el código 3 es la clase D, sin base de hormigón.
     if (terraplen && tipo == 3)
         x["LBase"] = "";
@@ -134,20 +110,18 @@ LeyendaCotas LeyendaDeCotas(const Proyecto& p)
         l.b = "b=" + TextoNumero(p.b) + " m.";
         l.c = "c=" + suelo + " m.(Suelo)";
         l.c2 = "c=" + roca + " m.(Roca)";
-        if (tipo == 13) {
+        if (tipo == CodigoApoyoDirecto) {
             l.c = "c = 0 m.";
             l.c2.clear();
         }
         // a: altura de la cama, en fracción de De por el ángulo de apoyo. Sin
         // cama conocida no hay a (el texto anterior no vale para este caso).
-        double fraccion = 0;
-        if (Entre(tipo, {3, 4, 9, 10, 13}))
-            fraccion = 2;
-        else if (Entre(tipo, {5, 6}))
-            fraccion = 4;
-        else if (Entre(tipo, {7, 8, 11, 12}))
-            fraccion = 6;
-        l.a = fraccion > 0 ? "a=" + TextoNumero(p.De / fraccion) + " m." : std::string();
+        // 180º: De/2, 120º: De/4, 90º: De/6.
+        l.a.clear();
+        if (const CamaZanja* cama = CamaDeCodigo(tipo)) {
+            const double fraccion = cama->angulo == 180 ? 2 : cama->angulo == 120 ? 4 : 6;
+            l.a = "a=" + TextoNumero(p.De / fraccion) + " m.";
+        }
     } else if (GrupoTerraplen(p)) {
         l.c = "c>=" + suelo + " m.(Suelo)";
         l.c2 = "c>=" + roca + " m.(Roca)";

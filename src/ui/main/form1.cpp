@@ -157,8 +157,7 @@ void TForm1::PintaAvisos()
 
 void TForm1::PintaPaneles()
 {
-    const bool zanja = p_.InstalacionIndex == InstalacionZanja ||
-                       p_.InstalacionIndex == InstalacionZanjaTerraplenada;
+    const bool zanja = GrupoZanja(p_);
     PanelB->setVisible(zanja);
     PanelH1r->setVisible(!zanja);
     lmrelleno->setText(zanja ? "λμ′ =" : "λμ =");

@@ -11,6 +11,7 @@
 #include "camas.h"
 #include "dibujos.h"
 #include "espesores.h"
+#include "factor_apoyo.h"
 #include "impresion.h"
 #include "numero.h"
 #include "numero_qt.h"
@@ -19,34 +20,8 @@
 
 namespace {
 
-const int CodigoApoyoDirecto = 13;
-
-// Lo que el zoom muestra de cada fila de la hoja.
-struct FilaZanja {
-    int tipo;             // código de la cama (el del diálogo de apoyo)
-    int divisorCuna;      // altura de la cuna De/divisor; 0 sin cuna
-    double minimoOctavo;  // L1 = hr/8 con este mínimo; 0: el fijo "0.30 m"
-    const char* relleno;
-    const char* base;
-};
-
-const char* const Compactado = "Relleno Compactado 95% P.N.";
-const char* const Seleccionado = "Relleno Seleccionado sin compactar";
-const char* const Granular = "Material Granular Compactado 95% P.N.";
-
-const FilaZanja FilasZanja[11] = {
-    {3, 2, 0, Compactado, "Hormigón"},
-    {5, 4, 0, Compactado, "Hormigón"},
-    {7, 6, 0, Compactado, "Hormigón"},
-    {4, 2, 0, Seleccionado, "Hormigón"},
-    {6, 4, 0, Seleccionado, "Hormigón"},
-    {8, 6, 0, Seleccionado, "Hormigón"},
-    {9, 0, 0, Granular, ""},
-    {10, 2, 0, Compactado, Granular},
-    {11, 6, 0.3, Compactado, Granular},
-    {12, 6, 0.3, Seleccionado, Granular},
-    {CodigoApoyoDirecto, 0, 0.15, "Relleno fino", ""},
-};
+// El código Tipo de la cama de cada fila de la hoja.
+const int CodigoFila[11] = {3, 5, 7, 4, 6, 8, 9, 10, 11, 12, 13};
 
 }  // namespace
 
@@ -95,7 +70,7 @@ void TResultadoZanjas::CreaFilas()
         }
         const QByteArray nombre = QString("Image%1").arg(fila).toLatin1();
         Croquis* icono = CreaIcono(fila, nombre.constData(), 74, 50);
-        icono->FijaDibujo([tipo = FilasZanja[fila - 1].tipo](QPainter& pintor, const QRectF& zona) {
+        icono->FijaDibujo([tipo = CodigoFila[fila - 1]](QPainter& pintor, const QRectF& zona) {
             DibujaCama(pintor, zona, tipo);
         });
         rejilla_->addWidget(icono, FilaRejilla(fila), 3);
@@ -211,7 +186,7 @@ void TResultadoZanjas::ImageClick(int fila)
 {
     if (fila < 1 || fila > 11)
         return;
-    const FilaZanja& datos = FilasZanja[fila - 1];
+    const CamaZanja& cama = *CamaDeCodigo(CodigoFila[fila - 1]);
     const TituloCama& titulos = TitulosCamasZanja[fila - 1];
     QStringList partes;
     for (const char* parte : {titulos.apoyo, titulos.relleno, titulos.angulo})
@@ -219,30 +194,27 @@ void TResultadoZanjas::ImageClick(int fila)
             partes.append(QString::fromUtf8(parte).trimmed());
     tituloPanel_->setText(partes.join("  ·  "));
 
-    ImagenPanel->FijaDibujo([tipo = datos.tipo](QPainter& pintor, const QRectF& zona) {
+    ImagenPanel->FijaDibujo([tipo = cama.tipo](QPainter& pintor, const QRectF& zona) {
         DibujaCama(pintor, zona, tipo);
     });
     ImagenPanel->show();
 
     // El apoyo directo no tiene cama bajo el tubo: c = 0. Se mira la cama de
     // la fila, no la elegida en la ventana principal.
-    const bool directo = datos.tipo == CodigoApoyoDirecto;
+    const bool directo = cama.tipo == CodigoApoyoDirecto;
     L3->setVisible(!directo);
     notaCama_->setVisible(!directo);
     LSuelo->setText(directo ? "0 m" : MetrosQ(EspesorCamaNorma(1, p_.Di, false)));
     LRoca->setText(directo ? "0 m" : MetrosQ(EspesorCamaNorma(0, p_.Di, false)));
 
-    L2->setText(datos.divisorCuna != 0 ? MetrosQ(p_.De / datos.divisorCuna) : QString());
-    letraCuna_->setVisible(datos.divisorCuna != 0);
+    const MedidasCama medidas = MedidasDeCamaEnHoja(cama, p_.De, p_.hr);
+    L2->setText(QString::fromStdString(medidas.cuna));
+    letraCuna_->setVisible(cama.divisor != 0);
+    L1->setText(QString::fromStdString(medidas.minimo));
 
-    if (datos.minimoOctavo == 0)
-        L1->setText("0.30 m");
-    else
-        L1->setText(MetrosQ(std::max(p_.hr / 8, datos.minimoOctavo)));
-
-    LRelleno->setText(datos.relleno);
-    LBase->setText(datos.base);
-    tituloBase_->setVisible(*datos.base != '\0');
+    LRelleno->setText(cama.relleno);
+    LBase->setText(cama.base);
+    tituloBase_->setVisible(*cama.base != '\0');
 
     Panel1->adjustSize();
     // Sobre las celdas, no sobre los iconos: se puede pulsar otro sin cerrarlo.
