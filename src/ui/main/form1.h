@@ -111,7 +111,8 @@ public:
     void ComboAeropuertoChange();
     void PintaCargaTrafico();
     void PintaSentidoVia();
-    void PintaCompactacion();
+    // Muestra la carga del compactador (kN/m) y la devuelve.
+    double PintaCompactacion();
 
     // Pregunta de altura mínima del tráfico ferroviario y aéreo: con Sí pone hr a 1.
     bool SubeAlturaRelleno(const std::string& pregunta) override;

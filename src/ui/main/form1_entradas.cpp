@@ -11,8 +11,6 @@
 
 #include <cmath>
 
-#include "compactacion.h"
-#include "espesores.h"
 #include "factor_apoyo.h"
 #include "comprobaciones.h"
 #include "casillas.h"
@@ -243,8 +241,7 @@ void TForm1::EditPqChange()
     if (Lee(EditPq->text()).estado == Tecleo::AMedias)
         return;
     LeeDirecta(EditPq, CasillaPq, p_.pq);
-    p_.qc = CargaCompactacion(p_.CompactadorIndex, p_.De, p_.pq, p_.hr);
-    Lab_comp->setText(TextoQ(Trunca2(p_.qc)) + " kN/m");
+    p_.qc = PintaCompactacion();
     p_.Modificado = 1;
 }
 

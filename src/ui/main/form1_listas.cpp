@@ -59,10 +59,11 @@ void TForm1::ComboBaseChange()
     p_.Modificado = 1;
 }
 
-void TForm1::PintaCompactacion()
+double TForm1::PintaCompactacion()
 {
     const double carga = CargaCompactacion(p_.CompactadorIndex, p_.De, p_.pq, p_.hr);
     Lab_comp->setText(TextoQ(Trunca2(carga)) + " kN/m");
+    return carga;
 }
 
 void TForm1::ComboCompactadorChange()
