@@ -1,0 +1,23 @@
+#pragma once
+// Desglose de las cargas de un caso ya calculado, para que un revisor pueda
+// comprobarlas a mano: cada carga con su fórmula, los valores sustituidos y el
+// resultado, y los coeficientes de los que sale.
+
+#include <string>
+#include <vector>
+
+#include "cargas.h"
+
+struct Proyecto;
+
+// Un apartado del desglose (la carga del relleno, el tráfico...): su título y
+// sus líneas de texto (UTF-8, una fórmula o un dato por línea).
+struct ApartadoDesglose {
+    std::string titulo;
+    std::vector<std::string> lineas;
+};
+
+// Desglose de las cargas que dejó en el registro el cálculo que entregó
+// `entrega` (los pasos que no llegaron a escribirse no se desglosan).
+std::vector<ApartadoDesglose> DesgloseCargas(const Proyecto& calculado,
+                                             const EntregaCargas& entrega);
