@@ -11,10 +11,14 @@
 struct Proyecto;
 
 // Un apartado del desglose (la carga del relleno, el tráfico...): su título y
-// sus líneas de texto (UTF-8, una fórmula o un dato por línea).
+// sus líneas de texto (UTF-8, una fórmula o un dato por línea). La última
+// línea de una carga termina en su resultado, escrito como en la memoria.
 struct ApartadoDesglose {
     std::string titulo;
     std::vector<std::string> lineas;
+    // La carga que desglosa o, en el apartado final de un cálculo que no
+    // terminó, la carga en que se detuvo.
+    PasoCarga paso = PasoCarga::Terminado;
 };
 
 // Desglose de las cargas que dejó en el registro el cálculo que entregó

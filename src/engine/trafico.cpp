@@ -30,7 +30,8 @@ bool PreguntaSubirAltura(Proyecto& p, Interlocutor& interlocutor, const char* pr
     return true;
 }
 
-// Presión en la clave (kN/m²) por altura de relleno para los aviones 1 a 5.
+}  // namespace
+
 const double ProfundidadAvion[11] = {1.0, 2.0, 3.0, 4.0, 5.0, 6.0, 7.0, 8.0, 9.0, 10.0, 15.0};
 const double PresionAvion[11][5] = {
     {98.0, 117.6, 132.3, 137.2, 147.0}, {39.2, 68.6, 88.2, 107.8, 117.6},
@@ -41,14 +42,22 @@ const double PresionAvion[11][5] = {
     {4.9, 4.9, 4.9, 9.8, 14.7},
 };
 
+int FilaPresionAvion(double hr)
+{
+    int i = 0;
+    while (i < 9 && !(ProfundidadAvion[i + 1] > hr))
+        ++i;
+    return i;
+}
+
+namespace {
+
 double PresionAeropuerto(std::uint8_t avion, double hr)
 {
     const int columna = avion - 1;
     if (hr >= 15.0)
         return PresionAvion[10][columna];
-    int i = 0;
-    while (i < 9 && !(ProfundidadAvion[i + 1] > hr))
-        ++i;
+    const int i = FilaPresionAvion(hr);
     return Interpola(hr, ProfundidadAvion[i], ProfundidadAvion[i + 1], PresionAvion[i][columna],
                      PresionAvion[i + 1][columna]);
 }

@@ -21,6 +21,12 @@ double CargaFerrocarril(Proyecto& p, Interlocutor& interlocutor);
 // Con hr < 1 pregunta si se sube a 1 m: con Sí calcula con hr = 1, con No da 0.
 double CargaAeropuerto(Proyecto& p, Interlocutor& interlocutor);
 
+// Tabla de presiones de los aviones 1 a 5 en la clave (kN/m²) por altura de
+// relleno (m), y la fila desde la que se interpola para hr (hr < 15 m).
+extern const double ProfundidadAvion[11];
+extern const double PresionAvion[11][5];
+int FilaPresionAvion(double hr);
+
 // Carga del tráfico de la página TraficoIndex con los valores del registro.
 double CargaTrafico(Proyecto& p, Interlocutor& interlocutor);
 
