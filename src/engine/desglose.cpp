@@ -108,6 +108,11 @@ void Termino(Lineas& l, const std::string& simbolo, std::string_view expresion, 
                 " = " + resultado);
 }
 
+std::string Vias(int cuantas)
+{
+    return N(cuantas) + (cuantas == 1 ? " vía" : " vías");
+}
+
 std::string KNm(double carga)
 {
     return N2(carga) + " kN/m";
@@ -393,13 +398,14 @@ void Ferrocarril(Lineas& l, const Proyecto& p)
     const std::string nombre = "Ferroviaria, " + ListaVias.Texto(via);
     if (p.NVias == 0 || p.De <= 0 || hr < 1.0) {
         l.push_back(nombre + ": fuera del alcance del método (hr ≥ 1 m, al menos una vía; hr = " +
-                    N(hr) + " m, " + N(p.NVias) + " vías): qm = 0 kN/m");
+                    N(hr) + " m, " + Vias(p.NVias) + "): qm = 0 kN/m");
         return;
     }
     const bool renfe = via == 1;
     const bool longitudinal = p.SentidoViaIndex == 0;
-    l.push_back(nombre + ", " + N(p.NVias) + " vías, sentido " +
-                ListaSentidosVia.Texto(p.SentidoViaIndex) + ", V = " + N(p.V) + " km/h" +
+    l.push_back(nombre + ", " + Vias(p.NVias) + ", sentido " +
+                ListaSentidosVia.Texto(p.SentidoViaIndex) +
+                (renfe ? ", V = " + N(p.V) + " km/h" : "") +
                 (longitudinal ? "" : ", dh = " + N(p.dh) + " m"));
     const double s = renfe ? 3.7 : 4.0, w1 = renfe ? 4.5 : 6.4, w2 = renfe ? 2.8 : 3.0;
     const double P = renfe ? 899.64 : 79.8 * (1.4 * (hr - 0.5) + 6.4) + 487.68;
@@ -419,7 +425,7 @@ void Ferrocarril(Lineas& l, const Proyecto& p)
             N(CiCalculado) + (CiCalculado < 1.0 ? " < 1: Ci = 1" : ""));
     Termino(l, "A", "(1.4 · (hr − 0.5) + w1) · (1.4 · (hr − 0.5) + w2)", valores, N(A) + " m²");
     if (longitudinal) {
-        Termino(l, "n", "ent((1.401 · hr + w2) / s) + 1", valores, N(p.NViasActuantes) + " vías");
+        Termino(l, "n", "ent((1.401 · hr + w2) / s) + 1", valores, Vias(p.NViasActuantes));
     } else {
         std::string alcanzan;
         for (int k = 0; k < p.NVias; ++k)
@@ -427,7 +433,7 @@ void Ferrocarril(Lineas& l, const Proyecto& p)
                 alcanzan += (alcanzan.empty() ? "" : ", ") + N(k);
         l.push_back("Vías k = 0 … " + N(p.NVias - 1) + " con k · s − A / 2 ≤ dh ≤ k · s + A / 2: " +
                     (alcanzan.empty() ? std::string("ninguna") : "k = " + alcanzan) +
-                    "; n = " + N(p.NViasActuantes) + " vías");
+                    "; n = " + Vias(p.NViasActuantes));
     }
     Formula(l, "qm", "n · Ci · De · P / A", valores, KNm(p.qm));
 }
