@@ -152,9 +152,9 @@ bool Completa(Lineas& l, double hr, double ho, const std::string& nombreHo)
 
 // Carga del tubo en terraplén (proyección positiva) con la razón de proyección
 // p (su texto en textoP) y la razón de asiento c1 del registro. Escribe su
-// plano de igual asiento con el nombre nombreHo y su carga con el de nombreQ.
+// plano de igual asiento con el nombre ho y su carga con el de nombreQ.
 double CargaTerraplenDesglosada(Lineas& l, const Proyecto& q, double p, const std::string& textoP,
-                                const std::string& nombreHo, const std::string& nombreQ)
+                                const std::string& ho, const std::string& nombreQ)
 {
     const double K2 = 2 * q.lambdami, hr = q.hr, De = q.De;
     const double m = p * q.c1;
@@ -163,12 +163,10 @@ double CargaTerraplenDesglosada(Lineas& l, const Proyecto& q, double p, const st
     const double Ct = CoeficienteTerraplen(K2, hr, De, h);
     const std::string lm = C4(q.lambdami);
     Termino(l, "C0", "1 + 2 · λμ · p · c1", {{"λμ", lm}, {"p", textoP}, {"c1", N(q.c1)}}, C4(C0));
-    l.push_back("Raíz de e^t − t = C0: t = " + C4(ResuelvePlano(FormaPlano::Positiva, C0)));
-    Termino(l, nombreHo, "t · De / (2 · λμ)",
-            {{"t", C4(ResuelvePlano(FormaPlano::Positiva, C0))}, {"De", N(De)}, {"λμ", lm}},
-            N(h) + " m");
-    const Valores valores = {{"λμ", lm}, {"hr", N(hr)}, {"De", N(De)}, {nombreHo, N(h)}};
-    const std::string& ho = nombreHo;
+    const double t = ResuelvePlano(FormaPlano::Positiva, C0);
+    l.push_back("Raíz de e^t − t = C0: t = " + C4(t));
+    Termino(l, ho, "t · De / (2 · λμ)", {{"t", C4(t)}, {"De", N(De)}, {"λμ", lm}}, N(h) + " m");
+    const Valores valores = {{"λμ", lm}, {"hr", N(hr)}, {"De", N(De)}, {ho, N(h)}};
     if (Completa(l, hr, h, ho))
         Formula(l, "Ct", "(e^(2 · λμ · hr / De) − 1) / (2 · λμ · hr / De)", valores, C4(Ct));
     else

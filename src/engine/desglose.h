@@ -22,6 +22,9 @@ struct ApartadoDesglose {
 };
 
 // Desglose de las cargas que dejó en el registro el cálculo que entregó
-// `entrega` (los pasos que no llegaron a escribirse no se desglosan).
+// `entrega`, en el orden del cálculo: relleno, tráfico, puntual, repartida,
+// compactador, total y carga de cálculo. Los pasos que no llegaron a
+// escribirse no se desglosan; si el cálculo se detuvo, un último apartado dice
+// en qué carga y por qué.
 std::vector<ApartadoDesglose> DesgloseCargas(const Proyecto& calculado,
                                              const EntregaCargas& entrega);
