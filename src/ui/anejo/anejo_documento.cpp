@@ -307,7 +307,7 @@ void ApartadoHipotesis(Redactor& r, const Proyecto& p, const TextosInforme& t)
         // Las fórmulas se miden a 96 ppp: 1 px = 0.2646 mm.
         r.Dibujo([formula](QPainter& pintor,
                            const QRectF& zona) { DibujaFormula(pintor, zona, formula); },
-                 tamano * (25.4 / 96) * 1.3);
+                 tamano * (25.4 / 96) * 1.5);
     }
     r.Dato("γ =", texto("LDgamma"));
     r.Dato(texto("Lmrelleno"), texto("LDLambda"));
@@ -493,6 +493,9 @@ void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
 void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
                   const DatosAnejo& datos)
 {
+    // Todo en un solo cambio: el documento se dispone una vez, al final.
+    QTextCursor bloqueo(&documento);
+    bloqueo.beginEditBlock();
     Redactor r(documento, objetos);
     const Proyecto& p = calculo.calculado;
     ApartadoDatos(r, p);
@@ -502,4 +505,5 @@ void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const Calcul
     ApartadoMatrices(r, calculo);
     ApartadoCurva(r, calculo, datos);
     ApartadoNotas(r, calculo);
+    bloqueo.endEditBlock();
 }
