@@ -63,6 +63,7 @@ private slots:
                                       "Fecha: 05/03/2025",
                                       "Cliente: Ayuntamiento de Villanueva del Río",
                                       "Diámetro interior Di 1000 mm",
+                                      "Carga ASTM = 1.5 · Qtotal / (Fap · Di) = 89.24 kN/m²",
                                       "Carga de Fisuración= 59.493 kN/m²"};
         QTest::newRow("terraplén")
             << Ejemplos + "/terraplen.txt"

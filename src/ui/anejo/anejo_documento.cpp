@@ -376,7 +376,7 @@ void ApartadoClases(Redactor& r, const CalculoArchivo& c)
     }
     const TextosInforme astm = TextosDelModo(c, 2);
     r.Dato(Q(astm.textos.at("TextoTipoCalculo")), Q(astm.textos.at("LDres")));
-    r.Parrafo(Q(c.astm.factor) + " · 1.5 / (Fap · Di) = " + Q(astm.textos.at("LDCarga")));
+    r.Dato("Carga ASTM = " + Q(c.astm.factor) + " / (Fap · Di) =", Q(astm.textos.at("LDCarga")));
     r.Parrafo(Q(astm.textos.at("LDQFisuracion")).trimmed());
     if (!c.astm.validez.empty())
         r.Parrafo(Q(c.astm.validez));
