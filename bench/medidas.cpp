@@ -137,4 +137,40 @@ BENCHMARK(LineaDeOrdenesMilArchivos)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
+#ifdef CON_ANEJO
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "anejo.h"
+
+namespace {
+
+// Un anejo entero en PDF del ejemplo de zanja: cálculo, documento y páginas.
+void Anejo(benchmark::State& estado)
+{
+    if (!QGuiApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argumentos = 1;
+        static char nombre[] = "medidas";
+        static char* lista[] = {nombre, nullptr};
+        new QGuiApplication(argumentos, lista);  // vive hasta el final
+    }
+    QTemporaryDir carpeta;
+    const QString pdf = carpeta.filePath("anejo.pdf");
+    DatosAnejo datos;
+    datos.archivo = "zanja.txt";
+    datos.fecha = QDate(2025, 3, 5);
+    datos.version = VersionPrograma();
+    for (auto _ : estado) {
+        const CalculoArchivo calculo = CalculaArchivo(CARPETA_EJEMPLOS "/zanja.txt");
+        const ResultadoAnejo resultado = EscribeAnejo(calculo, datos, pdf);
+        if (!resultado.escrito)
+            estado.SkipWithError("no se escribió el anejo");
+    }
+}
+BENCHMARK(Anejo)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+#endif
+
 BENCHMARK_MAIN();

@@ -65,6 +65,8 @@ public:
     void CalcularClaseResistenteUNE();
     void CalcularClaseResistenteASTM();
     void Calcular();
+    // Anejo de cálculo en PDF del caso de la ventana.
+    void AnejoCalculoClick();
 
     // Cambio de página de instalación.
     void TabbedNotebook1Click();

@@ -140,6 +140,8 @@ void TForm1::CreaMenus()
     memoria->setShortcut(QKeySequence("Ctrl+M"));
     FijaContextoAyuda(memoria, 33);
     connect(memoria, &QAction::triggered, this, [] { AbreAyuda(33); });
+    anade(calculos, "&Anejo de cálculo (PDF)…", {}, 34, &TForm1::AnejoCalculoClick)
+        ->setObjectName("AnejoCalculo");
 
     QMenu* obra = menuBar()->addMenu("&Obra");
     anade(obra, "&Datos de la Obra", {}, -1, &TForm1::DatosdelaObra1Click);

@@ -6,12 +6,16 @@
 #include "arranque.h"
 #include "ayuda.h"
 #include "form1.h"
+#include "orden_anejo.h"
 #include "primera.h"
 #include "proyecto.h"
 #include "variables.h"
 
 int main(int argc, char** argv)
 {
+    // El anejo por la línea de órdenes no abre ninguna ventana.
+    if (PideAnejo(argc, argv))
+        return EjecutaAnejo(argc, argv);
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName("Cálculo Mecánico Tubos");
     QApplication::setDesktopFileName("calculo-tubos");

@@ -167,7 +167,8 @@ Resultado Imprime(QWidget& ventana, QPrinter& impresora)
     return pintor.end() ? Resultado::Impresa : Resultado::Fallida;
 }
 
-// El nombre del proyecto con la extensión .pdf.
+}  // namespace
+
 QString NombrePdf(const QString& propuesto)
 {
     if (propuesto.isEmpty())
@@ -180,8 +181,6 @@ QString NombrePdf(const QString& propuesto)
         nombre.chop(extension.size() + 1);
     return nombre + ".pdf";
 }
-
-}  // namespace
 
 void MarcaParaImprimir(QWidget* dibujo)
 {

@@ -1,0 +1,290 @@
+// El anejo en PDF: páginas A4 con cabecera y pie dibujados a mano y el cuerpo
+// sacado del documento de texto, cortado de modo que ni una línea ni una fila
+// de tabla queden partidas entre dos páginas.
+
+#include "anejo.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
+
+#include "anejo_interno.h"
+#include "procesa.h"
+
+namespace {
+
+constexpr int Resolucion = 300;  // ppp del PDF: las unidades del documento
+constexpr double MargenMm = 20;
+constexpr double CabeceraMm = 19;
+constexpr double PieMm = 10;
+const char* const Letra = "Liberation Sans";
+
+double Puntos(double milimetros)
+{
+    return milimetros / 25.4 * Resolucion;
+}
+
+// Un trozo del documento que no se parte: una línea de texto o una fila de tabla.
+struct Pieza {
+    double arriba, abajo;
+    bool conSiguiente;  // va en la misma página que la pieza siguiente
+};
+
+void PiezasDeBloque(const QTextBlock& bloque, QAbstractTextDocumentLayout& disposicion,
+                    std::vector<Pieza>& piezas)
+{
+    const QRectF zona = disposicion.blockBoundingRect(bloque);
+    const QTextLayout* lineas = bloque.layout();
+    const bool conSiguiente = bloque.blockFormat().boolProperty(ConSiguiente);
+    for (int i = 0; i < lineas->lineCount(); ++i) {
+        const QTextLine linea = lineas->lineAt(i);
+        piezas.push_back({zona.top() + linea.y(), zona.top() + linea.y() + linea.height(),
+                          conSiguiente || i + 1 < lineas->lineCount()});
+    }
+}
+
+void PiezasDeTabla(QTextTable& tabla, QAbstractTextDocumentLayout& disposicion,
+                   std::vector<Pieza>& piezas)
+{
+    const QTextTableFormat formato = tabla.format();
+    const double margen = formato.cellPadding() + formato.border() + 1;
+    const bool entera = formato.boolProperty(TablaEntera);
+    for (int fila = 0; fila < tabla.rows(); ++fila) {
+        QRectF zona;
+        for (int columna = 0; columna < tabla.columns(); ++columna) {
+            const QTextTableCell celda = tabla.cellAt(fila, columna);
+            QTextBlock bloque = celda.firstCursorPosition().block();
+            const QTextBlock ultimo = celda.lastCursorPosition().block();
+            while (bloque.isValid()) {
+                zona |= disposicion.blockBoundingRect(bloque);
+                if (bloque == ultimo)
+                    break;
+                bloque = bloque.next();
+            }
+        }
+        // Las líneas de una fila y las filas de una tabla entera van juntas.
+        piezas.push_back(
+            {zona.top() - margen, zona.bottom() + margen, entera && fila + 1 < tabla.rows()});
+    }
+}
+
+std::vector<Pieza> Piezas(QTextDocument& documento)
+{
+    QAbstractTextDocumentLayout& disposicion = *documento.documentLayout();
+    std::vector<Pieza> piezas;
+    for (auto i = documento.rootFrame()->begin(); !i.atEnd(); ++i) {
+        if (auto* tabla = qobject_cast<QTextTable*>(i.currentFrame()))
+            PiezasDeTabla(*tabla, disposicion, piezas);
+        else if (i.currentBlock().isValid())
+            PiezasDeBloque(i.currentBlock(), disposicion, piezas);
+    }
+    return piezas;
+}
+
+}  // namespace
+
+std::vector<double> CortesDePagina(QTextDocument& documento, double alto)
+{
+    const std::vector<Pieza> piezas = Piezas(documento);
+    std::vector<double> cortes{0};
+    for (std::size_t i = 0; i < piezas.size(); ++i) {
+        const double inicio = cortes.back();
+        if (piezas[i].abajo - inicio <= alto || piezas[i].arriba <= inicio)
+            continue;
+        // Las piezas que van con esta pasan con ella a la página siguiente,
+        // salvo que ni así quepan (un grupo más alto que una página).
+        std::size_t primera = i;
+        while (primera > 0 && piezas[primera - 1].conSiguiente &&
+               piezas[primera - 1].arriba > inicio)
+            --primera;
+        if (piezas[i].abajo - piezas[primera].arriba > alto)
+            primera = i;
+        cortes.push_back(piezas[primera].arriba);
+        i = primera;
+    }
+    cortes.push_back(std::max(documento.size().height(), cortes.back()));
+    return cortes;
+}
+
+void ObjetosDibujo::Inserta(QTextCursor& cursor, FuncionDibujo dibujo, QSizeF milimetros)
+{
+    QTextCharFormat formato;
+    formato.setObjectType(Tipo);
+    formato.setProperty(QTextFormat::UserProperty + 10, static_cast<int>(dibujos_.size()));
+    formato.setProperty(QTextFormat::UserProperty + 11, milimetros / 25.4 * ppp_);
+    dibujos_.push_back(std::move(dibujo));
+    cursor.insertText(QString(QChar::ObjectReplacementCharacter), formato);
+}
+
+QSizeF ObjetosDibujo::intrinsicSize(QTextDocument*, int, const QTextFormat& formato)
+{
+    return formato.property(QTextFormat::UserProperty + 11).toSizeF();
+}
+
+void ObjetosDibujo::drawObject(QPainter* pintor, const QRectF& zona, QTextDocument*, int,
+                               const QTextFormat& formato)
+{
+    const int indice = formato.intProperty(QTextFormat::UserProperty + 10);
+    if (indice < 0 || indice >= static_cast<int>(dibujos_.size()))
+        return;
+    // Los dibujos miden sus trazos y letras en píxeles de pantalla (96 ppp).
+    const double escala = ppp_ / 96;
+    pintor->save();
+    pintor->translate(zona.topLeft());
+    pintor->scale(escala, escala);
+    dibujos_[static_cast<std::size_t>(indice)](*pintor,
+                                               QRectF(QPointF(0, 0), zona.size() / escala));
+    pintor->restore();
+}
+
+namespace {
+
+QString PrimeraLinea(const std::vector<std::string>& lineas)
+{
+    QStringList l;
+    for (const std::string& linea : lineas)
+        l << QString::fromStdString(linea).trimmed();
+    l.removeAll(QString());
+    return l.join(" · ");
+}
+
+void DibujaCabecera(QPainter& pintor, const QRectF& zona, const CalculoArchivo& calculo,
+                    const DatosAnejo& datos)
+{
+    const Proyecto& p = calculo.calculado;
+    QFont letra(Letra);
+    letra.setPointSizeF(9);
+    pintor.setFont(letra);
+    const QFontMetricsF medida(letra, pintor.device());
+    const double alto = medida.lineSpacing();
+    const QString derecha[] = {"Archivo: " + datos.archivo,
+                               "Fecha: " + datos.fecha.toString("dd/MM/yyyy"), datos.version};
+    const QString izquierda[] = {"Obra: " + PrimeraLinea(p.MObra),
+                                 "Sección tipo: " + PrimeraLinea(p.MSeccion),
+                                 "Cliente: " + PrimeraLinea(p.MCliente)};
+    const double anchoDerecha = zona.width() * 0.38;
+    for (int i = 0; i < 3; ++i) {
+        const QRectF linea(zona.left(), zona.top() + i * alto, zona.width(), alto);
+        pintor.drawText(linea, Qt::AlignRight | Qt::AlignVCenter,
+                        medida.elidedText(derecha[i], Qt::ElideMiddle, anchoDerecha));
+        pintor.drawText(linea, Qt::AlignLeft | Qt::AlignVCenter,
+                        medida.elidedText(izquierda[i], Qt::ElideRight,
+                                          zona.width() - anchoDerecha - Puntos(4)));
+    }
+    const double raya = zona.top() + 3 * alto + Puntos(1.5);
+    pintor.setPen(QPen(Qt::black, Puntos(0.25)));
+    pintor.drawLine(QPointF(zona.left(), raya), QPointF(zona.right(), raya));
+}
+
+void DibujaPie(QPainter& pintor, const QRectF& zona, int pagina, int paginas)
+{
+    QFont letra(Letra);
+    letra.setPointSizeF(9);
+    pintor.setFont(letra);
+    pintor.setPen(QPen(Qt::black, Puntos(0.25)));
+    pintor.drawLine(zona.topLeft(), zona.topRight());
+    const QRectF texto = zona.adjusted(0, Puntos(1.5), 0, 0);
+    pintor.drawText(texto, Qt::AlignLeft | Qt::AlignTop,
+                    "Anejo de cálculo. Tubos de hormigón armado (UNE 127.010)");
+    pintor.drawText(texto, Qt::AlignRight | Qt::AlignTop,
+                    QString("Página %1 de %2").arg(pagina).arg(paginas));
+}
+
+bool MismoArchivo(const QString& a, const std::string& b)
+{
+    if (b.empty())
+        return false;
+    const QFileInfo uno(a), otro(QString::fromStdString(b));
+    if (uno.exists() && otro.exists())
+        return uno.canonicalFilePath() == otro.canonicalFilePath();
+    return uno.absoluteFilePath() == otro.absoluteFilePath();
+}
+
+}  // namespace
+
+QString VersionPrograma()
+{
+    return QStringLiteral("Versión " VERSION_PROGRAMA);
+}
+
+ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& datos,
+                            const QString& pdf)
+{
+    ResultadoAnejo resultado;
+    if (MismoArchivo(pdf, calculo.archivo)) {
+        resultado.error = "El anejo no puede escribirse sobre el archivo de proyecto " + pdf + ".";
+        return resultado;
+    }
+    QSaveFile archivo(pdf);
+    if (!archivo.open(QIODevice::WriteOnly)) {
+        resultado.error = "No se ha podido crear el archivo " + pdf + ": " + archivo.errorString();
+        return resultado;
+    }
+    QPdfWriter escritor(&archivo);
+    escritor.setResolution(Resolucion);
+    escritor.setPageSize(QPageSize(QPageSize::A4));
+    escritor.setPageMargins(QMarginsF(MargenMm, MargenMm, MargenMm, MargenMm),
+                            QPageLayout::Millimeter);
+    escritor.setTitle("Anejo de cálculo");
+    escritor.setCreator("Cálculo mecánico de tubos " + datos.version);
+
+    const QRectF pagina(0, 0, escritor.width(), escritor.height());
+    const QRectF cabecera(pagina.left(), pagina.top(), pagina.width(), Puntos(CabeceraMm));
+    const QRectF pie(pagina.left(), pagina.bottom() - Puntos(PieMm) + Puntos(3), pagina.width(),
+                     Puntos(PieMm - 3));
+    const QRectF cuerpo(pagina.left(), cabecera.bottom(), pagina.width(),
+                        pagina.height() - Puntos(CabeceraMm + PieMm));
+
+    QTextDocument documento;
+    documento.documentLayout()->setPaintDevice(&escritor);
+    QFont letra(Letra);
+    letra.setPointSizeF(10);
+    documento.setDefaultFont(letra);
+    documento.setDocumentMargin(0);
+    documento.setTextWidth(cuerpo.width());
+    ObjetosDibujo objetos(Resolucion);
+    documento.documentLayout()->registerHandler(ObjetosDibujo::Tipo, &objetos);
+    RedactaAnejo(documento, objetos, calculo, datos);
+
+    const std::vector<double> cortes = CortesDePagina(documento, cuerpo.height());
+    const int paginas = static_cast<int>(cortes.size()) - 1;
+
+    QPainter pintor;
+    if (!pintor.begin(&escritor)) {
+        archivo.cancelWriting();
+        resultado.error = "No se ha podido escribir el archivo " + pdf + ".";
+        return resultado;
+    }
+    for (int i = 0; i < paginas; ++i) {
+        if (i > 0)
+            escritor.newPage();
+        DibujaCabecera(pintor, cabecera, calculo, datos);
+        DibujaPie(pintor, pie, i + 1, paginas);
+        const double inicio = cortes[static_cast<std::size_t>(i)];
+        const double fin = cortes[static_cast<std::size_t>(i) + 1];
+        pintor.save();
+        pintor.translate(cuerpo.left(), cuerpo.top() - inicio);
+        QAbstractTextDocumentLayout::PaintContext contexto;
+        contexto.clip = QRectF(-Puntos(1), inicio, cuerpo.width() + Puntos(2), fin - inicio);
+        contexto.palette.setColor(QPalette::Text, Qt::black);
+        pintor.setClipRect(contexto.clip);
+        documento.documentLayout()->draw(&pintor, contexto);
+        pintor.restore();
+    }
+    pintor.end();
+    if (!archivo.commit()) {
+        resultado.error =
+            "No se ha podido escribir el archivo " + pdf + ": " + archivo.errorString();
+        return resultado;
+    }
+    resultado.escrito = true;
+    resultado.paginas = paginas;
+    return resultado;
+}

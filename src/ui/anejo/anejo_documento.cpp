@@ -1,0 +1,509 @@
+// Redacción del anejo: los siete apartados, con los textos de la memoria de
+// cálculo donde los hay, para que anejo y memoria digan lo mismo.
+
+#include <QPainter>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include "anejo_interno.h"
+#include "apoyo.h"
+#include "clases.h"
+#include "desglose.h"
+#include "dibujos.h"
+#include "informe_dibujos.h"
+#include "listas.h"
+#include "numero.h"
+#include "procesa.h"
+#include "textos_informe.h"
+
+namespace {
+
+QString Q(const std::string& texto)
+{
+    return QString::fromStdString(texto);
+}
+
+QString N(double x)
+{
+    return Q(TextoNumero(x));
+}
+
+QString Lineas(const std::vector<std::string>& lineas)
+{
+    QStringList l;
+    for (const std::string& linea : lineas)
+        l << Q(linea);
+    return l.join('\n');
+}
+
+// Nombre de cada paso del cálculo de cargas, para decir cuál falló.
+QString NombrePaso(PasoCarga paso)
+{
+    switch (paso) {
+    case PasoCarga::Relleno: return "la carga del relleno";
+    case PasoCarga::Trafico: return "la carga del tráfico";
+    case PasoCarga::Puntual: return "la sobrecarga puntual";
+    case PasoCarga::Superficie: return "la sobrecarga repartida";
+    case PasoCarga::Compactacion: return "la carga del compactador";
+    case PasoCarga::Total: return "la carga total";
+    case PasoCarga::CargaCalculo: return "la carga de cálculo";
+    case PasoCarga::Terminado: break;
+    }
+    return {};
+}
+
+class Redactor {
+public:
+    Redactor(QTextDocument& documento, ObjetosDibujo& objetos)
+        : cursor_(&documento), objetos_(objetos)
+    {
+        normal_.setFontPointSize(10);
+        negrita_ = normal_;
+        negrita_.setFontWeight(QFont::Bold);
+        apartado_ = negrita_;
+        apartado_.setFontPointSize(13);
+        subapartado_ = negrita_;
+        subapartado_.setFontPointSize(11);
+    }
+
+    void Apartado(const QString& titulo)
+    {
+        Bloque(apartado_, 14, 4, true);
+        cursor_.insertText(titulo, apartado_);
+    }
+
+    void Subapartado(const QString& titulo)
+    {
+        Bloque(subapartado_, 8, 2, true);
+        cursor_.insertText(titulo, subapartado_);
+    }
+
+    void Parrafo(const QString& texto, bool resalta = false)
+    {
+        Bloque(normal_, 2, 2, false);
+        cursor_.insertText(texto, resalta ? negrita_ : normal_);
+    }
+
+    // Un párrafo con una parte en negrita delante.
+    void Dato(const QString& rotulo, const QString& valor)
+    {
+        Bloque(normal_, 2, 2, false);
+        cursor_.insertText(rotulo + " ", negrita_);
+        cursor_.insertText(valor, normal_);
+    }
+
+    void Dibujo(FuncionDibujo dibujo, QSizeF milimetros)
+    {
+        Bloque(normal_, 4, 4, false);
+        objetos_.Inserta(cursor_, std::move(dibujo), milimetros);
+    }
+
+    // Tabla de filas × columnas con la primera fila de encabezado. entera: que
+    // no se reparta entre páginas si cabe en una.
+    QTextTable* Tabla(int filas, int columnas, const QVector<QTextLength>& anchos, bool entera)
+    {
+        QTextTableFormat formato;
+        formato.setBorder(0.6);
+        formato.setBorderBrush(Qt::black);
+        formato.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        formato.setBorderCollapse(true);
+        formato.setCellPadding(3);
+        formato.setCellSpacing(0);
+        formato.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        formato.setColumnWidthConstraints(anchos);
+        formato.setProperty(TablaEntera, entera);
+        QTextTable* tabla = cursor_.insertTable(filas, columnas, formato);
+        for (int c = 0; c < columnas; ++c) {
+            QTextTableCellFormat celda;
+            celda.setBackground(QColor(230, 230, 230));
+            tabla->cellAt(0, c).setFormat(celda);
+        }
+        return tabla;
+    }
+
+    void Celda(QTextTable* tabla, int fila, int columna, const QString& texto, bool resalta = false)
+    {
+        QTextCursor c = tabla->cellAt(fila, columna).firstCursorPosition();
+        c.insertText(texto, resalta || fila == 0 ? negrita_ : normal_);
+    }
+
+    void ColorCelda(QTextTable* tabla, int fila, int columna, const std::optional<ColorRGB>& color)
+    {
+        if (!color)
+            return;
+        QTextTableCell celda = tabla->cellAt(fila, columna);
+        QTextCharFormat formato = celda.format();
+        const QColor fondo(color->rojo, color->verde, color->azul);
+        formato.setBackground(fondo);
+        celda.setFormat(formato);
+        // Letra blanca sobre los fondos oscuros, como en la hoja.
+        if (fondo.lightness() < 110) {
+            QTextCursor c = celda.firstCursorPosition();
+            c.setPosition(celda.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            QTextCharFormat letra;
+            letra.setForeground(Qt::white);
+            c.mergeCharFormat(letra);
+        }
+    }
+
+    // Sale de la tabla en curso.
+    void FinTabla() { cursor_.movePosition(QTextCursor::End); }
+
+private:
+    void Bloque(const QTextCharFormat& letra, double antes, double despues, bool conSiguiente)
+    {
+        QTextBlockFormat bloque;
+        bloque.setTopMargin(antes);
+        bloque.setBottomMargin(despues);
+        bloque.setProperty(ConSiguiente, conSiguiente);
+        // El bloque vacío del principio o del final de una tabla se aprovecha.
+        if (cursor_.block().length() <= 1) {
+            cursor_.setBlockFormat(bloque);
+            cursor_.setBlockCharFormat(letra);
+        } else {
+            cursor_.insertBlock(bloque, letra);
+        }
+    }
+
+    QTextCursor cursor_;
+    ObjetosDibujo& objetos_;
+    QTextCharFormat normal_, negrita_, apartado_, subapartado_;
+};
+
+using Pares = std::vector<std::pair<QString, QString>>;
+
+void TablaDatos(Redactor& r, const Pares& pares)
+{
+    QTextTable* tabla = r.Tabla(static_cast<int>(pares.size()) + 1, 2,
+                                {QTextLength(QTextLength::PercentageLength, 55),
+                                 QTextLength(QTextLength::PercentageLength, 45)},
+                                false);
+    r.Celda(tabla, 0, 0, "Dato");
+    r.Celda(tabla, 0, 1, "Valor");
+    for (std::size_t i = 0; i < pares.size(); ++i) {
+        r.Celda(tabla, static_cast<int>(i) + 1, 0, pares[i].first);
+        r.Celda(tabla, static_cast<int>(i) + 1, 1, pares[i].second);
+    }
+    r.FinTabla();
+}
+
+QString Metros(double x)
+{
+    return N(x) + " m";
+}
+
+QString Milimetros(double x)
+{
+    return N(x * 1000) + " mm";
+}
+
+void ApartadoDatos(Redactor& r, const Proyecto& p)
+{
+    r.Apartado("1. Datos");
+    Pares d;
+    if (!p.MObra.empty())
+        d.emplace_back("Obra", Lineas(p.MObra));
+    if (!p.MSeccion.empty())
+        d.emplace_back("Sección tipo", Lineas(p.MSeccion));
+    if (!p.MCliente.empty())
+        d.emplace_back("Cliente", Lineas(p.MCliente));
+    d.emplace_back("Tipo de instalación", Q(ListaInstalaciones.Texto(p.InstalacionIndex)));
+    d.emplace_back("Diámetro interior Di", Milimetros(p.Di));
+    d.emplace_back("Espesor de pared Es", Milimetros(p.Es));
+    d.emplace_back("Diámetro exterior De", Milimetros(p.De));
+    d.emplace_back("Altura de relleno sobre la clave hr", Metros(p.hr));
+    if (GrupoZanja(p))
+        d.emplace_back("Anchura de la zanja en el plano de clave b", Metros(p.b));
+    if (p.InstalacionIndex == InstalacionZanjaTerraplenada)
+        d.emplace_back("Altura de la base del terraplén sobre la clave h″r", Metros(p.h2r));
+    if (GrupoTerraplen(p))
+        d.emplace_back("Altura de la clave sobre la base del terraplén h′r", Metros(p.hr1));
+    if (p.InstalacionIndex == InstalacionZanjaInducida) {
+        d.emplace_back("Anchura de la zanja inducida b2", Metros(p.b2));
+        d.emplace_back("Profundidad de la zanja inducida hr2", Metros(p.hr2));
+    }
+    if (GrupoZanja(p) && p.TaludDefinido) {
+        d.emplace_back("Talud de la zanja (horizontal:vertical)", N(p.TaludH) + ":" + N(p.TaludV));
+        d.emplace_back("Resguardo lateral en la base", Metros(p.Resguardo));
+    }
+    d.emplace_back("Tipo de base", Q(ListaBases.Texto(p.BaseIndex)));
+    d.emplace_back("Tipo de relleno", Q(ListaRellenos.Texto(p.RellenoIndex)));
+    if (p.RellenoIndex == RellenoUsuario) {
+        d.emplace_back("Rozamiento interno del relleno φ", N(p.fi) + " grados");
+        d.emplace_back("Rozamiento relleno-paramentos de la zanja φ′", N(p.fi1) + " grados");
+        d.emplace_back("Peso específico del relleno γ", N(p.gamma) + " kN/m³");
+    }
+    d.emplace_back("Factor de apoyo Fap", N(p.Fa));
+    if (GrupoTerraplen(p)) {
+        const std::string letra = LetraClaseTerraplen(p.Tipo);
+        if (!letra.empty())
+            d.emplace_back("Clase de apoyo en terraplén", Q(letra));
+        d.emplace_back("λ de la fórmula del factor de apoyo", N(p.lambdaFa));
+    }
+    d.emplace_back("Tráfico", Q(ListaTraficos.Texto(p.TraficoIndex)));
+    switch (p.TraficoIndex) {
+    case 0: d.emplace_back("Vehículo", Q(ListaCarreteras.Texto(p.CarreteraIndex))); break;
+    case 1:
+        d.emplace_back("Tipo de vía", Q(ListaVias.Texto(p.ViaIndex)));
+        d.emplace_back("Número de vías", N(p.NVias));
+        d.emplace_back("Sentido de la vía", Q(ListaSentidosVia.Texto(p.SentidoViaIndex)));
+        d.emplace_back("Distancia a la primera vía dh", Metros(p.dh));
+        d.emplace_back("Velocidad", N(p.V) + " km/h");
+        break;
+    case 2: d.emplace_back("Avión", Q(ListaAeropuertos.Texto(p.AeropuertoIndex))); break;
+    default: break;
+    }
+    d.emplace_back("Carga puntual en superficie qp", N(p.qp) + " t");
+    d.emplace_back("Distancia horizontal a la carga puntual D", Metros(p.D));
+    d.emplace_back("Carga repartida en superficie qs", N(p.qs) + " t/m²");
+    d.emplace_back("Compactador", Q(ListaCompactadores.Texto(p.CompactadorIndex)));
+    if (p.CompactadorIndex != 0)
+        d.emplace_back("Carga del compactador por m de rodillo", N(p.pq) + " t/m");
+    d.emplace_back("Resistencia característica del hormigón fck", N(p.fck) + " MPa");
+    TablaDatos(r, d);
+}
+
+void ApartadoHipotesis(Redactor& r, const Proyecto& p, const TextosInforme& t)
+{
+    auto texto = [&t](const char* nombre) {
+        const auto i = t.textos.find(nombre);
+        return i == t.textos.end() ? QString() : Q(i->second);
+    };
+    auto visible = [&t](const char* nombre) {
+        const auto i = t.visibles.find(nombre);
+        return i == t.visibles.end() || i->second;
+    };
+    r.Apartado("2. Hipótesis");
+    r.Subapartado("Esquema de instalación");
+    const QString croquis = Q(t.croquis);
+    const int instalacion = p.InstalacionIndex;
+    r.Dibujo(
+        [croquis, instalacion](QPainter& pintor, const QRectF& zona) {
+            if (croquis.isEmpty())
+                DibujaInstalacion(pintor, zona, instalacion);
+            else
+                DibujaCroquisInforme(pintor, zona, croquis);
+        },
+        QSizeF(70, 69));
+    r.Parrafo("(Este croquis no representa proporciones reales)");
+    for (const char* nombre : {"LInstalacion", "LRelleno", "LBase"}) {
+        if (!texto(nombre).isEmpty())
+            r.Parrafo(texto(nombre));
+    }
+    QStringList cotas;
+    for (const char* nombre : {"LDa", "LDb", "LDc", "LDC2", "LTalud", "LResguardo"}) {
+        if (!texto(nombre).isEmpty())
+            cotas << texto(nombre);
+    }
+    if (!cotas.isEmpty())
+        r.Dato("Cotas:", cotas.join("   "));
+
+    r.Subapartado("Relleno");
+    r.Parrafo(texto("LCTerreno"));
+    const QString formula = Q(t.formula);
+    const QSizeF tamano = TamanoFormula(formula);
+    if (!tamano.isEmpty()) {
+        // Las fórmulas se miden a 96 ppp: 1 px = 0.2646 mm.
+        r.Dibujo([formula](QPainter& pintor,
+                           const QRectF& zona) { DibujaFormula(pintor, zona, formula); },
+                 tamano * (25.4 / 96) * 1.5);
+    }
+    r.Dato("γ =", texto("LDgamma"));
+    r.Dato(texto("Lmrelleno"), texto("LDLambda"));
+    if (visible("LDH0"))
+        r.Dato("ho =", texto("LDH0"));
+    r.Dato("Razón de asiento de la base c1 =", N(p.c1));
+
+    r.Subapartado("Apoyo");
+    r.Dato("Factor de apoyo Fap =", N(p.Fa));
+    if (GrupoTerraplen(p)) {
+        const std::string letra = LetraClaseTerraplen(p.Tipo);
+        if (!letra.empty())
+            r.Parrafo("Clase de apoyo " + Q(letra) + " en terraplén; λ = " + N(p.lambdaFa) +
+                      ", n = h′r/De = " + N(p.n));
+    }
+
+    r.Subapartado("Tráfico");
+    r.Parrafo(texto("LTrafico"));
+    if (p.TraficoIndex == 1)
+        r.Dato("Sentido de la vía:", Q(ListaSentidosVia.Texto(p.SentidoViaIndex)));
+}
+
+void ApartadoCargas(Redactor& r, const CalculoArchivo& c)
+{
+    r.Apartado("3. Cargas");
+    const std::vector<ApartadoDesglose> desglose = DesgloseCargas(c.calculado, c.une.entrega);
+    if (desglose.empty())
+        r.Parrafo("—");
+    for (const ApartadoDesglose& apartado : desglose) {
+        r.Subapartado(Q(apartado.titulo));
+        for (const std::string& linea : apartado.lineas)
+            r.Parrafo(Q(linea));
+    }
+}
+
+// Textos de la memoria para un modo de cálculo (1 UNE, 2 ASTM).
+TextosInforme TextosDelModo(const CalculoArchivo& c, std::uint8_t modo)
+{
+    Proyecto p = c.calculado;
+    p.ModoCalculo = modo;
+    const ResultadoInforme& resultado = modo == 1 ? c.une : c.astm;
+    p.ClaseTexto = resultado.clase;
+    return TextosDelInforme(p, resultado);
+}
+
+const char* const SinClase = "Sin clase: el cálculo no ha terminado (véase el apartado 7. Notas).";
+
+void ApartadoClases(Redactor& r, const CalculoArchivo& c)
+{
+    r.Apartado("4. Carga de cálculo y clases resistentes");
+    if (!c.une.entrega.Entregada()) {
+        r.Parrafo(SinClase, true);
+        return;
+    }
+    const TextosInforme une = TextosDelModo(c, 1);
+    r.Dato("CARGA DE CÁLCULO = Qtotal · 1.5 / (Fap · Di) =", Q(une.textos.at("LDCarga")));
+    r.Subapartado("UNE 127.010");
+    r.Dato(Q(une.textos.at("TextoTipoCalculo")), Q(une.textos.at("LDres")));
+    if (!c.une.validez.empty())
+        r.Parrafo(Q(c.une.validez));
+
+    r.Subapartado("ASTM C76M");
+    if (!c.astm.entrega.Entregada()) {
+        r.Parrafo(SinClase, true);
+        return;
+    }
+    const TextosInforme astm = TextosDelModo(c, 2);
+    r.Dato(Q(astm.textos.at("TextoTipoCalculo")), Q(astm.textos.at("LDres")));
+    r.Dato("Carga ASTM = " + Q(c.astm.factor) + " / (Fap · Di) =", Q(astm.textos.at("LDCarga")));
+    r.Parrafo(Q(astm.textos.at("LDQFisuracion")).trimmed());
+    if (!c.astm.validez.empty())
+        r.Parrafo(Q(c.astm.validez));
+}
+
+QString TituloFila(const Proyecto& p, int fila)
+{
+    if (GrupoTerraplen(p))
+        return "Clase " + QString(TitulosClasesTerraplen[fila]);
+    const TituloCama& t = TitulosCamasZanja[fila];
+    QStringList partes;
+    for (const char* parte : {t.apoyo, t.relleno, t.angulo}) {
+        if (*parte)
+            partes << QString(parte).trimmed();
+    }
+    return partes.join(", ");
+}
+
+void Matriz(Redactor& r, const Proyecto& p, const MatrizResultados& matriz, const QString& norma)
+{
+    r.Subapartado("Clase mínima " + norma + " por apoyo y relleno");
+    // La columna del relleno de usuario solo tiene sentido con ese relleno.
+    const int columnas = p.RellenoIndex == RellenoUsuario ? ColumnasHoja : ColumnasHoja - 1;
+    QVector<QTextLength> anchos{QTextLength(QTextLength::PercentageLength, 100 - 14 * columnas)};
+    for (int i = 0; i < columnas; ++i)
+        anchos << QTextLength(QTextLength::PercentageLength, 14);
+    QTextTable* tabla = r.Tabla(static_cast<int>(matriz.size()) + 1, columnas + 1, anchos, true);
+    r.Celda(tabla, 0, 0, "Apoyo");
+    for (int c = 0; c < columnas; ++c)
+        r.Celda(tabla, 0, c + 1, TitulosColumnas[c]);
+    for (std::size_t f = 0; f < matriz.size(); ++f) {
+        const int fila = static_cast<int>(f) + 1;
+        r.Celda(tabla, fila, 0, TituloFila(p, static_cast<int>(f)));
+        for (int c = 0; c < columnas; ++c) {
+            const CeldaResultado& celda = matriz[f][static_cast<std::size_t>(c)];
+            // Clase arriba y carga debajo: la celda de la hoja no cabe en una línea.
+            QString texto = Q(celda.texto).simplified();
+            const int corte = texto.lastIndexOf(' ');
+            if (corte > 0)
+                texto[corte] = '\n';
+            r.Celda(tabla, fila, c + 1, texto);
+            r.ColorCelda(tabla, fila, c + 1, celda.color);
+        }
+    }
+    r.FinTabla();
+}
+
+void Leyenda(Redactor& r, const std::vector<const char*>& clases)
+{
+    const int n = static_cast<int>(clases.size());
+    QVector<QTextLength> anchos;
+    for (int i = 0; i < n; ++i)
+        anchos << QTextLength(QTextLength::PercentageLength, 100.0 / n);
+    QTextTable* tabla = r.Tabla(1, n, anchos, true);
+    for (int i = 0; i < n; ++i) {
+        const QString clase = clases[static_cast<std::size_t>(i)];
+        r.Celda(tabla, 0, i, clase == "NO" ? "NO: ninguna clase basta" : "Clase " + clase);
+        r.ColorCelda(tabla, 0, i, ColorClase(clases[static_cast<std::size_t>(i)]));
+    }
+    r.FinTabla();
+}
+
+void ApartadoMatrices(Redactor& r, const CalculoArchivo& c)
+{
+    r.Apartado("5. Clases para cada apoyo y relleno");
+    if (!c.une.entrega.Entregada()) {
+        r.Parrafo(SinClase, true);
+        return;
+    }
+    const Proyecto& p = c.calculado;
+    r.Parrafo("Cada casilla da la clase mínima y, debajo, la carga de cálculo (kN/m²) con el "
+              "factor de apoyo de su fila y el relleno de su columna.");
+    Matriz(r, p, c.matrizUne, "UNE 127.010");
+    Leyenda(r, {"60", "90", "135", "180", "NO"});
+    Matriz(r, p, c.matrizAstm, "ASTM C76M");
+    Leyenda(r, {"I", "II", "III", "IV", "V", "NO"});
+}
+
+void ApartadoCurva(Redactor& r, const CalculoArchivo& c, const DatosAnejo& datos)
+{
+    r.Apartado("6. Clase según la altura de relleno");
+    if (!c.une.entrega.Entregada())
+        r.Parrafo(SinClase, true);
+    else if (!datos.curva)
+        r.Parrafo("—");
+    else
+        r.Dibujo(datos.curva, QSizeF(170, 110));
+}
+
+void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
+{
+    r.Apartado("7. Notas");
+    QStringList notas;
+    for (const std::string& error : c.errores)
+        notas << "Error de lectura del archivo: " + Q(error);
+    for (const std::string& aviso : c.avisos)
+        notas << "Pregunta respondida No: " + Q(aviso);
+    if (!c.une.entrega.mensaje.empty())
+        notas << Q(c.une.entrega.mensaje);
+    if (c.calculado.ZanjaComoTerraplen)
+        notas << "La carga del relleno se ha calculado como terraplén por sobrepasar el ancho "
+                 "de zanja b la anchura de transición.";
+    if (!c.une.entrega.Entregada())
+        notas << "El cálculo no ha terminado: ha fallado " + NombrePaso(c.une.entrega.fallo) +
+                     ". No se da clase resistente.";
+    if (notas.isEmpty())
+        notas << "Sin notas.";
+    for (const QString& nota : notas)
+        r.Parrafo(nota);
+}
+
+}  // namespace
+
+void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
+                  const DatosAnejo& datos)
+{
+    // Todo en un solo cambio: el documento se dispone una vez, al final.
+    QTextCursor bloqueo(&documento);
+    bloqueo.beginEditBlock();
+    Redactor r(documento, objetos);
+    const Proyecto& p = calculo.calculado;
+    ApartadoDatos(r, p);
+    ApartadoHipotesis(r, p, TextosDelModo(calculo, 1));
+    ApartadoCargas(r, calculo);
+    ApartadoClases(r, calculo);
+    ApartadoMatrices(r, calculo);
+    ApartadoCurva(r, calculo, datos);
+    ApartadoNotas(r, calculo);
+    bloqueo.endEditBlock();
+}

@@ -1,0 +1,279 @@
+// El anejo de cálculo en PDF: lo que dice frente a la salida JSON de la CLI,
+// su numeración de páginas, sus letras, la orden --anejo y la del menú.
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "anejo.h"
+#include "anejo_interno.h"
+#include "banco_ventanas.h"
+#include "procesa.h"
+
+namespace {
+
+const QString Ejemplos = CARPETA_EJEMPLOS;
+const QString Casos = CARPETA_CASOS;
+
+QString EscribePdf(const QString& proyecto, const QString& pdf)
+{
+    const CalculoArchivo calculo = CalculaArchivo(proyecto.toStdString());
+    DatosAnejo datos;
+    datos.archivo = QFileInfo(proyecto).fileName();
+    datos.fecha = QDate(2025, 3, 5);
+    datos.version = VersionPrograma();
+    const ResultadoAnejo resultado = EscribeAnejo(calculo, datos, pdf);
+    return resultado.escrito ? QString() : resultado.error;
+}
+
+nlohmann::json Json(const QString& proyecto)
+{
+    std::ostringstream salida;
+    EscribeJson(CalculaArchivo(proyecto.toStdString()), salida);
+    return nlohmann::json::parse(salida.str());
+}
+
+}  // namespace
+
+class PruebaAnejo : public BancoVentanas {
+    Q_OBJECT
+
+private slots:
+    BANCO_VENTANAS_INIT_CLEANUP
+
+    void DiceLoQueLaCli_data()
+    {
+        QTest::addColumn<QString>("proyecto");
+        QTest::addColumn<QString>("carga");       // la carga de cálculo como la da la memoria
+        QTest::addColumn<QStringList>("clases");  // UNE, validez, ASTM, validez; vacía: sin clase
+        QTest::addColumn<QStringList>("textos");  // más textos que deben salir
+
+        QTest::newRow("zanja") << Ejemplos + "/zanja.txt"
+                               << "89.24"
+                               << QStringList{"90", "(Válido para hr <=2.53 m.)", "III",
+                                              "(Válido para hr <=2.89 m.)"}
+                               << QStringList{
+                                      "Obra: Colector de pluviales de la Avenida del Puerto",
+                                      "Archivo: zanja.txt",
+                                      "Fecha: 05/03/2025",
+                                      "Cliente: Ayuntamiento de Villanueva del Río",
+                                      "Diámetro interior Di 1000 mm",
+                                      "Carga ASTM = 1.5 · Qtotal / (Fap · Di) = 89.24 kN/m²",
+                                      "Carga de Fisuración= 59.493 kN/m²"};
+        QTest::newRow("terraplén")
+            << Ejemplos + "/terraplen.txt"
+            << "112.69"
+            << QStringList{"135", "(Válido para hr <=5.28 m.)", "IV", "(Válido para hr <=5.92 m.)"}
+            << QStringList{"Archivo: terraplen.txt"};
+        QTest::newRow("zanja inducida")
+            << Ejemplos + "/zanja_inducida.txt"
+            << "65.4"
+            << QStringList{"90", "(Válido para hr <=12.11 m.)", "II", "(Válido para hr <=9.62 m.)"}
+            << QStringList{"Instalación en Zanja Inducida"};
+        QTest::newRow("zanja terraplenada")
+            << Ejemplos + "/zanja_terraplenada.txt"
+            << "73.4"
+            << QStringList{"90", "(Válido para hr <=4.05 m.)", "II", "(Válido para hr <=3.1 m.)"}
+            << QStringList{"Instalación en Zanja Terraplenada"};
+        QTest::newRow("pregunta respondida No")
+            << Casos + "/avion_poco_relleno.txt"
+            << "31.32"
+            << QStringList{"60", "(Válido para hr <=0.99 m.)", "I", "(Válido para hr <=0.99 m.)"}
+            << QStringList{"Pregunta respondida No: Para el correcto cálculo de la carga "
+                           "producida por el tráfico aéreo, hr debe tomar como mínimo el valor 1."};
+        QTest::newRow("sin factor de apoyo")
+            << Casos + "/sin_factor.txt"
+            << "" << QStringList{}
+            << QStringList{"El cálculo no ha terminado: ha fallado la carga de cálculo. No se da "
+                           "clase resistente."};
+        QTest::newRow("relleno imposible y errores de lectura")
+            << Casos + "/errores.txt"
+            << "" << QStringList{}
+            << QStringList{"Error de lectura del archivo: Error en Clave que no existe",
+                           "Error calculando la carga del relleno",
+                           "El cálculo no ha terminado: ha fallado la carga del relleno."};
+    }
+
+    void DiceLoQueLaCli()
+    {
+        QFETCH(QString, proyecto);
+        QFETCH(QString, carga);
+        QFETCH(QStringList, clases);
+        QFETCH(QStringList, textos);
+        QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath("anejo.pdf");
+        QCOMPARE(EscribePdf(proyecto, pdf), QString());
+        const QString texto = TextoPdf(pdf);
+
+        const nlohmann::json json = Json(proyecto);
+        QCOMPARE(json["calculo"]["ok"].get<bool>(), !clases.isEmpty());
+        if (clases.isEmpty()) {
+            QVERIFY(!texto.contains("CARGA DE CÁLCULO"));
+            QVERIFY(!texto.contains("Clase mínima"));
+            QVERIFY(texto.contains("Sin clase: el cálculo no ha terminado"));
+        } else {
+            QCOMPARE(QString::fromStdString(json["une"]["clase"]), clases[0]);
+            QCOMPARE(QString::fromStdString(json["une"]["validez"]), clases[1]);
+            QCOMPARE(QString::fromStdString(json["astm"]["clase"]), clases[2]);
+            QCOMPARE(QString::fromStdString(json["astm"]["validez"]), clases[3]);
+            for (const QString& esperado :
+                 {"CARGA DE CÁLCULO = Qtotal · 1.5 / (Fap · Di) = " + carga + " kN/m²",
+                  "Clase mínima UNE-127.010 exigible: Clase " + clases[0] + " " + clases[1],
+                  "Clase mínima ASTM-C76M exigible: Clase " + clases[2]})
+                QVERIFY2(texto.contains(esperado), qPrintable(esperado));
+            QVERIFY2(texto.contains(clases[3]), qPrintable(clases[3]));
+        }
+        for (const QString& esperado : textos)
+            QVERIFY2(texto.contains(esperado), qPrintable(esperado));
+
+        // Cada página dice la suya y el total, sin una de más.
+        const int paginas = CampoPdf(pdf, "Pages").toInt();
+        QVERIFY(paginas >= 2);
+        for (int n = 1; n <= paginas + 1; ++n) {
+            const QString pie = QString("Página %1 de %2").arg(n).arg(paginas);
+            QCOMPARE(texto.count(pie), n <= paginas ? 1 : 0);
+        }
+        // Todas las letras van dentro del PDF.
+        const QStringList fuentes = SalidaDe("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(fuentes.size() > 2);
+        for (const QString& linea : fuentes.mid(2)) {
+            const QStringList campos = linea.split(' ', Qt::SkipEmptyParts);
+            QVERIFY2(campos.size() > 5 && campos[campos.size() - 5] == "yes", qPrintable(linea));
+        }
+    }
+
+    // Una fila de tabla nunca se reparte entre dos páginas.
+    void FilasEnteras()
+    {
+        QTextDocument documento;
+        documento.setTextWidth(400);
+        QTextCursor cursor(&documento);
+        cursor.insertText("Tabla");
+        QTextTable* tabla = cursor.insertTable(40, 2);
+        for (int fila = 0; fila < 40; ++fila) {
+            QStringList lineas(fila % 4 + 1, "línea de la fila");
+            tabla->cellAt(fila, fila % 2).firstCursorPosition().insertText(lineas.join('\n'));
+        }
+        const double alto = 150;
+        const std::vector<double> cortes = CortesDePagina(documento, alto);
+        QVERIFY(cortes.size() > 5);
+        auto pagina = [&cortes](double y) {
+            return std::upper_bound(cortes.begin(), cortes.end(), y) - cortes.begin();
+        };
+        for (std::size_t i = 1; i < cortes.size(); ++i)
+            QVERIFY(cortes[i] > cortes[i - 1] && cortes[i] - cortes[i - 1] <= alto);
+        QAbstractTextDocumentLayout* disposicion = documento.documentLayout();
+        for (int fila = 0; fila < 40; ++fila) {
+            const QTextTableCell celda = tabla->cellAt(fila, fila % 2);
+            const QRectF primera =
+                disposicion->blockBoundingRect(celda.firstCursorPosition().block());
+            const QRectF ultima =
+                disposicion->blockBoundingRect(celda.lastCursorPosition().block());
+            QCOMPARE(pagina(primera.top()), pagina(ultima.bottom() - 0.01));
+        }
+    }
+
+    void CodigosDeSalida_data()
+    {
+        QTest::addColumn<QStringList>("argumentos");  // PDF y proyecto; {pdf}: el PDF de la carpeta
+        QTest::addColumn<int>("codigo");
+        QTest::addColumn<bool>("escrito");
+
+        QTest::newRow("calculado") << QStringList{"{pdf}", Ejemplos + "/zanja.txt"} << 0 << true;
+        QTest::newRow("cálculo fallido")
+            << QStringList{"{pdf}", Casos + "/sin_factor.txt"} << 1 << true;
+        QTest::newRow("no es un proyecto")
+            << QStringList{"{pdf}", Casos + "/no_proyecto.txt"} << 2 << false;
+        QTest::newRow("no existe") << QStringList{"{pdf}", Casos + "/no-existe.txt"} << 2 << false;
+        QTest::newRow("falta el proyecto") << QStringList{"{pdf}"} << 2 << false;
+        QTest::newRow("carpeta inexistente")
+            << QStringList{"/no-existe/anejo.pdf", Ejemplos + "/zanja.txt"} << 3 << false;
+        QTest::newRow("sobre el proyecto") << QStringList{"{copia}", "{copia}"} << 3 << false;
+    }
+
+    void CodigosDeSalida()
+    {
+        QFETCH(QStringList, argumentos);
+        QFETCH(int, codigo);
+        QFETCH(bool, escrito);
+        QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath("anejo.pdf");
+        const QString copia = carpeta.filePath("copia.txt");
+        QVERIFY(QFile::copy(Ejemplos + "/zanja.txt", copia));
+        QFile original(copia);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray antes = original.readAll();
+        original.close();
+        argumentos.replaceInStrings("{pdf}", pdf).replaceInStrings("{copia}", copia);
+
+        QProcess programa;
+        QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+        entorno.remove("QT_QPA_PLATFORM");  // sin pantalla por su cuenta
+        entorno.remove("DISPLAY");
+        entorno.remove("WAYLAND_DISPLAY");
+        programa.setProcessEnvironment(entorno);
+        programa.start(PROGRAMA_TUBOS, QStringList{"--anejo"} + argumentos);
+        QVERIFY(programa.waitForFinished(60000));
+        QCOMPARE(programa.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(programa.exitCode(), codigo);
+        QCOMPARE(QFileInfo::exists(pdf), escrito);
+        if (escrito)
+            QVERIFY(TextoPdf(pdf).contains("Página 1 de"));
+        if (codigo >= 2)
+            QVERIFY(!programa.readAllStandardError().isEmpty());
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), antes);  // el proyecto sigue intacto
+    }
+
+    // La orden del menú calcula el caso de la ventana sin tocarlo y dice si no
+    // pudo escribir.
+    void OrdenDelMenu_data()
+    {
+        QTest::addColumn<QString>("destino");  // relativo a la carpeta de la prueba
+        QTest::addColumn<bool>("escrito");
+        QTest::newRow("escrito") << "anejo.pdf" << true;
+        QTest::newRow("carpeta inexistente") << "no-existe/anejo.pdf" << false;
+    }
+
+    void OrdenDelMenu()
+    {
+        QFETCH(QString, destino);
+        QFETCH(bool, escrito);
+        QTemporaryDir carpeta;
+        const QString proyecto = carpeta.filePath("caso.txt");
+        QVERIFY(QFile::copy(Ejemplos + "/zanja.txt", proyecto));
+        guion.nombres = {proyecto};
+        f->AbrirClick();
+        const double hr = p->hr;
+        const std::string clase = p->ClaseTexto;
+        guion.vistos.clear();
+
+        const QString pdf = carpeta.filePath(destino);
+        guion.nombres = {pdf};
+        QAction* orden = Opcion(f.get(), "&Anejo de cálculo (PDF)…");
+        QVERIFY(orden);
+        orden->trigger();
+        QCOMPARE(guion.propuestos.last(), carpeta.filePath("caso.pdf"));
+        QCOMPARE(QFileInfo::exists(pdf), escrito);
+        if (escrito) {
+            QVERIFY(guion.vistos.isEmpty());
+            QVERIFY(TextoPdf(pdf).contains("Clase mínima UNE-127.010 exigible: Clase 90 "
+                                           "(Válido para hr <=2.53 m.)"));
+        } else {
+            QCOMPARE(guion.vistos.size(), 1);
+            QCOMPARE(guion.vistos[0].titulo, QString("Error"));
+            QVERIFY(guion.vistos[0].texto.contains(pdf));
+        }
+        QCOMPARE(p->hr, hr);
+        QCOMPARE(p->ClaseTexto, clase);
+        QCOMPARE(p->Modificado, 0);
+    }
+};
+
+QTEST_MAIN(PruebaAnejo)
+#include "anejo_test.moc"
