@@ -202,6 +202,11 @@ CurvaClase CalculaCurva(const Proyecto& p, std::uint8_t modo, int puntos)
     return curva;
 }
 
+PuntoCurva CalculaPuntoCurva(const Proyecto& p, std::uint8_t modo, double hr)
+{
+    return Alturas(p, modo).Calcula(hr);
+}
+
 std::string NombreClase(std::uint8_t modo, const std::string& clase)
 {
     return (modo == 2 ? "ASTM " : "UNE ") + clase;

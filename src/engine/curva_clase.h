@@ -51,6 +51,9 @@ struct CurvaClase {
 // tráfico que la orden dejaría a esa altura (sin aviones ni trenes bajo 1 m).
 CurvaClase CalculaCurva(const Proyecto& p, std::uint8_t modo, int puntos);
 
+// Un punto de la curva del modo a la altura hr (m), calculado como los de CalculaCurva.
+PuntoCurva CalculaPuntoCurva(const Proyecto& p, std::uint8_t modo, double hr);
+
 // "UNE 90 hasta hr 2.53 m", "ASTM III desde hr 7.3 m", "Sin cálculo hasta hr 0.6 m".
 std::string TextoTramo(const CurvaClase& curva, const TramoClase& tramo, bool ultimo);
 

@@ -65,6 +65,8 @@ public:
     void CalcularClaseResistenteUNE();
     void CalcularClaseResistenteASTM();
     void Calcular();
+    // Curva de la clase según la altura de relleno: los rechazos de la memoria, sin corregir nada.
+    void ClaseSegunAltura();
 
     // Cambio de página de instalación.
     void TabbedNotebook1Click();
