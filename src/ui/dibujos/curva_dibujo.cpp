@@ -44,7 +44,7 @@ Ejes CalculaEjes(const QRectF& zona, const CurvaClase& curva)
 {
     Ejes e;
     e.letra = std::max(1.0, std::min(zona.height() / 24, zona.width() / 42));
-    e.area = zona.adjusted(e.letra * 5.2, e.letra * 1.4, -e.letra * 1.2, -e.letra * 3.4);
+    e.area = zona.adjusted(e.letra * 5.8, e.letra * 1.4, -e.letra * 1.2, -e.letra * 3.4);
     e.hrMaximo = std::max(curva.hrMaximo, 1.0);
     e.pasoHr = PasoRedondo(e.hrMaximo, 10);
 
@@ -109,7 +109,7 @@ void DibujaBandas(QPainter& pintor, const Ejes& e, const CurvaClase& curva)
     }
 }
 
-void DibujaEjes(QPainter& pintor, const Ejes& e)
+void DibujaEjes(QPainter& pintor, const QRectF& zona, const Ejes& e)
 {
     pintor.setFont(Letra(pintor, e.letra * 0.85));
     const QPen rejilla(QColor(150, 150, 150), e.letra * 0.04, Qt::DotLine);
@@ -144,7 +144,7 @@ void DibujaEjes(QPainter& pintor, const Ejes& e)
         QRectF(e.area.left(), e.area.bottom() + e.letra * 1.9, e.area.width(), e.letra * 1.4),
         Qt::AlignHCenter | Qt::AlignTop, "hr (m)");
     pintor.save();
-    pintor.translate(e.area.left() - e.letra * 4.6, e.area.center().y());
+    pintor.translate(zona.left() + e.letra * 1.5, e.area.center().y());
     pintor.rotate(-90);
     pintor.drawText(QRectF(-e.area.height() / 2, -e.letra * 1.3, e.area.height(), e.letra * 1.4),
                     Qt::AlignHCenter | Qt::AlignBottom, "Carga de cálculo (kN/m²)");
@@ -209,7 +209,7 @@ void DibujaCurvaClase(QPainter& pintor, const QRectF& zona, const CurvaClase& cu
     const QRectF debajo(QPointF(e.area.left(), e.area.top()),
                         QPointF(e.X(curva.hrMinimo), e.area.bottom()));
     pintor.fillRect(debajo, QBrush(QColor(110, 110, 110), Qt::BDiagPattern));
-    DibujaEjes(pintor, e);
+    DibujaEjes(pintor, zona, e);
     DibujaLinea(pintor, e, curva);
 
     DibujaAltura(pintor, e, curva.hrMinimo, "hr mín. " + Q(TextoNumero(curva.hrMinimo)) + " m",

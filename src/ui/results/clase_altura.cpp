@@ -25,7 +25,7 @@
 namespace {
 
 const int AnchoPagina = 900;
-const int AltoPagina = 800;
+const int AltoPagina = 780;
 const int AnchoGrafico = 600;
 const int AltoGrafico = 360;
 const int ContextoAyudaCurva = 26;
@@ -91,13 +91,13 @@ void TCurvaClase::CreaPagina()
     pagina_->setPalette(colores);
     pagina_->setAutoFillBackground(true);
 
-    auto* titulo = new QLabel("Clase resistente según la altura de relleno hr", pagina_);
+    auto* titulo = new QLabel("Clase resistente según hr", pagina_);
     titulo->setObjectName("LTitulo");
     QFont letra("Arial");
     letra.setPixelSize(16);
     letra.setBold(true);
     titulo->setFont(letra);
-    titulo->setGeometry(10, 6, 600, 22);
+    titulo->setGeometry(10, 6, 380, 22);
 
     CreaGrafico(1, 34);
     CreaGrafico(2, 34 + AltoGrafico + 12);
@@ -106,7 +106,7 @@ void TCurvaClase::CreaPagina()
     LPunto =
         new QLabel("Pase el ratón o pulse sobre un gráfico para ver hr, carga y clase", pagina_);
     LPunto->setObjectName("LPunto");
-    LPunto->setGeometry(10, AltoPagina - 30, AnchoPagina - 20, 22);
+    LPunto->setGeometry(400, 8, AnchoPagina - 410, 20);
     MarcaSoloPantalla(LPunto);
 
     desplazamiento_ = new QScrollArea;
