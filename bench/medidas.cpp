@@ -9,6 +9,7 @@
 
 #include "archivo.h"
 #include "clases.h"
+#include "curva_clase.h"
 #include "informe.h"
 #include "interlocutor.h"
 #include "procesa.h"
@@ -51,6 +52,17 @@ void MemoriaConValidez(benchmark::State& estado)
         benchmark::DoNotOptimize(CalculaInforme(p, no));
 }
 BENCHMARK(MemoriaConValidez)->Unit(benchmark::kMillisecond);
+
+// La ventana de clase según hr: 200 alturas, tramos y validez, en los dos modos.
+void CurvaClaseDosModos(benchmark::State& estado)
+{
+    const Proyecto p = CasoZanja();
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(CalculaCurva(p, 1, 200));
+        benchmark::DoNotOptimize(CalculaCurva(p, 2, 200));
+    }
+}
+BENCHMARK(CurvaClaseDosModos)->Unit(benchmark::kMillisecond);
 
 // Lo que la herramienta calcula de un archivo: la memoria en los dos modos,
 // con su búsqueda de validez, y las dos matrices.

@@ -81,6 +81,24 @@ ClasificacionASTM ClaseASTM(double y)
     return r;
 }
 
+std::string ClaseSegunModo(std::uint8_t modo, double x, double Di)
+{
+    if (modo == 1)
+        return ClaseUNE(x, Di);
+    if (modo == 2)
+        return ClaseASTM(x / 1.5).clase;
+    return {};
+}
+
+std::vector<double> LimitesDeClase(std::uint8_t modo)
+{
+    if (modo == 1)
+        return {60, 90, 135, 180};
+    if (modo == 2)
+        return {1.5 * 40, 1.5 * 50, 1.5 * 65, 1.5 * 100, 1.5 * 140};
+    return {};
+}
+
 int RangoClase(const std::string& clase)
 {
     static const char* const une[] = {"60", "90", "135", "180"};

@@ -25,6 +25,14 @@ struct ClasificacionASTM {
 // Clase ASTM para y = carga de cálculo/1.5 (kN/m²).
 ClasificacionASTM ClaseASTM(double y);
 
+// Clase de la carga de cálculo x (kN/m²) en el modo 1 (UNE, con Di en m) o 2
+// (ASTM, sobre x/1.5); vacía en otro modo.
+std::string ClaseSegunModo(std::uint8_t modo, double x, double Di);
+
+// Cargas de cálculo (kN/m²) en las que puede cambiar la clase de cada modo, de
+// menor a mayor: UNE 60, 90, 135 y 180; ASTM las de x/1.5 = 40, 50, 65, 100 y 140.
+std::vector<double> LimitesDeClase(std::uint8_t modo);
+
 // Lugar de una clase en el orden de resistencia de su norma: UNE 60 < 90 <
 // 135 < 180 < NO y ASTM I < II < III < IV < V < NO; -1 si no es una clase.
 int RangoClase(const std::string& clase);

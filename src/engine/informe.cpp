@@ -1,5 +1,6 @@
 #include "informe.h"
 
+#include <optional>
 #include <utility>
 
 #include "apoyo.h"
@@ -11,49 +12,29 @@
 
 namespace {
 
-// La clase necesaria para la carga x es más resistente que la hallada.
-bool SuperaClase(const Proyecto& p, const std::string& clase, double x)
-{
-    if (p.ModoCalculo == 1) {
-        const int rango = RangoClase(clase);
-        static const double limite[] = {60, 90, 135, 180};
-        return rango < 0 || rango > 3 || x > limite[rango] || ClaseUNE(x, p.Di) == "NO";
-    }
-    return RangoClase(ClaseASTM(x / 1.5).clase) > RangoClase(clase);
-}
-
 enum class Paso { Basta, Supera, Falla };
 
 // Calcula el caso a la altura actual del registro y dice si la clase basta.
 Paso PruebaAltura(Proyecto& p, Interlocutor& interlocutor, const std::string& clase)
 {
-    const bool terraplen = GrupoTerraplen(p);
-    // Solo una clase de terraplén (Tipo 0..3) cambia su Fa con la altura; un Fa
-    // tecleado a mano se mantiene.
-    if (terraplen && p.Tipo >= 0 && p.Tipo <= 3) {
-        const auto fa = CalculaFa(p, p.InstalacionIndex, static_cast<std::uint8_t>(p.Tipo + 1));
-        if (!fa)
-            return Paso::Falla;
-        p.Fa = *fa;
-    }
-    const EntregaCargas entrega = CalculaCargas(p, interlocutor, p.RellenoIndex, p.Fa);
-    if (!entrega.Entregada())
+    const std::optional<double> carga = CargaEnAltura(p, interlocutor, p.hr);
+    if (!carga)
         return Paso::Falla;
-    return SuperaClase(p, clase, entrega.carga) ? Paso::Supera : Paso::Basta;
+    return SuperaClase(p.ModoCalculo, clase, *carga, p.Di) ? Paso::Supera : Paso::Basta;
 }
 
-std::string BuscaEnAlturas(Proyecto& p, Interlocutor& interlocutor, const std::string& clase)
+ValidezClase BuscaEnAlturas(Proyecto& p, Interlocutor& interlocutor, const std::string& clase)
 {
     bool superada = false;
     for (int paso = 0; paso < 100 && !superada; ++paso) {
         p.hr += 10;
         const Paso resultado = PruebaAltura(p, interlocutor, clase);
         if (resultado == Paso::Falla)
-            return {};
+            return {ValidezClase::Falla, 0};
         superada = resultado == Paso::Supera;
     }
     if (!superada)
-        return "(Válido para cualquier altura de relleno hr)";
+        return {ValidezClase::Cualquiera, 0};
 
     p.hr -= 10;
     double valida = p.hr;
@@ -61,28 +42,65 @@ std::string BuscaEnAlturas(Proyecto& p, Interlocutor& interlocutor, const std::s
         p.hr = static_cast<double>(p.hr + 0.01L);
         const Paso resultado = PruebaAltura(p, interlocutor, clase);
         if (resultado == Paso::Falla)
-            return {};
+            return {ValidezClase::Falla, 0};
         if (resultado == Paso::Supera)
             break;
         valida = p.hr;
     }
     // Si la suma de pasos de 0.01 no llega a la altura del paso grueso que
     // superó la clase, vale hasta el último paso fino probado.
-    return "(Válido para hr <=" + TextoNumero(valida) + " m.)";
+    return {ValidezClase::Hasta, valida};
 }
 
 }  // namespace
 
-std::string BuscaValidez(Proyecto& p, const std::string& clase)
+std::optional<double> CargaEnAltura(Proyecto& p, Interlocutor& interlocutor, double hr)
+{
+    p.hr = hr;
+    // Solo una clase de terraplén (Tipo 0..3) cambia su Fa con la altura; un Fa
+    // tecleado a mano se mantiene.
+    if (GrupoTerraplen(p) && p.Tipo >= 0 && p.Tipo <= 3) {
+        const auto fa = CalculaFa(p, p.InstalacionIndex, static_cast<std::uint8_t>(p.Tipo + 1));
+        if (!fa)
+            return std::nullopt;
+        p.Fa = *fa;
+    }
+    const EntregaCargas entrega = CalculaCargas(p, interlocutor, p.RellenoIndex, p.Fa);
+    if (!entrega.Entregada())
+        return std::nullopt;
+    return entrega.carga;
+}
+
+bool SuperaClase(std::uint8_t modo, const std::string& clase, double carga, double Di)
+{
+    return RangoClase(ClaseSegunModo(modo, carga, Di)) > RangoClase(clase);
+}
+
+std::string TextoValidez(const ValidezClase& validez)
+{
+    switch (validez.estado) {
+    case ValidezClase::Hasta: return "(Válido para hr <=" + TextoNumero(validez.hr) + " m.)";
+    case ValidezClase::Cualquiera: return "(Válido para cualquier altura de relleno hr)";
+    case ValidezClase::Falla: break;
+    }
+    return {};
+}
+
+ValidezClase AlturaValida(Proyecto& p, const std::string& clase)
 {
     // Se calcula sobre el propio registro y al final se deja como estaba. Las
     // alturas que se prueban no son las del usuario: no se le pregunta por
     // ellas (con un hr negativo, cada paso preguntaría si subirlo a 1 m).
     const Proyecto antes = p;
     RespondeNo sinPreguntar;
-    std::string validez = BuscaEnAlturas(p, sinPreguntar, clase);
+    const ValidezClase validez = BuscaEnAlturas(p, sinPreguntar, clase);
     p = antes;
     return validez;
+}
+
+std::string BuscaValidez(Proyecto& p, const std::string& clase)
+{
+    return TextoValidez(AlturaValida(p, clase));
 }
 
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor)

@@ -2,6 +2,8 @@
 // El cálculo de la memoria de cálculo: las cargas del caso, su clase y la
 // altura de relleno hasta la que esa clase sigue valiendo.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "cargas.h"
@@ -23,6 +25,30 @@ struct ResultadoInforme {
 // (ClaseTexto no se toca); el mensaje de entrega lleva el error del relleno, si lo hubo.
 // Deja siempre en ValorA … ValorC2 la leyenda de cotas del caso calculado.
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor);
+
+// Carga de cálculo (kN/m²) del caso a la altura de relleno hr (m), calculada
+// como en la búsqueda de validez: una clase de terraplén (Tipo 0..3) rehace su
+// Fa con esa altura; un Fa tecleado se mantiene. Deja hr, Fa y las cargas en
+// el registro. Sin valor si el cálculo falla.
+std::optional<double> CargaEnAltura(Proyecto& p, Interlocutor& interlocutor, double hr);
+
+// La carga de cálculo (kN/m²) pide una clase más resistente que la dada en el
+// modo 1 (UNE) o 2 (ASTM); también si la dada no es una clase.
+bool SuperaClase(std::uint8_t modo, const std::string& clase, double carga, double Di);
+
+// Hasta dónde vale una clase: una altura de relleno (m), cualquiera, o no se
+// sabe porque un cálculo falla.
+struct ValidezClase {
+    enum Estado { Hasta, Cualquiera, Falla };
+    Estado estado = Falla;
+    double hr = 0;
+};
+
+// "(Válido para hr <=… m.)", "(Válido para cualquier altura de relleno hr)" o vacío.
+std::string TextoValidez(const ValidezClase& validez);
+
+// La búsqueda de BuscaValidez, con la altura como número.
+ValidezClase AlturaValida(Proyecto& p, const std::string& clase);
 
 // Busca la mayor altura de relleno con la que basta la clase hallada para la
 // carga C0, subiendo hr de 10 en 10 m y luego de 0.01 en 0.01 m, sin hacer

@@ -64,7 +64,9 @@ private slots:
                                       "Cliente: Ayuntamiento de Villanueva del Río",
                                       "Diámetro interior Di 1000 mm",
                                       "Carga ASTM = 1.5 · Qtotal / (Fap · Di) = 89.24 kN/m²",
-                                      "Carga de Fisuración= 59.493 kN/m²"};
+                                      "Carga de Fisuración= 59.493 kN/m²",
+                                      "UNE 135 hasta hr 4.77 m",
+                                      "ASTM III hasta hr 2.89 m"};
         QTest::newRow("terraplén")
             << Ejemplos + "/terraplen.txt"
             << "112.69"

@@ -5,10 +5,7 @@
 
 #include <QDate>
 #include <QString>
-#include <functional>
 
-class QPainter;
-class QRectF;
 struct CalculoArchivo;
 
 // Lo que el anejo muestra y no sale del cálculo.
@@ -16,9 +13,6 @@ struct DatosAnejo {
     QString archivo;  // nombre del archivo de proyecto que se muestra en la cabecera
     QDate fecha;      // fecha del anejo
     QString version;  // versión del programa
-    // Dibuja la gráfica de la clase según la altura de relleno en la zona;
-    // vacía: el apartado no la tiene.
-    std::function<void(QPainter&, const QRectF&)> curva;
 };
 
 struct ResultadoAnejo {

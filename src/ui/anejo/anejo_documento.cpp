@@ -6,9 +6,13 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include <memory>
+
 #include "anejo_interno.h"
 #include "apoyo.h"
 #include "clases.h"
+#include "curva_clase.h"
+#include "curva_dibujo.h"
 #include "desglose.h"
 #include "dibujos.h"
 #include "informe_dibujos.h"
@@ -455,15 +459,23 @@ void ApartadoMatrices(Redactor& r, const CalculoArchivo& c)
     Leyenda(r, {"I", "II", "III", "IV", "V", "NO"});
 }
 
-void ApartadoCurva(Redactor& r, const CalculoArchivo& c, const DatosAnejo& datos)
+void ApartadoCurva(Redactor& r, const CalculoArchivo& c)
 {
     r.Apartado("6. Clase según la altura de relleno");
-    if (!c.une.entrega.Entregada())
+    if (!c.une.entrega.Entregada()) {
         r.Parrafo(SinClase, true);
-    else if (!datos.curva)
-        r.Parrafo("—");
-    else
-        r.Dibujo(datos.curva, QSizeF(170, 110));
+        return;
+    }
+    // Cada norma con su título pegado al gráfico, para que no se separen de página.
+    for (const std::uint8_t modo : {1, 2}) {
+        auto curva = std::make_shared<const CurvaClase>(CalculaCurva(c.calculado, modo, 200));
+        r.Subapartado(modo == 1 ? "UNE 127.010: carga de cálculo y clase según hr"
+                                : "ASTM C76M: carga de cálculo y clase según hr");
+        r.Dibujo([curva](QPainter& pintor,
+                         const QRectF& zona) { DibujaCurvaClase(pintor, zona, *curva); },
+                 QSizeF(170, 95));
+        r.Parrafo(Lineas(LineasCurva(*curva)));
+    }
 }
 
 void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
@@ -490,8 +502,7 @@ void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
 
 }  // namespace
 
-void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
-                  const DatosAnejo& datos)
+void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo)
 {
     // Todo en un solo cambio: el documento se dispone una vez, al final.
     QTextCursor bloqueo(&documento);
@@ -503,7 +514,7 @@ void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const Calcul
     ApartadoCargas(r, calculo);
     ApartadoClases(r, calculo);
     ApartadoMatrices(r, calculo);
-    ApartadoCurva(r, calculo, datos);
+    ApartadoCurva(r, calculo);
     ApartadoNotas(r, calculo);
     bloqueo.endEditBlock();
 }

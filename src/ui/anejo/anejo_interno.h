@@ -45,8 +45,7 @@ enum PropiedadAnejo {
 };
 
 // Redacta el anejo en el documento, ya con su ancho y su dispositivo de pintura.
-void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
-                  const DatosAnejo& datos);
+void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo);
 
 // Dónde empieza cada página del documento (coordenadas del documento) para que
 // quepan alto unidades por página sin partir una línea de texto ni una fila de

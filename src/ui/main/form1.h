@@ -67,6 +67,8 @@ public:
     void Calcular();
     // Anejo de cálculo en PDF del caso de la ventana.
     void AnejoCalculoClick();
+    // Curva de la clase según la altura de relleno: los rechazos de la memoria, sin corregir nada.
+    void ClaseSegunAltura();
 
     // Cambio de página de instalación.
     void TabbedNotebook1Click();

@@ -10,6 +10,7 @@
 #include "apoyo.h"
 #include "apoyo_terraplen.h"
 #include "apoyo_zanja.h"
+#include "clase_altura.h"
 #include "factor_apoyo.h"
 #include "form1.h"
 #include "hoja_terraplen.h"
@@ -117,6 +118,23 @@ void TForm1::Calcular()
     TCalculos calculos(p_, DialogosPrograma(), *this, this);
     calculos.exec();
     PintaAvisos();  // la memoria puede haber callado el aviso de la carga del relleno
+}
+
+void TForm1::ClaseSegunAltura()
+{
+    // Se calcula sobre una copia: ni correcciones ni preguntas, solo los rechazos.
+    const OrdenMemoria orden = PreparaMemoria(p_);
+    if (!orden.sinFactor.empty()) {
+        Mensaje(QString::fromStdString(orden.sinFactor),
+                QString::fromStdString(orden.tituloSinFactor));
+        return;
+    }
+    if (!orden.sinRelleno.empty()) {
+        Mensaje(QString::fromStdString(orden.sinRelleno), TituloPrograma);
+        return;
+    }
+    TCurvaClase curva(p_, DialogosPrograma(), this);
+    curva.exec();
 }
 
 void TForm1::Button1Click()

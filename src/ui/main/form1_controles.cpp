@@ -136,6 +136,7 @@ void TForm1::CreaMenus()
           &TForm1::CalcularClaseResistenteUNE);
     anade(calculos, "Calcular Clase Resistente A&STM", QKeySequence("Ctrl+S"), -1,
           &TForm1::CalcularClaseResistenteASTM);
+    anade(calculos, "Clase según altura de relleno", {}, 26, &TForm1::ClaseSegunAltura);
     QAction* memoria = calculos->addAction("&Memoria de Cálculo");
     memoria->setShortcut(QKeySequence("Ctrl+M"));
     FijaContextoAyuda(memoria, 33);

@@ -1,0 +1,217 @@
+#include "clase_altura.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "ayuda.h"
+#include "curva_dibujo.h"
+#include "curva_clase.h"
+#include "dibujos.h"
+#include "impresion.h"
+#include "numero.h"
+#include "proyecto.h"
+
+namespace {
+
+const int AnchoPagina = 900;
+const int AltoPagina = 780;
+const int AnchoGrafico = 600;
+const int AltoGrafico = 360;
+const int ContextoAyudaCurva = 26;
+const int PuntosCurva = 240;
+
+QString Q(const std::string& texto)
+{
+    return QString::fromStdString(texto);
+}
+
+// Lo que se lista junto al gráfico.
+QString TextoLista(const CurvaClase& curva)
+{
+    QStringList lineas;
+    for (const std::string& linea : LineasCurva(curva))
+        lineas << Q(linea);
+    return lineas.join('\n');
+}
+
+}  // namespace
+
+TCurvaClase::TCurvaClase(const Proyecto& proyecto, Dialogos& dialogos, QWidget* padre)
+    : QDialog(padre), p_(proyecto), dialogos_(dialogos),
+      une_(CalculaCurva(proyecto, 1, PuntosCurva)), astm_(CalculaCurva(proyecto, 2, PuntosCurva))
+{
+    setObjectName("CurvaClase");
+    setWindowTitle("Clase según altura de relleno");
+    FijaContextoAyuda(this, ContextoAyudaCurva);
+    CreaPagina();
+    CreaMenu();
+
+    auto* disposicion = new QVBoxLayout(this);
+    disposicion->setContentsMargins(0, 0, 0, 0);
+    disposicion->setSpacing(0);
+    disposicion->setMenuBar(MainMenu1);
+    disposicion->addWidget(desplazamiento_);
+    const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    resize(AnchoPagina + barra + 2, 640);
+}
+
+void TCurvaClase::CreaPagina()
+{
+    pagina_ = new QWidget;
+    pagina_->setObjectName("Pagina");
+    pagina_->setFixedSize(AnchoPagina, AltoPagina);
+    QPalette colores = pagina_->palette();
+    colores.setColor(QPalette::Window, Qt::white);
+    colores.setColor(QPalette::Base, Qt::white);
+    colores.setColor(QPalette::WindowText, Qt::black);
+    colores.setColor(QPalette::Text, Qt::black);
+    pagina_->setPalette(colores);
+    pagina_->setAutoFillBackground(true);
+
+    auto* titulo = new QLabel("Clase resistente según hr", pagina_);
+    titulo->setObjectName("LTitulo");
+    QFont letra("Arial");
+    letra.setPixelSize(16);
+    letra.setBold(true);
+    titulo->setFont(letra);
+    titulo->setGeometry(10, 6, 380, 22);
+
+    CreaGrafico(1, 34);
+    CreaGrafico(2, 34 + AltoGrafico + 12);
+
+    // El punto señalado con el ratón: solo en pantalla.
+    LPunto =
+        new QLabel("Pase el ratón o pulse sobre un gráfico para ver hr, carga y clase", pagina_);
+    LPunto->setObjectName("LPunto");
+    LPunto->setGeometry(400, 8, AnchoPagina - 410, 20);
+    MarcaSoloPantalla(LPunto);
+
+    desplazamiento_ = new QScrollArea;
+    desplazamiento_->setObjectName("Desplazamiento");
+    desplazamiento_->setFrameShape(QFrame::NoFrame);
+    desplazamiento_->setWidgetResizable(false);
+    desplazamiento_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    desplazamiento_->setWidget(pagina_);
+}
+
+void TCurvaClase::CreaGrafico(std::uint8_t modo, int y)
+{
+    const CurvaClase& curva = Curva(modo);
+    auto* grafico = new Croquis(
+        [&curva](QPainter& pintor, const QRectF& zona) { DibujaCurvaClase(pintor, zona, curva); },
+        pagina_);
+    grafico->setObjectName(modo == 2 ? "CurvaASTM" : "CurvaUNE");
+    grafico->setGeometry(10, y, AnchoGrafico, AltoGrafico);
+    grafico->setMouseTracking(true);
+    grafico->installEventFilter(this);
+    MarcaParaImprimir(grafico);
+    (modo == 2 ? CurvaASTM : CurvaUNE) = grafico;
+
+    auto* lista = new QPlainTextEdit(TextoLista(curva), pagina_);
+    lista->setObjectName(modo == 2 ? "ListaASTM" : "ListaUNE");
+    lista->setReadOnly(true);
+    lista->setFrameShape(QFrame::NoFrame);
+    lista->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lista->setFocusPolicy(Qt::NoFocus);
+    QFont letra("Arial");
+    letra.setPixelSize(12);
+    lista->setFont(letra);
+    lista->setGeometry(AnchoGrafico + 20, y + 4, AnchoPagina - AnchoGrafico - 30, AltoGrafico - 8);
+}
+
+void TCurvaClase::MuestraPunto(std::uint8_t modo, double hr)
+{
+    const PuntoCurva punto = CalculaPuntoCurva(p_, modo, hr);
+    QString texto = Q("hr " + TextoNumero(hr) + " m · ");
+    if (punto.calculado)
+        texto +=
+            Q(TextoNumero(Trunca2(punto.carga)) + " kN/m² · " + NombreClase(modo, punto.clase));
+    else
+        texto += "sin cálculo a esta altura";
+    LPunto->setText(texto);
+}
+
+bool TCurvaClase::eventFilter(QObject* objeto, QEvent* evento)
+{
+    const bool mueve = evento->type() == QEvent::MouseMove;
+    if ((mueve || evento->type() == QEvent::MouseButtonPress) &&
+        (objeto == CurvaUNE || objeto == CurvaASTM)) {
+        const auto* grafico = static_cast<Croquis*>(objeto);
+        const std::uint8_t modo = objeto == CurvaASTM ? 2 : 1;
+        const double x = static_cast<QMouseEvent*>(evento)->position().x();
+        if (const auto hr = AlturaEnCurva(QRectF(grafico->rect()), Curva(modo), x)) {
+            // A la rejilla de 0.01 m de los tramos, dentro de la curva.
+            const CurvaClase& curva = Curva(modo);
+            double redondeada = std::round(*hr * 100) / 100;
+            if (redondeada < curva.hrMinimo)
+                redondeada = curva.hrMinimo;
+            if (redondeada > curva.hrMaximo)
+                redondeada = curva.hrMaximo;
+            MuestraPunto(modo, redondeada);
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void TCurvaClase::CreaMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    QMenu* opciones = MainMenu1->addMenu("&Opciones");
+    Imprimir1 = opciones->addAction("&Imprimir");
+    connect(Imprimir1, &QAction::triggered, this, &TCurvaClase::ImprimirClick);
+    QAction* vista = opciones->addAction("Vista previa");
+    connect(vista, &QAction::triggered, this, &TCurvaClase::VistaPreviaClick);
+    QAction* pdf = opciones->addAction("Exportar PDF…");
+    connect(pdf, &QAction::triggered, this, &TCurvaClase::ExportarPdfClick);
+    CancelarImpresion1 = opciones->addAction("&Cancelar Impresión");
+    CancelarImpresion1->setEnabled(false);
+    connect(CancelarImpresion1, &QAction::triggered, this, &TCurvaClase::CancelarImpresionClick);
+    opciones->addSeparator();
+    QAction* ayuda = opciones->addAction("&Ayuda");
+    ayuda->setShortcut(QKeySequence(Qt::Key_F1));
+    FijaContextoAyuda(ayuda, ContextoAyudaCurva);
+    connect(ayuda, &QAction::triggered, this, [] { AbreAyuda(ContextoAyudaCurva); });
+    opciones->addSeparator();
+    QAction* salir = opciones->addAction("Salir");
+    salir->setShortcut(QKeySequence("Alt+F4"));
+    connect(salir, &QAction::triggered, this, &QDialog::reject);
+}
+
+void TCurvaClase::ImprimirClick()
+{
+    Imprimir1->setEnabled(false);
+    CancelarImpresion1->setEnabled(true);
+    ImprimeConDialogo(*pagina_, dialogos_);
+    Imprimir1->setEnabled(true);
+    CancelarImpresion1->setEnabled(false);
+}
+
+void TCurvaClase::CancelarImpresionClick()
+{
+    AbortaImpresion();
+    Imprimir1->setEnabled(true);
+    CancelarImpresion1->setEnabled(false);
+}
+
+void TCurvaClase::VistaPreviaClick()
+{
+    VistaPrevia(*pagina_);
+}
+
+void TCurvaClase::ExportarPdfClick()
+{
+    ExportaPdf(*pagina_, p_.FileName.empty() ? QStringLiteral("curva.pdf") : Q(p_.FileName),
+               dialogos_);
+}

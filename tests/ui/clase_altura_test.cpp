@@ -1,0 +1,118 @@
+// Clase según altura de relleno: la orden del menú (con los rechazos de la
+// memoria), el punto señalado con el ratón y el PDF con las listas y los rótulos.
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include "banco_ventanas.h"
+#include "clase_altura.h"
+#include "dibujos.h"
+
+class PruebaClaseAltura : public BancoVentanas {
+    Q_OBJECT
+
+    // Tubo de 500 mm en zanja de 0.9 m bajo 0.6 m de arena arcillosa con un
+    // carro de 600 kN: la clase baja y vuelve a subir con hr.
+    void Caso()
+    {
+        p->InstalacionIndex = 0, p->RellenoIndex = 2, p->Tipo = 14;
+        p->b = 0.9, p->Di = 0.5, p->Es = 0.05, p->De = 0.6, p->hr = 0.6, p->Fa = 1.5;
+        p->TraficoIndex = 0, p->CarreteraIndex = 3;
+    }
+
+    QString Punto(TCurvaClase& ventana) { return Hijo<QLabel>(&ventana, "LPunto")->text(); }
+
+private slots:
+    BANCO_VENTANAS_INIT_CLEANUP
+
+    // Sin factor de apoyo o sin datos del relleno del usuario no se abre; el
+    // registro no cambia en ningún caso (ni hr por debajo del mínimo).
+    void Menu_data()
+    {
+        QTest::addColumn<double>("Fa");
+        QTest::addColumn<double>("fi");
+        QTest::addColumn<QString>("abierta");
+        QTest::addColumn<QString>("mensajes");
+        QTest::newRow("abre") << 1.5 << 30.0 << "TCurvaClase"
+                              << "";
+        QTest::newRow("sin Fa") << 0.0 << 30.0 << ""
+                                << "¡ Atención ! · 0 · Debe indicar el Factor de Apoyo";
+        QTest::newRow("relleno sin datos")
+            << 1.5 << 0.0 << ""
+            << "Cálculo Mecánico Tubos · 0 · Si los datos del relleno son a definir por el "
+               "usuario, asegurese de que los valores sean distintos de cero";
+    }
+    void Menu()
+    {
+        QFETCH(double, Fa);
+        QFETCH(double, fi);
+        QFETCH(QString, abierta);
+        QFETCH(QString, mensajes);
+        Caso();
+        p->Fa = Fa, p->RellenoIndex = 5, p->fi = fi, p->fi1 = 20, p->gamma = 19;
+        p->hr = 0.3, p->Modificado = 0;
+        const Proyecto antes = *p;
+        QAction* opcion = Opcion(f.get(), "Clase según altura de relleno");
+        QVERIFY(opcion);
+        QCOMPARE(AbreCon([&] { opcion->trigger(); }), abierta);
+        QStringList vistos;
+        for (const DialogosGuion::Visto& v : guion.vistos)
+            vistos.append(QString("%1 · %2 · %3").arg(v.titulo).arg(v.botones & 0xF).arg(v.texto));
+        QCOMPARE(vistos.join(" | "), mensajes);
+        QCOMPARE(p->hr, antes.hr);
+        QCOMPARE(p->Modificado, antes.Modificado);
+        QCOMPARE(p->qr, antes.qr);
+    }
+
+    // El rótulo del punto: al pulsar sobre un gráfico y por altura, con la
+    // carga truncada a dos decimales y la clase de cada norma.
+    void PuntoSenalado_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<double>("hr");
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("UNE") << 1 << 2.35 << "hr 2.35 m · 87.1 kN/m² · UNE 90";
+        QTest::newRow("ASTM") << 2 << 2.35 << "hr 2.35 m · 87.1 kN/m² · ASTM III";
+        QTest::newRow("mínimo") << 1 << 0.5 << "hr 0.5 m · 79.01 kN/m² · UNE 90";
+    }
+    void PuntoSenalado()
+    {
+        QFETCH(int, modo);
+        QFETCH(double, hr);
+        QFETCH(QString, texto);
+        Caso();
+        TCurvaClase ventana(*p, guion);
+        ventana.show();
+        auto* grafico = Hijo<Croquis>(&ventana, modo == 2 ? "CurvaASTM" : "CurvaUNE");
+        QTest::mouseClick(grafico, Qt::LeftButton, {}, grafico->rect().center());
+        QVERIFY(Punto(ventana).startsWith("hr "));
+        QVERIFY(Punto(ventana).contains(modo == 2 ? " · ASTM " : " · UNE "));
+        ventana.MuestraPunto(std::uint8_t(modo), hr);
+        QCOMPARE(Punto(ventana), texto);
+    }
+
+    // El PDF lleva los rótulos de los gráficos y las listas de tramos.
+    void ExportaPdf()
+    {
+        Caso();
+        TCurvaClase ventana(*p, guion);
+        ventana.show();
+        QTemporaryDir carpeta;
+        const QString archivo = carpeta.filePath("curva.pdf");
+        guion.nombres = {archivo};
+        ventana.ExportarPdfClick();
+        QCOMPARE(CampoPdf(archivo, "Pages"), QString("1"));
+        const QString texto = TextoPdf(archivo);
+        for (const char* esperado :
+             {"Carga de cálculo (kN/m²)", "hr (m)", "hr mín. 0.5 m", "hr = 0.6 m",
+              "Con hr = 0.6 m: UNE 90", "(Válido para hr <=1.38 m.)", "UNE 135 hasta hr 1.54 m",
+              "Con hr = 0.6 m: ASTM II", "(Válido para hr <=1.09 m.)", "ASTM IV desde hr 8.46 m",
+              "UNE 180", "ASTM V"})
+            QVERIFY2(texto.contains(QString::fromUtf8(esperado)), esperado);
+        QVERIFY(!texto.contains("Pase el ratón"));
+    }
+};
+
+QTEST_MAIN(PruebaClaseAltura)
+#include "clase_altura_test.moc"
