@@ -68,7 +68,10 @@ void TForm1::ProgramaClaseEnVivo()
 void TForm1::PintaClaseEnVivo()
 {
     const EstadoClase estado = ClaseEnVivo(p_);
-    textoClase_ = QString::fromStdString(estado.texto);
+    const QString texto = QString::fromStdString(estado.texto);
+    if (texto == textoClase_)  // la mayoría de las teclas no cambian la línea
+        return;
+    textoClase_ = texto;
     LClaseEnVivo->setToolTip(textoClase_);
     RecortaClaseEnVivo();
 }
