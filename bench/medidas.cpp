@@ -5,9 +5,11 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <iterator>
 #include <sstream>
 
 #include "archivo.h"
+#include "clase_en_vivo.h"
 #include "clases.h"
 #include "curva_clase.h"
 #include "informe.h"
@@ -146,6 +148,32 @@ void LineaDeOrdenesMilArchivos(benchmark::State& estado)
     fs::remove_all(carpeta);
 }
 BENCHMARK(LineaDeOrdenesMilArchivos)->Unit(benchmark::kMillisecond);
+
+// La línea de la clase en vivo tras una tecla, como la rehace la ventana: las
+// dos memorias sobre una copia, con sus búsquedas de validez, y el texto. Los
+// cuatro ejemplos y el terraplén de proyección grande, el peor caso conocido.
+void LineaClaseEnVivo(benchmark::State& estado)
+{
+    static const char* const ejemplos[] = {"zanja.txt", "terraplen.txt", "zanja_terraplenada.txt",
+                                           "zanja_inducida.txt"};
+    Proyecto p;
+    InicializaDatos(p);
+    const auto caso = static_cast<std::size_t>(estado.range(0));
+    if (caso < std::size(ejemplos)) {
+        LeeArchivo(p, std::string(CARPETA_EJEMPLOS "/") + ejemplos[caso],
+                   [](const std::string&, BotonesLectura) { return true; });
+        estado.SetLabel(ejemplos[caso]);
+    } else {
+        p.InstalacionIndex = InstalacionTerraplen;
+        p.BaseIndex = 0, p.RellenoIndex = 4, p.Tipo = 14;
+        p.Di = 0.006, p.Es = 0.002, p.De = 0.01, p.hr = 4, p.hr1 = 11.9, p.qs = 1, p.Fa = 3510.47;
+        p.AvisoEspesor = 0;
+        estado.SetLabel("proyección grande");
+    }
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(ClaseEnVivo(p));
+}
+BENCHMARK(LineaClaseEnVivo)->Name("ClaseEnVivo")->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

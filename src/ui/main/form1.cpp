@@ -36,6 +36,7 @@ TForm1::TForm1(Proyecto& proyecto, QWidget* padre) : QMainWindow(padre), p_(proy
     CreaMenus();
     CreaControles();
     ConectaControles();
+    CreaClaseEnVivo();
 
     // FormCreate: valores por omisión y controles rellenos.
     InicializaDatos();
@@ -278,6 +279,8 @@ void TForm1::SalirClick()
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento)
 {
+    if (FiltraClaseEnVivo(objeto, evento))
+        return false;
     if (evento->type() == QEvent::ShortcutOverride) {
         // Los atajos de los menús son órdenes aunque el cursor esté en una
         // casilla: Ctrl+U no borra la línea ni Ctrl+X corta. Sin aceptar el
@@ -305,6 +308,8 @@ bool TForm1::eventFilter(QObject* objeto, QEvent* evento)
             EditB2Exit();
         else if (objeto == EditHr2)
             EditHr2Exit();
+        // Una respuesta a las preguntas de la salida cambia el registro sin pasar por una casilla.
+        ProgramaClaseEnVivo();
     }
     return QMainWindow::eventFilter(objeto, evento);
 }

@@ -8,6 +8,7 @@
 // botones y órdenes que abren los diálogos y las ventanas de cálculo).
 
 #include <QMainWindow>
+#include <QString>
 
 #include <cstdint>
 #include <utility>
@@ -26,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class QWidget;
 class Croquis;
 class TFVariables;
@@ -124,6 +126,10 @@ public:
     // Título de la ventana con el nombre del archivo.
     void PonTitulo(const QString& archivo);
 
+    // Rehace la línea de la clase en vivo cuando vuelva el bucle de eventos
+    // (varias llamadas seguidas, una sola cuenta).
+    void ProgramaClaseEnVivo();
+
     // La ventana de variables del programa, que abre el "Acerca de"; la pone main().
     TFVariables* FVariables = nullptr;
     // main() la enciende: la presentación sale al mostrarse la ventana por
@@ -171,6 +177,11 @@ private:
     // Lo elegido en los diálogos de "Predefinidos", en el registro y las casillas.
     void AplicaCama(const EleccionCama& cama);
     void AplicaClaseTerraplen(const EleccionClase& clase);
+    // La línea de estado con la clase en vivo (form1_clase.cpp).
+    void CreaClaseEnVivo();
+    void PintaClaseEnVivo();
+    void RecortaClaseEnVivo();
+    bool FiltraClaseEnVivo(QObject* objeto, QEvent* evento);
 
     Proyecto& p_;
     bool mostrada_ = false;
@@ -230,6 +241,10 @@ private:
     QLineEdit* EditNVias;
     QLineEdit* EditVTren;
     QComboBox* ComboAeropuerto;
+
+    QLabel* LClaseEnVivo = nullptr;
+    QTimer* relojClase_ = nullptr;
+    QString textoClase_;  // la línea entera; el rótulo la recorta a su anchura
 
     // Opciones de menú que otros pasos consultan.
     QAction* Activarmensajes1;

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "archivo.h"
+#include "ayudas_pruebas.h"
+#include "clase_en_vivo.h"
+#include "proyecto.h"
+
+// Los ejemplos, leídos como los abre el programa: la línea que daría cada uno.
+TEST(ClaseEnVivo, Ejemplos)
+{
+    const std::pair<const char*, const char*> casos[] = {
+        {"zanja.txt", "Carga de cálculo 89.24 kN/m² · UNE 90 (hasta hr 2.53 m) · ASTM III "
+                      "(hasta hr 2.89 m)"},
+        {"terraplen.txt", "Carga de cálculo 112.69 kN/m² · UNE 135 (hasta hr 5.28 m) · ASTM IV "
+                          "(hasta hr 5.92 m)"},
+        {"zanja_terraplenada.txt", "Carga de cálculo 73.4 kN/m² · UNE 90 (hasta hr 4.05 m) · "
+                                   "ASTM II (hasta hr 3.1 m)"},
+        {"zanja_inducida.txt", "Carga de cálculo 65.4 kN/m² · UNE 90 (hasta hr 12.11 m) · "
+                               "ASTM II (hasta hr 9.62 m)"},
+    };
+    for (const auto& [archivo, texto] : casos) {
+        Proyecto p = Nuevo();
+        ASSERT_EQ(LeeArchivo(p, std::string(CARPETA_EJEMPLOS) + "/" + archivo,
+                             [](const std::string&, BotonesLectura) { return true; }),
+                  ResultadoLectura::Leido);
+        const Proyecto antes = p;
+        const EstadoClase estado = ClaseEnVivo(p);
+        EXPECT_TRUE(estado.conClase) << archivo;
+        EXPECT_EQ(estado.texto, texto) << archivo;
+        EXPECT_EQ(TextoArchivo(p), TextoArchivo(antes)) << archivo;  // el registro no cambia
+    }
+}
+
+// Tubo de 500 mm con su espesor normalizado en zanja de 0.9 m bajo 3 m de arena arcillosa.
+static Proyecto Base()
+{
+    Proyecto p = CasoZanja();
+    p.Es = 0.067, p.De = 0.634;
+    return p;
+}
+
+// Rechazos, correcciones, preguntas y fallos de la orden, en lugar de la clase.
+TEST(ClaseEnVivo, LoQueLaOrdenHariaAntes)
+{
+    const std::tuple<const char*, std::function<void(Proyecto&)>, std::string> casos[] = {
+        {"base", [](Proyecto&) {},
+         "Carga de cálculo 49.15 kN/m² · UNE 90 (cualquier hr) · ASTM I (hasta hr 4.43 m)"},
+        {"sin factor", [](Proyecto& p) { p.Fa = 0; }, "Falta el factor de apoyo"},
+        {"sin b2", [](Proyecto& p) { p.InstalacionIndex = InstalacionZanjaInducida, p.hr2 = 1; },
+         "Falta la anchura b2 de la zanja inducida"},
+        {"relleno sin γ",
+         [](Proyecto& p) { p.RellenoIndex = RellenoUsuario, p.fi = 30, p.fi1 = 20; },
+         "Faltan datos del relleno definido por el usuario"},
+        {"hr2 por b2",
+         [](Proyecto& p) { p.InstalacionIndex = InstalacionZanjaInducida, p.b2 = 1, p.hr2 = 2.5; },
+         "Al calcular se corregirá hr2 a 1.9 m"},
+        {"hr mínima", [](Proyecto& p) { p.hr = 0.3; }, "Al calcular se corregirá hr a 0.5 m"},
+        {"hr2 y hr",
+         [](Proyecto& p) {
+             p.InstalacionIndex = InstalacionZanjaInducida, p.b2 = 1.5, p.hr2 = 3.5, p.hr = 2;
+         },
+         "Al calcular se corregirá hr2 a 2.9 m y hr a 3 m"},
+        {"espesor", [](Proyecto& p) { p.Es = 0.05, p.De = 0.6; },
+         "Al calcular se preguntará por el espesor de pared"},
+        {"zanja estrecha", [](Proyecto& p) { p.b = 0.6; },
+         "Al calcular se preguntará si corregir la anchura b"},
+        {"resguardo", [](Proyecto& p) { p.Di = 0.6, p.Es = 0.1, p.De = 0.8; },
+         "Al calcular se preguntará por el resguardo de la zanja"},
+        {"como terraplén", [](Proyecto& p) { p.b = 2, p.hr = 1, p.AvisoCalculo = 1; },
+         "Al calcular se preguntará por el aviso de carga como terraplén"},
+        {"como terraplén sin aviso", [](Proyecto& p) { p.b = 2, p.hr = 1; },
+         "Carga de cálculo 23.34 kN/m² · UNE 90 (hasta hr 3.21 m) · ASTM I (hasta hr 2.21 m)"},
+        {"sin relleno", [](Proyecto& p) { p.hr = 0; }, "Error calculando la carga del relleno"},
+        {"sin diámetro", [](Proyecto& p) { p.Di = 0; },
+         "No se pudo completar el cálculo de cargas"},
+        // Aviones con menos de 1 m: la orden los quita sin decir nada; el consejo de la
+        // carretera no cambia nada.
+        {"avión con poco relleno",
+         [](Proyecto& p) { p.hr = 0.8, p.TraficoIndex = 2, p.AeropuertoIndex = 3; },
+         "Carga de cálculo 17.75 kN/m² · UNE 90 (cualquier hr) · ASTM I (hasta hr 4.43 m)"},
+        {"carretera con poco relleno", [](Proyecto& p) { p.hr = 0.8, p.CarreteraIndex = 1; },
+         "Carga de cálculo 30.74 kN/m² · UNE 90 (cualquier hr) · ASTM I (hasta hr 4.43 m)"},
+        {"ninguna clase", [](Proyecto& p) { p.Fa = 0.3, p.hr = 8; },
+         "Carga de cálculo 482.37 kN/m² · UNE: ninguna clase · ASTM: ninguna clase con carga "
+         "401.98 kN/m²"},
+        {"ASTM por 1.25", [](Proyecto& p) { p.Fa = 0.85, p.hr = 8; },
+         "Carga de cálculo 170.25 kN/m² · UNE 180 (hasta hr 12.36 m) · ASTM V con carga 141.87 "
+         "kN/m² (cualquier hr)"},
+    };
+    for (const auto& [nombre, cambia, texto] : casos) {
+        Proyecto p = Base();
+        cambia(p);
+        const EstadoClase estado = ClaseEnVivo(p);
+        EXPECT_EQ(estado.conClase, texto.rfind("Carga de cálculo", 0) == 0) << nombre;
+        EXPECT_EQ(estado.texto, texto) << nombre;
+    }
+}
