@@ -2,9 +2,7 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QKeySequence>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -167,42 +165,24 @@ bool TCurvaClase::eventFilter(QObject* objeto, QEvent* evento)
 
 void TCurvaClase::CreaMenu()
 {
-    MainMenu1 = new QMenuBar(this);
-    QMenu* opciones = MainMenu1->addMenu("&Opciones");
-    Imprimir1 = opciones->addAction("&Imprimir");
+    opciones_ = CreaOpcionesPagina(*this, ContextoAyudaCurva);
+    MainMenu1 = opciones_.barra;
+    Imprimir1 = opciones_.imprimir;
+    CancelarImpresion1 = opciones_.cancelar;
     connect(Imprimir1, &QAction::triggered, this, &TCurvaClase::ImprimirClick);
-    QAction* vista = opciones->addAction("Vista previa");
-    connect(vista, &QAction::triggered, this, &TCurvaClase::VistaPreviaClick);
-    QAction* pdf = opciones->addAction("Exportar PDF…");
-    connect(pdf, &QAction::triggered, this, &TCurvaClase::ExportarPdfClick);
-    CancelarImpresion1 = opciones->addAction("&Cancelar Impresión");
-    CancelarImpresion1->setEnabled(false);
+    connect(opciones_.vistaPrevia, &QAction::triggered, this, &TCurvaClase::VistaPreviaClick);
+    connect(opciones_.exportarPdf, &QAction::triggered, this, &TCurvaClase::ExportarPdfClick);
     connect(CancelarImpresion1, &QAction::triggered, this, &TCurvaClase::CancelarImpresionClick);
-    opciones->addSeparator();
-    QAction* ayuda = opciones->addAction("&Ayuda");
-    ayuda->setShortcut(QKeySequence(Qt::Key_F1));
-    FijaContextoAyuda(ayuda, ContextoAyudaCurva);
-    connect(ayuda, &QAction::triggered, this, [] { AbreAyuda(ContextoAyudaCurva); });
-    opciones->addSeparator();
-    QAction* salir = opciones->addAction("Salir");
-    salir->setShortcut(QKeySequence("Alt+F4"));
-    connect(salir, &QAction::triggered, this, &QDialog::reject);
 }
 
 void TCurvaClase::ImprimirClick()
 {
-    Imprimir1->setEnabled(false);
-    CancelarImpresion1->setEnabled(true);
-    ImprimeConDialogo(*pagina_, dialogos_);
-    Imprimir1->setEnabled(true);
-    CancelarImpresion1->setEnabled(false);
+    ImprimePagina(*pagina_, dialogos_, opciones_);
 }
 
 void TCurvaClase::CancelarImpresionClick()
 {
-    AbortaImpresion();
-    Imprimir1->setEnabled(true);
-    CancelarImpresion1->setEnabled(false);
+    CancelaImpresionPagina(opciones_);
 }
 
 void TCurvaClase::VistaPreviaClick()

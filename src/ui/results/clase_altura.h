@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "curva_clase.h"
+#include "impresion.h"
 
 struct Proyecto;
 class Croquis;
@@ -54,6 +55,7 @@ private:
     Dialogos& dialogos_;
     CurvaClase une_, astm_;
     QMenuBar* MainMenu1 = nullptr;
+    OpcionesPagina opciones_;
     QWidget* pagina_ = nullptr;
     QScrollArea* desplazamiento_ = nullptr;
     Croquis* CurvaUNE = nullptr;

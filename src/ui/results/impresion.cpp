@@ -1,14 +1,19 @@
 #include "impresion.h"
 
+#include "ayuda.h"
 #include "dibujos.h"
 #include "impresora.h"
 #include "mensaje.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
@@ -380,4 +385,43 @@ bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dial
         dialogos.Mensaje("No se ha podido guardar el archivo " + nombre + ".", "Error",
                          BotonAceptar | IconoError);
     return resultado == Resultado::Impresa;
+}
+
+OpcionesPagina CreaOpcionesPagina(QDialog& ventana, int contextoAyuda)
+{
+    OpcionesPagina o;
+    o.barra = new QMenuBar(&ventana);
+    QMenu* opciones = o.barra->addMenu("&Opciones");
+    o.imprimir = opciones->addAction("&Imprimir");
+    o.vistaPrevia = opciones->addAction("Vista previa");
+    o.exportarPdf = opciones->addAction("Exportar PDF…");
+    o.cancelar = opciones->addAction("&Cancelar Impresión");
+    o.cancelar->setEnabled(false);
+    opciones->addSeparator();
+    QAction* ayuda = opciones->addAction("&Ayuda");
+    ayuda->setShortcut(QKeySequence(Qt::Key_F1));
+    FijaContextoAyuda(ayuda, contextoAyuda);
+    QObject::connect(ayuda, &QAction::triggered, &ventana,
+                     [contextoAyuda] { AbreAyuda(contextoAyuda); });
+    opciones->addSeparator();
+    QAction* salir = opciones->addAction("Salir");
+    salir->setShortcut(QKeySequence("Alt+F4"));
+    QObject::connect(salir, &QAction::triggered, &ventana, &QDialog::reject);
+    return o;
+}
+
+void ImprimePagina(QWidget& pagina, Dialogos& dialogos, const OpcionesPagina& opciones)
+{
+    opciones.imprimir->setEnabled(false);
+    opciones.cancelar->setEnabled(true);
+    ImprimeConDialogo(pagina, dialogos);
+    opciones.imprimir->setEnabled(true);
+    opciones.cancelar->setEnabled(false);
+}
+
+void CancelaImpresionPagina(const OpcionesPagina& opciones)
+{
+    AbortaImpresion();
+    opciones.imprimir->setEnabled(true);
+    opciones.cancelar->setEnabled(false);
 }

@@ -18,6 +18,9 @@
 #include <vector>
 
 class Dialogos;
+class QAction;
+class QDialog;
+class QMenuBar;
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -103,3 +106,22 @@ QString NombrePdf(const QString& propuesto);
 // Escribe la página en un PDF elegido con el diálogo de guardar (nombre
 // propuesto: el del proyecto con .pdf). false si se cancela o falla.
 bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos);
+
+// Menú "&Opciones" de una ventana que es una página impresa (la memoria, la
+// clase según la altura): Imprimir, Vista previa, Exportar PDF…, Cancelar
+// Impresión (apagado), Ayuda con su contexto y Salir. La ventana conecta las
+// cuatro primeras acciones.
+struct OpcionesPagina {
+    QMenuBar* barra = nullptr;
+    QAction* imprimir = nullptr;
+    QAction* vistaPrevia = nullptr;
+    QAction* exportarPdf = nullptr;
+    QAction* cancelar = nullptr;
+};
+OpcionesPagina CreaOpcionesPagina(QDialog& ventana, int contextoAyuda);
+
+// Imprime la página con el diálogo; mientras dura, Imprimir se apaga y
+// Cancelar Impresión se enciende.
+void ImprimePagina(QWidget& pagina, Dialogos& dialogos, const OpcionesPagina& opciones);
+// Aborta la impresión en curso y devuelve las dos acciones a su estado.
+void CancelaImpresionPagina(const OpcionesPagina& opciones);

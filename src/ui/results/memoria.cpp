@@ -2,9 +2,7 @@
 
 #include <QAction>
 #include <QFrame>
-#include <QKeySequence>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -279,26 +277,14 @@ void TCalculos::ColocaFraccion()
 
 void TCalculos::CreaMenu()
 {
-    MainMenu1 = new QMenuBar(this);
-    QMenu* opciones = MainMenu1->addMenu("&Opciones");
-    Imprimir1 = opciones->addAction("&Imprimir");
+    opciones_ = CreaOpcionesPagina(*this, ContextoAyudaCalculos);
+    MainMenu1 = opciones_.barra;
+    Imprimir1 = opciones_.imprimir;
+    CancelarImpresion1 = opciones_.cancelar;
     connect(Imprimir1, &QAction::triggered, this, &TCalculos::ImprimirClick);
-    QAction* vista = opciones->addAction("Vista previa");
-    connect(vista, &QAction::triggered, this, &TCalculos::VistaPreviaClick);
-    QAction* pdf = opciones->addAction("Exportar PDF…");
-    connect(pdf, &QAction::triggered, this, &TCalculos::ExportarPdfClick);
-    CancelarImpresion1 = opciones->addAction("&Cancelar Impresión");
-    CancelarImpresion1->setEnabled(false);
+    connect(opciones_.vistaPrevia, &QAction::triggered, this, &TCalculos::VistaPreviaClick);
+    connect(opciones_.exportarPdf, &QAction::triggered, this, &TCalculos::ExportarPdfClick);
     connect(CancelarImpresion1, &QAction::triggered, this, &TCalculos::CancelarImpresionClick);
-    opciones->addSeparator();
-    QAction* ayuda = opciones->addAction("&Ayuda");
-    ayuda->setShortcut(QKeySequence(Qt::Key_F1));
-    FijaContextoAyuda(ayuda, ContextoAyudaCalculos);
-    connect(ayuda, &QAction::triggered, this, [] { AbreAyuda(ContextoAyudaCalculos); });
-    opciones->addSeparator();
-    QAction* salir = opciones->addAction("Salir");
-    salir->setShortcut(QKeySequence("Alt+F4"));
-    connect(salir, &QAction::triggered, this, &QDialog::reject);
 }
 
 void TCalculos::showEvent(QShowEvent* evento)
@@ -363,19 +349,13 @@ void TCalculos::ImprimirClick()
     QScrollBar* barra = desplazamiento_->verticalScrollBar();
     const int posicion = barra->value();
     barra->setValue(0);
-    Imprimir1->setEnabled(false);
-    CancelarImpresion1->setEnabled(true);
-    ImprimeConDialogo(*pagina_, dialogos_);
-    Imprimir1->setEnabled(true);
-    CancelarImpresion1->setEnabled(false);
+    ImprimePagina(*pagina_, dialogos_, opciones_);
     barra->setValue(posicion);
 }
 
 void TCalculos::CancelarImpresionClick()
 {
-    AbortaImpresion();
-    Imprimir1->setEnabled(true);
-    CancelarImpresion1->setEnabled(false);
+    CancelaImpresionPagina(opciones_);
 }
 
 void TCalculos::VistaPreviaClick()

@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "impresion.h"
+
 struct Proyecto;
 class Dialogos;
 class Interlocutor;
@@ -56,6 +58,7 @@ private:
     void ColocaFraccion();
 
     QMenuBar* MainMenu1 = nullptr;
+    OpcionesPagina opciones_;
     Proyecto& p_;
     Dialogos& dialogos_;
     Interlocutor& interlocutor_;
