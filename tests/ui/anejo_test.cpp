@@ -238,19 +238,23 @@ private slots:
     {
         QTest::addColumn<QString>("destino");  // relativo a la carpeta de la prueba
         QTest::addColumn<bool>("escrito");
-        QTest::newRow("escrito") << "anejo.pdf" << true;
-        QTest::newRow("carpeta inexistente") << "no-existe/anejo.pdf" << false;
+        QTest::addColumn<bool>("sinGuardar");  // el caso tiene cambios sin guardar
+        QTest::newRow("escrito") << "anejo.pdf" << true << false;
+        QTest::newRow("con cambios sin guardar") << "anejo.pdf" << true << true;
+        QTest::newRow("carpeta inexistente") << "no-existe/anejo.pdf" << false << false;
     }
 
     void OrdenDelMenu()
     {
         QFETCH(QString, destino);
         QFETCH(bool, escrito);
+        QFETCH(bool, sinGuardar);
         QTemporaryDir carpeta;
         const QString proyecto = carpeta.filePath("caso.txt");
         QVERIFY(QFile::copy(Ejemplos + "/zanja.txt", proyecto));
         guion.nombres = {proyecto};
         f->AbrirClick();
+        p->Modificado = sinGuardar ? 1 : 0;
         const double hr = p->hr;
         const std::string clase = p->ClaseTexto;
         guion.vistos.clear();
@@ -264,8 +268,10 @@ private slots:
         QCOMPARE(QFileInfo::exists(pdf), escrito);
         if (escrito) {
             QVERIFY(guion.vistos.isEmpty());
-            QVERIFY(TextoPdf(pdf).contains("Clase mínima UNE-127.010 exigible: Clase 90 "
-                                           "(Válido para hr <=2.53 m.)"));
+            const QString texto = TextoPdf(pdf);
+            QVERIFY(texto.contains("Clase mínima UNE-127.010 exigible: Clase 90 "
+                                   "(Válido para hr <=2.53 m.)"));
+            QCOMPARE(texto.contains("Archivo: caso.txt (con cambios sin guardar)"), sinGuardar);
         } else {
             QCOMPARE(guion.vistos.size(), 1);
             QCOMPARE(guion.vistos[0].titulo, QString("Error"));
@@ -273,7 +279,7 @@ private slots:
         }
         QCOMPARE(p->hr, hr);
         QCOMPARE(p->ClaseTexto, clase);
-        QCOMPARE(p->Modificado, 0);
+        QCOMPARE(p->Modificado, sinGuardar ? 1 : 0);
     }
 };
 

@@ -22,7 +22,10 @@ void TForm1::AnejoCalculoClick()
     CalculaProyecto(p_, calculo);  // sobre una copia del registro
 
     DatosAnejo datos;
+    // El anejo es del caso de la ventana: si no es el del archivo, se dice.
     datos.archivo = proyecto.isEmpty() ? QString("(sin guardar)") : QFileInfo(proyecto).fileName();
+    if (!proyecto.isEmpty() && p_.Modificado == 1)
+        datos.archivo += " (con cambios sin guardar)";
     datos.fecha = QDate::currentDate();
     datos.version = VersionPrograma();
     const ResultadoAnejo resultado = EscribeAnejo(calculo, datos, pdf);
