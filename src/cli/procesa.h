@@ -46,5 +46,10 @@ void CalculaProyecto(Proyecto p, CalculoArchivo& calculo);
 // Escribe el resultado como un objeto JSON en una línea.
 void EscribeJson(const CalculoArchivo& calculo, std::ostream& salida);
 
+// Un texto que viene de fuera (el archivo, la orden) tal como se lee, pero con
+// sus caracteres de control escritos "\x1b" (o "\u009b" los de C1) y los bytes
+// sueltos que no son UTF-8 "\xff".
+std::string TextoVisible(const std::string& texto);
+
 // Escribe un resumen legible en castellano.
 void EscribeResumen(const CalculoArchivo& calculo, std::ostream& salida);

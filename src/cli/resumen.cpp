@@ -24,25 +24,6 @@ std::string Hexadecimal(const char* prefijo, unsigned valor)
     return std::string(prefijo) + cifras[(valor >> 4) & 0xF] + cifras[valor & 0xF];
 }
 
-// Un texto que viene de fuera (el archivo, la orden) tal como se lee, pero con
-// sus caracteres de control escritos "\x1b" (o "\u009b" los de C1) y los bytes
-// sueltos que no son UTF-8 "\xff": ninguna secuencia de escape llega a la terminal.
-std::string Visible(const std::string& texto)
-{
-    std::string salida;
-    for (std::size_t i = 0; i < texto.size();) {
-        const std::size_t inicio = i;
-        const char32_t c = SiguienteCaracter(texto, i);
-        if (c == CaracterInvalido || c < 0x20 || c == 0x7F)
-            salida += Hexadecimal("\\x", static_cast<unsigned char>(texto[inicio]));
-        else if (c >= 0x80 && c < 0xA0)
-            salida += Hexadecimal("\\u00", static_cast<unsigned>(c));
-        else
-            salida.append(texto, inicio, i - inicio);
-    }
-    return salida;
-}
-
 std::string Ajusta(const std::string& texto, std::size_t ancho)
 {
     const std::size_t actual = Anchura(texto);
@@ -101,9 +82,9 @@ void EscribeClase(const char* norma, const ResultadoInforme& r, std::ostream& sa
 
 void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
 {
-    salida << "Archivo: " << Visible(c.archivo) << '\n';
+    salida << "Archivo: " << TextoVisible(c.archivo) << '\n';
     for (const std::string& error : c.errores)
-        salida << "  Error de lectura: " << Visible(error) << '\n';
+        salida << "  Error de lectura: " << TextoVisible(error) << '\n';
     if (!c.leido) {
         salida << '\n';
         return;
@@ -139,4 +120,21 @@ void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
     EscribeMatriz("Clases UNE 127.010", c.matrizUne, salida);
     EscribeMatriz("Clases ASTM C76M", c.matrizAstm, salida);
     salida << '\n';
+}
+
+// Los caracteres de control se escriben escapados: ninguna secuencia de escape llega a la terminal.
+std::string TextoVisible(const std::string& texto)
+{
+    std::string salida;
+    for (std::size_t i = 0; i < texto.size();) {
+        const std::size_t inicio = i;
+        const char32_t c = SiguienteCaracter(texto, i);
+        if (c == CaracterInvalido || c < 0x20 || c == 0x7F)
+            salida += Hexadecimal("\\x", static_cast<unsigned char>(texto[inicio]));
+        else if (c >= 0x80 && c < 0xA0)
+            salida += Hexadecimal("\\u00", static_cast<unsigned>(c));
+        else
+            salida.append(texto, inicio, i - inicio);
+    }
+    return salida;
 }

@@ -88,6 +88,13 @@ private slots:
             << QStringList{"60", "(Válido para hr <=0.99 m.)", "I", "(Válido para hr <=0.99 m.)"}
             << QStringList{"Pregunta respondida No: Para el correcto cálculo de la carga "
                            "producida por el tráfico aéreo, hr debe tomar como mínimo el valor 1."};
+        QTest::newRow("archivo ajeno con controles")
+            << Casos + "/ajeno.txt"
+            << "89.24"
+            << QStringList{"90", "(Válido para hr <=2.53 m.)", "III", "(Válido para hr <=2.89 m.)"}
+            << QStringList{"Error de lectura del archivo: Error en \\x1b[31mrojo\\x09fin\\u009d",
+                           "no darían esta clase sin más: Al calcular se preguntará por el "
+                           "espesor de pared."};
         QTest::newRow("sin factor de apoyo")
             << Casos + "/sin_factor.txt"
             << "" << QStringList{}

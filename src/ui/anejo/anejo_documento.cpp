@@ -10,6 +10,7 @@
 
 #include "anejo_interno.h"
 #include "apoyo.h"
+#include "clase_en_vivo.h"
 #include "clases.h"
 #include "curva_clase.h"
 #include "curva_dibujo.h"
@@ -483,7 +484,7 @@ void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
     r.Apartado("7. Notas");
     QStringList notas;
     for (const std::string& error : c.errores)
-        notas << "Error de lectura del archivo: " + Q(error);
+        notas << "Error de lectura del archivo: " + Q(TextoVisible(error));
     for (const std::string& aviso : c.avisos)
         notas << "Pregunta respondida No: " + Q(aviso);
     if (!c.une.entrega.mensaje.empty())
@@ -491,9 +492,16 @@ void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
     if (c.calculado.ZanjaComoTerraplen)
         notas << "La carga del relleno se ha calculado como terraplén por sobrepasar el ancho "
                  "de zanja b la anchura de transición.";
-    if (!c.une.entrega.Entregada())
+    if (!c.une.entrega.Entregada()) {
         notas << "El cálculo no ha terminado: ha fallado " + NombrePaso(c.une.entrega.fallo) +
                      ". No se da clase resistente.";
+    } else if (const EstadoClase orden = ClaseEnVivo(c.calculado); !orden.conClase) {
+        // El anejo calcula los datos tal como están; la ventana principal,
+        // antes de calcular, habría corregido o preguntado.
+        notas << "Los datos se calculan tal como están. Las órdenes de cálculo de la ventana "
+                 "principal no darían esta clase sin más: " +
+                     Q(orden.texto) + ".";
+    }
     if (notas.isEmpty())
         notas << "Sin notas.";
     for (const QString& nota : notas)
