@@ -3,36 +3,9 @@
 #include <functional>
 #include <string>
 
-#include "archivo.h"
 #include "ayudas_pruebas.h"
 #include "clase_en_vivo.h"
 #include "proyecto.h"
-
-// Los ejemplos, leídos como los abre el programa: la línea que daría cada uno.
-TEST(ClaseEnVivo, Ejemplos)
-{
-    const std::pair<const char*, const char*> casos[] = {
-        {"zanja.txt", "Carga de cálculo 89.24 kN/m² · UNE 90 (hasta hr 2.53 m) · ASTM III "
-                      "(hasta hr 2.89 m)"},
-        {"terraplen.txt", "Carga de cálculo 112.69 kN/m² · UNE 135 (hasta hr 5.28 m) · ASTM IV "
-                          "(hasta hr 5.92 m)"},
-        {"zanja_terraplenada.txt", "Carga de cálculo 73.4 kN/m² · UNE 90 (hasta hr 4.05 m) · "
-                                   "ASTM II (hasta hr 3.1 m)"},
-        {"zanja_inducida.txt", "Carga de cálculo 65.4 kN/m² · UNE 90 (hasta hr 12.11 m) · "
-                               "ASTM II (hasta hr 9.62 m)"},
-    };
-    for (const auto& [archivo, texto] : casos) {
-        Proyecto p = Nuevo();
-        ASSERT_EQ(LeeArchivo(p, std::string(CARPETA_EJEMPLOS) + "/" + archivo,
-                             [](const std::string&, BotonesLectura) { return true; }),
-                  ResultadoLectura::Leido);
-        const Proyecto antes = p;
-        const EstadoClase estado = ClaseEnVivo(p);
-        EXPECT_TRUE(estado.conClase) << archivo;
-        EXPECT_EQ(estado.texto, texto) << archivo;
-        EXPECT_EQ(TextoArchivo(p), TextoArchivo(antes)) << archivo;  // el registro no cambia
-    }
-}
 
 // Tubo de 500 mm con su espesor normalizado en zanja de 0.9 m bajo 3 m de arena arcillosa.
 static Proyecto Base()
