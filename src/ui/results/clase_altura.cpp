@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStyle>
-#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -55,27 +54,14 @@ TCurvaClase::TCurvaClase(const Proyecto& proyecto, Dialogos& dialogos, QWidget* 
     CreaPagina();
     CreaMenu();
 
-    auto* disposicion = new QVBoxLayout(this);
-    disposicion->setContentsMargins(0, 0, 0, 0);
-    disposicion->setSpacing(0);
-    disposicion->setMenuBar(MainMenu1);
-    disposicion->addWidget(desplazamiento_);
+    desplazamiento_ = ColocaPaginaImpresa(*this, MainMenu1, pagina_);
     const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     resize(AnchoPagina + barra + 2, 640);
 }
 
 void TCurvaClase::CreaPagina()
 {
-    pagina_ = new QWidget;
-    pagina_->setObjectName("Pagina");
-    pagina_->setFixedSize(AnchoPagina, AltoPagina);
-    QPalette colores = pagina_->palette();
-    colores.setColor(QPalette::Window, Qt::white);
-    colores.setColor(QPalette::Base, Qt::white);
-    colores.setColor(QPalette::WindowText, Qt::black);
-    colores.setColor(QPalette::Text, Qt::black);
-    pagina_->setPalette(colores);
-    pagina_->setAutoFillBackground(true);
+    pagina_ = CreaPaginaImpresa(AnchoPagina, AltoPagina);
 
     auto* titulo = new QLabel("Clase resistente según hr", pagina_);
     titulo->setObjectName("LTitulo");
@@ -94,13 +80,6 @@ void TCurvaClase::CreaPagina()
     LPunto->setObjectName("LPunto");
     LPunto->setGeometry(400, 8, AnchoPagina - 410, 20);
     MarcaSoloPantalla(LPunto);
-
-    desplazamiento_ = new QScrollArea;
-    desplazamiento_->setObjectName("Desplazamiento");
-    desplazamiento_->setFrameShape(QFrame::NoFrame);
-    desplazamiento_->setWidgetResizable(false);
-    desplazamiento_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    desplazamiento_->setWidget(pagina_);
 }
 
 void TCurvaClase::CreaGrafico(std::uint8_t modo, int y)

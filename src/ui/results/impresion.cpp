@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -424,4 +425,36 @@ void CancelaImpresionPagina(const OpcionesPagina& opciones)
     AbortaImpresion();
     opciones.imprimir->setEnabled(true);
     opciones.cancelar->setEnabled(false);
+}
+
+QWidget* CreaPaginaImpresa(int ancho, int alto)
+{
+    auto* pagina = new QWidget;
+    pagina->setObjectName("Pagina");
+    pagina->setFixedSize(ancho, alto);
+    QPalette colores = pagina->palette();
+    colores.setColor(QPalette::Window, Qt::white);
+    colores.setColor(QPalette::Base, Qt::white);
+    colores.setColor(QPalette::WindowText, Qt::black);
+    colores.setColor(QPalette::Text, Qt::black);
+    pagina->setPalette(colores);
+    pagina->setAutoFillBackground(true);
+    return pagina;
+}
+
+QScrollArea* ColocaPaginaImpresa(QDialog& ventana, QMenuBar* menu, QWidget* pagina)
+{
+    auto* desplazamiento = new QScrollArea;
+    desplazamiento->setObjectName("Desplazamiento");
+    desplazamiento->setFrameShape(QFrame::NoFrame);
+    desplazamiento->setWidgetResizable(false);
+    desplazamiento->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    desplazamiento->setWidget(pagina);
+
+    auto* disposicion = new QVBoxLayout(&ventana);
+    disposicion->setContentsMargins(0, 0, 0, 0);
+    disposicion->setSpacing(0);
+    disposicion->setMenuBar(menu);
+    disposicion->addWidget(desplazamiento);
+    return desplazamiento;
 }

@@ -23,6 +23,7 @@ class QDialog;
 class QMenuBar;
 class QPainter;
 class QPrinter;
+class QScrollArea;
 class QWidget;
 
 // Marca un dibujo (un Croquis) para que se imprima; los demás no se imprimen.
@@ -125,3 +126,9 @@ OpcionesPagina CreaOpcionesPagina(QDialog& ventana, int contextoAyuda);
 void ImprimePagina(QWidget& pagina, Dialogos& dialogos, const OpcionesPagina& opciones);
 // Aborta la impresión en curso y devuelve las dos acciones a su estado.
 void CancelaImpresionPagina(const OpcionesPagina& opciones);
+
+// Página blanca de ancho × alto con letra negra ("Pagina"): la que se imprime.
+QWidget* CreaPaginaImpresa(int ancho, int alto);
+// Dispone la ventana de una página impresa: el menú arriba y, debajo, la
+// página en un área desplazable ("Desplazamiento"), que devuelve.
+QScrollArea* ColocaPaginaImpresa(QDialog& ventana, QMenuBar* menu, QWidget* pagina);

@@ -8,7 +8,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -169,11 +168,7 @@ TCalculos::TCalculos(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& inter
     CreaPagina();
     CreaMenu();
 
-    auto* disposicion = new QVBoxLayout(this);
-    disposicion->setContentsMargins(0, 0, 0, 0);
-    disposicion->setSpacing(0);
-    disposicion->setMenuBar(MainMenu1);
-    disposicion->addWidget(desplazamiento_);
+    desplazamiento_ = ColocaPaginaImpresa(*this, MainMenu1, pagina_);
     // Cabe el ancho de la página; el alto deja ver desde los cálculos hasta el
     // final con la página desplazada lo justo.
     const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -183,16 +178,7 @@ TCalculos::TCalculos(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& inter
 
 void TCalculos::CreaPagina()
 {
-    pagina_ = new QWidget;
-    pagina_->setObjectName("Pagina");
-    pagina_->setFixedSize(AnchoPagina, AltoPagina);
-    QPalette colores = pagina_->palette();
-    colores.setColor(QPalette::Window, Qt::white);
-    colores.setColor(QPalette::Base, Qt::white);
-    colores.setColor(QPalette::WindowText, Qt::black);
-    colores.setColor(QPalette::Text, Qt::black);
-    pagina_->setPalette(colores);
-    pagina_->setAutoFillBackground(true);
+    pagina_ = CreaPaginaImpresa(AnchoPagina, AltoPagina);
 
     for (const Elemento& e : Elementos) {
         QWidget* control = nullptr;
@@ -245,13 +231,6 @@ void TCalculos::CreaPagina()
     }
 
     ColocaFraccion();
-
-    desplazamiento_ = new QScrollArea;
-    desplazamiento_->setObjectName("Desplazamiento");
-    desplazamiento_->setFrameShape(QFrame::NoFrame);
-    desplazamiento_->setWidgetResizable(false);
-    desplazamiento_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    desplazamiento_->setWidget(pagina_);
 }
 
 void TCalculos::ColocaFraccion()
