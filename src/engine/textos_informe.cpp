@@ -160,7 +160,7 @@ TextosInforme TextosDelInforme(const Proyecto& p, const ResultadoInforme& r)
     const bool comoTerraplen = p.ZanjaComoTerraplen != 0;
     const std::string formulaTerraplen = p.hr > p.ho ? "Formula3" : "Formula2";
 
-    x["LVersion"] = "Versión: 2.02a";
+    x["LVersion"] = VersionInforme;
     x["LTalud"] = "";
     x["LResguardo"] = "";
     x["LCTerreno"] = comoTerraplen ? "Carga producida por terreno (qr): calculada como terraplén "

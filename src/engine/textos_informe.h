@@ -11,6 +11,9 @@
 
 struct Proyecto;
 
+// Versión del programa como la escriben la memoria y el anejo de cálculo.
+inline const char* const VersionInforme = "Versión: 2.02a";
+
 // Textos de la leyenda de cotas del croquis ("a=…", "b=…", "c=…" y el de roca),
 // los que guarda el archivo en ValorA, ValorB, ValorC y ValorC2.
 struct LeyendaCotas {

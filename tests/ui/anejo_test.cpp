@@ -60,6 +60,7 @@ private slots:
                                << QStringList{
                                       "Obra: Colector de pluviales de la Avenida del Puerto",
                                       "Archivo: zanja.txt",
+                                      "Versión: 2.02a",
                                       "Fecha: 05/03/2025",
                                       "Cliente: Ayuntamiento de Villanueva del Río",
                                       "Diámetro interior Di 1000 mm",

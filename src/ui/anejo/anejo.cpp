@@ -17,6 +17,7 @@
 
 #include "anejo_interno.h"
 #include "procesa.h"
+#include "textos_informe.h"
 
 namespace {
 
@@ -211,7 +212,7 @@ bool MismoArchivo(const QString& a, const std::string& b)
 
 QString VersionPrograma()
 {
-    return QStringLiteral("Versión " VERSION_PROGRAMA);
+    return QString::fromUtf8(VersionInforme);  // la misma que la memoria
 }
 
 ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& datos,

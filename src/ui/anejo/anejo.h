@@ -21,7 +21,7 @@ struct ResultadoAnejo {
     QString error;  // por qué no se escribió; vacío si se escribió
 };
 
-// Versión del programa tal como la lleva el anejo ("Versión 2.0.2").
+// Versión del programa tal como la lleva el anejo, la de la memoria ("Versión: 2.02a").
 QString VersionPrograma();
 
 // Escribe el anejo del cálculo en el PDF (A4). Se escribe en un archivo
