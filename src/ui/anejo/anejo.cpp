@@ -15,6 +15,9 @@
 #include <QTextLayout>
 #include <QTextTable>
 
+#include <algorithm>
+#include <utility>
+
 #include "anejo_interno.h"
 #include "procesa.h"
 #include "textos_informe.h"
@@ -51,6 +54,39 @@ void PiezasDeBloque(const QTextBlock& bloque, QAbstractTextDocumentLayout& dispo
     }
 }
 
+// Las líneas de texto de una fila, de arriba abajo, con las que se solapan
+// (las de celdas vecinas a la misma altura) unidas.
+std::vector<std::pair<double, double>> LineasDeFila(QTextTable& tabla, int fila,
+                                                    QAbstractTextDocumentLayout& disposicion)
+{
+    std::vector<std::pair<double, double>> lineas;
+    for (int columna = 0; columna < tabla.columns(); ++columna) {
+        const QTextTableCell celda = tabla.cellAt(fila, columna);
+        QTextBlock bloque = celda.firstCursorPosition().block();
+        const QTextBlock ultimo = celda.lastCursorPosition().block();
+        while (bloque.isValid()) {
+            const double arriba = disposicion.blockBoundingRect(bloque).top();
+            const QTextLayout* disposicionBloque = bloque.layout();
+            for (int i = 0; i < disposicionBloque->lineCount(); ++i) {
+                const QTextLine linea = disposicionBloque->lineAt(i);
+                lineas.emplace_back(arriba + linea.y(), arriba + linea.y() + linea.height());
+            }
+            if (bloque == ultimo)
+                break;
+            bloque = bloque.next();
+        }
+    }
+    std::sort(lineas.begin(), lineas.end());
+    std::vector<std::pair<double, double>> unidas;
+    for (const auto& linea : lineas) {
+        if (!unidas.empty() && linea.first < unidas.back().second)
+            unidas.back().second = std::max(unidas.back().second, linea.second);
+        else
+            unidas.push_back(linea);
+    }
+    return unidas;
+}
+
 void PiezasDeTabla(QTextTable& tabla, QAbstractTextDocumentLayout& disposicion,
                    std::vector<Pieza>& piezas)
 {
@@ -58,21 +94,18 @@ void PiezasDeTabla(QTextTable& tabla, QAbstractTextDocumentLayout& disposicion,
     const double margen = formato.cellPadding() + formato.border() + 1;
     const bool entera = formato.boolProperty(TablaEntera);
     for (int fila = 0; fila < tabla.rows(); ++fila) {
-        QRectF zona;
-        for (int columna = 0; columna < tabla.columns(); ++columna) {
-            const QTextTableCell celda = tabla.cellAt(fila, columna);
-            QTextBlock bloque = celda.firstCursorPosition().block();
-            const QTextBlock ultimo = celda.lastCursorPosition().block();
-            while (bloque.isValid()) {
-                zona |= disposicion.blockBoundingRect(bloque);
-                if (bloque == ultimo)
-                    break;
-                bloque = bloque.next();
-            }
+        std::vector<std::pair<double, double>> lineas = LineasDeFila(tabla, fila, disposicion);
+        if (lineas.empty())
+            continue;
+        lineas.front().first -= margen;
+        lineas.back().second += margen;
+        // Las líneas de una fila van juntas (salvo una fila más alta que una
+        // página, que se corta entre dos líneas) y las filas de una tabla entera también.
+        for (std::size_t i = 0; i < lineas.size(); ++i) {
+            const bool ultima = i + 1 == lineas.size();
+            piezas.push_back({lineas[i].first, lineas[i].second,
+                              !ultima || (entera && fila + 1 < tabla.rows())});
         }
-        // Las líneas de una fila y las filas de una tabla entera van juntas.
-        piezas.push_back(
-            {zona.top() - margen, zona.bottom() + margen, entera && fila + 1 < tabla.rows()});
     }
 }
 
@@ -105,7 +138,13 @@ std::vector<double> CortesDePagina(QTextDocument& documento, double alto)
         while (primera > 0 && piezas[primera - 1].conSiguiente &&
                piezas[primera - 1].arriba > inicio)
             --primera;
-        if (piezas[i].abajo - piezas[primera].arriba > alto)
+        // Un grupo que no cabe en una página (o que ya empezaba arriba de esta)
+        // se corta donde se sale: pasarlo entero dejaría esta página a medias.
+        std::size_t ultima = i;
+        while (ultima + 1 < piezas.size() && piezas[ultima].conSiguiente)
+            ++ultima;
+        const bool empiezaAntes = primera > 0 && piezas[primera - 1].conSiguiente;
+        if (empiezaAntes || piezas[ultima].abajo - piezas[primera].arriba > alto)
             primera = i;
         cortes.push_back(piezas[primera].arriba);
         i = primera;
