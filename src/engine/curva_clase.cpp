@@ -75,26 +75,30 @@ void PonTramos(CurvaClase& curva, const Alturas& alturas, const Rejilla& rejilla
     const std::vector<PuntoCurva>& s = curva.puntos;
     TramoClase tramo{s.front().clase, curva.hrMinimo, curva.hrMaximo};
     for (std::size_t i = 0; i + 1 < s.size(); ++i) {
-        if (s[i + 1].clase == s[i].clase)
-            continue;
-        // El cambio está entre dos puntos: se busca por bisección en la rejilla.
-        long bajo = rejilla.Arriba(s[i].hr) - 1, alto = rejilla.Abajo(s[i + 1].hr) + 1;
-        const long primero = bajo;
-        while (alto - bajo > 1) {
-            const long medio = bajo + (alto - bajo) / 2;
-            if (alturas.Calcula(rejilla.Altura(medio)).clase == s[i].clase)
-                bajo = medio;
-            else
-                alto = medio;
+        // Entre dos puntos puede haber más de un cambio (con mucha altura los
+        // puntos se separan): se buscan uno tras otro, por bisección en la rejilla.
+        PuntoCurva izquierda = s[i];
+        while (izquierda.clase != s[i + 1].clase) {
+            long bajo = rejilla.Arriba(izquierda.hr) - 1;
+            const long primero = bajo, tope = rejilla.Abajo(s[i + 1].hr) + 1;
+            long alto = tope;
+            while (alto - bajo > 1) {
+                const long medio = bajo + (alto - bajo) / 2;
+                if (alturas.Calcula(rejilla.Altura(medio)).clase == izquierda.clase)
+                    bajo = medio;
+                else
+                    alto = medio;
+            }
+            double hasta = rejilla.Altura(bajo);
+            if (bajo == primero &&
+                (hasta < curva.hrMinimo || alturas.Calcula(hasta).clase != izquierda.clase))
+                hasta = izquierda.hr;  // cambia a menos de 0.01 m del punto
+            tramo.hasta = hasta;
+            curva.tramos.push_back(tramo);
+            izquierda = alto == tope ? s[i + 1] : alturas.Calcula(rejilla.Altura(alto));
+            tramo = {izquierda.clase, std::max(rejilla.Altura(alto), hasta), curva.hrMaximo};
+            tramo.desde = std::min(tramo.desde, s[i + 1].hr);
         }
-        double hasta = rejilla.Altura(bajo);
-        if (bajo == primero &&
-            (hasta < curva.hrMinimo || alturas.Calcula(hasta).clase != s[i].clase))
-            hasta = s[i].hr;  // cambia a menos de 0.01 m del punto
-        tramo.hasta = hasta;
-        curva.tramos.push_back(tramo);
-        tramo = {s[i + 1].clase, std::max(rejilla.Altura(alto), hasta), curva.hrMaximo};
-        tramo.desde = std::min(tramo.desde, s[i + 1].hr);
     }
     curva.tramos.push_back(tramo);
 }

@@ -138,3 +138,18 @@ TEST(CalculaCurva, EjemplosComoLaMemoria)
     }
     EXPECT_EQ(ejemplos, 4);
 }
+
+// Con mucha altura los puntos se separan metros: los cambios de clase que
+// caen entre dos puntos se listan todos, en las alturas de siempre.
+TEST(CalculaCurva, CambiosEntreDosPuntosSeparados)
+{
+    Proyecto terraplen = CasoZanja();  // el terraplén de clase A de la tabla
+    terraplen.InstalacionIndex = InstalacionTerraplen;
+    terraplen.Di = 1.0, terraplen.Es = 0.1, terraplen.De = 1.2, terraplen.hr1 = 0.6;
+    terraplen.Tipo = 0, terraplen.Fa = *CalculaFa(terraplen, 1, 1);
+    terraplen.hr = 1000;  // puntos cada 15 m; la rejilla de 0.01 m pasa por las mismas alturas
+    const std::string tramos = Tramos(CalculaCurva(terraplen, 1, 200));
+    EXPECT_EQ(tramos.substr(0, 72),
+              "UNE 60 hasta hr 4.6 m; UNE 90 hasta hr 6.73 m; UNE 135 hasta hr 9.91 m; ")
+        << tramos;
+}
