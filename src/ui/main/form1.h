@@ -173,6 +173,8 @@ private:
     // Corrección de hr2 al salir de EditB2 o EditHr2; foco: la casilla a la que vuelve.
     void AplicaCorreccionHr2(QLineEdit* foco);
     void QuitaTraficoPocoRelleno();
+    // Muestra el rechazo de una orden de cálculo (título dado); false si no lo hay.
+    bool MuestraRechazo(const std::string& rechazo, const std::string& titulo);
     void CalculaModo(std::uint8_t modo);
     // Lo elegido en los diálogos de "Predefinidos", en el registro y las casillas.
     void AplicaCama(const EleccionCama& cama);

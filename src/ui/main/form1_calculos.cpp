@@ -49,6 +49,14 @@ void TForm1::QuitaTraficoPocoRelleno()
     p_.ViaIndex = trafico.via;
 }
 
+bool TForm1::MuestraRechazo(const std::string& rechazo, const std::string& titulo)
+{
+    if (rechazo.empty())
+        return false;
+    Mensaje(QString::fromStdString(rechazo), QString::fromStdString(titulo));
+    return true;
+}
+
 void TForm1::CalculartodoClick(int tag)
 {
     if (!CorrigeZanjaInducida())
@@ -102,19 +110,14 @@ void TForm1::Calcular()
     // Las comprobaciones no tocan el factor ni los datos del relleno: se
     // juzgan una vez, antes.
     const OrdenMemoria orden = PreparaMemoria(p_);
-    if (!orden.sinFactor.empty()) {
-        Mensaje(QString::fromStdString(orden.sinFactor),
-                QString::fromStdString(orden.tituloSinFactor));
+    if (MuestraRechazo(orden.sinFactor, orden.tituloSinFactor))
         return;
-    }
     CompruebaEs();
     CompruebaHr();
     if (orden.compruebaB)
         CompruebaB();
-    if (!orden.sinRelleno.empty()) {
-        Mensaje(QString::fromStdString(orden.sinRelleno), TituloPrograma);
+    if (MuestraRechazo(orden.sinRelleno, TituloPrograma))
         return;
-    }
     TCalculos calculos(p_, DialogosPrograma(), *this, this);
     calculos.exec();
     PintaAvisos();  // la memoria puede haber callado el aviso de la carga del relleno
@@ -124,15 +127,9 @@ void TForm1::ClaseSegunAltura()
 {
     // Se calcula sobre una copia: ni correcciones ni preguntas, solo los rechazos.
     const OrdenMemoria orden = PreparaMemoria(p_);
-    if (!orden.sinFactor.empty()) {
-        Mensaje(QString::fromStdString(orden.sinFactor),
-                QString::fromStdString(orden.tituloSinFactor));
+    if (MuestraRechazo(orden.sinFactor, orden.tituloSinFactor) ||
+        MuestraRechazo(orden.sinRelleno, TituloPrograma))
         return;
-    }
-    if (!orden.sinRelleno.empty()) {
-        Mensaje(QString::fromStdString(orden.sinRelleno), TituloPrograma);
-        return;
-    }
     TCurvaClase curva(p_, DialogosPrograma(), this);
     curva.exec();
 }
