@@ -2,9 +2,7 @@
 
 #include "fallos.h"
 
-namespace {
-
-double Coeficiente(std::uint8_t compactador, double hr)
+double CoeficienteCompactador(std::uint8_t compactador, double hr)
 {
     if (compactador == 1)
         return 19.6;
@@ -17,15 +15,13 @@ double Coeficiente(std::uint8_t compactador, double hr)
     return 0;  // por debajo de 0.3 m no hay coeficiente para el dinámico
 }
 
-}  // namespace
-
 double CargaCompactacion(std::uint8_t compactador, double De, double pq, double hr)
 {
     if (compactador == 0 || compactador > 2)
         return 0;
     AmbitoFallos ambito;
     try {
-        return Guarda(Coeficiente(compactador, hr) * pq * De / (3.141592 * hr));
+        return Guarda(CoeficienteCompactador(compactador, hr) * pq * De / (3.141592 * hr));
     } catch (const FalloNumerico&) {
         return 0;
     }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "compactacion.h"
 #include "fallos.h"
 #include "listas.h"
 #include "numero.h"
@@ -405,11 +406,7 @@ void Ferrocarril(Lineas& l, const Proyecto& p)
                 ListaSentidosVia.Texto(p.SentidoViaIndex) +
                 (renfe ? ", V = " + N(p.V) + " km/h" : "") +
                 (longitudinal ? "" : ", dh = " + N(p.dh) + " m"));
-    const double s = renfe ? 3.7 : 4.0, w1 = renfe ? 4.5 : 6.4, w2 = renfe ? 2.8 : 3.0;
-    const double P = renfe ? 899.64 : 79.8 * (1.4 * (hr - 0.5) + 6.4) + 487.68;
-    const double CiCalculado = renfe ? 1 + 0.33 * p.V / 100 - 0.1 * hr : 1.4 - 0.1 * (hr - 0.5);
-    const double Ci = CiCalculado < 1.0 ? 1.0 : CiCalculado;
-    const double A = (1.4 * (hr - 0.5) + w1) * (1.4 * (hr - 0.5) + w2);
+    const auto [s, w1, w2, P, CiCalculado, Ci, A] = TerminosDeVia(p);
     const Valores valores = {
         {"hr", N(hr)}, {"V", N(p.V)}, {"s", N(s)},     {"w1", N(w1)}, {"w2", N(w2)},
         {"P", N(P)},   {"Ci", N(Ci)}, {"De", N(p.De)}, {"A", N(A)},   {"n", N(p.NViasActuantes)}};
@@ -553,7 +550,7 @@ ApartadoDesglose DesgloseCompactacion(const Proyecto& p)
         l.push_back(nombre + ": con hr = 0 la carga no se puede calcular: fc = 0 kN/m");
         return a;
     }
-    const double k = compactador == 1 ? 19.6 : hr > 3.0 ? 78.4 : hr > 2.0 ? 98.0 : 117.6;
+    const double k = CoeficienteCompactador(compactador, hr);
     l.push_back(nombre + " de pq = " + N(p.pq) + " t/m de rodillo: k = " + N(k) +
                 (compactador == 1 ? ""
                  : hr > 3.0       ? " (hr > 3 m)"

@@ -110,6 +110,23 @@ double CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr)
     return 300 * (De + c) / ((a + 3.0) * b) + 4.0 * De;
 }
 
+TerminosVia TerminosDeVia(const Proyecto& p)
+{
+    const double hr = p.hr;
+    const bool renfe = p.ViaIndex == 1;
+    TerminosVia t{};
+    t.separacion = renfe ? 3.7 : 4.0;
+    t.largo = renfe ? 4.5 : 6.4;
+    t.ancho = renfe ? 2.8 : 3.0;
+    t.P = renfe ? 899.64 : 79.8 * (1.4 * (hr - 0.5) + 6.4) + 487.68;
+    t.CiCalculado = renfe ? 1 + 0.33 * p.V / 100 - 0.1 * hr : 1.4 - 0.1 * (hr - 0.5);
+    t.Ci = t.CiCalculado < 1.0 ? 1.0 : t.CiCalculado;
+    // Área de reparto en la clave (m²).
+    const double reparto = 1.4 * (hr - 0.5);
+    t.A = (reparto + t.largo) * (reparto + t.ancho);
+    return t;
+}
+
 double CargaFerrocarril(Proyecto& p, Interlocutor& interlocutor)
 {
     const double hr = p.hr;  // el cálculo sigue con la altura recibida
@@ -121,29 +138,18 @@ double CargaFerrocarril(Proyecto& p, Interlocutor& interlocutor)
     if (p.NVias == 0 || p.De <= 0 || hr <= 0 || via == 0 || via > 2 || hr < 1.0)
         return 0;
 
-    const bool renfe = via == 1;
-    const double separacion = renfe ? 3.7 : 4.0;
-    const double largo = renfe ? 4.5 : 6.4;
-    const double ancho = renfe ? 2.8 : 3.0;
-    const double P = renfe ? 899.64 : 79.8 * (1.4 * (hr - 0.5) + 6.4) + 487.68;
-    double Ci = renfe ? 1 + 0.33 * p.V / 100 - 0.1 * hr : 1.4 - 0.1 * (hr - 0.5);
-    if (Ci < 1.0)
-        Ci = 1.0;
-
-    // Área de reparto en la clave (m²).
-    const double reparto = 1.4 * (hr - 0.5);
-    const double A = (reparto + largo) * (reparto + ancho);
+    const TerminosVia t = TerminosDeVia(p);
 
     double vias = 0;
     if (p.SentidoViaIndex == 0) {  // longitudinal: cuenta de la tabla, sin tope en NVias
-        vias = std::trunc((1.401 * hr + (renfe ? 2.8 : 3.0)) / separacion) + 1;
+        vias = std::trunc((1.401 * hr + t.ancho) / t.separacion) + 1;
     } else {  // transversal: vías cuya franja de reparto alcanza la distancia dh
         for (int k = 0; k < p.NVias; ++k)
-            if (k * separacion - A / 2 <= p.dh && p.dh <= k * separacion + A / 2)
+            if (k * t.separacion - t.A / 2 <= p.dh && p.dh <= k * t.separacion + t.A / 2)
                 ++vias;
     }
     p.NViasActuantes = static_cast<std::uint8_t>(std::clamp(vias, 0.0, 255.0));
-    return vias * Ci * p.De * P / A;
+    return vias * t.Ci * p.De * t.P / t.A;
 }
 
 double CargaAeropuerto(Proyecto& p, Interlocutor& interlocutor)

@@ -17,6 +17,14 @@ double CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr);
 // fuera de su alcance. Deja en NViasActuantes las vías que cuenta.
 double CargaFerrocarril(Proyecto& p, Interlocutor& interlocutor);
 
+// Términos de la carga de una vía (ViaIndex 1 o 2) con la hr del registro:
+// separación entre vías s, huella w1 × w2 (m), carga P (kN), coeficiente de
+// impacto calculado y el que vale (no menos de 1) y área de reparto A (m²).
+struct TerminosVia {
+    double separacion, largo, ancho, P, CiCalculado, Ci, A;
+};
+TerminosVia TerminosDeVia(const Proyecto& p);
+
 // Avión del registro (AeropuertoIndex) con la tabla de presiones por altura.
 // Con hr < 1 pregunta si se sube a 1 m: con Sí calcula con hr = 1, con No da 0.
 double CargaAeropuerto(Proyecto& p, Interlocutor& interlocutor);
