@@ -322,12 +322,8 @@ void Carretera(Lineas& l, const Proyecto& p)
         return;
     }
     l.push_back(nombre + "; reparto a 1.4 en horizontal por unidad de profundidad");
-    const double Ci = hr <= 0.6L ? 1.2 : (hr < 0.9L ? 1.1 : 1.0);
-    const double a = 1.4 * hr + 0.2 + 1.05 * De;
+    const auto [Ci, a, b, c, d] = TerminosDeCarretera(vehiculo, De, hr);
     const bool eje70 = vehiculo == 1;
-    const double b = 1.4 * hr + (eje70 ? 0.3 : 0.6);
-    const double c = eje70 ? 1.4 * (hr - 1.21) : 1.4 * (hr - 1.0);
-    const double d = 1.4 * hr + De - 1.7;
     const double limite = eje70 ? 1.21 : 1.0;
     const bool alto = eje70 ? hr > 1.21L : hr >= 1.0;
     const std::string rueda = eje70 ? "35" : "65";

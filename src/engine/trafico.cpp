@@ -64,21 +64,29 @@ double PresionAeropuerto(std::uint8_t avion, double hr)
 
 }  // namespace
 
+TerminosCarretera TerminosDeCarretera(std::uint8_t vehiculo, double De, double hr)
+{
+    const bool eje70 = vehiculo == 1;
+    TerminosCarretera t{};
+    // Coeficiente de impacto por altura de relleno.
+    t.Ci = hr <= 0.6L ? 1.2 : (hr < 0.9L ? 1.1 : 1.0);
+    // La carga se reparte a 1.4 en horizontal por cada unidad de profundidad.
+    t.a = 1.4 * hr + 0.2 + 1.05 * De;
+    t.b = 1.4 * hr + (eje70 ? 0.3 : 0.6);
+    t.c = eje70 ? 1.4 * (hr - 1.21) : 1.4 * (hr - 1.0);
+    t.d = 1.4 * hr + De - 1.7;
+    return t;
+}
+
 double CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr)
 {
     if (vehiculo == 0 || vehiculo > 3)
         return 0;
     if (hr > 4.0 || hr < 0.5 || Di > 3.0 || Di <= 0.15L)
         return 0;
-    // Coeficiente de impacto por altura de relleno.
-    const double Ci = hr <= 0.6L ? 1.2 : (hr < 0.9L ? 1.1 : 1.0);
-    // La carga se reparte a 1.4 en horizontal por cada unidad de profundidad.
-    const double a = 1.4 * hr + 0.2 + 1.05 * De;
+    const auto [Ci, a, b, c, d] = TerminosDeCarretera(vehiculo, De, hr);
 
     if (vehiculo == 1) {  // eje simple de 70 kN, rueda de 35 kN
-        const double b = 1.4 * hr + 0.3;
-        const double c = 1.4 * (hr - 1.21);
-        const double d = 1.4 * hr + De - 1.7;
         if (hr > 1.21L)
             return De >= c ? 35 * (De + c) / (a * b) : 70 * De / (a * b);
         if (De <= 2.0)
@@ -86,8 +94,6 @@ double CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr)
         return 35 * Ci * d / (a * b);
     }
 
-    const double b = 1.4 * hr + 0.6;
-    const double c = 1.4 * (hr - 1.0);
     if (vehiculo == 2) {  // eje simple de 130 kN, rueda de 65 kN
         if (hr >= 1.0)
             return De >= c ? 65 * (De + c) / (a * b) : 130 * De / (a * b);

@@ -12,6 +12,13 @@ class Interlocutor;
 // 0.5 <= hr <= 4.0 y 0.15 < Di <= 3.0.
 double CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr);
 
+// Términos de la carga del vehículo 1..3 con hr y De (m): coeficiente de
+// impacto Ci y longitudes de reparto a, b, c, d (m; d solo del eje de 70 kN).
+struct TerminosCarretera {
+    double Ci, a, b, c, d;
+};
+TerminosCarretera TerminosDeCarretera(std::uint8_t vehiculo, double De, double hr);
+
 // Vía del registro (ViaIndex, SentidoViaIndex, NVias, V, dh, De, hr). Con
 // hr < 1 pregunta si se sube a 1 m y sigue con la hr que tenía; devuelve 0
 // fuera de su alcance. Deja en NViasActuantes las vías que cuenta.
