@@ -43,11 +43,10 @@ void CalculaProyecto(Proyecto p, CalculoArchivo& calculo)
     // Sin ventanas: se responde No a todo y el registro se calcula tal como
     // lo deja el archivo, sin las correcciones de la ventana principal.
     RespondeNo interlocutor;
-    p.ModoCalculo = 1;
-    calculo.une = CalculaInforme(p, interlocutor);
-    calculo.calculado = p;
-    p.ModoCalculo = 2;
-    calculo.astm = CalculaInforme(p, interlocutor);
+    MemoriasUneAstm memorias = CalculaMemorias(p, interlocutor);
+    calculo.une = std::move(memorias.une);
+    calculo.astm = std::move(memorias.astm);
+    calculo.calculado = std::move(memorias.calculado);
 
     const HojaResultados hoja =
         GrupoTerraplen(p) ? HojaResultados::Terraplen : HojaResultados::Zanjas;

@@ -1,16 +1,10 @@
 #include "clase_en_vivo.h"
 
-#include <vector>
-
-#include "apoyo.h"
-#include "comprobaciones.h"
 #include "informe.h"
 #include "interlocutor.h"
-#include "numero.h"
 #include "ordenes.h"
 #include "proyecto.h"
 #include "textos_informe.h"
-#include "zanja.h"
 
 namespace {
 
@@ -66,45 +60,18 @@ EstadoClase ClaseEnVivo(const Proyecto& original)
     Proyecto p = original;
 
     // Los pasos de la orden, en su orden; lo que ella corrige se corrige aquí en la copia.
-    std::vector<std::string> corregidos;
-    const CorreccionHr2 hr2 = CorrigeHr2(p.hr2, p.b2, true);
-    if (hr2.accion == CorreccionHr2::Accion::PideB2)
-        return Sin("Falta la anchura b2 de la zanja inducida");
-    if (hr2.accion == CorreccionHr2::Accion::Corrige) {
-        p.hr2 = hr2.hr2;
-        corregidos.push_back("hr2 a " + TextoNumero(p.hr2) + " m");
+    const MemoriaPreparada orden = PreparaYCorrigeMemoria(p);
+    if (!orden.rechazo.empty())
+        return Sin(orden.rechazo);
+    std::string corregidos, pregunta;
+    for (const PasoPrevio& paso : orden.pasos) {
+        if (!paso.pregunta)
+            corregidos += (corregidos.empty() ? "" : " y ") + paso.breve;
+        else if (pregunta.empty())
+            pregunta = paso.breve;
     }
-    const TraficoCalculado trafico = TraficoSegunRelleno(p);
-    p.AeropuertoIndex = trafico.aeropuerto;
-    p.ViaIndex = trafico.via;
-
-    const OrdenMemoria orden = PreparaMemoria(p);
-    if (!orden.sinFactor.empty())
-        return Sin("Falta el factor de apoyo");
-    if (!orden.sinRelleno.empty())
-        return Sin("Faltan datos del relleno definido por el usuario");
-
-    std::string pregunta;
-    if (!AvisoEspesorPared(p).empty())
-        pregunta = "por el espesor de pared";
-    const CorreccionCasilla hr = CompruebaAlturaRelleno(p);
-    if (!hr.mensaje.empty()) {
-        p.hr = hr.valor;
-        corregidos.push_back("hr a " + TextoNumero(p.hr) + " m");
-    }
-    if (orden.compruebaB && pregunta.empty()) {
-        if (!CorrigeAnchuraZanja(p).pregunta.empty())
-            pregunta = "si corregir la anchura b";
-        else if (!ConsejoAnchuraZanja(p).empty())
-            pregunta = "por el resguardo de la zanja";
-    }
-
-    if (!corregidos.empty()) {
-        std::string texto = "Al calcular se corregirá " + corregidos.front();
-        for (std::size_t i = 1; i < corregidos.size(); ++i)
-            texto += " y " + corregidos[i];
-        return Sin(texto);
-    }
+    if (!corregidos.empty())
+        return Sin("Al calcular se corregirá " + corregidos);
     if (!pregunta.empty())
         return Sin("Al calcular se preguntará " + pregunta);
 

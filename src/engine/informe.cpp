@@ -128,3 +128,14 @@ ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor)
         r.validez = BuscaValidez(p, r.clase);
     return r;
 }
+
+MemoriasUneAstm CalculaMemorias(Proyecto& p, Interlocutor& interlocutor)
+{
+    MemoriasUneAstm m;
+    p.ModoCalculo = 1;
+    m.une = CalculaInforme(p, interlocutor);
+    m.calculado = p;
+    p.ModoCalculo = 2;
+    m.astm = CalculaInforme(p, interlocutor);
+    return m;
+}

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "cargas.h"
+#include "proyecto.h"
 
-struct Proyecto;
 class Interlocutor;
 
 struct ResultadoInforme {
@@ -25,6 +25,15 @@ struct ResultadoInforme {
 // (ClaseTexto no se toca); el mensaje de entrega lleva el error del relleno, si lo hubo.
 // Deja siempre en ValorA … ValorC2 la leyenda de cotas del caso calculado.
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor);
+
+// Las memorias en modo UNE y en modo ASTM del mismo registro, una tras otra,
+// como las calculan la herramienta sin ventanas y la tabla de tramos. El
+// registro queda como lo deja la memoria ASTM.
+struct MemoriasUneAstm {
+    ResultadoInforme une, astm;
+    Proyecto calculado;  // el registro tras la memoria UNE (sus cargas)
+};
+MemoriasUneAstm CalculaMemorias(Proyecto& p, Interlocutor& interlocutor);
 
 // Carga de cálculo (kN/m²) del caso a la altura de relleno hr (m), calculada
 // como en la búsqueda de validez: una clase de terraplén (Tipo 0..3) rehace su

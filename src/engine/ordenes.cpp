@@ -1,6 +1,9 @@
 #include "ordenes.h"
 
+#include "apoyo.h"
+#include "numero.h"
 #include "proyecto.h"
+#include "zanja.h"
 
 TraficoCalculado TraficoSegunRelleno(const Proyecto& p)
 {
@@ -56,4 +59,55 @@ OrdenPredefinidos PreparaPredefinidos(const Proyecto& p)
     if (p.RellenoIndex == RellenoUsuario && p.fi == 0)
         return {DialogoApoyo::Ninguno, RellenoSinDatos, "Cálculo mecánico de Tubos"};
     return {DialogoApoyo::ClaseTerraplen, "", ""};
+}
+
+MemoriaPreparada PreparaYCorrigeMemoria(Proyecto& p)
+{
+    MemoriaPreparada r;
+    const CorreccionHr2 hr2 = CorrigeHr2(p.hr2, p.b2, true);
+    if (hr2.accion == CorreccionHr2::Accion::PideB2) {
+        r.rechazo = "Falta la anchura b2 de la zanja inducida";
+        r.mensajeRechazo = hr2.mensaje;
+        return r;
+    }
+    if (hr2.accion == CorreccionHr2::Accion::Corrige) {
+        p.hr2 = hr2.hr2;
+        r.pasos.push_back({false, "hr2 a " + TextoNumero(p.hr2) + " m", hr2.mensaje});
+    }
+    const TraficoCalculado trafico = TraficoSegunRelleno(p);
+    r.sinTraficoPesado = trafico.aeropuerto != p.AeropuertoIndex || trafico.via != p.ViaIndex;
+    p.AeropuertoIndex = trafico.aeropuerto;
+    p.ViaIndex = trafico.via;
+
+    const OrdenMemoria orden = PreparaMemoria(p);
+    if (!orden.sinFactor.empty()) {
+        r.rechazo = "Falta el factor de apoyo";
+        r.mensajeRechazo = orden.sinFactor;
+        return r;
+    }
+    const std::string espesor = AvisoEspesorPared(p);
+    if (!espesor.empty()) {
+        r.pasos.push_back({true, "por el espesor de pared", espesor});
+        p.AvisoEspesor = 0;
+    }
+    const CorreccionCasilla hr = CompruebaAlturaRelleno(p);
+    if (!hr.mensaje.empty()) {
+        p.hr = hr.valor;
+        r.pasos.push_back({false, "hr a " + TextoNumero(p.hr) + " m", hr.mensaje});
+    }
+    if (orden.compruebaB) {
+        const CorreccionAnchura anchura = CorrigeAnchuraZanja(p);
+        if (!anchura.pregunta.empty())
+            r.pasos.push_back({true, "si corregir la anchura b", anchura.pregunta});
+        const std::string consejo = ConsejoAnchuraZanja(p);
+        if (!consejo.empty()) {
+            r.pasos.push_back({true, "por el resguardo de la zanja", consejo});
+            p.AvisoAnchura = 0;
+        }
+    }
+    if (!orden.sinRelleno.empty()) {
+        r.rechazo = "Faltan datos del relleno definido por el usuario";
+        r.mensajeRechazo = orden.sinRelleno;
+    }
+    return r;
 }

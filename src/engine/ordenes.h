@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "comprobaciones.h"
 
@@ -34,6 +35,22 @@ struct OrdenMemoria {
     std::string sinRelleno;   // rechazo después de las comprobaciones, o vacío
 };
 OrdenMemoria PreparaMemoria(const Proyecto& p);
+
+// Lo que la orden de la memoria corrige o pregunta antes de calcular.
+struct PasoPrevio {
+    bool pregunta = false;  // una pregunta Sí/No (respondida No); si no, una corrección
+    std::string breve;      // "hr a 0.5 m", "por el espesor de pared"
+    std::string mensaje;    // el mensaje que muestra la ventana principal
+};
+struct MemoriaPreparada {
+    std::string rechazo;  // "Falta el factor de apoyo"...: no se calcula; vacío si se calcula
+    std::string mensajeRechazo;
+    std::vector<PasoPrevio> pasos;  // en el orden de la orden
+    bool sinTraficoPesado = false;  // con menos de 1 m de relleno se quitaron aviones o trenes
+};
+// Los pasos de "Calcular Clase Resistente UNE/ASTM" sobre el registro, en su
+// orden: corrige lo que la orden corrige y responde No a sus preguntas.
+MemoriaPreparada PreparaYCorrigeMemoria(Proyecto& p);
 
 // Botón "&Predefinidos": el diálogo de apoyo que abre o, si faltan datos, el
 // rechazo que se muestra en su lugar.

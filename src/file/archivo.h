@@ -24,6 +24,10 @@ struct ResultadoGuardar {
 // a nombre.
 ResultadoGuardar GuardaArchivo(Proyecto& p, const std::string& nombre);
 
+// Escribe el contenido en el archivo nombre con las mismas garantías que
+// GuardaArchivo: temporal en la misma carpeta, enlaces, dueño y permisos.
+ResultadoGuardar GuardaContenido(const std::string& contenido, const std::string& nombre);
+
 // El contenido exacto (bytes Windows-1252) que GuardaArchivo escribe.
 std::string TextoArchivo(const Proyecto& p);
 
@@ -55,6 +59,11 @@ constexpr std::size_t TamanoMaximoArchivo = 1 << 20;
 // Mensajes "Error en …" que se muestran de un mismo archivo; de los demás solo
 // se dice al final cuántos son.
 constexpr int ErroresMostrados = 20;
+
+// Lee el flujo entero en bytes, sin pasar de maximo. Un fallo del medio (el
+// flujo lanza una excepción o queda en badbit) es un Error.
+enum class Contenido { Leido, Grande, Error };
+Contenido LeeTodo(std::istream& entrada, std::string& bytes, std::size_t maximo);
 
 // Lee el archivo nombre sobre el registro. Cada entrada conocida sustituye su
 // campo; las demás quedan. Los mensajes ("Error abriendo archivo", "Formato

@@ -248,7 +248,7 @@ std::string CaracteresNoGuardables(const Proyecto& p)
     return Escribe(p, true).Sin1252();
 }
 
-ResultadoGuardar GuardaArchivo(Proyecto& p, const std::string& nombre)
+ResultadoGuardar GuardaContenido(const std::string& contenido, const std::string& nombre)
 {
     const Destino destino = BuscaDestino(nombre);
     if (!destino.error.empty())
@@ -269,7 +269,7 @@ ResultadoGuardar GuardaArchivo(Proyecto& p, const std::string& nombre)
     const int descriptor = ::mkstemp(temporal.data());
     if (descriptor < 0)
         return {false, Fallo(nombre, MotivoError(errno))};
-    int codigo = EscribeTodo(descriptor, TextoArchivo(p));
+    int codigo = EscribeTodo(descriptor, contenido);
     if (codigo == 0 && destino.existe)
         ConservaDueno(descriptor, destino.datos);
     // fchmod después de fchown, que quita los bits de setuid.
@@ -292,7 +292,15 @@ ResultadoGuardar GuardaArchivo(Proyecto& p, const std::string& nombre)
         ::fsync(carpetaAbierta);
         ::close(carpetaAbierta);
     }
-    p.Modificado = 0;
-    p.FileName = nombre;
     return {true, {}};
+}
+
+ResultadoGuardar GuardaArchivo(Proyecto& p, const std::string& nombre)
+{
+    const ResultadoGuardar guardado = GuardaContenido(TextoArchivo(p), nombre);
+    if (guardado.guardado) {
+        p.Modificado = 0;
+        p.FileName = nombre;
+    }
+    return guardado;
 }

@@ -341,17 +341,15 @@ ResultadoLectura Interpreta(Proyecto& p, std::string_view bytes, const std::stri
     return ResultadoLectura::Leido;
 }
 
-enum class Contenido { Leido, Grande, Error };
+}  // namespace
 
-// Lee el flujo entero en bytes, sin pasar de TamanoMaximoArchivo. Un fallo del
-// medio (el flujo lanza una excepción o queda en badbit) es un Error.
-Contenido LeeTodo(std::istream& entrada, std::string& bytes)
+Contenido LeeTodo(std::istream& entrada, std::string& bytes, std::size_t maximo)
 {
     char trozo[4096];
     try {
         while (entrada.read(trozo, sizeof trozo) || entrada.gcount() > 0) {
             bytes.append(trozo, static_cast<std::size_t>(entrada.gcount()));
-            if (bytes.size() > TamanoMaximoArchivo)
+            if (bytes.size() > maximo)
                 return Contenido::Grande;
         }
     } catch (...) {  // el flujo tenía activadas las excepciones
@@ -359,8 +357,6 @@ Contenido LeeTodo(std::istream& entrada, std::string& bytes)
     }
     return entrada.bad() ? Contenido::Error : Contenido::Leido;
 }
-
-}  // namespace
 
 ResultadoLectura LeeArchivo(Proyecto& p, const std::string& nombre, const AvisoLectura& aviso)
 {
@@ -386,7 +382,7 @@ ResultadoLectura LeeDatos(Proyecto& p, std::istream& entrada, const std::string&
                           const AvisoLectura& aviso)
 {
     std::string bytes;
-    switch (LeeTodo(entrada, bytes)) {
+    switch (LeeTodo(entrada, bytes, TamanoMaximoArchivo)) {
     case Contenido::Grande:
         aviso(TextoGrande, BotonesLectura::Cancelar);
         return ResultadoLectura::Grande;

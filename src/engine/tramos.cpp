@@ -1,0 +1,434 @@
+#include "tramos.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "apoyo.h"
+#include "clases.h"
+#include "comprobaciones.h"
+#include "factor_apoyo.h"
+#include "interlocutor.h"
+#include "listas.h"
+#include "numero.h"
+#include "ordenes.h"
+
+namespace {
+
+const char* const cabeceras[NumeroColumnasTramo] = {
+    "Tramo",    "PK inicial",
+    "PK final", "Di",
+    "Es",       "hr",
+    "b",        "h'r",
+    "h''r",     "b2",
+    "hr2",      "Instalación",
+    "Cama",     "Clase de apoyo",
+    "Fa",       "Relleno",
+    "fi",       "fi'",
+    "gamma",    "Base",
+    "Tráfico",  "Carretera",
+    "Vía",      "Sentido vía",
+    "Vías",     "V",
+    "dh",       "Aeropuerto",
+    "qp",       "D",
+    "qs",       "Compactador",
+    "pq",
+};
+
+// Minúsculas sin acentos ni blancos a los lados, y las primas tipográficas como
+// apóstrofos, para comparar cabeceras y textos de listas.
+std::string Pliega(std::string_view texto)
+{
+    std::string r;
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        const auto c = static_cast<unsigned char>(texto[i]);
+        if (c == 0xC3 && i + 1 < texto.size()) {
+            static const char latin[] = "aaaaaaaceeeeiiiidnooooo/ouuuuyty";  // U+00E0..U+00FF
+            const auto siguiente = static_cast<unsigned char>(texto[i + 1]);
+            if (siguiente >= 0x80 && siguiente <= 0xBF) {
+                r += latin[(siguiente - 0x80) & 0x1F];
+                ++i;
+                continue;
+            }
+        }
+        if (c == 0xE2 && texto.substr(i, 3) == "\u2032") {
+            r += '\'';
+            i += 2;
+            continue;
+        }
+        if (c == 0xE2 && texto.substr(i, 3) == "\u2033") {
+            r += "''";
+            i += 2;
+            continue;
+        }
+        r += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    const std::size_t inicio = r.find_first_not_of(" \t\r\n");
+    if (inicio == std::string::npos)
+        return "";
+    return r.substr(inicio, r.find_last_not_of(" \t\r\n") - inicio + 1);
+}
+
+std::string Comillas(std::string_view texto)
+{
+    return "«" + std::string(texto) + "»";
+}
+
+// Lee las celdas de una fila sobre el registro del tramo.
+class LectorTramo {
+public:
+    explicit LectorTramo(Tramo& t) : t_(t), p_(t.proyecto) {}
+
+    void Aplica(const std::vector<CeldaTramo>& celdas);
+
+private:
+    const std::string* Celda(ColumnaTramo columna) const;
+    void Error(ColumnaTramo columna, const std::string& texto);
+    bool Numero(ColumnaTramo columna, double& valor, bool sinSigno = true);
+    bool Lista(ColumnaTramo columna, const ListaTextos& lista, std::uint8_t& indice);
+    void Medida(ColumnaTramo columna, int clave, double& campo);
+    void Instalacion();
+    void Tubo();
+    void Trafico();
+    void Apoyo(bool geometria);
+
+    Tramo& t_;
+    Proyecto& p_;
+    const std::string* celdas_[NumeroColumnasTramo] = {};
+};
+
+const std::string* LectorTramo::Celda(ColumnaTramo columna) const
+{
+    const std::string* celda = celdas_[static_cast<int>(columna)];
+    return celda && !Pliega(*celda).empty() ? celda : nullptr;
+}
+
+void LectorTramo::Error(ColumnaTramo columna, const std::string& texto)
+{
+    t_.errores.push_back("columna " + Comillas(CabeceraTramo(columna)) + ": " + texto);
+}
+
+bool LectorTramo::Numero(ColumnaTramo columna, double& valor, bool sinSigno)
+{
+    const std::string* celda = Celda(columna);
+    if (!celda)
+        return false;
+    const NumeroTecleado leido = LeeTecleado(Pliega(*celda));
+    if (leido.estado != Tecleo::Valido || !std::isfinite(leido.valor)) {
+        Error(columna, Comillas(*celda) + " no es un número");
+        return false;
+    }
+    valor = sinSigno ? std::fabs(leido.valor) : leido.valor;
+    return true;
+}
+
+bool LectorTramo::Lista(ColumnaTramo columna, const ListaTextos& lista, std::uint8_t& indice)
+{
+    const std::string* celda = Celda(columna);
+    if (!celda)
+        return false;
+    for (std::size_t i = 0; i < lista.numero; ++i) {
+        if (Pliega(lista.textos[i]) == Pliega(*celda)) {
+            indice = static_cast<std::uint8_t>(i);
+            return true;
+        }
+    }
+    std::string opciones;
+    for (std::size_t i = 0; i < lista.numero; ++i)
+        opciones += (i ? ", " : "") + Comillas(lista.textos[i]);
+    Error(columna, Comillas(*celda) + " no es de la lista (" + opciones + ")");
+    return false;
+}
+
+void LectorTramo::Medida(ColumnaTramo columna, int clave, double& campo)
+{
+    double valor = 0;
+    if (Numero(columna, valor, CampoSinSigno(clave)))
+        campo = valor;
+}
+
+// Otra instalación borra el factor de apoyo y, si cambia de grupo, el relleno
+// del usuario, como al cambiar de página en la ventana principal.
+void LectorTramo::Instalacion()
+{
+    std::uint8_t instalacion = p_.InstalacionIndex;
+    if (!Lista(ColumnaTramo::Instalacion, ListaInstalaciones, instalacion) ||
+        instalacion == p_.InstalacionIndex)
+        return;
+    p_.InstalacionIndex = instalacion;
+    const CambioInstalacion cambio = CambiaInstalacion(p_, TextoGeneral(p_.b));
+    if (cambio.borraRelleno)
+        p_.fi = p_.fi1 = p_.gamma = 0;
+    if (cambio.releeB)
+        p_.b = cambio.b;
+    p_.Fa = 0;
+}
+
+// Un diámetro normalizado trae su espesor; una celda Es lo sustituye.
+void LectorTramo::Tubo()
+{
+    double Di = 0;
+    if (Numero(ColumnaTramo::Di, Di)) {
+        if (Di <= 0) {
+            Error(ColumnaTramo::Di, "el diámetro debe ser mayor que 0");
+        } else {
+            const MedidasTubo tubo = TuboConDiametro(Di, p_.Es);
+            p_.Di = tubo.Di;
+            p_.Es = tubo.Es;
+            p_.De = tubo.De;
+        }
+    }
+    double Es = 0;
+    if (Numero(ColumnaTramo::Es, Es)) {
+        const MedidasTubo tubo = TuboConEspesor(p_.Di, Es);
+        p_.Es = tubo.Es;
+        p_.De = tubo.De;
+    }
+}
+
+void LectorTramo::Trafico()
+{
+    Lista(ColumnaTramo::Trafico, ListaTraficos, p_.TraficoIndex);
+    Lista(ColumnaTramo::Carretera, ListaCarreteras, p_.CarreteraIndex);
+    Lista(ColumnaTramo::Via, ListaVias, p_.ViaIndex);
+    Lista(ColumnaTramo::SentidoVia, ListaSentidosVia, p_.SentidoViaIndex);
+    Lista(ColumnaTramo::Aeropuerto, ListaAeropuertos, p_.AeropuertoIndex);
+    if (const std::string* vias = Celda(ColumnaTramo::NVias)) {
+        const EnteroTecleado leido = LeeEnteroTecleado(Pliega(*vias));
+        if (leido.estado == Tecleo::Valido)
+            p_.NVias = NumeroVias(leido.valor);
+        else
+            Error(ColumnaTramo::NVias, Comillas(*vias) + " no es un número entero");
+    }
+    double V = 0;
+    if (Numero(ColumnaTramo::V, V)) {
+        const CorreccionCasilla tope = VelocidadTren(V);
+        p_.V = tope.valor;
+        if (!tope.mensaje.empty())
+            t_.notas.push_back(tope.mensaje);
+    }
+    Medida(ColumnaTramo::Dh, CasillaDh, p_.dh);
+}
+
+// La cama (zanja) o la clase de apoyo (terraplén) fijan el factor como sus
+// diálogos; con una clase de terraplén, otra geometría lo recalcula como la
+// ventana; un Fa tecleado manda sobre los dos.
+void LectorTramo::Apoyo(bool geometria)
+{
+    bool elegido = false;
+    if (const std::string* cama = Celda(ColumnaTramo::Cama)) {
+        const EnteroTecleado boton = LeeEnteroTecleado(Pliega(*cama));
+        if (!GrupoZanja(p_)) {
+            Error(ColumnaTramo::Cama, "la cama se elige en zanja y zanja terraplenada; en "
+                                      "terraplén y zanja inducida, la clase de apoyo");
+        } else if (boton.estado != Tecleo::Valido || boton.valor < 1 || boton.valor > 11) {
+            Error(ColumnaTramo::Cama, Comillas(*cama) + " no es una cama (de 1 a 11)");
+        } else {
+            const EleccionCama e = EligeCama(p_, static_cast<int>(boton.valor));
+            p_.Fa = e.fa;
+            p_.Tipo = e.tipo;
+            p_.ApoyoDirecto = e.apoyoDirecto;
+            if (!e.textoHr.empty()) {
+                p_.hr = e.hr;
+                t_.notas.push_back("La cama sube hr a " + e.textoHr + " m");
+            }
+            if (!e.textoH2r.empty() && e.h2r != p_.h2r) {
+                p_.h2r = e.h2r;
+                t_.notas.push_back("La cama sube h''r a " + e.textoH2r + " m");
+            }
+            if (!e.pregunta.empty())
+                t_.notas.push_back(e.pregunta + " (respondida No)");
+            elegido = true;
+        }
+    }
+    if (const std::string* clase = Celda(ColumnaTramo::ClaseApoyo)) {
+        const std::string plegada = Pliega(*clase);
+        const std::uint8_t letra =
+            plegada.size() == 1 ? ClaseDeLetra(std::string(1, plegada[0] - 'a' + 'A')) : 0;
+        if (!GrupoTerraplen(p_)) {
+            Error(ColumnaTramo::ClaseApoyo, "la clase de apoyo se elige en terraplén y zanja "
+                                            "inducida; en zanja, la cama");
+        } else if (letra == 0) {
+            Error(ColumnaTramo::ClaseApoyo, Comillas(*clase) + " no es una clase (A, B, C o D)");
+        } else {
+            const EleccionClase e = EligeClaseTerraplen(letra, ProyeccionInicial(p_), p_.De);
+            p_.Tipo = e.tipo;
+            p_.hr1 = e.hr1;
+            p_.n = p_.De > 0 ? p_.hr1 / p_.De : p_.n;
+            p_.Fa = FactorClaseTerraplen(p_, letra);
+            elegido = true;
+        }
+    }
+    if (!elegido && geometria) {
+        if (const std::optional<double> fa = RecalculaFaTerraplen(p_, LetraClaseTerraplen(p_.Tipo)))
+            p_.Fa = *fa;
+    }
+    double fa = 0;
+    if (Numero(ColumnaTramo::Fa, fa)) {
+        const FactorTecleado factor = LeeFactorApoyo(fa, p_.Fa, p_.InstalacionIndex);
+        p_.Fa = factor.fa;
+        if (factor.tipo)
+            p_.Tipo = *factor.tipo;
+    }
+}
+
+void LectorTramo::Aplica(const std::vector<CeldaTramo>& celdas)
+{
+    for (const CeldaTramo& celda : celdas)
+        celdas_[static_cast<int>(celda.columna)] = &celda.texto;
+
+    if (const std::string* nombre = Celda(ColumnaTramo::Tramo))
+        t_.nombre = *nombre;
+    else
+        Error(ColumnaTramo::Tramo, "falta el nombre del tramo");
+    Numero(ColumnaTramo::PkInicial, t_.pkInicial, false);
+    Numero(ColumnaTramo::PkFinal, t_.pkFinal, false);
+
+    Instalacion();
+    Tubo();
+    const double b = p_.b;
+    Medida(ColumnaTramo::B, CasillaB, p_.b);
+    if (p_.b != b)
+        p_.TaludDefinido = 0;  // la anchura ya no es la del diálogo del talud
+    const Proyecto antes = p_;
+    Medida(ColumnaTramo::Hr, CasillaHr, p_.hr);
+    Medida(ColumnaTramo::Hr1, CasillaHr1, p_.hr1);
+    Medida(ColumnaTramo::H2r, CasillaH2r, p_.h2r);
+    Medida(ColumnaTramo::B2, CasillaB2, p_.b2);
+    Medida(ColumnaTramo::Hr2, CasillaHr2, p_.hr2);
+    const bool geometria =
+        p_.hr != antes.hr || p_.hr1 != antes.hr1 || p_.b2 != antes.b2 || p_.hr2 != antes.hr2;
+
+    Lista(ColumnaTramo::Relleno, ListaRellenos, p_.RellenoIndex);
+    Medida(ColumnaTramo::Fi1, CasillaFi1, p_.fi1);
+    if (Numero(ColumnaTramo::Fi, p_.fi, CampoSinSigno(CasillaFi)) && SinParamentosDeZanja(p_))
+        p_.fi1 = p_.fi;  // sin paramentos de zanja, el rozamiento contra ellos es el interno
+    Medida(ColumnaTramo::Gamma, CasillaGamma, p_.gamma);
+    Lista(ColumnaTramo::Base, ListaBases, p_.BaseIndex);
+
+    Trafico();
+    Medida(ColumnaTramo::Qp, CasillaQp, p_.qp);
+    Medida(ColumnaTramo::D, CasillaD, p_.D);
+    Medida(ColumnaTramo::Qs, CasillaQs, p_.qs);
+    Lista(ColumnaTramo::Compactador, ListaCompactadores, p_.CompactadorIndex);
+    Medida(ColumnaTramo::Pq, CasillaPq, p_.pq);
+
+    Apoyo(geometria);
+}
+
+int Orden(const MetrosClase& m)
+{
+    return RangoClase(m.clase);
+}
+
+void Suma(std::vector<MetrosClase>& lineas, double Di, const std::string& clase, double metros)
+{
+    MetrosClase nueva{Di, clase, metros};
+    const auto lugar = std::lower_bound(lineas.begin(), lineas.end(), nueva,
+                                        [](const MetrosClase& a, const MetrosClase& b) {
+                                            return a.Di != b.Di ? a.Di < b.Di : Orden(a) < Orden(b);
+                                        });
+    if (lugar != lineas.end() && lugar->Di == Di && lugar->clase == clase)
+        lugar->metros += metros;
+    else
+        lineas.insert(lugar, nueva);
+}
+
+}  // namespace
+
+const char* CabeceraTramo(ColumnaTramo columna)
+{
+    return cabeceras[static_cast<int>(columna)];
+}
+
+std::optional<ColumnaTramo> ColumnaDeCabecera(std::string_view cabecera)
+{
+    const std::string buscada = Pliega(cabecera);
+    for (int i = 0; i < NumeroColumnasTramo; ++i)
+        if (Pliega(cabeceras[i]) == buscada)
+            return static_cast<ColumnaTramo>(i);
+    return std::nullopt;
+}
+
+bool ColumnaNumerica(ColumnaTramo columna)
+{
+    switch (columna) {
+    case ColumnaTramo::Tramo:
+    case ColumnaTramo::Instalacion:
+    case ColumnaTramo::ClaseApoyo:
+    case ColumnaTramo::Relleno:
+    case ColumnaTramo::Base:
+    case ColumnaTramo::Trafico:
+    case ColumnaTramo::Carretera:
+    case ColumnaTramo::Via:
+    case ColumnaTramo::SentidoVia:
+    case ColumnaTramo::Aeropuerto:
+    case ColumnaTramo::Compactador: return false;
+    default: return true;
+    }
+}
+
+double Tramo::Longitud() const
+{
+    return std::fabs(pkFinal - pkInicial);
+}
+
+Tramo LeeTramo(const Proyecto& base, const std::vector<CeldaTramo>& celdas)
+{
+    Tramo t;
+    t.proyecto = base;
+    LectorTramo(t).Aplica(celdas);
+    return t;
+}
+
+std::string TramoCalculado::Clase(int modo) const
+{
+    const ResultadoInforme& r = modo == 1 ? une : astm;
+    if (!calculado || !r.entrega.Entregada() || RangoClase(r.clase) < 0 || r.clase == "NO")
+        return "";
+    return r.clase;
+}
+
+TramoCalculado CalculaTramo(const Tramo& tramo)
+{
+    TramoCalculado c;
+    c.errores = tramo.errores;
+    c.notas = tramo.notas;
+    if (!c.errores.empty())
+        return c;
+    Proyecto p = tramo.proyecto;
+    const MemoriaPreparada orden = PreparaYCorrigeMemoria(p);
+    for (const PasoPrevio& paso : orden.pasos)
+        c.notas.push_back(paso.pregunta ? paso.mensaje + " (respondida No)" : paso.mensaje);
+    if (orden.sinTraficoPesado)
+        c.notas.push_back("Con menos de 1 m de relleno no se calculan aviones ni trenes");
+    if (!orden.rechazo.empty()) {
+        c.errores.push_back(orden.mensajeRechazo);
+        return c;
+    }
+    RespondeNo no;
+    MemoriasUneAstm memorias = CalculaMemorias(p, no);
+    for (const std::string& pregunta : no.preguntas)
+        c.notas.push_back(pregunta + " (respondida No)");
+    c.une = std::move(memorias.une);
+    c.astm = std::move(memorias.astm);
+    c.proyecto = std::move(memorias.calculado);
+    if (!c.une.entrega.Entregada()) {
+        c.errores.push_back(c.une.entrega.mensaje.empty()
+                                ? "No se pudo completar el cálculo de cargas"
+                                : c.une.entrega.mensaje);
+        return c;
+    }
+    if (!c.une.entrega.mensaje.empty())
+        c.notas.push_back(c.une.entrega.mensaje);
+    c.calculado = true;
+    return c;
+}
+
+void SumaTramo(ResumenTramos& resumen, const Tramo& tramo, const TramoCalculado& calculo)
+{
+    const double Di = std::round(tramo.proyecto.Di * 1e6) / 1e3;  // mm, sin el ruido de m → mm
+    if (const std::string une = calculo.Clase(1); !une.empty())
+        Suma(resumen.une, Di, une, tramo.Longitud());
+    if (const std::string astm = calculo.Clase(2); !astm.empty())
+        Suma(resumen.astm, Di, astm, tramo.Longitud());
+}
