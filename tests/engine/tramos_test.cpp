@@ -114,6 +114,10 @@ TEST(Tramos, AplicaLasCeldasComoLaVentana)
          "en zanja, la cama"},
         {"factor tecleado", {{C::Fa, "2,2"}}, [](Proyecto& p) { p.Fa = 2.2, p.Tipo = 14; }, ""},
         {"vías", {{C::NVias, "2"}, {C::V, "120"}}, [](Proyecto& p) { p.NVias = 2, p.V = 120; }, ""},
+        {"PK mal rotulado",
+         {{C::PkInicial, "1+25"}},
+         [](Proyecto&) {},
+         "columna «PK inicial»: «1+25» no es un PK (metros, o «1+250»)"},
         {"sin nombre",
          {{C::Tramo, ""}},
          [](Proyecto&) {},
@@ -222,7 +226,7 @@ TEST(Tramos, SumaLosMetrosPorDiametroYClase)
     using C = ColumnaTramo;
     const std::vector<std::vector<CeldaTramo>> filas = {
         {{C::PkInicial, "0"}, {C::PkFinal, "100"}},
-        {{C::PkInicial, "150,5"}, {C::PkFinal, "100"}},  // al revés: 50.5 m
+        {{C::PkInicial, "0+150,5"}, {C::PkFinal, "100"}},  // al revés y rotulado: 50.5 m
         {{C::PkInicial, "150,5"}, {C::PkFinal, "200"}, {C::Di, "800"}, {C::B, "1,3"}},
         {{C::PkInicial, "200"}, {C::PkFinal, "260"}, {C::Hr, "8"}, {C::Fa, "1,1"}},
         {{C::PkInicial, "260"}, {C::PkFinal, "300"}, {C::Hr, "mal"}},
