@@ -165,6 +165,8 @@ LecturaTramos Interpreta(std::string texto)
                                    " tiene más celdas que cabeceras: las de más no se usan.");
         }
         campos.resize(t.cabeceras.size());
+        if (Vacio(campos))
+            continue;
         t.filas.push_back(std::move(campos));
         t.lineas.push_back(registros.lineas[i]);
     }
