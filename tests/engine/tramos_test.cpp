@@ -214,8 +214,9 @@ TEST(Tramos, CalculaComoLaOrden)
         EXPECT_EQ(Unidos(r.errores), c.errores) << c.caso;
         EXPECT_EQ(Unidos(r.notas), c.notas) << c.caso;
         EXPECT_EQ(!r.Clase(1).empty(), c.calculado) << c.caso;
-        if (c.calculado)
+        if (c.calculado) {
             EXPECT_DOUBLE_EQ(r.proyecto.hr, c.hrCalculada) << c.caso;
+        }
     }
 }
 
