@@ -30,13 +30,13 @@ double DiametroMm(const Proyecto& p)
     return std::round(p.Di * 1e6) / 1e3;
 }
 
-// Columnas de la tabla legible: título y anchura.
+// Columnas de la tabla legible: título y anchura (con el blanco que las separa).
 struct Columna {
     const char* titulo;
     std::size_t ancho;
 };
 constexpr Columna columnas[] = {
-    {"Tramo", 14},  {"PK inicial", 12}, {"PK final", 12},
+    {"Tramo", 24},  {"PK inicial", 12}, {"PK final", 12},
     {"Di (mm)", 9}, {"hr (m)", 8},      {"Carga de cálculo (kN/m²)", 26},
     {"UNE", 10},    {"ASTM", 0},
 };
@@ -45,7 +45,7 @@ void EscribeFila(const std::string (&textos)[std::size(columnas)], std::ostream&
 {
     std::string linea;
     for (std::size_t i = 0; i < std::size(columnas); ++i)
-        linea += Ajusta(textos[i], columnas[i].ancho);
+        linea += Ajusta(textos[i], columnas[i].ancho > 0 ? columnas[i].ancho - 1 : 0) + ' ';
     linea.erase(linea.find_last_not_of(' ') + 1);
     salida << linea << '\n';
 }
