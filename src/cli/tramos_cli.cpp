@@ -119,11 +119,10 @@ CodigoSalida LeeBase(const std::string& nombre, Proyecto& base, std::ostream& er
     std::vector<std::string> mensajes;
     const bool leido = LeeProyecto(nombre, base, mensajes);
     for (const std::string& mensaje : mensajes)
-        errores << programa << "caso base " << TextoVisible(nombre) << ": " << TextoVisible(mensaje)
-                << '\n';
+        errores << programa << TextoVisible(nombre) << ": " << TextoVisible(mensaje) << '\n';
     if (!leido) {
         if (mensajes.empty())
-            errores << programa << "no se pudo leer el caso base " << TextoVisible(nombre) << '\n';
+            errores << programa << TextoVisible(nombre) << ": no es un archivo de proyecto\n";
         return SalidaNoProyecto;
     }
     return mensajes.empty() ? SalidaBien : SalidaErrores;
@@ -157,7 +156,8 @@ int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ost
         return codigo;
     const LecturaTramos lectura = LeeArchivoTramos(opciones.tabla);
     if (!lectura.leida) {
-        errores << programa << TextoVisible(lectura.error) << '\n';
+        errores << programa << TextoVisible(opciones.tabla) << ": " << TextoVisible(lectura.error)
+                << '\n';
         return SalidaNoProyecto;
     }
     for (const std::string& aviso : lectura.avisos)
