@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <thread>
 #include <vector>
 
 #include "json_calculo.h"
@@ -128,6 +129,33 @@ CodigoSalida LeeBase(const std::string& nombre, Proyecto& base, std::ostream& er
     return mensajes.empty() ? SalidaBien : SalidaErrores;
 }
 
+struct TramoDeTabla {
+    Tramo tramo;
+    TramoCalculado calculo;
+};
+
+// Calcula hasta cuantas filas desde primera repartidas entre hilos: cada tramo
+// es independiente, y el bloque acotado mantiene la memoria sin crecer con la tabla.
+std::vector<TramoDeTabla> CalculaBloque(const TablaTramos& tabla, std::size_t primera,
+                                        std::size_t cuantas, const Proyecto& base,
+                                        std::size_t hilos)
+{
+    std::vector<TramoDeTabla> bloque(std::min(cuantas, tabla.filas.size() - primera));
+    const auto calcula = [&](std::size_t desde) {
+        for (std::size_t i = desde; i < bloque.size(); i += hilos) {
+            bloque[i].tramo = TramoDeFila(tabla, primera + i, base);
+            bloque[i].calculo = CalculaTramo(bloque[i].tramo);
+        }
+    };
+    std::vector<std::thread> otros;
+    for (std::size_t h = 1; h < hilos && h < bloque.size(); ++h)
+        otros.emplace_back(calcula, h);
+    calcula(0);
+    for (std::thread& hilo : otros)
+        hilo.join();
+    return bloque;
+}
+
 }  // namespace
 
 void EscribeTramoJson(const Tramo& t, const TramoCalculado& c, std::ostream& salida)
@@ -167,16 +195,20 @@ int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ost
         EscribeCabecera(opciones, salida);
     ResumenTramos resumen;
     const TablaTramos& tabla = lectura.tabla;
-    for (std::size_t fila = 0; fila < tabla.filas.size() && salida; ++fila) {
-        const Tramo tramo = TramoDeFila(tabla, fila, base);
-        const TramoCalculado calculo = CalculaTramo(tramo);
-        SumaTramo(resumen, tramo, calculo);
-        if (!calculo.errores.empty() || calculo.Clase(1).empty() || calculo.Clase(2).empty())
-            codigo = std::max(codigo, static_cast<int>(SalidaErrores));
-        if (opciones.json)
-            EscribeTramoJson(tramo, calculo, salida);
-        else
-            EscribeTramoLegible(tramo, calculo, salida);
+    const std::size_t hilos = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    std::vector<TramoDeTabla> bloque;
+    for (std::size_t primera = 0; primera < tabla.filas.size() && salida;
+         primera += bloque.size()) {
+        bloque = CalculaBloque(tabla, primera, 64 * hilos, base, hilos);
+        for (const auto& [tramo, calculo] : bloque) {
+            SumaTramo(resumen, tramo, calculo);
+            if (!calculo.errores.empty() || calculo.Clase(1).empty() || calculo.Clase(2).empty())
+                codigo = std::max(codigo, static_cast<int>(SalidaErrores));
+            if (opciones.json)
+                EscribeTramoJson(tramo, calculo, salida);
+            else
+                EscribeTramoLegible(tramo, calculo, salida);
+        }
     }
     if (opciones.json) {
         Json j;
