@@ -1,6 +1,6 @@
 // Medidas: una hoja de zanjas completa (66 celdas), la memoria con su búsqueda
 // de validez, todo lo que se calcula de un archivo con el peor caso conocido y
-// la herramienta de línea de órdenes sobre 1000 archivos.
+// la herramienta de línea de órdenes sobre 1000 archivos y 1000 tramos.
 
 #include <benchmark/benchmark.h>
 
@@ -16,6 +16,8 @@
 #include "interlocutor.h"
 #include "procesa.h"
 #include "proyecto.h"
+#include "tramos.h"
+#include "tramos_csv.h"
 
 namespace {
 
@@ -148,6 +150,29 @@ void LineaDeOrdenesMilArchivos(benchmark::State& estado)
     fs::remove_all(carpeta);
 }
 BENCHMARK(LineaDeOrdenesMilArchivos)->Unit(benchmark::kMillisecond);
+
+// Mil tramos de la tabla de ejemplo (sus filas repetidas) sobre el proyecto de
+// zanja: cada uno con sus correcciones, las dos memorias y su validez, en un hilo.
+void MilTramos(benchmark::State& estado)
+{
+    Proyecto base;
+    std::vector<std::string> errores;
+    LeeProyecto(CARPETA_EJEMPLOS "/zanja.txt", base, errores);
+    const LecturaTramos lectura = LeeArchivoTramos(CARPETA_EJEMPLOS "/tramos.csv");
+    std::vector<Tramo> tramos;
+    for (std::size_t i = 0; i < 1000 && !lectura.tabla.filas.empty(); ++i)
+        tramos.push_back(TramoDeFila(lectura.tabla, i % lectura.tabla.filas.size(), base));
+    for (auto _ : estado) {
+        ResumenTramos resumen;
+        for (const Tramo& tramo : tramos)
+            SumaTramo(resumen, tramo, CalculaTramo(tramo));
+        benchmark::DoNotOptimize(resumen);
+    }
+    estado.counters["tramos/s"] = benchmark::Counter(static_cast<double>(tramos.size()) *
+                                                         static_cast<double>(estado.iterations()),
+                                                     benchmark::Counter::kIsRate);
+}
+BENCHMARK(MilTramos)->Unit(benchmark::kMillisecond);
 
 // La línea de la clase en vivo tras una tecla, como la rehace la ventana: las
 // dos memorias sobre una copia, con sus búsquedas de validez, y el texto. Los

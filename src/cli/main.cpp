@@ -1,5 +1,7 @@
 // calculo-tubos-cli [--json] ARCHIVO...: calcula cada archivo de proyecto y
 // escribe un resumen (o un objeto JSON por archivo).
+// calculo-tubos-cli --tramos TABLA.csv [--proyecto BASE.txt] [--json]: calcula
+// cada tramo de la tabla sobre el caso base y suma los metros por diámetro y clase.
 
 #include <algorithm>
 #include <cstring>
@@ -8,24 +10,50 @@
 #include <vector>
 
 #include "procesa.h"
+#include "tramos_cli.h"
+
+namespace {
+
+int Uso()
+{
+    std::cerr << "Uso: calculo-tubos-cli [--json] ARCHIVO...\n"
+                 "     calculo-tubos-cli --tramos TABLA.csv [--proyecto BASE.txt] [--json]\n"
+                 "Calcula cada archivo de proyecto: cargas, clase UNE 127.010 y ASTM C76M\n"
+                 "con su validez, y las matrices de clases por apoyo y relleno.\n"
+                 "Con --tramos, calcula cada fila de la tabla de tramos (CSV) sobre el caso\n"
+                 "base de --proyecto y suma los metros de tubo por diámetro y clase. Sin\n"
+                 "--proyecto el caso base no tiene tubo: las filas deben dar Di y el resto.\n";
+    return SalidaNoProyecto;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    bool json = false;
+    bool json = false, tramos = false;
+    OpcionesTramos opciones;
     std::vector<std::string> archivos;
     for (int i = 1; i < argc; ++i) {
+        const bool conValor =
+            std::strcmp(argv[i], "--tramos") == 0 || std::strcmp(argv[i], "--proyecto") == 0;
+        if (conValor && i + 1 == argc)
+            return Uso();
         if (std::strcmp(argv[i], "--json") == 0)
             json = true;
+        else if (std::strcmp(argv[i], "--tramos") == 0)
+            tramos = true, opciones.tabla = argv[++i];
+        else if (std::strcmp(argv[i], "--proyecto") == 0)
+            opciones.proyecto = argv[++i];
         else
             archivos.emplace_back(argv[i]);
     }
-    if (archivos.empty()) {
-        std::cerr << "Uso: calculo-tubos-cli [--json] ARCHIVO...\n"
-                     "Calcula cada archivo de proyecto: cargas, clase UNE 127.010 y ASTM C76M\n"
-                     "con su validez, y las matrices de clases por apoyo y relleno.\n";
-        return SalidaNoProyecto;
-    }
     std::ios::sync_with_stdio(false);
+    if (tramos && archivos.empty()) {
+        opciones.json = json;
+        return CalculaTramos(opciones, std::cout, std::cerr);
+    }
+    if (tramos || archivos.empty() || !opciones.proyecto.empty())
+        return Uso();
     int codigo = SalidaBien;
     for (const std::string& archivo : archivos) {
         const CalculoArchivo calculo = CalculaArchivo(archivo);
@@ -37,10 +65,5 @@ int main(int argc, char** argv)
         if (!std::cout)
             break;
     }
-    // Un disco lleno o una tubería cerrada no pueden pasar por un cálculo hecho.
-    if (!std::cout.flush()) {
-        std::cerr << "calculo-tubos-cli: no se pudo escribir el resultado en la salida.\n";
-        return SalidaSinEscribir;
-    }
-    return codigo;
+    return TerminaSalida(std::cout, std::cerr, codigo);
 }

@@ -1,11 +1,9 @@
 #include "procesa.h"
 
-#include <cmath>
 #include <functional>
-#include <nlohmann/json.hpp>
-
 #include "archivo.h"
 #include "interlocutor.h"
+#include "json_calculo.h"
 
 CodigoSalida CalculoArchivo::Codigo() const
 {
@@ -16,21 +14,39 @@ CodigoSalida CalculoArchivo::Codigo() const
     return SalidaBien;
 }
 
+int TerminaSalida(std::ostream& salida, std::ostream& errores, int codigo)
+{
+    // Un disco lleno o una tubería cerrada no pueden pasar por un cálculo hecho.
+    if (!salida.flush()) {
+        errores << "calculo-tubos-cli: no se pudo escribir el resultado en la salida.\n";
+        return SalidaSinEscribir;
+    }
+    return codigo;
+}
+
 namespace {
 
+using Lectura = std::function<ResultadoLectura(Proyecto&, const AvisoLectura&)>;
+
+// Lee sobre un registro recién inicializado, respondiendo Aceptar a cada
+// mensaje del lector; true si se leyó (sin ventanas nada se cancela).
+bool Lee(Proyecto& p, std::vector<std::string>& errores, const Lectura& lee)
+{
+    InicializaDatos(p);
+    const ResultadoLectura lectura = lee(p, [&](const std::string& texto, BotonesLectura) {
+        errores.push_back(texto);
+        return true;  // Aceptar: seguir leyendo
+    });
+    return lectura == ResultadoLectura::Leido;
+}
+
 // Lo que se calcula de un registro recién leído con lectura.
-CalculoArchivo Calcula(const std::string& nombre,
-                       const std::function<ResultadoLectura(Proyecto&, const AvisoLectura&)>& lee)
+CalculoArchivo Calcula(const std::string& nombre, const Lectura& lee)
 {
     CalculoArchivo calculo;
     calculo.archivo = nombre;
     Proyecto p;
-    InicializaDatos(p);
-    const ResultadoLectura lectura = lee(p, [&](const std::string& texto, BotonesLectura) {
-        calculo.errores.push_back(texto);
-        return true;  // Aceptar: seguir leyendo
-    });
-    calculo.leido = lectura == ResultadoLectura::Leido;  // sin ventanas nada se cancela
+    calculo.leido = Lee(p, calculo.errores, lee);
     if (calculo.leido)
         CalculaProyecto(p, calculo);
     return calculo;
@@ -64,6 +80,13 @@ CalculoArchivo CalculaArchivo(const std::string& nombre)
     });
 }
 
+bool LeeProyecto(const std::string& nombre, Proyecto& p, std::vector<std::string>& errores)
+{
+    return Lee(p, errores, [&](Proyecto& registro, const AvisoLectura& aviso) {
+        return LeeArchivo(registro, nombre, aviso);
+    });
+}
+
 CalculoArchivo CalculaDatos(std::istream& entrada, const std::string& nombre)
 {
     return Calcula(nombre, [&](Proyecto& p, const AvisoLectura& aviso) {
@@ -72,15 +95,6 @@ CalculoArchivo CalculaDatos(std::istream& entrada, const std::string& nombre)
 }
 
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-Json Numero(double valor, bool entregado)
-{
-    if (!entregado || !std::isfinite(valor))
-        return nullptr;
-    return valor;
-}
 
 Json Textos(const MatrizResultados& matriz)
 {
@@ -94,40 +108,6 @@ Json Textos(const MatrizResultados& matriz)
     return filas;
 }
 
-Json Calculo(const CalculoArchivo& c)
-{
-    const Proyecto& p = c.calculado;
-    const EntregaCargas& e = c.une.entrega;
-    const bool relleno = e.Escrito(PasoCarga::Relleno);
-    Json j;
-    j["ok"] = e.Entregada();
-    j["qr"] = Numero(p.qr, relleno);
-    j["qm"] = Numero(p.qm, e.Escrito(PasoCarga::Trafico));
-    j["fp"] = Numero(p.fp, e.Escrito(PasoCarga::Puntual));
-    j["fs"] = Numero(p.fs, e.Escrito(PasoCarga::Superficie));
-    j["fc"] = Numero(p.fc, e.Escrito(PasoCarga::Compactacion));
-    j["qTotal"] = Numero(p.qTotal, e.Escrito(PasoCarga::Total));
-    j["CargaCalculo"] = Numero(p.CargaCalculo, e.Escrito(PasoCarga::CargaCalculo));
-    const std::pair<const char*, double> coeficientes[] = {
-        {"Cz", p.Cz},
-        {"Ct", p.Ct},
-        {"Czt", p.Czt},
-        {"Ci", p.Ci},
-        {"ho", p.ho},
-        {"c1", p.c1},
-        {"lambda", p.lambda},
-        {"lambdami", p.lambdami},
-        {"lambdami1", p.lambdami1},
-        {"gamma", p.gamma},
-    };
-    for (const auto& [nombre, valor] : coeficientes)
-        j[nombre] = Numero(valor, relleno);
-    j["NViasActuantes"] = p.NViasActuantes;
-    j["ZanjaComoTerraplen"] = p.ZanjaComoTerraplen;
-    j["mensaje"] = c.une.entrega.mensaje;
-    return j;
-}
-
 }  // namespace
 
 void EscribeJson(const CalculoArchivo& c, std::ostream& salida)
@@ -137,17 +117,13 @@ void EscribeJson(const CalculoArchivo& c, std::ostream& salida)
     j["errores"] = c.errores;
     if (c.leido) {
         j["avisos"] = c.avisos;
-        j["calculo"] = Calculo(c);
+        j["calculo"] = JsonCalculo(c.calculado, c.une);
         if (c.une.entrega.Entregada())
-            j["une"] = {{"clase", c.une.clase}, {"validez", c.une.validez}};
+            j["une"] = JsonUne(c.une);
         if (c.astm.entrega.Entregada())
-            j["astm"] = {{"clase", c.astm.clase},
-                         {"valor", Numero(c.astm.valor, true)},
-                         {"factor", c.astm.factor},
-                         {"validez", c.astm.validez}};
+            j["astm"] = JsonAstm(c.astm);
         j["matriz_une"] = Textos(c.matrizUne);
         j["matriz_astm"] = Textos(c.matrizAstm);
     }
-    // Un nombre de archivo que no es UTF-8 válido no debe interrumpir la salida.
-    salida << j.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+    EscribeLineaJson(j, salida);
 }

@@ -19,6 +19,10 @@ enum CodigoSalida : int {
     SalidaSinEscribir = 3,  // no se pudo escribir la salida (disco lleno...)
 };
 
+// Termina la salida: si no se pudo escribir entera (disco lleno, tubería
+// cerrada), lo dice en errores y devuelve SalidaSinEscribir; si no, codigo.
+int TerminaSalida(std::ostream& salida, std::ostream& errores, int codigo);
+
 // Todo lo que se calcula de un archivo.
 struct CalculoArchivo {
     std::string archivo;
@@ -36,6 +40,10 @@ struct CalculoArchivo {
 // orden, la memoria en modo UNE y en modo ASTM y las dos matrices.
 CalculoArchivo CalculaArchivo(const std::string& nombre);
 
+// Solo la lectura: el archivo sobre un registro recién inicializado, con los
+// mensajes del lector en errores; true si se leyó.
+bool LeeProyecto(const std::string& nombre, Proyecto& p, std::vector<std::string>& errores);
+
 // Lo mismo con un flujo ya abierto (nombre es el que se anota).
 CalculoArchivo CalculaDatos(std::istream& entrada, const std::string& nombre);
 
@@ -50,6 +58,13 @@ void EscribeJson(const CalculoArchivo& calculo, std::ostream& salida);
 // sus caracteres de control escritos "\x1b" (o "\u009b" los de C1) y los bytes
 // sueltos que no son UTF-8 "\xff".
 std::string TextoVisible(const std::string& texto);
+
+// Un texto rellenado con blancos hasta ancho caracteres (no bytes) para
+// escribirlo en columnas.
+std::string Ajusta(const std::string& texto, std::size_t ancho);
+
+// Una carga truncada a dos decimales, como en la memoria.
+std::string Carga(double x);
 
 // Escribe un resumen legible en castellano.
 void EscribeResumen(const CalculoArchivo& calculo, std::ostream& salida);

@@ -24,18 +24,6 @@ std::string Hexadecimal(const char* prefijo, unsigned valor)
     return std::string(prefijo) + cifras[(valor >> 4) & 0xF] + cifras[valor & 0xF];
 }
 
-std::string Ajusta(const std::string& texto, std::size_t ancho)
-{
-    const std::size_t actual = Anchura(texto);
-    return actual >= ancho ? texto : texto + std::string(ancho - actual, ' ');
-}
-
-// Carga truncada a dos decimales, como en la memoria.
-std::string Carga(double x)
-{
-    return TextoNumero(Trunca2(x));
-}
-
 std::string TituloFila(int fila, std::size_t filas)
 {
     if (filas == 3)
@@ -120,6 +108,17 @@ void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
     EscribeMatriz("Clases UNE 127.010", c.matrizUne, salida);
     EscribeMatriz("Clases ASTM C76M", c.matrizAstm, salida);
     salida << '\n';
+}
+
+std::string Ajusta(const std::string& texto, std::size_t ancho)
+{
+    const std::size_t actual = Anchura(texto);
+    return actual >= ancho ? texto : texto + std::string(ancho - actual, ' ');
+}
+
+std::string Carga(double x)
+{
+    return TextoNumero(Trunca2(x));
 }
 
 // Los caracteres de control se escriben escapados: ninguna secuencia de escape llega a la terminal.

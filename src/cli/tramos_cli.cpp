@@ -1,0 +1,222 @@
+#include "tramos_cli.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <thread>
+#include <vector>
+
+#include "json_calculo.h"
+#include "numero.h"
+#include "procesa.h"
+#include "tramos_csv.h"
+
+namespace {
+
+const char* const programa = "calculo-tubos-cli: ";
+
+// Un número entero (un diámetro en mm, unos metros redondos) se escribe sin decimales.
+Json Cifra(double x)
+{
+    if (!std::isfinite(x))
+        return nullptr;
+    if (x == std::floor(x) && std::fabs(x) < 1e15)
+        return static_cast<std::int64_t>(x);
+    return x;
+}
+
+// Diámetro interior en mm, como lo cuenta el resumen.
+double DiametroMm(const Proyecto& p)
+{
+    return std::round(p.Di * 1e6) / 1e3;
+}
+
+// Columnas de la tabla legible: título y anchura (con el blanco que las separa).
+struct Columna {
+    const char* titulo;
+    std::size_t ancho;
+};
+constexpr Columna columnas[] = {
+    {"Tramo", 24},  {"PK inicial", 12}, {"PK final", 12},
+    {"Di (mm)", 9}, {"hr (m)", 8},      {"Carga de cálculo (kN/m²)", 26},
+    {"UNE", 10},    {"ASTM", 0},
+};
+
+void EscribeFila(const std::string (&textos)[std::size(columnas)], std::ostream& salida)
+{
+    std::string linea;
+    for (std::size_t i = 0; i < std::size(columnas); ++i)
+        linea += Ajusta(textos[i], columnas[i].ancho > 0 ? columnas[i].ancho - 1 : 0) + ' ';
+    linea.erase(linea.find_last_not_of(' ') + 1);
+    salida << linea << '\n';
+}
+
+void EscribeCabecera(const OpcionesTramos& opciones, std::ostream& salida)
+{
+    salida << "Tabla de tramos: " << TextoVisible(opciones.tabla) << '\n'
+           << "Caso base: "
+           << (opciones.proyecto.empty() ? std::string("ninguno (registro inicial, sin tubo)")
+                                         : TextoVisible(opciones.proyecto))
+           << "\n\n";
+    std::string titulos[std::size(columnas)];
+    for (std::size_t i = 0; i < std::size(columnas); ++i)
+        titulos[i] = columnas[i].titulo;
+    EscribeFila(titulos, salida);
+}
+
+std::string ClaseLegible(const TramoCalculado& c, const ResultadoInforme& r)
+{
+    return c.calculado && r.entrega.Entregada() ? r.clase : "---";
+}
+
+void EscribeTramoLegible(const Tramo& t, const TramoCalculado& c, std::ostream& salida)
+{
+    const Proyecto& p = c.calculado ? c.proyecto : t.proyecto;
+    const std::string textos[std::size(columnas)] = {
+        TextoVisible(t.nombre), TextoNumero(t.pkInicial),
+        TextoNumero(t.pkFinal), TextoNumero(DiametroMm(p)),
+        TextoNumero(p.hr),      c.calculado ? Carga(p.CargaCalculo) : "---",
+        ClaseLegible(c, c.une), ClaseLegible(c, c.astm),
+    };
+    EscribeFila(textos, salida);
+    for (const std::string& error : c.errores)
+        salida << "    Error: " << TextoVisible(error) << '\n';
+    for (const std::string& nota : c.notas)
+        salida << "    Nota: " << TextoVisible(nota) << '\n';
+}
+
+void EscribeMetros(const char* norma, const std::vector<MetrosClase>& lineas, std::ostream& salida)
+{
+    salida << "\nMetros por diámetro y clase, " << norma << ":\n";
+    if (lineas.empty()) {
+        salida << "  ningún tramo con clase\n";
+        return;
+    }
+    salida << "  " << Ajusta("Di (mm)", 9) << Ajusta("Clase", 10) << "Metros\n";
+    double total = 0;
+    for (const MetrosClase& m : lineas) {
+        salida << "  " << Ajusta(TextoNumero(m.Di), 9) << Ajusta(TextoVisible(m.clase), 10)
+               << TextoNumero(m.metros) << '\n';
+        total += m.metros;
+    }
+    salida << "  " << Ajusta("Total", 19) << TextoNumero(total) << '\n';
+}
+
+Json JsonMetros(const std::vector<MetrosClase>& lineas)
+{
+    Json j = Json::array();
+    for (const MetrosClase& m : lineas)
+        j.push_back({{"Di", Cifra(m.Di)}, {"clase", m.clase}, {"metros", Cifra(m.metros)}});
+    return j;
+}
+
+// Lee el caso base; sin archivo, un registro recién inicializado.
+CodigoSalida LeeBase(const std::string& nombre, Proyecto& base, std::ostream& errores)
+{
+    if (nombre.empty()) {
+        InicializaDatos(base);
+        return SalidaBien;
+    }
+    std::vector<std::string> mensajes;
+    const bool leido = LeeProyecto(nombre, base, mensajes);
+    for (const std::string& mensaje : mensajes)
+        errores << programa << TextoVisible(nombre) << ": " << TextoVisible(mensaje) << '\n';
+    if (!leido) {
+        if (mensajes.empty())
+            errores << programa << TextoVisible(nombre) << ": no es un archivo de proyecto\n";
+        return SalidaNoProyecto;
+    }
+    return mensajes.empty() ? SalidaBien : SalidaErrores;
+}
+
+struct TramoDeTabla {
+    Tramo tramo;
+    TramoCalculado calculo;
+};
+
+// Calcula hasta cuantas filas desde primera repartidas entre hilos: cada tramo
+// es independiente, y el bloque acotado mantiene la memoria sin crecer con la tabla.
+std::vector<TramoDeTabla> CalculaBloque(const TablaTramos& tabla, std::size_t primera,
+                                        std::size_t cuantas, const Proyecto& base,
+                                        std::size_t hilos)
+{
+    std::vector<TramoDeTabla> bloque(std::min(cuantas, tabla.filas.size() - primera));
+    const auto calcula = [&](std::size_t desde) {
+        for (std::size_t i = desde; i < bloque.size(); i += hilos) {
+            bloque[i].tramo = TramoDeFila(tabla, primera + i, base);
+            bloque[i].calculo = CalculaTramo(bloque[i].tramo);
+        }
+    };
+    std::vector<std::thread> otros;
+    for (std::size_t h = 1; h < hilos && h < bloque.size(); ++h)
+        otros.emplace_back(calcula, h);
+    calcula(0);
+    for (std::thread& hilo : otros)
+        hilo.join();
+    return bloque;
+}
+
+}  // namespace
+
+void EscribeTramoJson(const Tramo& t, const TramoCalculado& c, std::ostream& salida)
+{
+    Json j;
+    j["tramo"] = t.nombre;
+    j["pk_inicial"] = Cifra(t.pkInicial);
+    j["pk_final"] = Cifra(t.pkFinal);
+    j["errores"] = c.errores;
+    j["notas"] = c.notas;
+    if (c.calculado) {
+        j["calculo"] = JsonCalculo(c.proyecto, c.une);
+        if (c.une.entrega.Entregada())
+            j["une"] = JsonUne(c.une);
+        if (c.astm.entrega.Entregada())
+            j["astm"] = JsonAstm(c.astm);
+    }
+    EscribeLineaJson(j, salida);
+}
+
+int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ostream& errores)
+{
+    Proyecto base;
+    int codigo = LeeBase(opciones.proyecto, base, errores);
+    if (codigo == SalidaNoProyecto)
+        return codigo;
+    const LecturaTramos lectura = LeeArchivoTramos(opciones.tabla);
+    if (!lectura.leida) {
+        errores << programa << TextoVisible(opciones.tabla) << ": " << TextoVisible(lectura.error)
+                << '\n';
+        return SalidaNoProyecto;
+    }
+    for (const std::string& aviso : lectura.avisos)
+        errores << "Aviso: " << TextoVisible(aviso) << '\n';
+
+    if (!opciones.json)
+        EscribeCabecera(opciones, salida);
+    ResumenTramos resumen;
+    const TablaTramos& tabla = lectura.tabla;
+    const std::size_t hilos = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    std::vector<TramoDeTabla> bloque;
+    for (std::size_t primera = 0; primera < tabla.filas.size() && salida;
+         primera += bloque.size()) {
+        bloque = CalculaBloque(tabla, primera, 64 * hilos, base, hilos);
+        for (const auto& [tramo, calculo] : bloque) {
+            SumaTramo(resumen, tramo, calculo);
+            if (!calculo.errores.empty() || calculo.Clase(1).empty() || calculo.Clase(2).empty())
+                codigo = std::max(codigo, static_cast<int>(SalidaErrores));
+            if (opciones.json)
+                EscribeTramoJson(tramo, calculo, salida);
+            else
+                EscribeTramoLegible(tramo, calculo, salida);
+        }
+    }
+    if (opciones.json) {
+        Json j;
+        j["resumen"] = {{"une", JsonMetros(resumen.une)}, {"astm", JsonMetros(resumen.astm)}};
+        EscribeLineaJson(j, salida);
+    } else {
+        EscribeMetros("UNE 127.010", resumen.une, salida);
+        EscribeMetros("ASTM C76M", resumen.astm, salida);
+    }
+    return TerminaSalida(salida, errores, codigo);
+}

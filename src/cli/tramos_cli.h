@@ -1,0 +1,23 @@
+#pragma once
+// calculo-tubos-cli --tramos: una tabla de tramos calculada sin ventanas.
+
+#include <ostream>
+#include <string>
+
+#include "tramos.h"
+
+struct OpcionesTramos {
+    std::string tabla;     // el archivo CSV de tramos
+    std::string proyecto;  // el caso base; vacío: un registro recién inicializado (sin tubo)
+    bool json = false;     // un objeto JSON por tramo en vez de la tabla legible
+};
+
+// Lee el caso base y la tabla, calcula cada tramo y lo escribe en cuanto está
+// calculado (solo se guardan los metros por diámetro y clase, que se escriben
+// al final). Lo que no se pudo leer y los avisos van a errores. Devuelve el
+// código de salida (CodigoSalida).
+int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ostream& errores);
+
+// Un tramo calculado como una línea JSON: tramo, pk_inicial, pk_final,
+// errores, notas y, si se calculó, calculo, une y astm como en el modo de archivos.
+void EscribeTramoJson(const Tramo& tramo, const TramoCalculado& calculo, std::ostream& salida);
