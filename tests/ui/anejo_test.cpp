@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "anejo.h"
+#include "archivo.h"
 #include "anejo_interno.h"
 #include "banco_ventanas.h"
 #include "procesa.h"
@@ -20,15 +21,38 @@ namespace {
 const QString Ejemplos = CARPETA_EJEMPLOS;
 const QString Casos = CARPETA_CASOS;
 
-QString EscribePdf(const QString& proyecto, const QString& pdf)
+QString EscribePdf(const QString& proyecto, const QString& pdf,
+                   std::optional<TramosAnejo> tramos = std::nullopt)
 {
     const CalculoArchivo calculo = CalculaArchivo(proyecto.toStdString());
     DatosAnejo datos;
+    datos.tramos = std::move(tramos);
     datos.archivo = QFileInfo(proyecto).fileName();
     datos.fecha = QDate(2025, 3, 5);
     datos.version = VersionPrograma();
     const ResultadoAnejo resultado = EscribeAnejo(calculo, datos, pdf);
     return resultado.escrito ? QString() : resultado.error;
+}
+
+// Una conducción sobre el ejemplo de zanja: n tramos seguidos de 10 m con hr
+// de 1 a 5 m y, cada siete, uno con hr no válida.
+TramosAnejo Conduccion(int n)
+{
+    Proyecto base;
+    LeeArchivo(base, (Ejemplos + "/zanja.txt").toStdString(),
+               [](const std::string&, BotonesLectura) { return true; });
+    TramosAnejo t;
+    t.tabla = "colector.csv";
+    for (int i = 0; i < n; ++i) {
+        const std::string hr = i % 7 == 6 ? "x" : TextoNumero(1 + i % 5);
+        t.tramos.push_back(LeeTramo(base, {{ColumnaTramo::Tramo, "T-" + std::to_string(i + 1)},
+                                           {ColumnaTramo::PkInicial, std::to_string(10 * i)},
+                                           {ColumnaTramo::PkFinal, std::to_string(10 * i + 10)},
+                                           {ColumnaTramo::Hr, hr}}));
+        t.calculos.push_back(CalculaTramo(t.tramos.back()));
+        SumaTramo(t.resumen, t.tramos.back(), t.calculos.back());
+    }
+    return t;
 }
 
 nlohmann::json Json(const QString& proyecto)
@@ -155,6 +179,63 @@ private slots:
             const QStringList campos = linea.split(' ', Qt::SkipEmptyParts);
             QVERIFY2(campos.size() > 5 && campos[campos.size() - 5] == "yes", qPrintable(linea));
         }
+    }
+
+    // Con una conducción por tramos el anejo lleva su capítulo tras las notas:
+    // la tabla de tramos, aunque ocupe muchas páginas, los metros de cada
+    // diámetro y clase y los perfiles de las dos normas.
+    void CapituloTramos_data()
+    {
+        QTest::addColumn<int>("tramos");
+        QTest::addColumn<int>("paginas");         // al menos
+        QTest::addColumn<QStringList>("textos");  // en este orden
+        QTest::newRow("sin tramos") << -1 << 2 << QStringList{"7. Notas"};
+        QTest::newRow("siete tramos")
+            << 7 << 3
+            << QStringList{"7. Notas",
+                           "8. Tramos",
+                           "Tabla de tramos: colector.csv",
+                           "Tramos: 7; longitud total: 70 m; con errores: 1.",
+                           "T-1",
+                           "T-7",
+                           "Metros de tubo por diámetro y clase UNE 127.010",
+                           "Total con clase: 60 m",
+                           "Tramos sin clase: 1, con 10 m",
+                           "Perfil longitudinal: clase UNE 127.010",
+                           "Perfil longitudinal: clase ASTM C76M"};
+        QTest::newRow("quinientos tramos")
+            << 500 << 14
+            << QStringList{"8. Tramos",
+                           "Tramos: 500; longitud total: 5000 m; con errores: 71.",
+                           "T-1",
+                           "T-250",
+                           "T-500",
+                           "Total con clase: 4290 m",
+                           "Perfil longitudinal: clase ASTM C76M"};
+    }
+
+    void CapituloTramos()
+    {
+        QFETCH(int, tramos);
+        QFETCH(int, paginas);
+        QFETCH(QStringList, textos);
+        QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath("anejo.pdf");
+        std::optional<TramosAnejo> conduccion;
+        if (tramos >= 0)
+            conduccion = Conduccion(tramos);
+        QCOMPARE(EscribePdf(Ejemplos + "/zanja.txt", pdf, conduccion), QString());
+        const QString texto = TextoPdf(pdf);
+        qsizetype desde = 0;
+        for (const QString& esperado : textos) {
+            const qsizetype donde = texto.indexOf(esperado, desde);
+            QVERIFY2(donde >= 0, qPrintable(esperado));
+            desde = donde + esperado.size();
+        }
+        QCOMPARE(texto.contains("8. Tramos"), tramos >= 0);
+        const int total = CampoPdf(pdf, "Pages").toInt();
+        QVERIFY2(total >= paginas, qPrintable(QString::number(total)));
+        QCOMPARE(texto.count(QString("Página %1 de %1").arg(total)), 1);
     }
 
     void FilasEnteras_data()
