@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "anejo.h"
+#include "anejo_caso.h"
 #include "archivo.h"
 #include "anejo_interno.h"
 #include "banco_ventanas.h"
@@ -42,7 +43,7 @@ TramosAnejo Conduccion(int n)
     LeeArchivo(base, (Ejemplos + "/zanja.txt").toStdString(),
                [](const std::string&, BotonesLectura) { return true; });
     TramosAnejo t;
-    t.tabla = "colector.csv";
+    t.tabla = "/obras/colector.csv";
     for (int i = 0; i < n; ++i) {
         const std::string hr = i % 7 == 6 ? "x" : TextoNumero(1 + i % 5);
         t.tramos.push_back(LeeTramo(base, {{ColumnaTramo::Tramo, "T-" + std::to_string(i + 1)},
@@ -339,16 +340,18 @@ private slots:
         QCOMPARE(original.readAll(), antes);  // el proyecto sigue intacto
     }
 
-    // La orden del menú calcula el caso de la ventana sin tocarlo y dice si no
-    // pudo escribir.
+    // La orden del menú (y la de la ventana de tramos, con su conducción)
+    // calcula el caso de la ventana sin tocarlo y dice si no pudo escribir.
     void OrdenDelMenu_data()
     {
         QTest::addColumn<QString>("destino");  // relativo a la carpeta de la prueba
         QTest::addColumn<bool>("escrito");
         QTest::addColumn<bool>("sinGuardar");  // el caso tiene cambios sin guardar
-        QTest::newRow("escrito") << "anejo.pdf" << true << false;
-        QTest::newRow("con cambios sin guardar") << "anejo.pdf" << true << true;
-        QTest::newRow("carpeta inexistente") << "no-existe/anejo.pdf" << false << false;
+        QTest::addColumn<bool>("tramos");      // con tramos, de un caso sin archivo
+        QTest::newRow("escrito") << "anejo.pdf" << true << false << false;
+        QTest::newRow("con cambios sin guardar") << "anejo.pdf" << true << true << false;
+        QTest::newRow("carpeta inexistente") << "no-existe/anejo.pdf" << false << false << false;
+        QTest::newRow("con tramos") << "anejo.pdf" << true << false << true;
     }
 
     void OrdenDelMenu()
@@ -356,6 +359,7 @@ private slots:
         QFETCH(QString, destino);
         QFETCH(bool, escrito);
         QFETCH(bool, sinGuardar);
+        QFETCH(bool, tramos);
         QTemporaryDir carpeta;
         const QString proyecto = carpeta.filePath("caso.txt");
         QVERIFY(QFile::copy(Ejemplos + "/zanja.txt", proyecto));
@@ -368,10 +372,17 @@ private slots:
 
         const QString pdf = carpeta.filePath(destino);
         guion.nombres = {pdf};
-        QAction* orden = Opcion(f.get(), "&Anejo de cálculo (PDF)…");
-        QVERIFY(orden);
-        orden->trigger();
-        QCOMPARE(guion.propuestos.last(), carpeta.filePath("caso.pdf"));
+        if (tramos) {
+            p->FileName.clear();  // el PDF se propone junto a la tabla
+            TramosAnejo conduccion = Conduccion(3);
+            conduccion.tabla = carpeta.filePath("colector.csv");
+            EscribeAnejoDelCaso(*p, DialogosPrograma(), conduccion);
+        } else {
+            QAction* orden = Opcion(f.get(), "&Anejo de cálculo (PDF)…");
+            QVERIFY(orden);
+            orden->trigger();
+        }
+        QCOMPARE(guion.propuestos.last(), carpeta.filePath(tramos ? "colector.pdf" : "caso.pdf"));
         QCOMPARE(QFileInfo::exists(pdf), escrito);
         if (escrito) {
             QVERIFY(guion.vistos.isEmpty());
@@ -379,6 +390,8 @@ private slots:
             QVERIFY(texto.contains("Clase mínima UNE-127.010 exigible: Clase 90 "
                                    "(Válido para hr <=2.53 m.)"));
             QCOMPARE(texto.contains("Archivo: caso.txt (con cambios sin guardar)"), sinGuardar);
+            QCOMPARE(texto.contains("Archivo: (sin guardar)"), tramos);
+            QCOMPARE(texto.contains("8. Tramos"), tramos);
         } else {
             QCOMPARE(guion.vistos.size(), 1);
             QCOMPARE(guion.vistos[0].titulo, QString("Error"));

@@ -19,7 +19,7 @@ struct TramosAnejo {
     std::vector<Tramo> tramos;
     std::vector<TramoCalculado> calculos;  // uno por tramo, en el mismo orden
     ResumenTramos resumen;
-    QString tabla;  // nombre de la tabla de tramos que se muestra
+    QString tabla;  // archivo de la tabla de tramos (el anejo muestra su nombre sin carpeta)
 };
 
 // Lo que el anejo muestra y no sale del cálculo.

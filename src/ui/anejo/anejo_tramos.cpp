@@ -1,6 +1,7 @@
 // Capítulo "8. Tramos" del anejo: la conducción calculada tramo a tramo sobre
 // el caso de los capítulos anteriores.
 
+#include <QFileInfo>
 #include <QPainter>
 
 #include <memory>
@@ -120,7 +121,8 @@ void Resumen(Redactor& r, const TramosAnejo& t, int modo)
 void ApartadoTramos(Redactor& r, const TramosAnejo& t)
 {
     r.Apartado("8. Tramos");
-    r.Dato("Tabla de tramos:", t.tabla.isEmpty() ? QString("(sin nombre)") : t.tabla);
+    const QString tabla = QFileInfo(t.tabla).fileName();
+    r.Dato("Tabla de tramos:", tabla.isEmpty() ? QString("(sin nombre)") : tabla);
     r.Parrafo("Cada tramo es el caso de los apartados anteriores con los datos de su fila, "
               "calculado como las órdenes de cálculo de la ventana principal: se anotan las "
               "correcciones hechas y las preguntas respondidas No.");
