@@ -389,9 +389,11 @@ void DibujaPerfilTramos(QPainter& pintor, const QRectF& zona,
                     Qt::AlignHCenter | Qt::AlignTop,
                     modo == 2 ? "Perfil longitudinal: clase ASTM C76M"
                               : "Perfil longitudinal: clase UNE 127.010");
-    if (tiras.empty() || e.area.width() <= 0 || e.area.height() <= 0) {
+    if (tiras.empty()) {
         pintor.setFont(Letra(pintor, e.letra * 1.2));
         pintor.drawText(zona, Qt::AlignCenter, "Sin tramos");
+    }
+    if (tiras.empty() || e.area.width() <= 0 || e.area.height() <= 0) {
         pintor.restore();
         return;
     }
