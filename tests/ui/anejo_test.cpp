@@ -36,7 +36,8 @@ QString EscribePdf(const QString& proyecto, const QString& pdf,
 }
 
 // Una conducción sobre el ejemplo de zanja: n tramos seguidos de 10 m con hr
-// de 1 a 5 m y, cada siete, uno con hr no válida.
+// de 1 a 5 m y, cada siete, uno con hr no válida y un carácter de control en
+// el nombre.
 TramosAnejo Conduccion(int n)
 {
     Proyecto base;
@@ -46,7 +47,8 @@ TramosAnejo Conduccion(int n)
     t.tabla = "/obras/colector.csv";
     for (int i = 0; i < n; ++i) {
         const std::string hr = i % 7 == 6 ? "x" : TextoNumero(1 + i % 5);
-        t.tramos.push_back(LeeTramo(base, {{ColumnaTramo::Tramo, "T-" + std::to_string(i + 1)},
+        const std::string nombre = "T-" + std::to_string(i + 1) + (i % 7 == 6 ? "\x1b[1m" : "");
+        t.tramos.push_back(LeeTramo(base, {{ColumnaTramo::Tramo, nombre},
                                            {ColumnaTramo::PkInicial, std::to_string(10 * i)},
                                            {ColumnaTramo::PkFinal, std::to_string(10 * i + 10)},
                                            {ColumnaTramo::Hr, hr}}));
@@ -198,7 +200,7 @@ private slots:
                            "Tabla de tramos: colector.csv",
                            "Tramos: 7; longitud total: 70 m; con errores: 1.",
                            "T-1",
-                           "T-7",
+                           "T-7\\x1b[1m",
                            "Metros de tubo por diámetro y clase UNE 127.010",
                            "Total con clase: 60 m",
                            "Tramos sin clase: 1, con 10 m",

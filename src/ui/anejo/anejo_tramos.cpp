@@ -9,6 +9,7 @@
 #include "anejo_redactor.h"
 #include "curva_clase.h"
 #include "perfil_tramos.h"
+#include "procesa.h"
 
 namespace {
 
@@ -19,9 +20,9 @@ QString NotasBreves(const TramoCalculado& calculo)
 {
     QStringList partes;
     for (const std::string& error : calculo.errores)
-        partes << "Error: " + Q(error);
+        partes << "Error: " + Q(TextoVisible(error));
     for (const std::string& nota : calculo.notas)
-        partes << Q(nota);
+        partes << Q(TextoVisible(nota));
     QString texto = partes.join("; ");
     constexpr int Maximo = 140;
     if (texto.size() > Maximo)
@@ -51,13 +52,14 @@ void TablaTramos(Redactor& r, const TramosAnejo& t)
         "hr (m)", "Carga de cálculo (kN/m²)", "Clase UNE",    "Clase ASTM",   "Notas"};
     for (int c = 0; c < 10; ++c)
         r.CeldaMenor(tabla, 0, c, cabeceras[c]);
+    const TramoCalculado sinCalculo;
     for (std::size_t i = 0; i < t.tramos.size(); ++i) {
         const Tramo& tramo = t.tramos[i];
-        const TramoCalculado sinCalculo;
         const TramoCalculado& calculo = i < t.calculos.size() ? t.calculos[i] : sinCalculo;
         const int fila = static_cast<int>(i) + 1;
         const bool carga = calculo.calculado && calculo.une.entrega.Entregada();
-        const QString celdas[] = {Q(tramo.nombre),
+        // Los nombres vienen de la tabla tal cual: sus caracteres de control, escritos.
+        const QString celdas[] = {Q(TextoVisible(tramo.nombre)),
                                   N(tramo.pkInicial),
                                   N(tramo.pkFinal),
                                   N(tramo.Longitud()),
