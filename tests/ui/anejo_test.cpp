@@ -11,6 +11,8 @@
 #include <sstream>
 
 #include "anejo.h"
+#include "anejo_caso.h"
+#include "archivo.h"
 #include "anejo_interno.h"
 #include "banco_ventanas.h"
 #include "procesa.h"
@@ -20,15 +22,40 @@ namespace {
 const QString Ejemplos = CARPETA_EJEMPLOS;
 const QString Casos = CARPETA_CASOS;
 
-QString EscribePdf(const QString& proyecto, const QString& pdf)
+QString EscribePdf(const QString& proyecto, const QString& pdf,
+                   std::optional<TramosAnejo> tramos = std::nullopt)
 {
     const CalculoArchivo calculo = CalculaArchivo(proyecto.toStdString());
     DatosAnejo datos;
+    datos.tramos = std::move(tramos);
     datos.archivo = QFileInfo(proyecto).fileName();
     datos.fecha = QDate(2025, 3, 5);
     datos.version = VersionPrograma();
     const ResultadoAnejo resultado = EscribeAnejo(calculo, datos, pdf);
     return resultado.escrito ? QString() : resultado.error;
+}
+
+// Una conducción sobre el ejemplo de zanja: n tramos seguidos de 10 m con hr
+// de 1 a 5 m y, cada siete, uno con hr no válida y un carácter de control en
+// el nombre.
+TramosAnejo Conduccion(int n)
+{
+    Proyecto base;
+    LeeArchivo(base, (Ejemplos + "/zanja.txt").toStdString(),
+               [](const std::string&, BotonesLectura) { return true; });
+    TramosAnejo t;
+    t.tabla = "/obras/colector.csv";
+    for (int i = 0; i < n; ++i) {
+        const std::string hr = i % 7 == 6 ? "x" : TextoNumero(1 + i % 5);
+        const std::string nombre = "T-" + std::to_string(i + 1) + (i % 7 == 6 ? "\x1b[1m" : "");
+        t.tramos.push_back(LeeTramo(base, {{ColumnaTramo::Tramo, nombre},
+                                           {ColumnaTramo::PkInicial, std::to_string(10 * i)},
+                                           {ColumnaTramo::PkFinal, std::to_string(10 * i + 10)},
+                                           {ColumnaTramo::Hr, hr}}));
+        t.calculos.push_back(CalculaTramo(t.tramos.back()));
+        SumaTramo(t.resumen, t.tramos.back(), t.calculos.back());
+    }
+    return t;
 }
 
 nlohmann::json Json(const QString& proyecto)
@@ -157,6 +184,63 @@ private slots:
         }
     }
 
+    // Con una conducción por tramos el anejo lleva su capítulo tras las notas:
+    // la tabla de tramos, aunque ocupe muchas páginas, los metros de cada
+    // diámetro y clase y los perfiles de las dos normas.
+    void CapituloTramos_data()
+    {
+        QTest::addColumn<int>("tramos");
+        QTest::addColumn<int>("paginas");         // al menos
+        QTest::addColumn<QStringList>("textos");  // en este orden
+        QTest::newRow("sin tramos") << -1 << 2 << QStringList{"7. Notas"};
+        QTest::newRow("siete tramos")
+            << 7 << 3
+            << QStringList{"7. Notas",
+                           "8. Tramos",
+                           "Tabla de tramos: colector.csv",
+                           "Tramos: 7; longitud total: 70 m; con errores: 1.",
+                           "T-1",
+                           "T-7\\x1b[1m",
+                           "Metros de tubo por diámetro y clase UNE 127.010",
+                           "Total con clase: 60 m",
+                           "Tramos sin clase: 1, con 10 m",
+                           "Perfil longitudinal: clase UNE 127.010",
+                           "Perfil longitudinal: clase ASTM C76M"};
+        QTest::newRow("quinientos tramos")
+            << 500 << 14
+            << QStringList{"8. Tramos",
+                           "Tramos: 500; longitud total: 5000 m; con errores: 71.",
+                           "T-1",
+                           "T-250",
+                           "T-500",
+                           "Total con clase: 4290 m",
+                           "Perfil longitudinal: clase ASTM C76M"};
+    }
+
+    void CapituloTramos()
+    {
+        QFETCH(int, tramos);
+        QFETCH(int, paginas);
+        QFETCH(QStringList, textos);
+        QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath("anejo.pdf");
+        std::optional<TramosAnejo> conduccion;
+        if (tramos >= 0)
+            conduccion = Conduccion(tramos);
+        QCOMPARE(EscribePdf(Ejemplos + "/zanja.txt", pdf, conduccion), QString());
+        const QString texto = TextoPdf(pdf);
+        qsizetype desde = 0;
+        for (const QString& esperado : textos) {
+            const qsizetype donde = texto.indexOf(esperado, desde);
+            QVERIFY2(donde >= 0, qPrintable(esperado));
+            desde = donde + esperado.size();
+        }
+        QCOMPARE(texto.contains("8. Tramos"), tramos >= 0);
+        const int total = CampoPdf(pdf, "Pages").toInt();
+        QVERIFY2(total >= paginas, qPrintable(QString::number(total)));
+        QCOMPARE(texto.count(QString("Página %1 de %1").arg(total)), 1);
+    }
+
     void FilasEnteras_data()
     {
         QTest::addColumn<QList<int>>("lineas");  // líneas de cada fila
@@ -258,16 +342,18 @@ private slots:
         QCOMPARE(original.readAll(), antes);  // el proyecto sigue intacto
     }
 
-    // La orden del menú calcula el caso de la ventana sin tocarlo y dice si no
-    // pudo escribir.
+    // La orden del menú (y la de la ventana de tramos, con su conducción)
+    // calcula el caso de la ventana sin tocarlo y dice si no pudo escribir.
     void OrdenDelMenu_data()
     {
         QTest::addColumn<QString>("destino");  // relativo a la carpeta de la prueba
         QTest::addColumn<bool>("escrito");
         QTest::addColumn<bool>("sinGuardar");  // el caso tiene cambios sin guardar
-        QTest::newRow("escrito") << "anejo.pdf" << true << false;
-        QTest::newRow("con cambios sin guardar") << "anejo.pdf" << true << true;
-        QTest::newRow("carpeta inexistente") << "no-existe/anejo.pdf" << false << false;
+        QTest::addColumn<bool>("tramos");      // con tramos, de un caso sin archivo
+        QTest::newRow("escrito") << "anejo.pdf" << true << false << false;
+        QTest::newRow("con cambios sin guardar") << "anejo.pdf" << true << true << false;
+        QTest::newRow("carpeta inexistente") << "no-existe/anejo.pdf" << false << false << false;
+        QTest::newRow("con tramos") << "anejo.pdf" << true << false << true;
     }
 
     void OrdenDelMenu()
@@ -275,6 +361,7 @@ private slots:
         QFETCH(QString, destino);
         QFETCH(bool, escrito);
         QFETCH(bool, sinGuardar);
+        QFETCH(bool, tramos);
         QTemporaryDir carpeta;
         const QString proyecto = carpeta.filePath("caso.txt");
         QVERIFY(QFile::copy(Ejemplos + "/zanja.txt", proyecto));
@@ -287,10 +374,17 @@ private slots:
 
         const QString pdf = carpeta.filePath(destino);
         guion.nombres = {pdf};
-        QAction* orden = Opcion(f.get(), "&Anejo de cálculo (PDF)…");
-        QVERIFY(orden);
-        orden->trigger();
-        QCOMPARE(guion.propuestos.last(), carpeta.filePath("caso.pdf"));
+        if (tramos) {
+            p->FileName.clear();  // el PDF se propone junto a la tabla
+            TramosAnejo conduccion = Conduccion(3);
+            conduccion.tabla = carpeta.filePath("colector.csv");
+            EscribeAnejoDelCaso(*p, DialogosPrograma(), conduccion);
+        } else {
+            QAction* orden = Opcion(f.get(), "&Anejo de cálculo (PDF)…");
+            QVERIFY(orden);
+            orden->trigger();
+        }
+        QCOMPARE(guion.propuestos.last(), carpeta.filePath(tramos ? "colector.pdf" : "caso.pdf"));
         QCOMPARE(QFileInfo::exists(pdf), escrito);
         if (escrito) {
             QVERIFY(guion.vistos.isEmpty());
@@ -298,6 +392,8 @@ private slots:
             QVERIFY(texto.contains("Clase mínima UNE-127.010 exigible: Clase 90 "
                                    "(Válido para hr <=2.53 m.)"));
             QCOMPARE(texto.contains("Archivo: caso.txt (con cambios sin guardar)"), sinGuardar);
+            QCOMPARE(texto.contains("Archivo: (sin guardar)"), tramos);
+            QCOMPARE(texto.contains("8. Tramos"), tramos);
         } else {
             QCOMPARE(guion.vistos.size(), 1);
             QCOMPARE(guion.vistos[0].titulo, QString("Error"));

@@ -291,7 +291,7 @@ ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& dat
     documento.setTextWidth(cuerpo.width());
     ObjetosDibujo objetos(Resolucion);
     documento.documentLayout()->registerHandler(ObjetosDibujo::Tipo, &objetos);
-    RedactaAnejo(documento, objetos, calculo);
+    RedactaAnejo(documento, objetos, calculo, datos.tramos);
 
     const std::vector<double> cortes = CortesDePagina(documento, cuerpo.height());
     const int paginas = static_cast<int>(cortes.size()) - 1;

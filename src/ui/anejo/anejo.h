@@ -1,18 +1,33 @@
 #pragma once
 // Anejo de cálculo en PDF: el caso entero para firmarlo (datos, hipótesis,
 // cargas, clases con su validez, matrices de clases, clase según la altura de
-// relleno y notas). El mismo código sirve a la ventana y a la línea de órdenes.
+// relleno y notas) y, si se le da, la conducción por tramos calculada sobre
+// ese caso. El mismo código sirve a las ventanas y a la línea de órdenes.
 
 #include <QDate>
 #include <QString>
 
+#include <optional>
+#include <vector>
+
+#include "tramos.h"
+
 struct CalculoArchivo;
+
+// Una conducción por tramos ya calculada, para su capítulo del anejo.
+struct TramosAnejo {
+    std::vector<Tramo> tramos;
+    std::vector<TramoCalculado> calculos;  // uno por tramo, en el mismo orden
+    ResumenTramos resumen;
+    QString tabla;  // archivo de la tabla de tramos (el anejo muestra su nombre sin carpeta)
+};
 
 // Lo que el anejo muestra y no sale del cálculo.
 struct DatosAnejo {
     QString archivo;  // nombre del archivo de proyecto que se muestra en la cabecera
     QDate fecha;      // fecha del anejo
     QString version;  // versión del programa
+    std::optional<TramosAnejo> tramos;  // el capítulo "Tramos", si lo hay
 };
 
 struct ResultadoAnejo {

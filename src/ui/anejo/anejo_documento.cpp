@@ -1,5 +1,6 @@
-// Redacción del anejo: los siete apartados, con los textos de la memoria de
-// cálculo donde los hay, para que anejo y memoria digan lo mismo.
+// Redacción del anejo: los siete apartados del caso, con los textos de la
+// memoria de cálculo donde los hay, para que anejo y memoria digan lo mismo.
+// El de los tramos está en anejo_tramos.cpp.
 
 #include <QPainter>
 #include <QTextCursor>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "anejo_interno.h"
+#include "anejo_redactor.h"
 #include "apoyo.h"
 #include "clase_en_vivo.h"
 #include "clases.h"
@@ -23,24 +25,6 @@
 #include "textos_informe.h"
 
 namespace {
-
-QString Q(const std::string& texto)
-{
-    return QString::fromStdString(texto);
-}
-
-QString N(double x)
-{
-    return Q(TextoNumero(x));
-}
-
-QString Lineas(const std::vector<std::string>& lineas)
-{
-    QStringList l;
-    for (const std::string& linea : lineas)
-        l << Q(linea);
-    return l.join('\n');
-}
 
 // Nombre de cada paso del cálculo de cargas, para decir cuál falló.
 QString NombrePaso(PasoCarga paso)
@@ -57,124 +41,6 @@ QString NombrePaso(PasoCarga paso)
     }
     return {};
 }
-
-class Redactor {
-public:
-    Redactor(QTextDocument& documento, ObjetosDibujo& objetos)
-        : cursor_(&documento), objetos_(objetos)
-    {
-        normal_.setFontPointSize(10);
-        negrita_ = normal_;
-        negrita_.setFontWeight(QFont::Bold);
-        apartado_ = negrita_;
-        apartado_.setFontPointSize(13);
-        subapartado_ = negrita_;
-        subapartado_.setFontPointSize(11);
-    }
-
-    void Apartado(const QString& titulo)
-    {
-        Bloque(apartado_, 14, 4, true);
-        cursor_.insertText(titulo, apartado_);
-    }
-
-    void Subapartado(const QString& titulo)
-    {
-        Bloque(subapartado_, 8, 2, true);
-        cursor_.insertText(titulo, subapartado_);
-    }
-
-    void Parrafo(const QString& texto, bool resalta = false)
-    {
-        Bloque(normal_, 2, 2, false);
-        cursor_.insertText(texto, resalta ? negrita_ : normal_);
-    }
-
-    // Un párrafo con una parte en negrita delante.
-    void Dato(const QString& rotulo, const QString& valor)
-    {
-        Bloque(normal_, 2, 2, false);
-        cursor_.insertText(rotulo + " ", negrita_);
-        cursor_.insertText(valor, normal_);
-    }
-
-    void Dibujo(FuncionDibujo dibujo, QSizeF milimetros)
-    {
-        Bloque(normal_, 4, 4, false);
-        objetos_.Inserta(cursor_, std::move(dibujo), milimetros);
-    }
-
-    // Tabla de filas × columnas con la primera fila de encabezado. entera: que
-    // no se reparta entre páginas si cabe en una.
-    QTextTable* Tabla(int filas, int columnas, const QVector<QTextLength>& anchos, bool entera)
-    {
-        QTextTableFormat formato;
-        formato.setBorder(0.6);
-        formato.setBorderBrush(Qt::black);
-        formato.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        formato.setBorderCollapse(true);
-        formato.setCellPadding(3);
-        formato.setCellSpacing(0);
-        formato.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-        formato.setColumnWidthConstraints(anchos);
-        formato.setProperty(TablaEntera, entera);
-        QTextTable* tabla = cursor_.insertTable(filas, columnas, formato);
-        for (int c = 0; c < columnas; ++c) {
-            QTextTableCellFormat celda;
-            celda.setBackground(QColor(230, 230, 230));
-            tabla->cellAt(0, c).setFormat(celda);
-        }
-        return tabla;
-    }
-
-    void Celda(QTextTable* tabla, int fila, int columna, const QString& texto, bool resalta = false)
-    {
-        QTextCursor c = tabla->cellAt(fila, columna).firstCursorPosition();
-        c.insertText(texto, resalta || fila == 0 ? negrita_ : normal_);
-    }
-
-    void ColorCelda(QTextTable* tabla, int fila, int columna, const std::optional<ColorRGB>& color)
-    {
-        if (!color)
-            return;
-        QTextTableCell celda = tabla->cellAt(fila, columna);
-        QTextCharFormat formato = celda.format();
-        const QColor fondo(color->rojo, color->verde, color->azul);
-        formato.setBackground(fondo);
-        celda.setFormat(formato);
-        // Letra blanca sobre los fondos oscuros, como en la hoja.
-        if (fondo.lightness() < 110) {
-            QTextCursor c = celda.firstCursorPosition();
-            c.setPosition(celda.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-            QTextCharFormat letra;
-            letra.setForeground(Qt::white);
-            c.mergeCharFormat(letra);
-        }
-    }
-
-    // Sale de la tabla en curso.
-    void FinTabla() { cursor_.movePosition(QTextCursor::End); }
-
-private:
-    void Bloque(const QTextCharFormat& letra, double antes, double despues, bool conSiguiente)
-    {
-        QTextBlockFormat bloque;
-        bloque.setTopMargin(antes);
-        bloque.setBottomMargin(despues);
-        bloque.setProperty(ConSiguiente, conSiguiente);
-        // El bloque vacío del principio o del final de una tabla se aprovecha.
-        if (cursor_.block().length() <= 1) {
-            cursor_.setBlockFormat(bloque);
-            cursor_.setBlockCharFormat(letra);
-        } else {
-            cursor_.insertBlock(bloque, letra);
-        }
-    }
-
-    QTextCursor cursor_;
-    ObjetosDibujo& objetos_;
-    QTextCharFormat normal_, negrita_, apartado_, subapartado_;
-};
 
 using Pares = std::vector<std::pair<QString, QString>>;
 
@@ -510,7 +376,8 @@ void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
 
 }  // namespace
 
-void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo)
+void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
+                  const std::optional<TramosAnejo>& tramos)
 {
     // Todo en un solo cambio: el documento se dispone una vez, al final.
     QTextCursor bloqueo(&documento);
@@ -524,5 +391,7 @@ void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const Calcul
     ApartadoMatrices(r, calculo);
     ApartadoCurva(r, calculo);
     ApartadoNotas(r, calculo);
+    if (tramos)
+        ApartadoTramos(r, *tramos);
     bloqueo.endEditBlock();
 }

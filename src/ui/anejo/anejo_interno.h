@@ -5,6 +5,7 @@
 #include <QSizeF>
 #include <QTextObjectInterface>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "anejo.h"
@@ -44,8 +45,10 @@ enum PropiedadAnejo {
     TablaEntera = QTextFormat::UserProperty + 2,   // tabla: a ser posible, en una página
 };
 
-// Redacta el anejo en el documento, ya con su ancho y su dispositivo de pintura.
-void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo);
+// Redacta el anejo en el documento, ya con su ancho y su dispositivo de
+// pintura; con el capítulo de los tramos si los hay.
+void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
+                  const std::optional<TramosAnejo>& tramos = std::nullopt);
 
 // Dónde empieza cada página del documento (coordenadas del documento) para que
 // quepan alto unidades por página sin partir una línea de texto ni una fila de

@@ -1,7 +1,12 @@
 #pragma once
 // La impresora del programa: la que elige "Especificar impresora" y usan
-// después todas las impresiones.
+// después todas las impresiones; y el nombre que se propone a un PDF.
+
+#include <QString>
 
 class QPrinter;
 
 QPrinter& ImpresoraPrograma();
+
+// El nombre del proyecto con la extensión .pdf; vacío si no lo hay.
+QString NombrePdf(const QString& propuesto);

@@ -11,25 +11,10 @@
 
 #include "clases.h"
 #include "curva_clase.h"
+#include "graficos.h"
 #include "numero.h"
 
 namespace {
-
-QString Q(const std::string& texto)
-{
-    return QString::fromStdString(texto);
-}
-
-// Paso de marcas "redondo" (1, 2, 2.5 o 5 por una potencia de 10) para unas n marcas.
-double PasoRedondo(double rango, int n)
-{
-    const double bruto = rango / n;
-    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
-    for (const double f : {1.0, 2.0, 2.5, 5.0})
-        if (bruto <= f * potencia)
-            return f * potencia;
-    return 10 * potencia;
-}
 
 // Escalas del gráfico en la zona.
 struct Ejes {
@@ -63,25 +48,6 @@ Ejes CalculaEjes(const QRectF& zona, const CurvaClase& curva)
     e.pasoCarga = PasoRedondo(cima, 8);
     e.cargaMaxima = std::ceil(cima / e.pasoCarga) * e.pasoCarga;
     return e;
-}
-
-QColor Tinte(const std::string& clase)
-{
-    const std::optional<ColorRGB> color = ColorClase(clase);
-    if (!color)
-        return Qt::white;
-    // Aclarado para que la curva y los rótulos se lean encima.
-    const auto mezcla = [](int c) { return 255 - (255 - c) * 45 / 100; };
-    return QColor(mezcla(color->rojo), mezcla(color->verde), mezcla(color->azul));
-}
-
-QFont Letra(const QPainter& pintor, double alto, bool negrita = false)
-{
-    QFont letra = pintor.font();
-    letra.setFamily("Arial");
-    letra.setPixelSize(std::max(1, static_cast<int>(std::lround(alto))));
-    letra.setBold(negrita);
-    return letra;
 }
 
 void DibujaBandas(QPainter& pintor, const Ejes& e, const CurvaClase& curva)

@@ -175,19 +175,6 @@ Resultado Imprime(QWidget& ventana, QPrinter& impresora)
 
 }  // namespace
 
-QString NombrePdf(const QString& propuesto)
-{
-    if (propuesto.isEmpty())
-        return {};
-    const QString extension = QFileInfo(propuesto).suffix();
-    if (extension.compare("pdf", Qt::CaseInsensitive) == 0)
-        return propuesto;
-    QString nombre = propuesto;
-    if (!extension.isEmpty())
-        nombre.chop(extension.size() + 1);
-    return nombre + ".pdf";
-}
-
 void MarcaParaImprimir(QWidget* dibujo)
 {
     dibujo->setProperty(PropiedadTag, 1);

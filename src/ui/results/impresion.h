@@ -101,9 +101,6 @@ void AbortaImpresion();
 // Vista previa de la página que se imprimiría.
 void VistaPrevia(QWidget& ventana);
 
-// El nombre del proyecto con la extensión .pdf; vacío si no lo hay.
-QString NombrePdf(const QString& propuesto);
-
 // Escribe la página en un PDF elegido con el diálogo de guardar (nombre
 // propuesto: el del proyecto con .pdf). false si se cancela o falla.
 bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos);

@@ -1,0 +1,17 @@
+#pragma once
+// Orden "Anejo de cálculo (PDF)…" de las ventanas: el anejo del caso tal como
+// está, sin preguntas ni correcciones y sin tocar el registro.
+
+#include <optional>
+
+#include "anejo.h"
+
+class Dialogos;
+struct Proyecto;
+
+// Pide el nombre del PDF (propone el del proyecto, o el de la tabla de tramos
+// si el proyecto no tiene, con .pdf), calcula el caso sobre una copia y
+// escribe el anejo, con el capítulo de los tramos si se dan. Un error al
+// escribir se muestra en un mensaje.
+void EscribeAnejoDelCaso(const Proyecto& p, Dialogos& dialogos,
+                         std::optional<TramosAnejo> tramos = std::nullopt);

@@ -1,0 +1,165 @@
+#pragma once
+// El redactor de los capítulos del anejo: títulos, párrafos, tablas y dibujos
+// con las letras y los márgenes de todo el documento.
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "anejo_interno.h"
+#include "clases.h"
+#include "graficos.h"
+#include "numero_qt.h"
+
+// Abreviatura de TextoQ, que en las tablas del anejo se usa a cada paso.
+inline QString N(double x)
+{
+    return TextoQ(x);
+}
+
+// Las líneas de un texto del cálculo, una por renglón.
+inline QString Lineas(const std::vector<std::string>& lineas)
+{
+    QStringList l;
+    for (const std::string& linea : lineas)
+        l << Q(linea);
+    return l.join('\n');
+}
+
+// Escribe los capítulos al final del documento, con las letras y los
+// márgenes de todo el anejo.
+class Redactor {
+public:
+    Redactor(QTextDocument& documento, ObjetosDibujo& objetos)
+        : cursor_(&documento), objetos_(objetos)
+    {
+        normal_.setFontPointSize(10);
+        negrita_ = normal_;
+        negrita_.setFontWeight(QFont::Bold);
+        apartado_ = negrita_;
+        apartado_.setFontPointSize(13);
+        subapartado_ = negrita_;
+        subapartado_.setFontPointSize(11);
+    }
+
+    void Apartado(const QString& titulo)
+    {
+        Bloque(apartado_, 14, 4, true);
+        cursor_.insertText(titulo, apartado_);
+    }
+
+    void Subapartado(const QString& titulo)
+    {
+        Bloque(subapartado_, 8, 2, true);
+        cursor_.insertText(titulo, subapartado_);
+    }
+
+    void Parrafo(const QString& texto, bool resalta = false)
+    {
+        Bloque(normal_, 2, 2, false);
+        cursor_.insertText(texto, resalta ? negrita_ : normal_);
+    }
+
+    // Un párrafo con una parte en negrita delante.
+    void Dato(const QString& rotulo, const QString& valor)
+    {
+        Bloque(normal_, 2, 2, false);
+        cursor_.insertText(rotulo + " ", negrita_);
+        cursor_.insertText(valor, normal_);
+    }
+
+    void Dibujo(FuncionDibujo dibujo, QSizeF milimetros)
+    {
+        Bloque(normal_, 4, 4, false);
+        objetos_.Inserta(cursor_, std::move(dibujo), milimetros);
+    }
+
+    // Tabla de filas × columnas con la primera fila de encabezado. entera: que
+    // no se reparta entre páginas si cabe en una.
+    QTextTable* Tabla(int filas, int columnas, const QVector<QTextLength>& anchos, bool entera)
+    {
+        QTextTableFormat formato;
+        formato.setBorder(0.6);
+        formato.setBorderBrush(Qt::black);
+        formato.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        formato.setBorderCollapse(true);
+        formato.setCellPadding(3);
+        formato.setCellSpacing(0);
+        formato.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        formato.setColumnWidthConstraints(anchos);
+        formato.setProperty(TablaEntera, entera);
+        QTextTable* tabla = cursor_.insertTable(filas, columnas, formato);
+        for (int c = 0; c < columnas; ++c) {
+            QTextTableCellFormat celda;
+            celda.setBackground(QColor(230, 230, 230));
+            tabla->cellAt(0, c).setFormat(celda);
+        }
+        return tabla;
+    }
+
+    void Celda(QTextTable* tabla, int fila, int columna, const QString& texto, bool resalta = false)
+    {
+        QTextCursor c = tabla->cellAt(fila, columna).firstCursorPosition();
+        c.insertText(texto, resalta || fila == 0 ? negrita_ : normal_);
+    }
+
+    // Celda en letra menor, para las tablas de muchas columnas.
+    void CeldaMenor(QTextTable* tabla, int fila, int columna, const QString& texto,
+                    bool resalta = false)
+    {
+        QTextCharFormat letra = resalta || fila == 0 ? negrita_ : normal_;
+        letra.setFontPointSize(8);
+        QTextCursor c = tabla->cellAt(fila, columna).firstCursorPosition();
+        c.insertText(texto, letra);
+    }
+
+    void ColorCelda(QTextTable* tabla, int fila, int columna, const std::optional<ColorRGB>& color)
+    {
+        if (!color)
+            return;
+        QTextTableCell celda = tabla->cellAt(fila, columna);
+        QTextCharFormat formato = celda.format();
+        const QColor fondo(color->rojo, color->verde, color->azul);
+        formato.setBackground(fondo);
+        celda.setFormat(formato);
+        // Letra blanca sobre los fondos oscuros, como en la hoja.
+        if (fondo.lightness() < 110) {
+            QTextCursor c = celda.firstCursorPosition();
+            c.setPosition(celda.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            QTextCharFormat letra;
+            letra.setForeground(Qt::white);
+            c.mergeCharFormat(letra);
+        }
+    }
+
+    // Sale de la tabla en curso.
+    void FinTabla() { cursor_.movePosition(QTextCursor::End); }
+
+private:
+    void Bloque(const QTextCharFormat& letra, double antes, double despues, bool conSiguiente)
+    {
+        QTextBlockFormat bloque;
+        bloque.setTopMargin(antes);
+        bloque.setBottomMargin(despues);
+        bloque.setProperty(ConSiguiente, conSiguiente);
+        // El bloque vacío del principio o del final de una tabla se aprovecha.
+        if (cursor_.block().length() <= 1) {
+            cursor_.setBlockFormat(bloque);
+            cursor_.setBlockCharFormat(letra);
+        } else {
+            cursor_.insertBlock(bloque, letra);
+        }
+    }
+
+    QTextCursor cursor_;
+    ObjetosDibujo& objetos_;
+    QTextCharFormat normal_, negrita_, apartado_, subapartado_;
+};
+
+// Capítulo de la conducción por tramos: la tabla de tramos, los metros por
+// diámetro y clase de cada norma y el perfil longitudinal.
+void ApartadoTramos(Redactor& r, const TramosAnejo& tramos);

@@ -1,0 +1,25 @@
+#pragma once
+// Piezas comunes de los gráficos con ejes (clase según la altura de relleno,
+// perfil de los tramos): marcas redondas, tintes de clase y letras.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <string>
+
+class QPainter;
+
+// El texto UTF-8 del motor como QString.
+QString Q(const std::string& texto);
+
+// Paso de marcas "redondo" (1, 2, 2.5 o 5 por una potencia de 10) para unas n
+// marcas en un rango positivo.
+double PasoRedondo(double rango, int n);
+
+// Color de una clase aclarado, para que la línea y los rótulos se lean
+// encima; blanco si no es una clase.
+QColor Tinte(const std::string& clase);
+
+// Letra Arial de alto píxeles, sobre la del pintor.
+QFont Letra(const QPainter& pintor, double alto, bool negrita = false);
