@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "ayuda.h"
@@ -33,6 +34,7 @@ namespace {
 const int ContextoAyudaTramos = 27;
 const int AnchoPagina = 1000;
 const int AltoPagina = 360;
+const int ArribaResumen = 58;
 const char* const FiltroTramos = "Tabla de tramos (*.csv *.txt)";
 const char* const TituloTramos = "Tramos";
 
@@ -215,6 +217,7 @@ TTramos::TTramos(const Proyecto& base, Dialogos& dialogos, QWidget* padre)
     connect(modelo_, &ModeloTramos::Progreso, this, &TTramos::MuestraProgreso);
     connect(modelo_, &ModeloTramos::CalculoTerminado, this, &TTramos::FinCalculo);
 
+    AjustaColumnas();
     PonRotulos();
     RehaceResumen();
     resize(AnchoPagina + 60, 760);
@@ -292,7 +295,7 @@ void TTramos::CreaPagina()
     QFont fija = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fija.setPixelSize(12);
     resumen_->setFont(fija);
-    resumen_->setGeometry(10, 58, 420, AltoPagina - 64);
+    resumen_->setGeometry(10, ArribaResumen, 420, AltoPagina - ArribaResumen - 6);
 
     perfil_ = new Croquis(
         [this](QPainter& pintor, const QRectF& zona) {
@@ -300,13 +303,28 @@ void TTramos::CreaPagina()
         },
         pagina_);
     perfil_->setObjectName("PerfilTramos");
-    perfil_->setGeometry(440, 58, AnchoPagina - 450, AltoPagina - 64);
+    perfil_->setGeometry(440, ArribaResumen, AnchoPagina - 450, AltoPagina - ArribaResumen - 6);
     MarcaParaImprimir(perfil_);
 }
 
 int TTramos::ModoPerfil() const
 {
     return NormaPerfil && NormaPerfil->currentIndex() == 1 ? 2 : 1;
+}
+
+void TTramos::AjustaColumnas()
+{
+    // Las de la tabla, a lo escrito; las del resultado, a lo que suelen llevar
+    // (aún están vacías mientras se calcula).
+    for (int columna = 0; columna < modelo_->ColumnasTabla(); ++columna)
+        tabla_->resizeColumnToContents(columna);
+    const std::pair<ColumnaResultado, int> anchos[] = {
+        {ColumnaResultado::Carga, 150},       {ColumnaResultado::Une, 50},
+        {ColumnaResultado::ValidezUne, 200},  {ColumnaResultado::Astm, 50},
+        {ColumnaResultado::ValidezAstm, 200}, {ColumnaResultado::Notas, 600},
+    };
+    for (const auto& [columna, ancho] : anchos)
+        tabla_->setColumnWidth(modelo_->Columna(columna), ancho);
 }
 
 void TTramos::PonRotulos()
@@ -325,8 +343,17 @@ void TTramos::PonRotulos()
 
 void TTramos::RehaceResumen()
 {
-    resumen_->setPlainText(TextoResumen(modelo_->Resumen(), modelo_->SinClase(1),
-                                        modelo_->SinClase(2), modelo_->SinCalcular()));
+    const QString texto = TextoResumen(modelo_->Resumen(), modelo_->SinClase(1),
+                                       modelo_->SinClase(2), modelo_->SinCalcular());
+    resumen_->setPlainText(texto);
+    // La página crece con el resumen, que se imprime entero.
+    const int lineas = static_cast<int>(texto.count('\n')) + 1;
+    const int alto =
+        std::max(AltoPagina, ArribaResumen + lineas * resumen_->fontMetrics().lineSpacing() + 16);
+    if (alto != pagina_->height()) {
+        pagina_->setFixedSize(AnchoPagina, alto);
+        resumen_->setGeometry(10, ArribaResumen, 420, alto - ArribaResumen - 6);
+    }
     perfil_->update();
 }
 
@@ -366,7 +393,7 @@ bool TTramos::AbreTabla(const QString& nombre)
     }
     archivo_ = nombre;
     modelo_->PonTabla(std::move(lectura.tabla));
-    tabla_->resizeColumnsToContents();
+    AjustaColumnas();
     PonRotulos();
     modelo_->CalculaTodo();
     if (!lectura.avisos.empty()) {

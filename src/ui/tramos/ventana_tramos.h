@@ -66,6 +66,7 @@ private:
     bool PuedeDejarTabla();
     void RehaceResumen();
     void PonRotulos();
+    void AjustaColumnas();
     void MuestraProgreso(int hechas, int total);
     void FinCalculo();
 
