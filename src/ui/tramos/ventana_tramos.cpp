@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -165,6 +166,7 @@ TTramos::TTramos(const Proyecto& base, Dialogos& dialogos, QWidget* padre)
     tabla_->horizontalHeader()->setDefaultSectionSize(80);
     tabla_->verticalHeader()->setDefaultSectionSize(22);
     tabla_->setWordWrap(false);
+    tabla_->installEventFilter(this);
 
     NormaPerfil = new QComboBox;
     NormaPerfil->setObjectName("NormaPerfil");
@@ -181,6 +183,7 @@ TTramos::TTramos(const Proyecto& base, Dialogos& dialogos, QWidget* padre)
     CancelaTramos = new QPushButton("Cancelar");
     CancelaTramos->setObjectName("CancelaTramos");
     CancelaTramos->setVisible(false);
+    CancelaTramos->setAutoDefault(false);  // Intro en la tabla no detiene el cálculo
     connect(CancelaTramos, &QPushButton::clicked, modelo_, &ModeloTramos::Cancela);
 
     auto* norma = new QHBoxLayout;
@@ -348,8 +351,9 @@ void TTramos::RehaceResumen()
     resumen_->setPlainText(texto);
     // La página crece con el resumen, que se imprime entero.
     const int lineas = static_cast<int>(texto.count('\n')) + 1;
-    const int alto =
-        std::max(AltoPagina, ArribaResumen + lineas * resumen_->fontMetrics().lineSpacing() + 16);
+    const int margen = 2 * static_cast<int>(resumen_->document()->documentMargin()) + 12;
+    const int alto = std::max(AltoPagina, ArribaResumen + margen +
+                                              lineas * (resumen_->fontMetrics().lineSpacing() + 1));
     if (alto != pagina_->height()) {
         pagina_->setFixedSize(AnchoPagina, alto);
         resumen_->setGeometry(10, ArribaResumen, 420, alto - ArribaResumen - 6);
@@ -466,6 +470,25 @@ void TTramos::QuitaTramosClick()
     if (filas.empty() && tabla_->currentIndex().isValid())
         filas.push_back(tabla_->currentIndex().row());
     modelo_->QuitaFilas(std::move(filas));
+}
+
+void TTramos::VaciaCeldasClick()
+{
+    for (const QModelIndex& indice : tabla_->selectionModel()->selectedIndexes())
+        if (indice.column() < modelo_->ColumnasTabla())
+            modelo_->setData(indice, QString());
+}
+
+bool TTramos::eventFilter(QObject* objeto, QEvent* evento)
+{
+    // Supr vacía las celdas elegidas: toman el valor del caso base. (Editando
+    // una celda, Supr es de la casilla y no llega aquí.)
+    if (objeto == tabla_ && evento->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Delete) {
+        VaciaCeldasClick();
+        return true;
+    }
+    return QDialog::eventFilter(objeto, evento);
 }
 
 void TTramos::ImprimirClick()

@@ -42,6 +42,8 @@ public:
     // Filas.
     void AnadeTramoClick();
     void QuitaTramosClick();
+    // Vacía las celdas elegidas de la tabla (toman el valor del caso base).
+    void VaciaCeldasClick();
 
     // Menú "&Opciones".
     void ImprimirClick();
@@ -58,6 +60,9 @@ public:
 
     // Salir: con cambios sin guardar, pregunta antes; detiene el cálculo.
     void reject() override;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void CreaMenu();
