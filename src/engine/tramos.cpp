@@ -1,6 +1,7 @@
 #include "tramos.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "apoyo.h"
@@ -86,6 +87,7 @@ private:
     bool Numero(ColumnaTramo columna, double& valor, bool sinSigno = true);
     bool Lista(ColumnaTramo columna, const ListaTextos& lista, std::uint8_t& indice);
     void Medida(ColumnaTramo columna, int clave, double& campo);
+    void PuntoKilometrico(ColumnaTramo columna, double& pk);
     void Instalacion();
     void Tubo();
     void Trafico();
@@ -144,6 +146,30 @@ void LectorTramo::Medida(ColumnaTramo columna, int clave, double& campo)
     double valor = 0;
     if (Numero(columna, valor, CampoSinSigno(clave)))
         campo = valor;
+}
+
+// Un PK en metros ("1250,5") o como se rotula en los planos ("1+250,5").
+void LectorTramo::PuntoKilometrico(ColumnaTramo columna, double& pk)
+{
+    const std::string* celda = Celda(columna);
+    const std::string texto = celda ? Pliega(*celda) : "";
+    const std::size_t mas = texto.find('+');
+    // "1e+3" es un número con exponente; "1+250", un PK.
+    if (mas == std::string::npos || mas == 0 ||
+        !std::isdigit(static_cast<unsigned char>(texto[mas - 1]))) {
+        Numero(columna, pk, false);
+        return;
+    }
+    const EnteroLeido km = LeeEntero(texto.substr(0, mas));
+    const std::string metros = texto.substr(mas + 1);
+    const NumeroTecleado m = LeeTecleado(metros);
+    const bool tresCifras = metros.size() >= 3 && metros.find_first_not_of("0123456789") >= 3 &&
+                            (metros.size() == 3 || metros[3] == ',' || metros[3] == '.');
+    if (!km.valido || m.estado != Tecleo::Valido || !tresCifras) {
+        Error(columna, Comillas(*celda) + " no es un PK (metros, o «1+250»)");
+        return;
+    }
+    pk = static_cast<double>(km.valor) * 1000 + m.valor;
 }
 
 // Otra instalación borra el factor de apoyo y, si cambia de grupo, el relleno
@@ -280,8 +306,8 @@ void LectorTramo::Aplica(const std::vector<CeldaTramo>& celdas)
         t_.nombre = *nombre;
     else
         Error(ColumnaTramo::Tramo, "falta el nombre del tramo");
-    Numero(ColumnaTramo::PkInicial, t_.pkInicial, false);
-    Numero(ColumnaTramo::PkFinal, t_.pkFinal, false);
+    PuntoKilometrico(ColumnaTramo::PkInicial, t_.pkInicial);
+    PuntoKilometrico(ColumnaTramo::PkFinal, t_.pkFinal);
 
     Instalacion();
     Tubo();

@@ -75,6 +75,27 @@ Registros Parte(const std::string& texto, char separador)
     return r;
 }
 
+// El separador de la fila de cabeceras (la primera que no está en blanco): ";"
+// si lo lleva fuera de comillas; si no, un tabulador si lo lleva; si no, ";".
+char Separador(const std::string& texto)
+{
+    bool entreComillas = false, tabulador = false, escrita = false;
+    for (const char c : texto) {
+        if (c == '"')
+            entreComillas = !entreComillas;
+        else if (entreComillas)
+            continue;
+        else if (c == ';')
+            return ';';
+        else if (c == '\t')
+            tabulador = true;
+        else if (c == '\n' && escrita)
+            break;
+        escrita |= c != ' ' && c != '\r' && c != '\n';
+    }
+    return tabulador ? '\t' : ';';
+}
+
 bool Vacio(const std::vector<std::string>& campos)
 {
     for (const std::string& campo : campos)
@@ -90,10 +111,7 @@ LecturaTramos Interpreta(std::string texto)
         texto.erase(0, 3);
     else if (!EsUtf8(texto))
         texto = De1252(texto);  // lo que guarda una hoja de cálculo como «CSV» en Windows
-    const std::string primera = texto.substr(0, texto.find('\n'));
-    const char separador =
-        primera.find(';') == std::string::npos && primera.find('\t') != std::string::npos ? '\t'
-                                                                                          : ';';
+    const char separador = Separador(texto);
     Registros registros = Parte(texto, separador);
     if (registros.comillaAbierta) {
         r.error = "La tabla de tramos tiene unas comillas sin cerrar (desde la línea " +
@@ -147,6 +165,8 @@ LecturaTramos Interpreta(std::string texto)
                                    " tiene más celdas que cabeceras: las de más no se usan.");
         }
         campos.resize(t.cabeceras.size());
+        if (Vacio(campos))
+            continue;
         t.filas.push_back(std::move(campos));
         t.lineas.push_back(registros.lineas[i]);
     }

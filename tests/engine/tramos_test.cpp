@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "ayudas_pruebas.h"
+#include "factor_apoyo.h"
+#include "tramos.h"
+
+namespace {
+
+// Tubo de 500 mm con su espesor normalizado en zanja de 0.9 m bajo 3 m de arena arcillosa.
+Proyecto Base()
+{
+    Proyecto p = CasoZanja();
+    p.Es = 0.067, p.De = 0.634;
+    return p;
+}
+
+Tramo Lee(std::vector<CeldaTramo> celdas, const Proyecto& base = Base())
+{
+    celdas.insert(celdas.begin(), {ColumnaTramo::Tramo, "T1"});
+    return LeeTramo(base, celdas);
+}
+
+std::string Unidos(const std::vector<std::string>& textos)
+{
+    std::string r;
+    for (const std::string& t : textos)
+        r += (r.empty() ? "" : " | ") + t;
+    return r;
+}
+
+}  // namespace
+
+// Cabeceras tal como las escribe una hoja de cálculo: mayúsculas, acentos, blancos, primas.
+TEST(Tramos, ReconoceLasCabeceras)
+{
+    const std::pair<const char*, std::optional<ColumnaTramo>> casos[] = {
+        {"Tramo", ColumnaTramo::Tramo},
+        {"  pk INICIAL ", ColumnaTramo::PkInicial},
+        {"H'R", ColumnaTramo::Hr1},
+        {"h\u2033r", ColumnaTramo::H2r},
+        {"INSTALACION", ColumnaTramo::Instalacion},
+        {"vía", ColumnaTramo::Via},
+        {"Vias", ColumnaTramo::NVias},
+        {"trafico", ColumnaTramo::Trafico},
+        {"d", ColumnaTramo::D},
+        {"Observaciones", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [cabecera, columna] : casos)
+        EXPECT_EQ(ColumnaDeCabecera(cabecera), columna) << cabecera;
+}
+
+// Cada celda pasa por la regla de su casilla o su lista; la vacía deja el caso base.
+TEST(Tramos, AplicaLasCeldasComoLaVentana)
+{
+    using C = ColumnaTramo;
+    const Proyecto base = Base();
+    const struct {
+        const char* caso;
+        std::vector<CeldaTramo> celdas;
+        std::function<void(Proyecto&)> esperado;  // lo que cambia respecto del caso base
+        std::string errores;
+    } casos[] = {
+        {"vacías", {{C::Hr, ""}, {C::Relleno, " "}}, [](Proyecto&) {}, ""},
+        {"coma decimal",
+         {{C::Hr, "2,5"}, {C::B, "1.1"}},
+         [](Proyecto& p) { p.hr = 2.5, p.b = 1.1; },
+         ""},
+        {"hr negativa", {{C::Hr, "-2"}}, [](Proyecto& p) { p.hr = 2; }, ""},
+        {"número a medias",
+         {{C::Hr, "2,5x"}, {C::B2, "1e"}},
+         [](Proyecto&) {},
+         "columna «hr»: «2,5x» no es un número | columna «b2»: «1e» no es un número"},
+        {"diámetro normalizado",
+         {{C::Di, "800"}},
+         [](Proyecto& p) { p.Di = 0.8, p.Es = 0.092, p.De = 0.984; },
+         ""},
+        {"diámetro y espesor",
+         {{C::Di, "800"}, {C::Es, "100"}},
+         [](Proyecto& p) { p.Di = 0.8, p.Es = 0.1, p.De = 1.0; },
+         ""},
+        {"diámetro sin tabla",
+         {{C::Di, "750"}},
+         [](Proyecto& p) { p.Di = 0.75, p.De = 0.75 + 2 * 0.067; },
+         ""},
+        {"diámetro nulo",
+         {{C::Di, "0"}},
+         [](Proyecto&) {},
+         "columna «Di»: el diámetro debe ser mayor que 0"},
+        {"listas sin mayúsculas ni acentos",
+         {{C::Relleno, "arenas y gravas"}, {C::Via, "vía uic 71"}, {C::Trafico, "FERROVIARIA"}},
+         [](Proyecto& p) { p.RellenoIndex = 3, p.ViaIndex = 2, p.TraficoIndex = 1; },
+         ""},
+        {"fuera de lista",
+         {{C::Compactador, "Vibrante"}},
+         [](Proyecto&) {},
+         "columna «Compactador»: «Vibrante» no es de la lista («No aplicado», «Estático», "
+         "«Dinámico»)"},
+        {"cama",
+         {{C::Cama, "3"}},
+         [](Proyecto& p) { p.Fa = CamaDeBoton(3).fa, p.Tipo = CamaDeBoton(3).tipo; },
+         ""},
+        {"cama inexistente",
+         {{C::Cama, "12"}},
+         [](Proyecto&) {},
+         "columna «Cama»: «12» no es una cama (de 1 a 11)"},
+        {"clase de apoyo en zanja",
+         {{C::ClaseApoyo, "B"}},
+         [](Proyecto&) {},
+         "columna «Clase de apoyo»: la clase de apoyo se elige en terraplén y zanja inducida; "
+         "en zanja, la cama"},
+        {"factor tecleado", {{C::Fa, "2,2"}}, [](Proyecto& p) { p.Fa = 2.2, p.Tipo = 14; }, ""},
+        {"vías", {{C::NVias, "2"}, {C::V, "120"}}, [](Proyecto& p) { p.NVias = 2, p.V = 120; }, ""},
+        {"PK mal rotulado",
+         {{C::PkInicial, "1+25"}},
+         [](Proyecto&) {},
+         "columna «PK inicial»: «1+25» no es un PK (metros, o «1+250»)"},
+        {"sin nombre",
+         {{C::Tramo, ""}},
+         [](Proyecto&) {},
+         "columna «Tramo»: falta el nombre del tramo"},
+    };
+    for (const auto& c : casos) {
+        const Tramo t = Lee(c.celdas, base);
+        Proyecto esperado = base;
+        c.esperado(esperado);
+        EXPECT_EQ(Unidos(t.errores), c.errores) << c.caso;
+        EXPECT_DOUBLE_EQ(t.proyecto.hr, esperado.hr) << c.caso;
+        EXPECT_DOUBLE_EQ(t.proyecto.b, esperado.b) << c.caso;
+        EXPECT_DOUBLE_EQ(t.proyecto.b2, esperado.b2) << c.caso;
+        EXPECT_DOUBLE_EQ(t.proyecto.Di, esperado.Di) << c.caso;
+        EXPECT_DOUBLE_EQ(t.proyecto.Es, esperado.Es) << c.caso;
+        EXPECT_NEAR(t.proyecto.De, esperado.De, 1e-12) << c.caso;
+        EXPECT_DOUBLE_EQ(t.proyecto.Fa, esperado.Fa) << c.caso;
+        EXPECT_EQ(t.proyecto.Tipo, esperado.Tipo) << c.caso;
+        EXPECT_EQ(t.proyecto.RellenoIndex, esperado.RellenoIndex) << c.caso;
+        EXPECT_EQ(t.proyecto.ViaIndex, esperado.ViaIndex) << c.caso;
+        EXPECT_EQ(t.proyecto.TraficoIndex, esperado.TraficoIndex) << c.caso;
+        EXPECT_EQ(t.proyecto.NVias, esperado.NVias) << c.caso;
+        EXPECT_DOUBLE_EQ(t.proyecto.V, esperado.V) << c.caso;
+    }
+}
+
+// Otra instalación borra el factor, como la ventana: hay que darle una clase de
+// apoyo, que fija el factor con la fórmula del terraplén y cambia con hr.
+TEST(Tramos, ClaseDeApoyoEnTerraplen)
+{
+    using C = ColumnaTramo;
+    const Tramo sinApoyo = Lee({{C::Instalacion, "Terraplén"}});
+    EXPECT_EQ(sinApoyo.proyecto.InstalacionIndex, InstalacionTerraplen);
+    EXPECT_EQ(sinApoyo.proyecto.Fa, 0);
+    EXPECT_EQ(Unidos(CalculaTramo(sinApoyo).errores), "Debe indicar el Factor de Apoyo");
+
+    Proyecto base = Base();
+    base.b2 = 1, base.hr2 = 1, base.hr1 = 0.3;  // la fórmula de Fa los pide también en terraplén
+    const Tramo claseB = Lee({{C::Instalacion, "TERRAPLEN"}, {C::ClaseApoyo, "b"}}, base);
+    EXPECT_EQ(claseB.proyecto.Tipo, 1);
+    EXPECT_GT(claseB.proyecto.Fa, 0);
+    Proyecto terraplen = claseB.proyecto;
+    const Tramo masAlto = Lee({{C::Hr, "6"}}, terraplen);
+    Proyecto esperado = terraplen;
+    esperado.hr = 6;
+    EXPECT_DOUBLE_EQ(masAlto.proyecto.Fa, *RecalculaFaTerraplen(esperado, "B"));
+    EXPECT_NE(masAlto.proyecto.Fa, terraplen.Fa);
+    EXPECT_EQ(Unidos(Lee({{C::Cama, "2"}}, terraplen).errores),
+              "columna «Cama»: la cama se elige en zanja y zanja terraplenada; en terraplén y "
+              "zanja inducida, la clase de apoyo");
+}
+
+// Lo que la orden corrige se corrige y se anota; sus preguntas se responden No;
+// sus rechazos y los fallos dejan el tramo sin calcular.
+TEST(Tramos, CalculaComoLaOrden)
+{
+    using C = ColumnaTramo;
+    const struct {
+        const char* caso;
+        std::vector<CeldaTramo> celdas;
+        bool calculado;
+        std::string errores, notas;
+        double hrCalculada;
+    } casos[] = {
+        {"sin nada que decir", {}, true, "", "", 3},
+        {"hr mínima",
+         {{C::Hr, "0,3"}},
+         true,
+         "",
+         "Para garantizar un correcto reparto de las cargas, hr debe ser mayor o igual a 0.5 m,  "
+         "por "
+         "lo que se corrige automáticante el valor.",
+         0.5},
+        {"espesor delgado",
+         {{C::Es, "50"}},
+         true,
+         "",
+         "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 67 mm. ¿Quiere mantener "
+         "activado este aviso? (respondida No)",
+         3},
+        {"sin factor", {{C::Fa, "0"}}, false, "Debe indicar el Factor de Apoyo", "", 0},
+        {"celda mala", {{C::Hr, "tres"}}, false, "columna «hr»: «tres» no es un número", "", 0},
+        {"sin relleno", {{C::Hr, "0"}}, false, "Error calculando la carga del relleno", "", 0},
+        {"avión con poco relleno",
+         {{C::Hr, "0,8"}, {C::Trafico, "Aeropuerto"}, {C::Aeropuerto, "Jumbo (3500 kN)"}},
+         true,
+         "",
+         "Con menos de 1 m de relleno no se calculan aviones ni trenes",
+         0.8},
+    };
+    for (const auto& c : casos) {
+        const TramoCalculado r = CalculaTramo(Lee(c.celdas));
+        EXPECT_EQ(r.calculado, c.calculado) << c.caso;
+        EXPECT_EQ(Unidos(r.errores), c.errores) << c.caso;
+        EXPECT_EQ(Unidos(r.notas), c.notas) << c.caso;
+        EXPECT_EQ(!r.Clase(1).empty(), c.calculado) << c.caso;
+        if (c.calculado)
+            EXPECT_DOUBLE_EQ(r.proyecto.hr, c.hrCalculada) << c.caso;
+    }
+}
+
+// Los metros se suman por diámetro y clase, de menor a mayor; un tramo sin clase
+// o con errores no cuenta, y un tramo de PK decrecientes mide lo mismo.
+TEST(Tramos, SumaLosMetrosPorDiametroYClase)
+{
+    using C = ColumnaTramo;
+    const std::vector<std::vector<CeldaTramo>> filas = {
+        {{C::PkInicial, "0"}, {C::PkFinal, "100"}},
+        {{C::PkInicial, "0+150,5"}, {C::PkFinal, "100"}},  // al revés y rotulado: 50.5 m
+        {{C::PkInicial, "150,5"}, {C::PkFinal, "200"}, {C::Di, "800"}, {C::B, "1,3"}},
+        {{C::PkInicial, "200"}, {C::PkFinal, "260"}, {C::Hr, "8"}, {C::Fa, "1,1"}},
+        {{C::PkInicial, "260"}, {C::PkFinal, "300"}, {C::Hr, "mal"}},
+        {{C::PkInicial, "300"}, {C::PkFinal, "330"}, {C::Fa, "0,3"}, {C::Hr, "8"}},  // ninguna
+    };
+    ResumenTramos resumen;
+    std::string clases;
+    for (const auto& celdas : filas) {
+        const Tramo t = Lee(celdas);
+        const TramoCalculado c = CalculaTramo(t);
+        clases += c.Clase(1) + "/" + c.Clase(2) + " ";
+        SumaTramo(resumen, t, c);
+    }
+    ASSERT_EQ(clases, "90/I 90/I 90/I 135/IV / / ");
+    auto texto = [](const std::vector<MetrosClase>& lineas) {
+        std::string r;
+        for (const MetrosClase& m : lineas)
+            r += std::to_string(static_cast<int>(m.Di)) + " " + m.clase + " " +
+                 std::to_string(m.metros).substr(0, 5) + "; ";
+        return r;
+    };
+    EXPECT_EQ(texto(resumen.une), "500 90 150.5; 500 135 60.00; 800 90 49.50; ");
+    EXPECT_EQ(texto(resumen.astm), "500 I 150.5; 500 IV 60.00; 800 I 49.50; ");
+}
