@@ -449,6 +449,16 @@ bool TTramos::GuardarComoClick()
 
 void TTramos::AnejoClick()
 {
+    // El anejo lleva la tabla entera: con filas sin calcular, primero se calculan.
+    if (const int pendientes = modelo_->SinCalcular(); pendientes > 0) {
+        dialogos_.Mensaje(
+            QString("Faltan %1 de calcular. El anejo se podrá escribir cuando estén todos.")
+                .arg(pendientes == 1 ? QString("1 tramo") : QString("%1 tramos").arg(pendientes)),
+            TituloTramos, BotonAceptar | IconoInformacion);
+        if (!modelo_->Calculando())
+            modelo_->CalculaTodo();
+        return;
+    }
     // El anejo con el capítulo de tramos se enlaza aquí cuando el anejo lo tenga.
     dialogos_.Mensaje("El anejo de cálculo con la tabla de tramos aún no está disponible.",
                       TituloTramos, BotonAceptar | IconoInformacion);
