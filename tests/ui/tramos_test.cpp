@@ -278,6 +278,24 @@ private slots:
             QCOMPARE(v.Archivo(), archivo);
         }
     }
+    // La página impresa lleva el título, el caso base y el resumen entero.
+    void ExportaPdf()
+    {
+        Base();
+        TTramos v(*p, guion);
+        v.show();
+        QVERIFY(v.AbreTabla(TablaCorta()));
+        Espera(v);
+        const QString pdf = carpeta.filePath("tramos.pdf");
+        guion.nombres = {pdf};
+        v.ExportarPdfClick();
+        QCOMPARE(guion.propuestos, QStringList{carpeta.filePath("tramos.pdf")});
+        const QString texto = TextoPdf(pdf);
+        for (const char* esperado :
+             {"Tramos de la conducción", "Caso base: (sin guardar)", "UNE 127.010", "500 90",
+              "500 180", "ASTM C76M", "500 IV", "250.50", "49.50", "300.00"})
+            QVERIFY2(texto.contains(QString::fromUtf8(esperado)), esperado);
+    }
 };
 
 QTEST_MAIN(PruebaTramos)
