@@ -470,6 +470,9 @@ void TTramos::AnadeTramoClick()
     const QModelIndex nueva = modelo_->index(modelo_->rowCount() - 1, 0);
     tabla_->setCurrentIndex(nueva);
     tabla_->scrollTo(nueva);
+    // Lo primero que se escribe de un tramo nuevo es su nombre.
+    tabla_->setFocus();
+    tabla_->edit(nueva);
 }
 
 void TTramos::QuitaTramosClick()
