@@ -393,11 +393,18 @@ Qt::ItemFlags ModeloTramos::flags(const QModelIndex& indice) const
 
 QVariant ModeloTramos::headerData(int seccion, Qt::Orientation orientacion, int papel) const
 {
-    if (papel != Qt::DisplayRole || orientacion != Qt::Horizontal)
+    if (orientacion != Qt::Horizontal || seccion < 0 || seccion >= columnCount())
         return QAbstractTableModel::headerData(seccion, orientacion, papel);
-    if (seccion < 0 || seccion >= columnCount())
+    const auto i = static_cast<std::size_t>(seccion);
+    const bool usada =
+        seccion >= ColumnasTabla() || (i < tabla_.columnas.size() && tabla_.columnas[i]);
+    if (papel == Qt::ToolTipRole && !usada)
+        return QString("Esta columna no es de la tabla de tramos: se guarda, pero no se usa");
+    if (papel == Qt::ForegroundRole && !usada)
+        return QBrush(Qt::gray);
+    if (papel != Qt::DisplayRole)
         return {};
     if (seccion < ColumnasTabla())
-        return Q(tabla_.cabeceras[static_cast<std::size_t>(seccion)]);
+        return Q(tabla_.cabeceras[i]);
     return TitulosResultado[seccion - ColumnasTabla()];
 }
