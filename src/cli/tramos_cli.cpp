@@ -25,12 +25,6 @@ Json Cifra(double x)
     return x;
 }
 
-// Diámetro interior en mm, como lo cuenta el resumen.
-double DiametroMm(const Proyecto& p)
-{
-    return std::round(p.Di * 1e6) / 1e3;
-}
-
 // Columnas de la tabla legible: título y anchura (con el blanco que las separa).
 struct Columna {
     const char* titulo;

@@ -255,12 +255,15 @@ void LectorTramo::Apoyo(bool geometria)
             p_.ApoyoDirecto = e.apoyoDirecto;
             if (!e.textoHr.empty()) {
                 p_.hr = e.hr;
-                t_.notas.push_back("La cama sube hr a " + e.textoHr + " m");
+                t_.notas.push_back("La cama sube hr a " + TextoNumero(e.hr) + " m");
             }
-            if (!e.textoH2r.empty() && e.h2r != p_.h2r) {
+            // h''r solo cuenta en la zanja terraplenada; en zanja se sube sin más, como en el
+            // diálogo.
+            if (!e.textoH2r.empty() && e.h2r != p_.h2r &&
+                p_.InstalacionIndex == InstalacionZanjaTerraplenada)
+                t_.notas.push_back("La cama sube h''r a " + TextoNumero(e.h2r) + " m");
+            if (!e.textoH2r.empty())
                 p_.h2r = e.h2r;
-                t_.notas.push_back("La cama sube h''r a " + e.textoH2r + " m");
-            }
             if (!e.pregunta.empty())
                 t_.notas.push_back(e.pregunta + " (respondida No)");
             elegido = true;
@@ -425,6 +428,8 @@ TramoCalculado CalculaTramo(const Tramo& tramo)
     const MemoriaPreparada orden = PreparaYCorrigeMemoria(p);
     for (const PasoPrevio& paso : orden.pasos)
         c.notas.push_back(paso.pregunta ? paso.mensaje + " (respondida No)" : paso.mensaje);
+    if (p.TraficoIndex == 1 && p.ViaIndex != 0 && p.NVias == 0)
+        c.notas.push_back("Con 0 vías el tren no carga el tubo: dé el número de vías");
     if (orden.sinTraficoPesado)
         c.notas.push_back("Con menos de 1 m de relleno no se calculan aviones ni trenes");
     if (!orden.rechazo.empty()) {
@@ -450,9 +455,14 @@ TramoCalculado CalculaTramo(const Tramo& tramo)
     return c;
 }
 
+double DiametroMm(const Proyecto& p)
+{
+    return std::round(p.Di * 1e6) / 1e3;
+}
+
 void SumaTramo(ResumenTramos& resumen, const Tramo& tramo, const TramoCalculado& calculo)
 {
-    const double Di = std::round(tramo.proyecto.Di * 1e6) / 1e3;  // mm, sin el ruido de m → mm
+    const double Di = DiametroMm(tramo.proyecto);
     if (const std::string une = calculo.Clase(1); !une.empty())
         Suma(resumen.une, Di, une, tramo.Longitud());
     if (const std::string astm = calculo.Clase(2); !astm.empty())

@@ -101,6 +101,10 @@ struct TramoCalculado {
 // errores en sus celdas no se calcula.
 TramoCalculado CalculaTramo(const Tramo& tramo);
 
+// Diámetro interior del caso en mm, sin el ruido del paso de m a mm (el que
+// agrupa los metros).
+double DiametroMm(const Proyecto& p);
+
 // Metros de tubo de un diámetro y una clase.
 struct MetrosClase {
     double Di = 0;  // mm

@@ -54,10 +54,12 @@ public:
         } else if (botones & BotonSi) {
             si = anade("&Sí", QMessageBox::YesRole);
             caja.setEscapeButton(si);
-        } else if ((botones & 0xF) == BotonesSiNo) {
+        } else if ((botones & 0xF) == BotonesSiNo || (botones & 0xF) == BotonesSiNoCancelar) {
             si = anade("&Sí", QMessageBox::YesRole);
             no = anade("&No", QMessageBox::NoRole);
-            caja.setEscapeButton(no);
+            if ((botones & 0xF) == BotonesSiNoCancelar)
+                cancelar = anade("Cancelar", QMessageBox::RejectRole);
+            caja.setEscapeButton(cancelar ? cancelar : no);
         } else {
             aceptar = anade("Aceptar", QMessageBox::AcceptRole);
             if ((botones & 0xF) == BotonesAceptarCancelar)

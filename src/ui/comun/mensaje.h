@@ -11,6 +11,7 @@ class QPrinter;
 enum BotonesMensaje : int {
     BotonAceptar = 0,
     BotonesAceptarCancelar = 1,
+    BotonesSiNoCancelar = 3,
     BotonesSiNo = 4,
     BotonCancelar = 0x1000,  // un único botón "Cancelar" (errores del lector de archivos)
     BotonSi = 0x2000,        // un único botón "Sí" (una confirmación sin alternativa)

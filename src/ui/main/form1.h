@@ -71,6 +71,8 @@ public:
     void AnejoCalculoClick();
     // Curva de la clase según la altura de relleno: los rechazos de la memoria, sin corregir nada.
     void ClaseSegunAltura();
+    // Tabla de tramos de una conducción sobre una copia del caso de la ventana.
+    void TramosClick();
 
     // Cambio de página de instalación.
     void TabbedNotebook1Click();

@@ -22,6 +22,7 @@
 #include "ordenes.h"
 #include "proyecto.h"
 #include "talud.h"
+#include "ventana_tramos.h"
 
 bool TForm1::CorrigeZanjaInducida()
 {
@@ -132,6 +133,12 @@ void TForm1::ClaseSegunAltura()
         return;
     TCurvaClase curva(p_, DialogosPrograma(), this);
     curva.exec();
+}
+
+void TForm1::TramosClick()
+{
+    TTramos tramos(p_, DialogosPrograma(), this);
+    tramos.exec();
 }
 
 void TForm1::Button1Click()

@@ -1,0 +1,302 @@
+// Tabla de tramos: cada fila editada se calcula al momento como la orden de
+// cálculo, la tabla leída se calcula en segundo plano (y se puede cancelar),
+// el resumen de metros, la pregunta de los cambios sin guardar y el archivo guardado.
+
+#include <QAbstractItemModel>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "banco_ventanas.h"
+#include "modelo_tramos.h"
+#include "tramos_csv.h"
+#include "ventana_tramos.h"
+
+class PruebaTramos : public BancoVentanas {
+    Q_OBJECT
+
+    QTemporaryDir carpeta;
+
+    // Zanja de 1.5 m con arena arcillosa, tubo de 500 mm (De 0.6 m), cama de
+    // 120º y Fa 2.8, sin el aviso del espesor: el caso base de todas las filas.
+    void Base()
+    {
+        p->InstalacionIndex = 0, p->Tipo = 5, p->TaludDefinido = true;
+        p->b = 1.5, p->De = 0.6, p->Es = 0.05, p->Di = 0.5, p->hr = 2, p->Resguardo = 0.3;
+        p->RellenoIndex = 2, p->BaseIndex = 1, p->TraficoIndex = p->CarreteraIndex = 0;
+        p->Fa = 2.8, p->ModoCalculo = 1, p->AvisoEspesor = 0;
+    }
+
+    QString Escribe(const QString& nombre, const QByteArray& texto)
+    {
+        const QString archivo = carpeta.filePath(nombre);
+        QFile f(archivo);
+        f.open(QIODevice::WriteOnly);
+        f.write(texto);
+        return archivo;
+    }
+
+    // Tres tramos de 500 mm; el tercero, bajo 12 m de relleno.
+    QString TablaCorta()
+    {
+        return Escribe("tramos.csv", "Tramo;PK inicial;PK final;hr\n"
+                                     "T1;0;100;1,5\n"
+                                     "T2;100;250,5;3\n"
+                                     "\n"
+                                     "T3;250,5;300;12\n");
+    }
+
+    // Una tabla larga: tantas filas que el cálculo dura lo bastante para cancelarlo.
+    QString TablaLarga(int filas)
+    {
+        QByteArray texto = "Tramo;PK inicial;PK final;hr\n";
+        for (int i = 0; i < filas; ++i)
+            texto += QString("L%1;%2;%3;%4\n")
+                         .arg(i)
+                         .arg(i * 10)
+                         .arg(i * 10 + 10)
+                         .arg(1 + i % 9)
+                         .toUtf8();
+        return Escribe("larga.csv", texto);
+    }
+
+    static QString Ve(const ModeloTramos& m, int fila, int columna)
+    {
+        return m.data(m.index(fila, columna)).toString();
+    }
+    static QString Ve(const ModeloTramos& m, int fila, ColumnaResultado columna)
+    {
+        return Ve(m, fila, m.Columna(columna));
+    }
+    static QString Resumen(const TTramos& v)
+    {
+        return v.findChild<QPlainTextEdit*>("ResumenTramos")->toPlainText();
+    }
+    static void Espera(const TTramos& v)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!v.Modelo().Calculando(), 60000);
+    }
+
+private slots:
+    BANCO_VENTANAS_INIT_CLEANUP
+
+    // La orden del menú abre la ventana sobre el caso de la ventana principal.
+    void Menu()
+    {
+        QString caso;
+        QCOMPARE(AbreCon([&] { Hijo<QAction>(f, "TramosMenu")->trigger(); },
+                         [&](QWidget* v) {
+                             caso = v->windowTitle() + " · " + Hijo<QLabel>(v, "LCasoBase")->text();
+                         }),
+                 QString("TTramos"));
+        QCOMPARE(caso, QString("Tramos · Caso base: (sin guardar)"));
+    }
+
+    // Leer una tabla la calcula entera y suma los metros de cada diámetro y clase.
+    void AbreTabla()
+    {
+        Base();
+        TTramos v(*p, guion);
+        guion.nombres = {TablaCorta()};
+        v.AbrirClick();
+        Espera(v);
+        const ModeloTramos& m = v.Modelo();
+        QCOMPARE(m.rowCount(), 3);
+        QStringList clases;
+        for (int fila = 0; fila < 3; ++fila)
+            clases << Ve(m, fila, ColumnaResultado::Une) + "/" +
+                          Ve(m, fila, ColumnaResultado::Astm);
+        QCOMPARE(clases.join(" "), QString("90/I 90/I 180/IV"));
+        QCOMPARE(Resumen(v), QString("UNE 127.010\n"
+                                     "Di (mm)  Clase        Metros\n"
+                                     "500      90           250.50\n"
+                                     "500      180           49.50\n"
+                                     "Total                 300.00\n"
+                                     "\n"
+                                     "ASTM C76M\n"
+                                     "Di (mm)  Clase        Metros\n"
+                                     "500      I            250.50\n"
+                                     "500      IV            49.50\n"
+                                     "Total                 300.00"));
+        QVERIFY(guion.vistos.isEmpty());
+    }
+
+    // Editar una celda rehace esa fila al momento, como la orden de cálculo con
+    // esos datos; una celda mala deja la fila sin clase, fuera del resumen.
+    void EditaCelda_data()
+    {
+        QTest::addColumn<QString>("hr");
+        QTest::addColumn<QString>("carga");
+        QTest::addColumn<QString>("une");
+        QTest::addColumn<QString>("notas");
+        QTest::newRow("punto") << "2.5"
+                               << "46.59"
+                               << "90"
+                               << "";
+        QTest::newRow("coma") << "2,5"
+                              << "46.59"
+                              << "90"
+                              << "";
+        QTest::newRow("dos comas") << "2,,5"
+                                   << ""
+                                   << "—"
+                                   << "Línea 2, columna «hr»: «2,,5» no es un número";
+        QTest::newRow("letras") << "dos"
+                                << ""
+                                << "—"
+                                << "Línea 2, columna «hr»: «dos» no es un número";
+    }
+    void EditaCelda()
+    {
+        QFETCH(QString, hr);
+        QFETCH(QString, carga);
+        QFETCH(QString, une);
+        QFETCH(QString, notas);
+        Base();
+        TTramos v(*p, guion);
+        QVERIFY(v.AbreTabla(TablaCorta()));
+        Espera(v);
+        ModeloTramos& m = v.Modelo();
+        QVERIFY(m.setData(m.index(0, 3), hr));
+        QCOMPARE(Ve(m, 0, 3), hr);
+        QCOMPARE(Ve(m, 0, ColumnaResultado::Carga), carga);
+        QCOMPARE(Ve(m, 0, ColumnaResultado::Une), une);
+        QCOMPARE(Ve(m, 0, ColumnaResultado::Notas), notas);
+        const TramoCalculado esperado = CalculaTramo(TramoDeFila(m.Tabla(), 0, *p));
+        QCOMPARE(Ve(m, 0, ColumnaResultado::Une).toStdString(),
+                 esperado.calculado ? esperado.une.clase : std::string("—"));
+        const bool error = !notas.isEmpty();
+        const QVariant letra =
+            m.data(m.index(0, m.Columna(ColumnaResultado::Notas)), Qt::ForegroundRole);
+        QCOMPARE(letra.isValid() && letra.value<QBrush>().color() == Qt::red, error);
+        QCOMPARE(Resumen(v).contains("1 tramo sin clase: no cuenta en los metros"), error);
+        QVERIFY(m.Modificada());
+    }
+    // Cancelar detiene el cálculo: lo que falta queda sin calcular (y fuera
+    // del resumen) hasta editarlo. Una fila editada mientras se calcula
+    // conserva lo editado, y cerrar con el cálculo en marcha lo detiene.
+    void CancelaCalculo()
+    {
+        Base();
+        auto v = std::make_unique<TTramos>(*p, guion);
+        v->show();
+        QVERIFY(v->AbreTabla(TablaLarga(4000)));
+        ModeloTramos& m = v->Modelo();
+        QVERIFY(m.Calculando());
+        QVERIFY(v->findChild<QProgressBar*>("ProgresoTramos")->isVisible());
+        QVERIFY(m.setData(m.index(3999, 3), "x"));
+        Hijo<QPushButton>(v.get(), "CancelaTramos")->click();
+        QVERIFY(!m.Calculando());
+        QVERIFY(!v->findChild<QProgressBar*>("ProgresoTramos")->isVisible());
+        const int pendientes = m.SinCalcular();
+        QVERIFY(pendientes > 0);
+        QCOMPARE(Ve(m, 3998, ColumnaResultado::Notas), QString("sin calcular"));
+        QCOMPARE(Ve(m, 3998, ColumnaResultado::Une), QString("—"));
+        QVERIFY(Resumen(*v).endsWith(QString("%1 tramos sin calcular").arg(pendientes)));
+        QVERIFY(m.setData(m.index(3998, 3), "2"));
+        QVERIFY(Ve(m, 3998, ColumnaResultado::Une) != "—");
+        QCOMPARE(Ve(m, 3999, ColumnaResultado::Notas),
+                 QString("Línea 4001, columna «hr»: «x» no es un número"));
+
+        // De nuevo en marcha, y se cierra la ventana.
+        m.CalculaTodo();
+        QVERIFY(m.Calculando());
+        QTest::qWait(50);
+        v.reset();
+        QCOMPARE(guion.Textos(), QStringList());
+    }
+
+    // Con cambios sin guardar, salir pregunta: Sí guarda, No descarta,
+    // Cancelar sigue en la tabla.
+    void CierraConCambios_data()
+    {
+        QTest::addColumn<int>("respuesta");
+        QTest::addColumn<bool>("abierta");
+        QTest::addColumn<bool>("guardada");
+        QTest::newRow("Sí") << int(RespuestaSi) << false << true;
+        QTest::newRow("No") << int(RespuestaNo) << false << false;
+        QTest::newRow("Cancelar") << int(RespuestaCancelar) << true << false;
+    }
+    void CierraConCambios()
+    {
+        QFETCH(int, respuesta);
+        QFETCH(bool, abierta);
+        QFETCH(bool, guardada);
+        Base();
+        TTramos v(*p, guion);
+        v.show();
+        QVERIFY(v.AbreTabla(TablaCorta()));
+        Espera(v);
+        v.Modelo().setData(v.Modelo().index(1, 3), "4");
+        guion.respuestas = {respuesta};
+        v.close();
+        QCOMPARE(guion.Textos(), QStringList{"¿Guardar los cambios de la tabla de tramos?"});
+        QCOMPARE(v.isVisible(), abierta);
+        QFile archivo(v.Archivo());
+        archivo.open(QIODevice::ReadOnly);
+        QCOMPARE(archivo.readAll().contains("T2;100;250,5;4\r\n"), guardada);
+        QCOMPARE(v.Modelo().Modificada(), !guardada);
+    }
+
+    // Guardar escribe ";" y coma decimal (con marca UTF-8); un camino imposible
+    // lo dice y deja la tabla como modificada.
+    void Guarda_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("bien") << "guardada.csv"
+                              << "";
+        QTest::newRow("sin carpeta") << "no/existe/guardada.csv"
+                                     << "la carpeta no existe.";
+    }
+    void Guarda()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QString, mensaje);
+        Base();
+        TTramos v(*p, guion);
+        v.AnadeTramoClick();
+        ModeloTramos& m = v.Modelo();
+        for (const auto& [columna, texto] :
+             {std::pair{0, "Uno; dos"}, {1, "0"}, {2, "12.5"}, {3, "700"}, {4, "2.25"}})
+            m.setData(m.index(0, columna), texto);
+        const QString archivo = carpeta.filePath(nombre);
+        guion.nombres = {archivo};
+        QCOMPARE(v.GuardarClick(), mensaje.isEmpty());
+        QCOMPARE(guion.propuestos, QStringList{"tramos.csv"});
+        QVERIFY(mensaje.isEmpty() || guion.Textos().value(0).endsWith(mensaje));
+        QCOMPARE(guion.vistos.size(), mensaje.isEmpty() ? 0 : 1);
+        QCOMPARE(m.Modificada(), !mensaje.isEmpty());
+        if (mensaje.isEmpty()) {
+            QFile f(archivo);
+            f.open(QIODevice::ReadOnly);
+            QCOMPARE(QString::fromUtf8(f.readAll()),
+                     QString("\uFEFFTramo;PK inicial;PK final;Di;hr\r\n"
+                             "\"Uno; dos\";0;12,5;700;2,25\r\n"));
+            QCOMPARE(v.Archivo(), archivo);
+        }
+    }
+    // La página impresa lleva el título, el caso base y el resumen entero.
+    void ExportaPdf()
+    {
+        Base();
+        TTramos v(*p, guion);
+        v.show();
+        QVERIFY(v.AbreTabla(TablaCorta()));
+        Espera(v);
+        const QString pdf = carpeta.filePath("tramos.pdf");
+        guion.nombres = {pdf};
+        v.ExportarPdfClick();
+        QCOMPARE(guion.propuestos, QStringList{carpeta.filePath("tramos.pdf")});
+        const QString texto = TextoPdf(pdf);
+        for (const char* esperado :
+             {"Tramos de la conducción", "Caso base: (sin guardar)", "UNE 127.010", "500 90",
+              "500 180", "ASTM C76M", "500 IV", "250.50", "49.50", "300.00"})
+            QVERIFY2(texto.contains(QString::fromUtf8(esperado)), esperado);
+    }
+};
+
+QTEST_MAIN(PruebaTramos)
+#include "tramos_test.moc"
