@@ -137,7 +137,7 @@ void TForm1::CreaMenus()
     anade(calculos, "Calcular Clase Resistente A&STM", QKeySequence("Ctrl+S"), -1,
           &TForm1::CalcularClaseResistenteASTM);
     anade(calculos, "Clase según altura de relleno", {}, 26, &TForm1::ClaseSegunAltura);
-    anade(calculos, "&Tramos…", {}, 27, &TForm1::TramosClick)->setObjectName("TramosMenu");
+    anade(calculos, "T&ramos…", {}, 27, &TForm1::TramosClick)->setObjectName("TramosMenu");
     QAction* memoria = calculos->addAction("&Memoria de Cálculo");
     memoria->setShortcut(QKeySequence("Ctrl+M"));
     FijaContextoAyuda(memoria, 33);
