@@ -127,6 +127,11 @@ LecturaTramos Interpreta(std::string texto)
     }
     TablaTramos& t = r.tabla;
     t.cabeceras = registros.campos[primero];
+    if (t.cabeceras.size() > ColumnasMaximasTramos) {
+        r.error = "La tabla de tramos tiene demasiadas columnas (más de " +
+                  std::to_string(ColumnasMaximasTramos) + ").";
+        return r;
+    }
     bool conTramo = false;
     std::vector<bool> vista(NumeroColumnasTramo, false);
     for (const std::string& cabecera : t.cabeceras) {
@@ -167,6 +172,11 @@ LecturaTramos Interpreta(std::string texto)
         campos.resize(t.cabeceras.size());
         if (Vacio(campos))
             continue;
+        if (t.filas.size() == FilasMaximasTramos) {
+            r.error = "La tabla de tramos tiene demasiadas filas (más de 50.000): divídala en "
+                      "varias tablas.";
+            return r;
+        }
         t.filas.push_back(std::move(campos));
         t.lineas.push_back(registros.lineas[i]);
     }

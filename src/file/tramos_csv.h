@@ -27,8 +27,11 @@ struct LecturaTramos {
     TablaTramos tabla;
 };
 
-// Una tabla de tramos mayor que esto no se lee.
+// Una tabla de tramos mayor que esto, o con más filas o columnas, no se lee:
+// cada fila lleva su caso entero en memoria.
 constexpr std::size_t TamanoMaximoTramos = 8u << 20;
+constexpr std::size_t FilasMaximasTramos = 50000;
+constexpr std::size_t ColumnasMaximasTramos = 200;
 
 // Lee la tabla de un flujo o de un archivo. Las líneas en blanco no cuentan.
 LecturaTramos LeeTablaTramos(std::istream& entrada);

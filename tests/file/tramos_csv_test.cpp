@@ -72,16 +72,23 @@ TEST(TablaTramos, RehusaLoQueNoEsUnaTabla)
     CarpetaTemporal carpeta;
     const std::string grande =
         carpeta.Escribe("grande.csv", "Tramo;hr\n" + std::string(10 << 20, 'x'));
+    std::string filas = "Tramo\n";
+    for (int i = 0; i <= 50000; ++i)
+        filas += "A\n";
     const std::pair<std::string, std::string> casos[] = {
         {"", "La tabla de tramos está vacía: falta la fila de cabeceras."},
         {"hr;b\n1;2\n", "La tabla de tramos no tiene la columna «Tramo»."},
         {"Tramo;hr\n\"A;1\nB;2\n",
          "La tabla de tramos tiene unas comillas sin cerrar (desde la línea 2)."},
+        {"Tramo" + std::string(200, ';') + "\nA\n",
+         "La tabla de tramos tiene demasiadas columnas (más de 200)."},
+        {filas, "La tabla de tramos tiene demasiadas filas (más de 50.000): divídala en varias "
+                "tablas."},
     };
     for (const auto& [bytes, error] : casos) {
         const LecturaTramos r = Lee(bytes);
-        EXPECT_FALSE(r.leida) << bytes;
-        EXPECT_EQ(r.error, error) << bytes;
+        EXPECT_FALSE(r.leida) << bytes.substr(0, 40);
+        EXPECT_EQ(r.error, error) << bytes.substr(0, 40);
     }
     const std::string demasiado =
         "El archivo es demasiado grande para ser una tabla de tramos (más de 8 MB).";
