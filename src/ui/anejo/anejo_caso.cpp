@@ -1,10 +1,41 @@
 #include "anejo_caso.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QProgressDialog>
+
+#include <chrono>
+#include <future>
 
 #include "impresora.h"
 #include "mensaje.h"
 #include "procesa.h"
+
+namespace {
+
+// Una tabla de miles de tramos tarda segundos en maquetarse: el anejo se
+// escribe en otro hilo (con su propio documento) y las ventanas siguen
+// pintándose, tras un aviso de espera que no deja tocarlas.
+ResultadoAnejo EscribeSinBloquear(const CalculoArchivo& calculo, const DatosAnejo& datos,
+                                  const QString& pdf)
+{
+    std::future<ResultadoAnejo> tarea =
+        std::async(std::launch::async, [&] { return EscribeAnejo(calculo, datos, pdf); });
+    if (tarea.wait_for(std::chrono::milliseconds(200)) == std::future_status::ready)
+        return tarea.get();
+    QProgressDialog espera("Escribiendo el anejo de cálculo…", QString(), 0, 0,
+                           QApplication::activeWindow());
+    espera.setObjectName("EsperaAnejo");
+    espera.setWindowTitle("Anejo de cálculo");
+    espera.setWindowModality(Qt::ApplicationModal);
+    espera.setMinimumDuration(0);
+    espera.show();
+    while (tarea.wait_for(std::chrono::milliseconds(30)) != std::future_status::ready)
+        QApplication::processEvents(QEventLoop::AllEvents, 30);
+    return tarea.get();
+}
+
+}  // namespace
 
 void EscribeAnejoDelCaso(const Proyecto& p, Dialogos& dialogos, std::optional<TramosAnejo> tramos)
 {
@@ -27,7 +58,7 @@ void EscribeAnejoDelCaso(const Proyecto& p, Dialogos& dialogos, std::optional<Tr
     datos.fecha = QDate::currentDate();
     datos.version = VersionPrograma();
     datos.tramos = std::move(tramos);
-    const ResultadoAnejo resultado = EscribeAnejo(calculo, datos, pdf);
+    const ResultadoAnejo resultado = EscribeSinBloquear(calculo, datos, pdf);
     if (!resultado.escrito)
         dialogos.Mensaje(resultado.error, "Error", BotonAceptar | IconoError);
 }

@@ -111,10 +111,20 @@ public:
     void CeldaMenor(QTextTable* tabla, int fila, int columna, const QString& texto,
                     bool resalta = false)
     {
-        QTextCharFormat letra = resalta || fila == 0 ? negrita_ : normal_;
+        CeldaMenor(tabla->cellAt(fila, columna), texto, resalta || fila == 0);
+    }
+
+    // Lo mismo con la celda ya buscada y su fondo, si lo lleva. Una tabla larga
+    // busca todas sus celdas antes de escribir en ellas: tras cada escritura,
+    // buscar otra rehace la rejilla entera.
+    void CeldaMenor(QTextTableCell celda, const QString& texto, bool resalta,
+                    const std::optional<ColorRGB>& color = std::nullopt)
+    {
+        QTextCharFormat letra = resalta ? negrita_ : normal_;
         letra.setFontPointSize(8);
-        QTextCursor c = tabla->cellAt(fila, columna).firstCursorPosition();
-        c.insertText(texto, letra);
+        if (color && Fondo(celda, *color))
+            letra.setForeground(Qt::white);
+        celda.firstCursorPosition().insertText(texto, letra);
     }
 
     void ColorCelda(QTextTable* tabla, int fila, int columna, const std::optional<ColorRGB>& color)
@@ -122,12 +132,7 @@ public:
         if (!color)
             return;
         QTextTableCell celda = tabla->cellAt(fila, columna);
-        QTextCharFormat formato = celda.format();
-        const QColor fondo(color->rojo, color->verde, color->azul);
-        formato.setBackground(fondo);
-        celda.setFormat(formato);
-        // Letra blanca sobre los fondos oscuros, como en la hoja.
-        if (fondo.lightness() < 110) {
+        if (Fondo(celda, *color)) {
             QTextCursor c = celda.firstCursorPosition();
             c.setPosition(celda.lastCursorPosition().position(), QTextCursor::KeepAnchor);
             QTextCharFormat letra;
@@ -140,6 +145,16 @@ public:
     void FinTabla() { cursor_.movePosition(QTextCursor::End); }
 
 private:
+    // Pone el fondo de la celda; true si es oscuro y la letra debe ir en blanco, como en la hoja.
+    static bool Fondo(QTextTableCell& celda, const ColorRGB& color)
+    {
+        QTextCharFormat formato = celda.format();
+        const QColor fondo(color.rojo, color.verde, color.azul);
+        formato.setBackground(fondo);
+        celda.setFormat(formato);
+        return fondo.lightness() < 110;
+    }
+
     void Bloque(const QTextCharFormat& letra, double antes, double despues, bool conSiguiente)
     {
         QTextBlockFormat bloque;

@@ -50,8 +50,13 @@ void TablaTramos(Redactor& r, const TramosAnejo& t)
     const char* const cabeceras[] = {
         "Tramo",  "PK inicial (m)",           "PK final (m)", "Longitud (m)", "Di (mm)",
         "hr (m)", "Carga de cálculo (kN/m²)", "Clase UNE",    "Clase ASTM",   "Notas"};
+    std::vector<QTextTableCell> celdas;
+    celdas.reserve(static_cast<std::size_t>(filas) * 10);
+    for (int fila = 0; fila < filas; ++fila)
+        for (int c = 0; c < 10; ++c)
+            celdas.push_back(tabla->cellAt(fila, c));
     for (int c = 0; c < 10; ++c)
-        r.CeldaMenor(tabla, 0, c, cabeceras[c]);
+        r.CeldaMenor(celdas[static_cast<std::size_t>(c)], cabeceras[c], true);
     const TramoCalculado sinCalculo;
     for (std::size_t i = 0; i < t.tramos.size(); ++i) {
         const Tramo& tramo = t.tramos[i];
@@ -59,7 +64,7 @@ void TablaTramos(Redactor& r, const TramosAnejo& t)
         const int fila = static_cast<int>(i) + 1;
         const bool carga = calculo.calculado && calculo.une.entrega.Entregada();
         // Los nombres vienen de la tabla tal cual: sus caracteres de control, escritos.
-        const QString celdas[] = {Q(TextoVisible(tramo.nombre)),
+        const QString textos[] = {Q(TextoVisible(tramo.nombre)),
                                   N(tramo.pkInicial),
                                   N(tramo.pkFinal),
                                   N(tramo.Longitud()),
@@ -70,9 +75,8 @@ void TablaTramos(Redactor& r, const TramosAnejo& t)
                                   ClaseCalculada(calculo, 2),
                                   NotasBreves(calculo)};
         for (int c = 0; c < 10; ++c)
-            r.CeldaMenor(tabla, fila, c, celdas[c]);
-        r.ColorCelda(tabla, fila, 7, ColorClase(celdas[7].toStdString()));
-        r.ColorCelda(tabla, fila, 8, ColorClase(celdas[8].toStdString()));
+            r.CeldaMenor(celdas[static_cast<std::size_t>(fila * 10 + c)], textos[c], false,
+                         c == 7 || c == 8 ? ColorClase(textos[c].toStdString()) : std::nullopt);
     }
     r.FinTabla();
 }
