@@ -103,7 +103,11 @@ public:
             // Solo una ventana que ya estaba abierta en la vuelta anterior: la que
             // una orden acaba de abrir (con las pruebas lentas, con sanitizadores)
             // la cierra AbreCon.
+            // El aviso de espera del anejo no es una ventana olvidada: se
+            // cierra solo cuando el anejo está escrito.
             QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal->objectName() == "EsperaAnejo")
+                modal = nullptr;
             if (modal && modal == modalAnterior_) {
                 modalesCerrados_.append(modal->metaObject()->className());
                 modal->close();
