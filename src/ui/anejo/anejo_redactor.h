@@ -149,10 +149,10 @@ private:
     static bool Fondo(QTextTableCell& celda, const ColorRGB& color)
     {
         QTextCharFormat formato = celda.format();
-        const QColor fondo(color.rojo, color.verde, color.azul);
+        const QColor fondo = ColorQ(color);
         formato.setBackground(fondo);
         celda.setFormat(formato);
-        return fondo.lightness() < 110;
+        return ColorTextoSobre(fondo) == Qt::white;
     }
 
     void Bloque(const QTextCharFormat& letra, double antes, double despues, bool conSiguiente)

@@ -13,6 +13,18 @@ QString Q(const std::string& texto)
     return QString::fromStdString(texto);
 }
 
+QColor ColorQ(const ColorRGB& color)
+{
+    return QColor(color.rojo, color.verde, color.azul);
+}
+
+QColor ColorTextoSobre(const QColor& fondo)
+{
+    // Luminancia percibida.
+    const double luz = 0.299 * fondo.red() + 0.587 * fondo.green() + 0.114 * fondo.blue();
+    return luz < 140 ? Qt::white : Qt::black;
+}
+
 double PasoRedondo(double rango, int n)
 {
     const double bruto = rango / n;

@@ -8,10 +8,19 @@
 
 #include <string>
 
+#include "clases.h"
+
 class QPainter;
 
 // El texto UTF-8 del motor como QString.
 QString Q(const std::string& texto);
+
+// El color de una clase del motor.
+QColor ColorQ(const ColorRGB& color);
+
+// La letra que se lee sobre un fondo: blanca sobre los oscuros (gris, verde
+// azulado, rojo), negra sobre los claros, como en las hojas de resultados.
+QColor ColorTextoSobre(const QColor& fondo);
 
 // Paso de marcas "redondo" (1, 2, 2.5 o 5 por una potencia de 10) para unas n
 // marcas en un rango positivo.

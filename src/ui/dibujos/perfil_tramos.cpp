@@ -140,7 +140,7 @@ void RellenaBanda(QPainter& pintor, const QRectF& caja, const std::string& clase
 {
     const std::optional<ColorRGB> color = ColorClase(clase);
     if (color) {
-        pintor.fillRect(caja, QColor(color->rojo, color->verde, color->azul));
+        pintor.fillRect(caja, ColorQ(*color));
     } else {
         pintor.fillRect(caja, QColor(232, 228, 220));
         pintor.fillRect(caja, QBrush(QColor(90, 90, 90), Qt::BDiagPattern));
@@ -168,9 +168,7 @@ void DibujaFranja(QPainter& pintor, const Escalas& e, const std::vector<Banda>& 
         const QString texto = b.clase->empty() ? QString() : Q(*b.clase);
         if (!texto.isEmpty() && medidas.horizontalAdvance(texto) + e.letra * 0.4 < caja.width()) {
             const std::optional<ColorRGB> color = ColorClase(*b.clase);
-            const bool oscuro =
-                color && QColor(color->rojo, color->verde, color->azul).lightness() < 110;
-            pintor.setPen(oscuro ? Qt::white : Qt::black);
+            pintor.setPen(color ? ColorTextoSobre(ColorQ(*color)) : QColor(Qt::black));
             pintor.drawText(caja, Qt::AlignCenter, texto);
         }
     }

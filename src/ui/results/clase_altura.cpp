@@ -15,6 +15,7 @@
 #include "curva_dibujo.h"
 #include "curva_clase.h"
 #include "dibujos.h"
+#include "graficos.h"
 #include "impresion.h"
 #include "numero.h"
 #include "proyecto.h"
@@ -27,11 +28,6 @@ const int AnchoGrafico = 600;
 const int AltoGrafico = 360;
 const int ContextoAyudaCurva = 26;
 const int PuntosCurva = 240;
-
-QString Q(const std::string& texto)
-{
-    return QString::fromStdString(texto);
-}
 
 // Lo que se lista junto al gráfico.
 QString TextoLista(const CurvaClase& curva)

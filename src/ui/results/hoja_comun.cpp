@@ -13,6 +13,7 @@
 
 #include "ayuda.h"
 #include "dibujos.h"
+#include "graficos.h"
 #include "impresion.h"
 #include "proyecto.h"
 
@@ -27,14 +28,6 @@ const int AltoCelda = 30;
 QString NombreCelda(int fila, int columna)
 {
     return QString("L%1%2").arg(fila, 2, 10, QChar('0')).arg(columna);
-}
-
-QColor ColorTextoSobre(const QColor& fondo)
-{
-    // Luminancia percibida: blanco sobre los colores oscuros (gris, verde
-    // azulado, rojo), negro sobre los claros.
-    const double luz = 0.299 * fondo.red() + 0.587 * fondo.green() + 0.114 * fondo.blue();
-    return luz < 140 ? Qt::white : Qt::black;
 }
 
 THojaResultados::THojaResultados(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
@@ -222,8 +215,7 @@ void THojaResultados::FormShow()
             celda->setText(QString::fromStdString(resultado.texto));
             QPalette paleta = fondo;
             if (resultado.color) {
-                const QColor color(resultado.color->rojo, resultado.color->verde,
-                                   resultado.color->azul);
+                const QColor color = ColorQ(*resultado.color);
                 paleta.setColor(QPalette::Window, color);
                 paleta.setColor(QPalette::WindowText, ColorTextoSobre(color));
             }

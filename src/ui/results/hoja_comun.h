@@ -92,6 +92,3 @@ private:
     QLabel* titulosColumnas_[ColumnasHoja] = {};
     std::map<QObject*, int> iconos_;  // icono -> fila
 };
-
-// Letra de lectura cómoda sobre el color de fondo dado.
-QColor ColorTextoSobre(const QColor& fondo);

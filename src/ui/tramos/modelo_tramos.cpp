@@ -9,7 +9,7 @@
 #include <unordered_map>
 
 #include "clases.h"
-#include "hoja_comun.h"
+#include "graficos.h"
 #include "numero.h"
 
 namespace {
@@ -19,16 +19,11 @@ namespace {
 const std::size_t FilasLote = 200;
 const auto TiempoLote = std::chrono::milliseconds(100);
 
-QString Q(const std::string& texto)
-{
-    return QString::fromStdString(texto);
-}
-
 // Fondo de la celda de una clase, como en las hojas de resultados; no válido si no tiene.
 QColor FondoClase(const std::string& clase)
 {
     const std::optional<ColorRGB> color = ColorClase(clase);
-    return color ? QColor(color->rojo, color->verde, color->azul) : QColor();
+    return color ? ColorQ(*color) : QColor();
 }
 
 const char* const TitulosResultado[NumeroColumnasResultado] = {

@@ -27,6 +27,7 @@
 #include "anejo_caso.h"
 #include "ayuda.h"
 #include "dibujos.h"
+#include "graficos.h"
 #include "mensaje.h"
 #include "modelo_tramos.h"
 #include "perfil_tramos.h"
@@ -40,11 +41,6 @@ const int AltoPagina = 360;
 const int ArribaResumen = 58;
 const char* const FiltroTramos = "Tabla de tramos (*.csv *.txt)";
 const char* const TituloTramos = "Tramos";
-
-QString Q(const std::string& texto)
-{
-    return QString::fromStdString(texto);
-}
 
 // Una tabla nueva: las columnas que casi toda conducción cambia de un tramo a otro.
 TablaTramos TablaNueva()
