@@ -87,13 +87,10 @@ void EscribeMetros(const char* norma, const std::vector<MetrosClase>& lineas, st
         return;
     }
     salida << "  " << Ajusta("Di (mm)", 9) << Ajusta("Clase", 10) << "Metros\n";
-    double total = 0;
-    for (const MetrosClase& m : lineas) {
+    for (const MetrosClase& m : lineas)
         salida << "  " << Ajusta(TextoNumero(m.Di), 9) << Ajusta(TextoVisible(m.clase), 10)
                << TextoNumero(m.metros) << '\n';
-        total += m.metros;
-    }
-    salida << "  " << Ajusta("Total", 19) << TextoNumero(total) << '\n';
+    salida << "  " << Ajusta("Total", 19) << TextoNumero(MetrosTotales(lineas)) << '\n';
 }
 
 Json JsonMetros(const std::vector<MetrosClase>& lineas)

@@ -460,6 +460,14 @@ double DiametroMm(const Proyecto& p)
     return std::round(p.Di * 1e6) / 1e3;
 }
 
+double MetrosTotales(const std::vector<MetrosClase>& lineas)
+{
+    double total = 0;
+    for (const MetrosClase& m : lineas)
+        total += m.metros;
+    return total;
+}
+
 void SumaTramo(ResumenTramos& resumen, const Tramo& tramo, const TramoCalculado& calculo)
 {
     const double Di = DiametroMm(tramo.proyecto);

@@ -118,5 +118,8 @@ struct ResumenTramos {
     std::vector<MetrosClase> une, astm;
 };
 
+// Los metros de todas las líneas de una norma.
+double MetrosTotales(const std::vector<MetrosClase>& lineas);
+
 // Suma un tramo calculado al resumen.
 void SumaTramo(ResumenTramos& resumen, const Tramo& tramo, const TramoCalculado& calculo);

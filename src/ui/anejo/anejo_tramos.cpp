@@ -86,7 +86,6 @@ void Resumen(Redactor& r, const TramosAnejo& t, int modo)
     const std::vector<MetrosClase>& metros = modo == 1 ? t.resumen.une : t.resumen.astm;
     r.Subapartado(modo == 1 ? "Metros de tubo por diámetro y clase UNE 127.010"
                             : "Metros de tubo por diámetro y clase ASTM C76M");
-    double total = 0;
     if (!metros.empty()) {
         QTextTable* tabla = r.Tabla(static_cast<int>(metros.size()) + 1, 3,
                                     {QTextLength(QTextLength::PercentageLength, 30),
@@ -102,12 +101,11 @@ void Resumen(Redactor& r, const TramosAnejo& t, int modo)
             r.Celda(tabla, fila, 1, Q(NombreClase(static_cast<std::uint8_t>(modo), m.clase)));
             r.ColorCelda(tabla, fila, 1, ColorClase(m.clase));
             r.Celda(tabla, fila, 2, N(m.metros));
-            total += m.metros;
             ++fila;
         }
         r.FinTabla();
     }
-    r.Parrafo("Total con clase: " + N(total) + " m", true);
+    r.Parrafo("Total con clase: " + N(MetrosTotales(metros)) + " m", true);
     int sinClase = 0;
     double longitud = 0;
     for (std::size_t i = 0; i < t.tramos.size(); ++i) {

@@ -96,15 +96,12 @@ QString TextoResumen(const ResumenTramos& resumen, int sinClaseUne, int sinClase
             lineas << "";
         lineas << titulo;
         lineas << QString("%1 %2 %3").arg("Di (mm)", -8).arg("Clase", -6).arg("Metros", 12);
-        double total = 0;
-        for (const MetrosClase& m : metros) {
+        for (const MetrosClase& m : metros)
             lineas << QString("%1 %2 %3")
                           .arg(Q(TextoNumero(m.Di)), -8)
                           .arg(Q(m.clase), -6)
                           .arg(TextoMetros(m.metros), 12);
-            total += m.metros;
-        }
-        lineas << QString("%1 %2").arg("Total", -15).arg(TextoMetros(total), 12);
+        lineas << QString("%1 %2").arg("Total", -15).arg(TextoMetros(MetrosTotales(metros)), 12);
         if (sinClase > 0)
             lineas << TextoSinClase(sinClase);
     };
