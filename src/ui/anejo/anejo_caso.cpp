@@ -37,6 +37,14 @@ ResultadoAnejo EscribeSinBloquear(const CalculoArchivo& calculo, const DatosAnej
 
 }  // namespace
 
+QString NombreDelCaso(const Proyecto& p)
+{
+    if (p.FileName.empty())
+        return "(sin guardar)";
+    const QString nombre = QFileInfo(QString::fromStdString(p.FileName)).fileName();
+    return p.Modificado == 1 ? nombre + " (con cambios sin guardar)" : nombre;
+}
+
 void EscribeAnejoDelCaso(const Proyecto& p, Dialogos& dialogos, std::optional<TramosAnejo> tramos)
 {
     const QString proyecto = QString::fromStdString(p.FileName);
@@ -51,10 +59,7 @@ void EscribeAnejoDelCaso(const Proyecto& p, Dialogos& dialogos, std::optional<Tr
     CalculaProyecto(p, calculo);  // sobre una copia del registro
 
     DatosAnejo datos;
-    // El anejo es del caso de la ventana: si no es el del archivo, se dice.
-    datos.archivo = proyecto.isEmpty() ? QString("(sin guardar)") : QFileInfo(proyecto).fileName();
-    if (!proyecto.isEmpty() && p.Modificado == 1)
-        datos.archivo += " (con cambios sin guardar)";
+    datos.archivo = NombreDelCaso(p);
     datos.fecha = QDate::currentDate();
     datos.version = VersionPrograma();
     datos.tramos = std::move(tramos);

@@ -2,12 +2,18 @@
 // Orden "Anejo de cálculo (PDF)…" de las ventanas: el anejo del caso tal como
 // está, sin preguntas ni correcciones y sin tocar el registro.
 
+#include <QString>
+
 #include <optional>
 
 #include "anejo.h"
 
 class Dialogos;
 struct Proyecto;
+
+// El caso de la ventana tal como se nombra: su archivo sin carpeta, con
+// " (con cambios sin guardar)" si no es el del archivo, o "(sin guardar)".
+QString NombreDelCaso(const Proyecto& p);
 
 // Pide el nombre del PDF (propone el del proyecto, o el de la tabla de tramos
 // si el proyecto no tiene, con .pdf), calcula el caso sobre una copia y

@@ -326,10 +326,7 @@ void TTramos::AjustaColumnas()
 
 void TTramos::PonRotulos()
 {
-    const QString base = base_.FileName.empty()
-                             ? QString("(sin guardar)")
-                             : QFileInfo(Q(base_.FileName)).fileName() +
-                                   (base_.Modificado == 1 ? " (con cambios sin guardar)" : "");
+    const QString base = NombreDelCaso(base_);
     LCasoBase->setText("Caso base: " + base);
     LBasePagina->setText("Caso base: " + base);
     const QString tabla = archivo_.isEmpty() ? QString("(nueva)") : QFileInfo(archivo_).fileName();
