@@ -1,0 +1,83 @@
+# Lo que comparten los guiones de Windows: paquetes, Wine y el Qt para Windows
+# hecho desde las fuentes de Debian. Se carga con "source" tras dependencias.sh.
+
+# Compilador cruzado, Wine para probar, NSIS para el instalador.
+PAQUETES_WINDOWS=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build
+    googletest)
+# Solo para hacer Qt y los paquetes: las herramientas de Qt de la máquina (moc, rcc,
+# uic de la misma versión), sus traducciones y NSIS.
+PAQUETES_QT_WINDOWS=(qt6-base-dev qt6-base-dev-tools qt6-translations-l10n nsis dpkg-dev xz-utils)
+
+# wine64 de Debian no está en el PATH.
+export PATH="$PATH:/usr/lib/wine"
+export WINEDEBUG=-all
+
+# Versión de Qt de la máquina: el Qt para Windows ha de ser la misma, porque usa sus
+# herramientas.
+QT_VERSION_DEBIAN=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
+
+# Opciones de Qt: solo lo que usa el programa (Widgets, PrintSupport, Test). Sin
+# tabletevent, porque las fuentes "+dfsg" de Debian no traen wintab.h.
+QT_OPCIONES=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+    -DFEATURE_system_doubleconversion=OFF)
+# Parches de Debian que se aplican (los de seguridad; los demás son de Linux).
+QT_PARCHES=(cve-2023-32762.diff cve-2023-32763.diff cve-2023-33285.diff cve-2023-24607.patch)
+
+# Carpeta del Qt para Windows: depende de la versión, de las opciones y de los parches,
+# y solo se rehace cuando cambian.
+QtWindowsCarpeta() {
+    local clave
+    clave=$(printf '%s\n' "$QT_VERSION_DEBIAN" "${QT_OPCIONES[@]}" "${QT_PARCHES[@]}" \
+        "$(cat "$raiz/cmake/mingw-w64-x86_64.cmake")" | sha256sum | cut -c1-12)
+    echo "${CALCULO_TUBOS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/calculo-tubos}/qt-${QT_VERSION_DEBIAN%%+*}-win64-$clave"
+}
+
+# Baja las fuentes de qt6-base de Debian (la misma versión que la máquina), las
+# compila con mingw-w64 y las instala en la caché. Deja la carpeta en QT_WINDOWS.
+PreparaQtWindows() {
+    QT_WINDOWS=$(QtWindowsCarpeta)
+    export QT_WINDOWS
+    [ -f "$QT_WINDOWS/.completo" ] && return 0
+
+    local trabajo="$QT_WINDOWS.trabajo"
+    rm -rf "$trabajo" "$QT_WINDOWS"
+    mkdir -p "$trabajo/apt/lists/partial" "$trabajo/fuentes.d"
+    # Una lista de fuentes aparte, para no tocar la del sistema.
+    local suite
+    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    cat >"$trabajo/fuentes.d/debian-src.sources" <<EOF
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: $suite $suite-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+    local apt=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$trabajo/fuentes.d"
+        -o "Dir::State::Lists=$trabajo/apt/lists")
+    echo "Bajando las fuentes de qt6-base $QT_VERSION_DEBIAN de Debian…"
+    apt-get "${apt[@]}" update -qq
+    (cd "$trabajo" && apt-get "${apt[@]}" source --download-only "qt6-base=$QT_VERSION_DEBIAN" >/dev/null)
+    mkdir -p "$trabajo/qtbase"
+    tar -C "$trabajo/qtbase" --strip-components=1 -xf "$trabajo"/qt6-base_*.orig.tar.xz
+    tar -C "$trabajo/qtbase" -xf "$trabajo"/qt6-base_*.debian.tar.xz
+    local parche
+    for parche in "${QT_PARCHES[@]}"; do
+        patch -d "$trabajo/qtbase" -p1 -s <"$trabajo/qtbase/debian/patches/$parche"
+    done
+
+    echo "Compilando Qt para Windows en $QT_WINDOWS (unos 900 pasos)…"
+    cmake -S "$trabajo/qtbase" -B "$trabajo/build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$raiz/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_INSTALL_PREFIX="$QT_WINDOWS" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        "${QT_OPCIONES[@]}" >"$trabajo/configura.log"
+    cmake --build "$trabajo/build" -j2 >"$trabajo/compila.log"
+    cmake --install "$trabajo/build" >/dev/null
+    touch "$QT_WINDOWS/.completo"
+    rm -rf "$trabajo"
+}
