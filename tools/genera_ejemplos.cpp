@@ -8,7 +8,9 @@
 #include "apoyo.h"
 #include "archivo.h"
 #include "informe.h"
+#include "factor_apoyo.h"
 #include "interlocutor.h"
+#include "ordenes.h"
 #include "proyecto.h"
 
 namespace {
@@ -32,16 +34,14 @@ void ClaseTerraplen(Proyecto& p, std::int8_t clase)
 {
     p.Tipo = clase;
     p.n = p.hr1 / p.De;
-    p.Fa = std::min(
-        CalculaFa(p, p.InstalacionIndex, static_cast<std::uint8_t>(clase + 1)).value_or(0), 8.0);
+    p.Fa = FaDeLaClase(p).value_or(0);
 }
 
 // Calcula la memoria en modo UNE, como al pulsar "Calcular Clase Resistente UNE".
 void Calcula(Proyecto& p)
 {
     RespondeNo no;
-    p.ModoCalculo = 1;
-    CalculaInforme(p, no);
+    OrdenMemoria(p, no, 1);
 }
 
 bool Escribe(Proyecto& p, const std::string& carpeta, const std::string& nombre)

@@ -18,12 +18,6 @@ std::size_t Anchura(const std::string& texto)
     return caracteres;
 }
 
-std::string Hexadecimal(const char* prefijo, unsigned valor)
-{
-    const char cifras[] = "0123456789abcdef";
-    return std::string(prefijo) + cifras[(valor >> 4) & 0xF] + cifras[valor & 0xF];
-}
-
 std::string TituloFila(int fila, std::size_t filas)
 {
     if (filas == 3)
@@ -66,21 +60,10 @@ void EscribeClase(const char* norma, const ResultadoInforme& r, std::ostream& sa
     salida << '\n';
 }
 
-}  // namespace
-
-void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
+// Cargas, carga de cálculo y clases de la orden que se calculó.
+void EscribeMemorias(const CalculoArchivo& c, std::ostream& salida)
 {
-    salida << "Archivo: " << TextoVisible(c.archivo) << '\n';
-    for (const std::string& error : c.errores)
-        salida << "  Error de lectura: " << TextoVisible(error) << '\n';
-    if (!c.leido) {
-        salida << '\n';
-        return;
-    }
-    for (const std::string& aviso : c.avisos)
-        salida << "  Pregunta (respondida No): " << aviso << '\n';
-
-    const Proyecto& p = c.calculado;
+    const Proyecto& p = c.proyecto;
     const EntregaCargas& e = c.une.entrega;
     salida << "  Cargas sobre el tubo (kN/m):\n";
     const struct {
@@ -105,6 +88,25 @@ void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
         salida << "  Aviso: " << c.une.entrega.mensaje << '\n';
     EscribeClase("UNE 127.010", c.une, salida);
     EscribeClase("ASTM C76M", c.astm, salida);
+}
+
+}  // namespace
+
+void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
+{
+    salida << "Archivo: " << TextoVisible(c.archivo) << '\n';
+    for (const std::string& error : c.errores)
+        salida << "  Error de lectura: " << TextoVisible(error) << '\n';
+    if (!c.leido) {
+        salida << '\n';
+        return;
+    }
+    for (const std::string& aviso : c.avisos)
+        salida << "  Aviso: " << aviso << '\n';
+    if (!c.rechazo.empty())
+        salida << "  No se calcula: " << c.rechazo << '\n';
+    if (c.calculado)
+        EscribeMemorias(c, salida);
     EscribeMatriz("Clases UNE 127.010", c.matrizUne, salida);
     EscribeMatriz("Clases ASTM C76M", c.matrizAstm, salida);
     salida << '\n';
@@ -119,21 +121,4 @@ std::string Ajusta(const std::string& texto, std::size_t ancho)
 std::string Carga(double x)
 {
     return TextoNumero(Trunca2(x));
-}
-
-// Los caracteres de control se escriben escapados: ninguna secuencia de escape llega a la terminal.
-std::string TextoVisible(const std::string& texto)
-{
-    std::string salida;
-    for (std::size_t i = 0; i < texto.size();) {
-        const std::size_t inicio = i;
-        const char32_t c = SiguienteCaracter(texto, i);
-        if (c == CaracterInvalido || c < 0x20 || c == 0x7F)
-            salida += Hexadecimal("\\x", static_cast<unsigned char>(texto[inicio]));
-        else if (c >= 0x80 && c < 0xA0)
-            salida += Hexadecimal("\\u00", static_cast<unsigned>(c));
-        else
-            salida.append(texto, inicio, i - inicio);
-    }
-    return salida;
 }

@@ -13,7 +13,7 @@ EstadoClase Sin(std::string texto)
     return {false, std::move(texto)};
 }
 
-// La memoria de un modo, sobre su propia copia, con los rótulos que mostraría.
+// La memoria de un modo sobre una copia del registro ya preparado por la orden.
 struct Memoria {
     ResultadoInforme r;
     TextosInforme t;
@@ -22,10 +22,9 @@ struct Memoria {
 
 Memoria CalculaMemoria(Proyecto p, std::uint8_t modo)
 {
-    p.ModoCalculo = modo;
     RespondeNo no;
     Memoria m;
-    m.r = CalculaInforme(p, no);
+    m.r = CalculaInforme(p, no, modo);
     m.t = TextosDelInforme(p, m.r);
     m.subeAltura = !no.preguntas.empty();
     return m;
@@ -59,16 +58,17 @@ EstadoClase ClaseEnVivo(const Proyecto& original)
 {
     Proyecto p = original;
 
-    // Los pasos de la orden, en su orden; lo que ella corrige se corrige aquí en la copia.
-    const MemoriaPreparada orden = PreparaYCorrigeMemoria(p);
-    if (!orden.rechazo.empty())
-        return Sin(orden.rechazo);
+    // La orden sobre la copia: lo que ella rechaza, corrige o pregunta se dice en lugar de la
+    // clase.
+    RespondeNo orden;
+    if (!PreparaOrdenMemoria(p, orden).calcula)
+        return Sin(orden.Rechazo() ? orden.Rechazo()->breve : "");
     std::string corregidos, pregunta;
-    for (const PasoPrevio& paso : orden.pasos) {
-        if (!paso.pregunta)
-            corregidos += (corregidos.empty() ? "" : " y ") + paso.breve;
-        else if (pregunta.empty())
-            pregunta = paso.breve;
+    for (const Aviso& dicho : orden.dichos) {
+        if (dicho.tipo == Aviso::Tipo::Correccion)
+            corregidos += (corregidos.empty() ? "" : " y ") + dicho.breve;
+        else if (dicho.tipo == Aviso::Tipo::Pregunta && pregunta.empty())
+            pregunta = dicho.breve;
     }
     if (!corregidos.empty())
         return Sin("Al calcular se corregirá " + corregidos);

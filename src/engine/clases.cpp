@@ -144,7 +144,8 @@ std::string TextoCelda(double x)
 
 namespace {
 
-CeldaResultado CalculaCelda(Proyecto& p, Interlocutor& interlocutor, int fila, std::uint8_t relleno)
+CeldaResultado CalculaCelda(Proyecto& p, Interlocutor& interlocutor, int fila, std::uint8_t relleno,
+                            std::uint8_t modo)
 {
     CeldaResultado celda;
     double fa = 0;
@@ -165,11 +166,11 @@ CeldaResultado CalculaCelda(Proyecto& p, Interlocutor& interlocutor, int fila, s
         return celda;
     }
     double x = entrega.carga;
-    if (p.ModoCalculo == 1) {
+    if (modo == 1) {
         celda.clase = ClaseUNE(x, p.Di);
         celda.color = ColorClase(celda.clase);
         celda.texto = (celda.clase == "NO" ? "NO" : "C " + celda.clase) + "   " + TextoCelda(x);
-    } else if (p.ModoCalculo == 2) {
+    } else if (modo == 2) {
         const ClasificacionASTM astm = ClaseASTM(x / 1.5);
         celda.clase = astm.clase;
         x = astm.valor;
@@ -185,7 +186,8 @@ CeldaResultado CalculaCelda(Proyecto& p, Interlocutor& interlocutor, int fila, s
 
 }  // namespace
 
-MatrizResultados RellenaResultados(Proyecto& p, Interlocutor& interlocutor, HojaResultados hoja)
+MatrizResultados RellenaResultados(Proyecto& p, Interlocutor& interlocutor, HojaResultados hoja,
+                                   std::uint8_t modo)
 {
     const int filas = FilasHoja(hoja);
     MatrizResultados matriz(static_cast<std::size_t>(filas));
@@ -195,7 +197,7 @@ MatrizResultados RellenaResultados(Proyecto& p, Interlocutor& interlocutor, Hoja
             if (columna == RellenoUsuario)
                 p.gamma = gammaUsuario;
             matriz[static_cast<std::size_t>(fila - 1)][static_cast<std::size_t>(columna)] =
-                CalculaCelda(p, interlocutor, fila, static_cast<std::uint8_t>(columna));
+                CalculaCelda(p, interlocutor, fila, static_cast<std::uint8_t>(columna), modo);
         }
     }
     return matriz;

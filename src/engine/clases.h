@@ -70,11 +70,12 @@ struct CeldaResultado {
 using MatrizResultados = std::vector<std::array<CeldaResultado, ColumnasHoja>>;
 
 // Calcula la hoja entera: una celda por cama (fila) y relleno (columna), cada
-// una con su factor de apoyo y su relleno, en el modo ModoCalculo. Se calcula
+// una con su factor de apoyo y su relleno, en el modo dado (1 UNE, 2 ASTM). Se calcula
 // columna a columna; la sexta (relleno de usuario) con el peso específico que
 // tenía el registro al empezar. El registro queda con las cargas de la última
 // celda calculada.
-MatrizResultados RellenaResultados(Proyecto& p, Interlocutor& interlocutor, HojaResultados hoja);
+MatrizResultados RellenaResultados(Proyecto& p, Interlocutor& interlocutor, HojaResultados hoja,
+                                   std::uint8_t modo);
 
 // Títulos de las columnas (rellenos) de las dos hojas y de las filas (camas)
 // de la hoja de zanjas: apoyo, relleno y ángulo ("" donde no lo hay).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <utility>
 
 #include "espesores.h"
 #include "proyecto.h"
@@ -11,6 +12,9 @@
 namespace {
 
 const char* const CorrigeAutomatico = "por lo que se corrige automáticante el valor.";
+const char* const H1rMayorQueDe = "h´r debe ser menor o igual al diámetro exterior (De) del tubo";
+const char* const B2MenorQueDe =
+    "B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería.";
 
 }  // namespace
 
@@ -39,6 +43,39 @@ bool CampoSinSigno(int clave)
     return std::find(std::begin(claves), std::end(claves), clave) != std::end(claves);
 }
 
+std::string ValorImposible(int clave, double valor)
+{
+    switch (clave) {
+    case CasillaGamma:
+        return valor < 0 ? "El peso específico del relleno (γ) no puede ser negativo." : "";
+    case CasillaFi:
+        return valor < 0 || valor >= 90
+                   ? "El ángulo de rozamiento interno del relleno (fi) debe estar entre 0 y 90 "
+                     "grados."
+                   : "";
+    case CasillaFi1:
+        return valor < 0 || valor >= 90 ? "El ángulo de rozamiento del relleno contra los "
+                                          "paramentos (fi') debe estar entre 0 y 90 grados."
+                                        : "";
+    default: return "";
+    }
+}
+
+std::string DatosImposibles(const Proyecto& p)
+{
+    if (p.RellenoIndex == RellenoUsuario) {
+        for (const auto& [clave, valor] :
+             {std::pair{int(CasillaFi), p.fi}, {CasillaFi1, p.fi1}, {CasillaGamma, p.gamma}})
+            if (std::string imposible = ValorImposible(clave, valor); !imposible.empty())
+                return imposible;
+    }
+    if (GrupoTerraplen(p) && p.hr1 > p.De && p.De > 0.01)
+        return H1rMayorQueDe + std::string(".");
+    if (p.InstalacionIndex == InstalacionZanjaInducida && p.b2 < p.De)
+        return B2MenorQueDe;
+    return "";
+}
+
 LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double guardado)
 {
     const NumeroTecleado leido = LeeTecleadoCasilla(texto, saliendo);
@@ -47,6 +84,14 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
     if (leido.estado == Tecleo::AMedias)
         return r;
     const double valor = CampoSinSigno(clave) ? std::fabs(leido.valor) : leido.valor;
+    if (leido.estado == Tecleo::Valido && !ValorImposible(clave, valor).empty()) {
+        // Ningún dígito más lo arreglaría: se dice ya y la casilla vuelve al valor guardado.
+        r.estado = Tecleo::Imposible;
+        r.mensaje = ValorImposible(clave, valor);
+        r.rehace = true;
+        r.rehecho = guardado;
+        return r;
+    }
     if (leido.estado == Tecleo::Valido) {
         r.guarda = true;
         r.valor = valor;
@@ -140,9 +185,7 @@ std::string AvisoEspesorPared(const Proyecto& p)
 CorreccionCasilla SalidaH1r(const Proyecto& p)
 {
     if (p.hr1 > p.De && p.De > 0.01)
-        return {p.De,
-                std::string("h´r debe ser menor o igual al diámetro exterior (De) del tubo, ") +
-                    CorrigeAutomatico};
+        return {p.De, H1rMayorQueDe + std::string(", ") + CorrigeAutomatico};
     return {p.hr1, ""};
 }
 
@@ -169,8 +212,7 @@ SalidaHr2Zanja SalidaHr2(const Proyecto& p)
 CorreccionCasilla SalidaB2(const Proyecto& p)
 {
     if (p.b2 < p.De)
-        return {p.De,
-                "B2 ha de ser un valor como mínimo igual al diámetro exterior de la tubería."};
+        return {p.De, B2MenorQueDe};
     return {p.b2, ""};
 }
 

@@ -23,6 +23,11 @@ EnteroTecleado LeeEnteroCasilla(std::string_view texto, bool saliendo);
 // de este programa).
 bool CampoSinSigno(int clave);
 
+// Un valor que ningún caso real puede tener en el campo de esa clave (un peso
+// específico negativo, un ángulo de rozamiento fuera de 0..90 grados): el
+// mensaje que lo rechaza, o vacío. Lo usan las casillas, el archivo y las tablas.
+std::string ValorImposible(int clave, double valor);
+
 // Qué hace la casilla del campo con clave (la del archivo) con lo tecleado.
 struct LecturaCampo {
     Tecleo estado = Tecleo::AMedias;  // a medias: aún no se hace nada
@@ -95,6 +100,13 @@ CorreccionCasilla CompruebaAlturaRelleno(const Proyecto& p);
 // Aviso del espesor de pared por debajo del normalizado: la pregunta de si se
 // mantiene el aviso, o vacío.
 std::string AvisoEspesorPared(const Proyecto& p);
+
+// Lo que las casillas corrigen al salir de ellas y la orden de cálculo no
+// admite si llega sin corregir (de un archivo, de una fila de tramos): un valor
+// imposible del relleno del usuario, h'r > De o b2 < De en la zanja inducida.
+// El rechazo, o vacío. Solo se mira
+// lo que la instalación usa.
+std::string DatosImposibles(const Proyecto& p);
 
 // Salida de h'r: no mayor que De (corrige hr1).
 CorreccionCasilla SalidaH1r(const Proyecto& p);

@@ -19,11 +19,9 @@ class Alturas {
 public:
     Alturas(const Proyecto& p, std::uint8_t modo) : base_(p), modo_(modo)
     {
-        base_.ModoCalculo = modo;
-        // La orden corrige antes una zanja inducida demasiado honda.
-        const CorreccionHr2 hr2 = CorrigeHr2(base_.hr2, base_.b2, true);
-        if (hr2.accion == CorreccionHr2::Accion::Corrige)
-            base_.hr2 = hr2.hr2;
+        // Los datos como los deja la orden de cálculo antes de calcular.
+        RespondeNo sinPreguntar;
+        PreparaOrdenMemoria(base_, sinPreguntar);
     }
 
     const Proyecto& Base() const { return base_; }
@@ -33,9 +31,6 @@ public:
     {
         Proyecto w = base_;
         w.hr = hr;
-        const TraficoCalculado trafico = TraficoSegunRelleno(w);
-        w.AeropuertoIndex = trafico.aeropuerto;
-        w.ViaIndex = trafico.via;
         RespondeNo sinPreguntar;
         PuntoCurva punto;
         punto.hr = hr;

@@ -156,8 +156,8 @@ EleccionClase EligeClaseTerraplen(std::uint8_t clase, double n, double De)
     e.clase = clase;
     e.tipo = static_cast<std::int8_t>(clase - 1);
     e.letra = LetraClaseTerraplen(e.tipo);
-    // h'r con todas sus cifras, como en los rótulos: el Fa guardado es el mostrado.
-    e.hr1 = n * De;
+    // h'r como la muestra su casilla y la guarda el archivo.
+    e.hr1 = ComoSeMuestra(n * De);
     e.textoHr1 = TextoNumero(e.hr1);
     return e;
 }
@@ -169,28 +169,39 @@ std::uint8_t ClaseDeLetra(const std::string& letra)
     return static_cast<std::uint8_t>(letra[0] - 'A' + 1);
 }
 
-std::optional<double> RecalculaFaTerraplen(Proyecto& p, const std::string& letra)
+std::optional<double> FaDeLaClase(Proyecto& p)
 {
-    if (p.InstalacionIndex != InstalacionTerraplen &&
-        p.InstalacionIndex != InstalacionZanjaInducida)
+    if (!GrupoTerraplen(p) || p.Tipo < 0 || p.Tipo > 3)
         return std::nullopt;
-    if (p.De <= 0.01 || p.hr2 <= 0.01 || p.b2 <= 0.01)
-        return std::nullopt;
-    p.n = p.hr1 / p.De;
-    const std::uint8_t clase = ClaseDeLetra(letra);
-    if (clase == 0)
-        return std::nullopt;
-    // Un cálculo imposible (hr = 0) o sin sentido (factor negativo) deja el
-    // factor en 0: así no se calcula con el de otra altura.
-    return FactorClaseTerraplen(p, clase);
+    // Sin los datos de la fórmula (sin tubo, zanja inducida sin b2 o hr2) no hay
+    // factor: 0, que el cálculo rechaza, antes que el de otros datos.
+    if (!FactorTerraplenCalculable(p))
+        return 0.0;
+    return ComoSeMuestra(FactorClaseTerraplen(p, static_cast<std::uint8_t>(p.Tipo + 1)));
 }
 
-FactorTecleado LeeFactorApoyo(double leido, double faActual, std::uint8_t instalacion)
+std::string ClaseFueraDeProyeccion(const Proyecto& p)
+{
+    if (!GrupoTerraplen(p) || (p.Tipo != 1 && p.Tipo != 2) || !(p.De > 0.01))
+        return "";
+    const long double n = p.hr1 / p.De;
+    const bool claseB = p.Tipo == 1;
+    // El diálogo la ofrece hasta ese n; h'r se guarda con tres decimales, que
+    // pueden pasar n·De en medio milímetro.
+    const long double limite = claseB ? 0.601L : 0.83L;
+    if (p.hr1 <= limite * p.De + 0.0005L)
+        return "";
+    return std::string("La clase de apoyo ") + (claseB ? "B" : "C") +
+           " solo se admite con h'r/De hasta " + (claseB ? "0.6" : "0.83") + " y h'r/De vale " +
+           TextoNumero(static_cast<double>(n)) + ": elija otra clase o corrija h'r.";
+}
+
+FactorTecleado LeeFactorApoyo(double leido, double faActual)
 {
     FactorTecleado t;
     t.fa = std::fabs(leido);
     t.cambia = t.fa != faActual;
-    if (t.cambia && instalacion != InstalacionTerraplen)
+    if (t.cambia)
         t.tipo = 14;  // factor tecleado a mano
     return t;
 }

@@ -99,30 +99,40 @@ double FactorClaseTerraplen(Proyecto& p, std::uint8_t clase);
 // encima de 8, "Fa = --" si no se puede calcular. Deja los efectos de CalculaFa.
 std::string RotuloFaClase(Proyecto& p, std::uint8_t clase);
 
-// Lo que fija la clase 1..4 elegida con la proyección n: Tipo, su letra y
-// h'r = n·De (m) con el texto de su casilla.
+// Lo que fija la clase 1..4 elegida con la proyección n: Tipo, su letra,
+// h'r = n·De (m) como la muestra su casilla, y el λ y el espesor de cama C (m)
+// con que el diálogo la ofreció.
 struct EleccionClase {
     std::uint8_t clase = 0;
     std::int8_t tipo = 0;
     std::string letra;
     double hr1 = 0;
     std::string textoHr1;
+    double lambdaFaEdit = 0;
+    double C = 0;
 };
 EleccionClase EligeClaseTerraplen(std::uint8_t clase, double n, double De);
 
 // Clase 1..4 de la letra "A".."D" que muestra la ventana principal; 0 sin clase.
 std::uint8_t ClaseDeLetra(const std::string& letra);
 
-// Fa de la clase de la letra cuando cambian hr, h'r, b2 o hr2: solo en
-// terraplén y zanja inducida con De, hr2 y b2 de más de 0.01 m (entonces deja
-// n = h'r/De en el registro) y con una clase elegida; vacío si no se recalcula.
-std::optional<double> RecalculaFaTerraplen(Proyecto& p, const std::string& letra);
+// Fa de la clase de apoyo del registro (Tipo 0..3 en terraplén o zanja
+// inducida) con sus datos de ahora, como lo guarda su casilla (tres decimales,
+// como mucho 8): 0 si la fórmula no vale para estos datos. Se rehace cada vez
+// que cambian De, hr, h'r, b2 o hr2, y antes de calcular. Vacío si el Fa no es
+// de una clase (tecleado o de una cama); deja los efectos de CalculaFa.
+std::optional<double> FaDeLaClase(Proyecto& p);
 
-// Un Fa tecleado (su valor absoluto): si difiere del del registro lo cambia y,
-// fuera del terraplén, el código pasa a 14 (factor a mano).
+// Si la clase de apoyo del registro admite su proyección h'r/De (la B hasta
+// 0.6, la C hasta 0.83, como las ofrece el diálogo): el rechazo, o vacío.
+std::string ClaseFueraDeProyeccion(const Proyecto& p);
+
+// Un Fa tecleado (su valor absoluto): si difiere del del registro lo cambia y
+// el código pasa a 14 (factor a mano), también en terraplén: un factor
+// tecleado no se rehace con la clase.
 struct FactorTecleado {
     bool cambia = false;
     double fa = 0;
     std::optional<std::int8_t> tipo;
 };
-FactorTecleado LeeFactorApoyo(double leido, double faActual, std::uint8_t instalacion);
+FactorTecleado LeeFactorApoyo(double leido, double faActual);

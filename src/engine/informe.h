@@ -12,6 +12,7 @@
 class Interlocutor;
 
 struct ResultadoInforme {
+    std::uint8_t modo = 0;  // 0 carga, 1 UNE, 2 ASTM
     EntregaCargas entrega;  // cálculo de cargas: hasta dónde llegó, carga (kN/m²) y aviso
     std::string clase;      // clase mínima (modos 1 y 2); vacía si no se entregó la carga
     double valor = 0;       // valor que se muestra de la carga (ASTM: 1.5 o 1.25 veces)
@@ -21,23 +22,15 @@ struct ResultadoInforme {
 
 // Calcula el caso con el relleno y el factor de apoyo del registro y, en los
 // modos 1 (UNE) y 2 (ASTM), su clase (que deja en ClaseTexto) y su validez.
+// Deja el modo en ModoCalculo, como el último cálculo del registro.
 // Si el cálculo de cargas falla (también la carga del relleno) no hay clase
 // (ClaseTexto no se toca); el mensaje de entrega lleva el error del relleno, si lo hubo.
 // Deja siempre en ValorA … ValorC2 la leyenda de cotas del caso calculado.
-ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor);
-
-// Las memorias en modo UNE y en modo ASTM del mismo registro, una tras otra,
-// como las calculan la herramienta sin ventanas y la tabla de tramos. El
-// registro queda como lo deja la memoria ASTM.
-struct MemoriasUneAstm {
-    ResultadoInforme une, astm;
-    Proyecto calculado;  // el registro tras la memoria UNE (sus cargas)
-};
-MemoriasUneAstm CalculaMemorias(Proyecto& p, Interlocutor& interlocutor);
+ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor, std::uint8_t modo);
 
 // Carga de cálculo (kN/m²) del caso a la altura de relleno hr (m), calculada
 // como en la búsqueda de validez: una clase de terraplén (Tipo 0..3) rehace su
-// Fa con esa altura; un Fa tecleado se mantiene. Deja hr, Fa y las cargas en
+// Fa con esa altura, como al teclearla; un Fa tecleado se mantiene. Deja hr, Fa y las cargas en
 // el registro. Sin valor si el cálculo falla.
 std::optional<double> CargaEnAltura(Proyecto& p, Interlocutor& interlocutor, double hr);
 
@@ -57,10 +50,10 @@ struct ValidezClase {
 std::string TextoValidez(const ValidezClase& validez);
 
 // La búsqueda de BuscaValidez, con la altura como número.
-ValidezClase AlturaValida(Proyecto& p, const std::string& clase);
+ValidezClase AlturaValida(Proyecto& p, const std::string& clase, std::uint8_t modo);
 
 // Busca la mayor altura de relleno con la que basta la clase hallada para la
 // carga C0, subiendo hr de 10 en 10 m y luego de 0.01 en 0.01 m, sin hacer
 // preguntas (se responde No). Devuelve el texto de validez (vacío si un
 // cálculo falla) y deja el registro como estaba.
-std::string BuscaValidez(Proyecto& p, const std::string& clase);
+std::string BuscaValidez(Proyecto& p, const std::string& clase, std::uint8_t modo);

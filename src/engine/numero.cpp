@@ -125,6 +125,13 @@ std::string TextoGeneral(double x)
     return signo + mantisa + "E" + std::to_string(exponente);
 }
 
+double ComoSeMuestra(double x)
+{
+    if (!std::isfinite(x))
+        return x;
+    return LeeNumero(TextoNumero(x)).valor;
+}
+
 double Trunca2(double x)
 {
     // Se trunca el valor decimal, no el binario: 3.56 se guarda como

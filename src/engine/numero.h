@@ -14,6 +14,11 @@ std::string TextoNumero(double x);
 // "1E20", "1.5E-6"); la usan las correcciones que escriben el valor exacto.
 std::string TextoGeneral(double x);
 
+// El valor que guarda una casilla que muestra x (TextoNumero de x, leído de
+// nuevo): lo que calcula un diálogo o una corrección se guarda así, como lo
+// guarda el archivo, para que todas las vías calculen con el mismo número.
+double ComoSeMuestra(double x);
+
 // x truncado hacia cero a dos decimales (las cargas del informe y de la ventana).
 double Trunca2(double x);
 

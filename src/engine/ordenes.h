@@ -1,56 +1,79 @@
 #pragma once
-// Lo que hay que corregir, preguntar o rechazar antes de cada orden de cálculo
-// de la ventana principal, según el registro.
+// Las órdenes de cálculo de la ventana principal, enteras: sus comprobaciones,
+// correcciones, preguntas y rechazos, lo que una corrección deja anticuado y
+// el cálculo. Todas las vías las dan igual: la ventana (que muestra los
+// mensajes del interlocutor) y la línea de estado, la tabla de tramos, la
+// curva, el anejo y la herramienta (que responden No y lo anotan).
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
-#include "comprobaciones.h"
+#include "clases.h"
+#include "informe.h"
 
+class Interlocutor;
 struct Proyecto;
 
-// Tráfico que entra en el cálculo: con menos de 1 m de relleno ni aviones ni
-// trenes (las listas siguen mostrando lo elegido).
-struct TraficoCalculado {
-    std::uint8_t aeropuerto = 0;
-    std::uint8_t via = 0;
-};
-TraficoCalculado TraficoSegunRelleno(const Proyecto& p);
+// ---- Los pasos, que también dan las casillas al salir de ellas ----
 
-// Hojas de resultados (tag 0 UNE, 1 ASTM).
-struct OrdenHojas {
-    std::uint8_t modo = 1;  // ModoCalculo
-    bool zanjas = false;    // la hoja de zanjas, con la comprobación de la anchura
-};
-OrdenHojas PreparaHojas(const Proyecto& p, int tag);
-// El relleno mínimo de las hojas (0.5 m, también sin relleno), tras las comprobaciones.
-CorreccionCasilla RellenoMinimoHojas(const Proyecto& p);
+// Rehace el Fa de la clase de apoyo del terraplén con los datos de ahora (nada
+// si el Fa es tecleado o de una cama).
+void RehaceFaDeLaClase(Proyecto& p);
 
-// Memoria de cálculo.
-struct OrdenMemoria {
-    std::string sinFactor;  // rechazo antes de comprobar nada, o vacío
-    std::string tituloSinFactor;
-    bool compruebaB = false;  // la anchura de la zanja se comprueba
-    std::string sinRelleno;   // rechazo después de las comprobaciones, o vacío
-};
-OrdenMemoria PreparaMemoria(const Proyecto& p);
+// Altura de relleno mínima (corrección con su mensaje; rehace Fa) y el consejo
+// del vehículo de carretera con menos de 1 m de relleno.
+void CompruebaRelleno(Proyecto& p, Interlocutor& interlocutor);
 
-// Lo que la orden de la memoria corrige o pregunta antes de calcular.
-struct PasoPrevio {
-    bool pregunta = false;  // una pregunta Sí/No (respondida No); si no, una corrección
-    std::string breve;      // "hr a 0.5 m", "por el espesor de pared"
-    std::string mensaje;    // el mensaje que muestra la ventana principal
+// Aviso del espesor de pared (su interruptor) y después CompruebaRelleno.
+void CompruebaEspesor(Proyecto& p, Interlocutor& interlocutor);
+
+// Anchura de la zanja: pregunta si se corrige una menor que De y aconseja el
+// resguardo (su interruptor).
+void CompruebaAnchura(Proyecto& p, Interlocutor& interlocutor);
+
+// Lo que dicen la memoria, la línea de estado y el anejo cuando con menos de
+// 1 m de relleno no se cuentan los trenes o aviones elegidos.
+std::string TextoTraficoSinContar(const Proyecto& p);
+
+// ---- Las órdenes ----
+
+// Lo que la orden hizo antes de calcular.
+struct OrdenPreparada {
+    bool calcula = false;           // false: rechazada (el rechazo se dijo al interlocutor)
+    bool sinTraficoPesado = false;  // con menos de 1 m de relleno no cuentan aviones ni trenes
 };
-struct MemoriaPreparada {
-    std::string rechazo;  // "Falta el factor de apoyo"...: no se calcula; vacío si se calcula
-    std::string mensajeRechazo;
-    std::vector<PasoPrevio> pasos;  // en el orden de la orden
-    bool sinTraficoPesado = false;  // con menos de 1 m de relleno se quitaron aviones o trenes
+
+// "Ca&lcular Carga", "Calcular Clase Resistente &UNE" y "…A&STM" hasta el
+// cálculo: corrige, pregunta y rechaza como la ventana; lo corregido queda en
+// el registro.
+OrdenPreparada PreparaOrdenMemoria(Proyecto& p, Interlocutor& interlocutor);
+
+// La orden entera en el modo 0 (carga), 1 (UNE) o 2 (ASTM).
+struct OrdenCalculada {
+    OrdenPreparada preparada;
+    bool calculada = false;  // hay memoria (quizá con un fallo del cálculo de cargas)
+    ResultadoInforme informe;
 };
-// Los pasos de "Calcular Clase Resistente UNE/ASTM" sobre el registro, en su
-// orden: corrige lo que la orden corrige y responde No a sus preguntas.
-MemoriaPreparada PreparaYCorrigeMemoria(Proyecto& p);
+OrdenCalculada OrdenMemoria(Proyecto& p, Interlocutor& interlocutor, std::uint8_t modo);
+
+// Las memorias UNE y ASTM de una vía sin ventanas: la orden UNE y, si se
+// calculó, la memoria ASTM del registro tal como ella lo dejó.
+struct MemoriasUneAstm {
+    OrdenPreparada preparada;
+    bool calculadas = false;
+    ResultadoInforme une, astm;
+    Proyecto calculado;  // el registro tras la memoria UNE (sus cargas)
+};
+MemoriasUneAstm OrdenMemorias(Proyecto& p, Interlocutor& interlocutor);
+
+// "Calcular &todo UNE" (tag 0) y "…ASTM" (tag 1) hasta abrir la hoja: la hoja
+// y su modo, o abre = false si se rechazó.
+struct OrdenHojasPreparada {
+    bool abre = false;
+    HojaResultados hoja = HojaResultados::Zanjas;
+    std::uint8_t modo = 1;
+};
+OrdenHojasPreparada OrdenHojas(Proyecto& p, Interlocutor& interlocutor, int tag);
 
 // Botón "&Predefinidos": el diálogo de apoyo que abre o, si faltan datos, el
 // rechazo que se muestra en su lugar.

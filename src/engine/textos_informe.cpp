@@ -264,7 +264,7 @@ TextosInforme TextosDelInforme(const Proyecto& p, const ResultadoInforme& r)
     const bool entregada = r.entrega.Entregada();
     x["LDQFisuracion"] = "  ";
     x["LDCarga"] = entregada ? N2(r.valor) + " kN/m²" : std::string("--");
-    switch (p.ModoCalculo) {
+    switch (r.modo) {
     case 1:
         x["TextoTipoCalculo"] = "Clase mínima UNE-127.010 exigible:";
         x["LDres"] = "Clase " + r.clase;

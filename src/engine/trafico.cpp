@@ -171,8 +171,21 @@ double CargaAeropuerto(Proyecto& p, Interlocutor& interlocutor)
     return PresionAeropuerto(avion, p.hr) * p.De;
 }
 
+bool TraficoPesadoSinContar(const Proyecto& p)
+{
+    return p.hr < 1.0 && ((p.TraficoIndex == 1 && p.ViaIndex != 0) ||
+                          (p.TraficoIndex == 2 && p.AeropuertoIndex != 0));
+}
+
 double CargaTrafico(Proyecto& p, Interlocutor& interlocutor)
 {
+    // Trenes y aviones no cargan con menos de 1 m de relleno: no se pregunta
+    // aquí (se pregunta al elegirlos o al dejar la casilla hr), y la búsqueda de
+    // validez los cuenta en cuanto la altura llega a 1 m.
+    if (TraficoPesadoSinContar(p)) {
+        p.NViasActuantes = 0;
+        return 0;
+    }
     switch (p.TraficoIndex) {
     case 0: return CargaCarretera(p.CarreteraIndex, p.Di, p.De, p.hr);
     case 1: return CargaFerrocarril(p, interlocutor);

@@ -42,7 +42,12 @@ extern const double ProfundidadAvion[11];
 extern const double PresionAvion[11][5];
 int FilaPresionAvion(double hr);
 
-// Carga del tráfico de la página TraficoIndex con los valores del registro.
+// true si la página de tráfico tiene elegidos trenes o aviones y hr < 1 m: no
+// se cuentan (ni se pregunta por ellos en el cálculo).
+bool TraficoPesadoSinContar(const Proyecto& p);
+
+// Carga del tráfico de la página TraficoIndex con los valores del registro;
+// trenes y aviones, solo desde 1 m de relleno.
 double CargaTrafico(Proyecto& p, Interlocutor& interlocutor);
 
 // Textos de las dos preguntas de altura mínima.

@@ -186,7 +186,9 @@ void LectorTramo::Instalacion()
         p_.fi = p_.fi1 = p_.gamma = 0;
     if (cambio.releeB)
         p_.b = cambio.b;
+    // El apoyo elegido era de la otra instalación: ni su Fa ni su clase valen aquí.
     p_.Fa = 0;
+    p_.Tipo = 14;
 }
 
 // Un diámetro normalizado trae su espesor; una celda Es lo sustituye.
@@ -283,17 +285,17 @@ void LectorTramo::Apoyo(bool geometria)
             p_.Tipo = e.tipo;
             p_.hr1 = e.hr1;
             p_.n = p_.De > 0 ? p_.hr1 / p_.De : p_.n;
-            p_.Fa = FactorClaseTerraplen(p_, letra);
+            p_.Fa = FaDeLaClase(p_).value_or(0);
             elegido = true;
         }
     }
     if (!elegido && geometria) {
-        if (const std::optional<double> fa = RecalculaFaTerraplen(p_, LetraClaseTerraplen(p_.Tipo)))
+        if (const std::optional<double> fa = FaDeLaClase(p_))
             p_.Fa = *fa;
     }
     double fa = 0;
     if (Numero(ColumnaTramo::Fa, fa)) {
-        const FactorTecleado factor = LeeFactorApoyo(fa, p_.Fa, p_.InstalacionIndex);
+        const FactorTecleado factor = LeeFactorApoyo(fa, p_.Fa);
         p_.Fa = factor.fa;
         if (factor.tipo)
             p_.Tipo = *factor.tipo;
@@ -425,21 +427,18 @@ TramoCalculado CalculaTramo(const Tramo& tramo)
     if (!c.errores.empty())
         return c;
     Proyecto p = tramo.proyecto;
-    const MemoriaPreparada orden = PreparaYCorrigeMemoria(p);
-    for (const PasoPrevio& paso : orden.pasos)
-        c.notas.push_back(paso.pregunta ? paso.mensaje + " (respondida No)" : paso.mensaje);
+    // La orden de la ventana, respondiendo No: sus correcciones y preguntas son notas y su
+    // rechazo, el error de la fila.
+    RespondeNo no;
+    MemoriasUneAstm memorias = OrdenMemorias(p, no);
     if (p.TraficoIndex == 1 && p.ViaIndex != 0 && p.NVias == 0)
         c.notas.push_back("Con 0 vías el tren no carga el tubo: dé el número de vías");
-    if (orden.sinTraficoPesado)
-        c.notas.push_back("Con menos de 1 m de relleno no se calculan aviones ni trenes");
-    if (!orden.rechazo.empty()) {
-        c.errores.push_back(orden.mensajeRechazo);
+    for (std::string& nota : no.Notas())
+        c.notas.push_back(std::move(nota));
+    if (const Aviso* rechazo = no.Rechazo()) {
+        c.errores.push_back(rechazo->texto);
         return c;
     }
-    RespondeNo no;
-    MemoriasUneAstm memorias = CalculaMemorias(p, no);
-    for (const std::string& pregunta : no.preguntas)
-        c.notas.push_back(pregunta + " (respondida No)");
     c.une = std::move(memorias.une);
     c.astm = std::move(memorias.astm);
     c.proyecto = std::move(memorias.calculado);

@@ -243,7 +243,8 @@ bool GuardaValor(Proyecto& p, int clave, std::string_view v, CerosDelTubo& ceros
 {
     if (double* campo = CampoNumero(p, clave)) {
         const NumeroLeido leido = LeeNumero(v);
-        if (!leido.valido || (leido.valor < 0 && CampoSinSigno(clave)))
+        if (!leido.valido || (leido.valor < 0 && CampoSinSigno(clave)) ||
+            !ValorImposible(clave, leido.valor).empty())
             return false;  // el campo conserva su valor
         if (clave >= ClaveDe && clave <= ClaveEs)
             ceros.Anota(clave, *campo, leido.valor);

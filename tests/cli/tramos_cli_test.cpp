@@ -7,7 +7,6 @@
 #include <string>
 
 #include "archivo.h"
-#include "ordenes.h"
 #include "procesa.h"
 #include "tramos_cli.h"
 #include "tramos_csv.h"
@@ -34,7 +33,7 @@ Json LineaTramos(const std::string& csv)
 }
 
 // El objeto del modo de archivos para el proyecto de la fila: el caso base con
-// las celdas aplicadas y las correcciones de la orden de cálculo, guardado y leído.
+// las celdas aplicadas, guardado y leído (la herramienta hace las correcciones de la orden).
 Json ObjetoArchivo(const std::string& csv)
 {
     Proyecto base;
@@ -43,8 +42,7 @@ Json ObjetoArchivo(const std::string& csv)
     std::istringstream texto(csv);
     const LecturaTramos lectura = LeeTablaTramos(texto);
     EXPECT_TRUE(lectura.leida) << lectura.error;
-    Proyecto p = TramoDeFila(lectura.tabla, 0, base).proyecto;
-    PreparaYCorrigeMemoria(p);
+    const Proyecto p = TramoDeFila(lectura.tabla, 0, base).proyecto;
     std::istringstream archivo(TextoArchivo(p));
     std::ostringstream salida;
     EscribeJson(CalculaDatos(archivo, "tramo.txt"), salida);

@@ -53,7 +53,7 @@ TEST(ClaseEnVivo, LoQueLaOrdenHariaAntes)
         // carretera no cambia nada.
         {"avión con poco relleno",
          [](Proyecto& p) { p.hr = 0.8, p.TraficoIndex = 2, p.AeropuertoIndex = 3; },
-         "Carga de cálculo 17.75 kN/m² · UNE 90 (cualquier hr) · ASTM I (hasta hr 4.43 m)"},
+         "Carga de cálculo 17.75 kN/m² · UNE 90 (hasta hr 0.99 m) · ASTM I (hasta hr 0.99 m)"},
         {"carretera con poco relleno", [](Proyecto& p) { p.hr = 0.8, p.CarreteraIndex = 1; },
          "Carga de cálculo 30.74 kN/m² · UNE 90 (cualquier hr) · ASTM I (hasta hr 4.43 m)"},
         {"ninguna clase", [](Proyecto& p) { p.Fa = 0.3, p.hr = 8; },

@@ -55,7 +55,7 @@ void CompruebaHoja(const Proyecto& inicial, HojaResultados hoja)
     const double faZanja[11] = {4.0, 2.8, 2.3, 3.0, 2.2, 2.0, 2.1, 1.9, 1.7, 1.5, 1.1};
     Proyecto p = inicial;
     RespondeNo no;
-    const MatrizResultados matriz = RellenaResultados(p, no, hoja);
+    const MatrizResultados matriz = RellenaResultados(p, no, hoja, p.ModoCalculo);
     ASSERT_EQ(matriz.size(), static_cast<std::size_t>(FilasHoja(hoja)));
     for (int fila = 0; fila < FilasHoja(hoja); ++fila) {
         for (int columna = 0; columna < 6; ++columna) {
@@ -106,7 +106,7 @@ TEST(RellenaResultados, CalculoFallidoMuestraError)
             p.InstalacionIndex = InstalacionTerraplen;
         p.hr1 = 0.3, p.hr = hr, p.Di = Di, p.ModoCalculo = 1;
         RespondeNo no;
-        for (const auto& fila : RellenaResultados(p, no, hoja))
+        for (const auto& fila : RellenaResultados(p, no, hoja, p.ModoCalculo))
             for (const auto& celda : fila)
                 EXPECT_TRUE(celda.texto == "error" && !celda.color) << hr << " " << Di;
     }

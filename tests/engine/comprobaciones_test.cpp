@@ -13,10 +13,16 @@ TEST(LeeCampo, LoQueHaceCadaCasillaConLoTecleado)
     // Casilla, texto, saliendo, valor guardado; estado, guarda, valor, rehace, rehecho, mensaje.
     const auto V = Tecleo::Valido, M = Tecleo::AMedias, I = Tecleo::Imposible;
     const char* no = "Valor no válido";
+    const char* fi = "El ángulo de rozamiento interno del relleno (fi) debe estar entre 0 y 90 "
+                     "grados.";
+    const char* gamma = "El peso específico del relleno (γ) no puede ser negativo.";
     const std::tuple<int, const char*, bool, double, Tecleo, bool, double, bool, double,
                      const char*>
         casos[] = {{CasillaHr, "-3", false, 7, V, true, 3, false, 0, ""},
-                   {CasillaFi, "-2,5", false, 7, V, true, -2.5, false, 0, ""},
+                   {CasillaFi, "-2,5", false, 7, I, false, 0, true, 7, fi},
+                   {CasillaFi, "90", false, 7, I, false, 0, true, 7, fi},
+                   {CasillaFi, "89,9", false, 7, V, true, 89.9, false, 0, ""},
+                   {CasillaGamma, "-19", false, 7, I, false, 0, true, 7, gamma},
                    {CasillaHr, "1.5x", false, 7, I, true, 1.5, true, 1.5, ""},
                    {CasillaGamma, "x", false, 7, I, true, 0, true, 0, ""},
                    {CasillaHr, "-", false, 7, M, false, 0, false, 0, ""},

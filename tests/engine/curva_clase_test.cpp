@@ -11,16 +11,11 @@
 #include "informe.h"
 #include "ordenes.h"
 
-// Validez que daría la memoria tras la orden de cálculo: hr corregida y sin
-// aviones ni trenes si queda por debajo de 1 m.
+// Validez que da la orden de cálculo.
 static std::string ValidezDeLaMemoria(Proyecto p, std::uint8_t modo)
 {
-    p.ModoCalculo = modo;
-    p.hr = CompruebaAlturaRelleno(p).valor;
-    const TraficoCalculado trafico = TraficoSegunRelleno(p);
-    p.AeropuertoIndex = trafico.aeropuerto, p.ViaIndex = trafico.via;
     RespondeNo no;
-    return CalculaInforme(p, no).validez;
+    return OrdenMemoria(p, no, modo).informe.validez;
 }
 
 static std::string Tramos(const CurvaClase& c)
@@ -107,13 +102,14 @@ TEST(CalculaCurva, TramosYValidezComoLaMemoria)
 // Con aviones o trenes y menos de 1 m de relleno, la orden los quita del
 // registro y la memoria busca la validez sin ellos; la curva, a cada altura,
 // calcula lo que daría esa altura tecleada: a partir de 1 m con el avión.
-TEST(CalculaCurva, AvionBajoUnMetroDifiereDeLaMemoria)
+// El avión carga desde 1 m: la memoria tampoco da validez más allá.
+TEST(CalculaCurva, AvionBajoUnMetroComoLaMemoria)
 {
     Proyecto avion = CasoZanja();
     avion.TraficoIndex = 2, avion.AeropuertoIndex = 3, avion.hr = 0.6;
     const CurvaClase c = CalculaCurva(avion, 1, 200);
     EXPECT_EQ(TextoValidez(c.validez), "(Válido para hr <=0.99 m.)");
-    EXPECT_EQ(ValidezDeLaMemoria(avion, 1), "(Válido para cualquier altura de relleno hr)");
+    EXPECT_EQ(ValidezDeLaMemoria(avion, 1), "(Válido para hr <=0.99 m.)");
     EXPECT_EQ(Tramos(c), "UNE 90 hasta hr 0.99 m; UNE 180 hasta hr 1.27 m; UNE 135 hasta hr "
                          "4.87 m; UNE 90 desde hr 4.88 m");
 }

@@ -159,71 +159,68 @@ TEST(RotuloFaClase, FactorConTopeDeOchoOSinFactor)
 TEST(EligeClaseTerraplen, CodigoLetraYAlturaSobreLaBase)
 {
     const std::tuple<std::uint8_t, double, double, int, const char*, const char*, double> casos[] =
-        {{1, 0.45, 1.218, 0, "A", "0.548", 0.5481},
+        {{1, 0.45, 1.218, 0, "A", "0.548", 0.548},
          {2, 0.3, 0.4, 1, "B", "0.12", 0.12},
-         {3, 0.83, 1.218, 2, "C", "1.011", 1.01094},
+         {3, 0.83, 1.218, 2, "C", "1.011", 1.011},
          {4, 0, 1.218, 3, "D", "0", 0}};
     for (const auto& [clase, n, De, tipo, letra, textoHr1, hr1] : casos) {
         const EleccionClase e = EligeClaseTerraplen(clase, n, De);
         EXPECT_EQ(e.tipo, tipo);
         EXPECT_EQ(e.letra, letra);
         EXPECT_EQ(e.textoHr1, textoHr1);
-        EXPECT_DOUBLE_EQ(e.hr1, hr1);  // con todas sus cifras
+        EXPECT_EQ(e.hr1, hr1);  // como lo muestra la casilla
     }
     for (const auto& [letra, clase] : {std::pair{"A", 1}, {"D", 4}, {"", 0}, {"E", 0}, {"a", 0}})
         EXPECT_EQ(ClaseDeLetra(letra), clase) << letra;
 }
 
-TEST(RecalculaFaTerraplen, SoloConClaseYDatosDeZanja)
+// El Fa de una clase sigue a los datos en toda instalación de terraplén, con tres
+// decimales y el tope de 8; sin los datos de su fórmula es 0; un Fa tecleado o
+// de una cama no se toca.
+TEST(FaDeLaClase, SigueALosDatosSoloConClase)
 {
-    const std::tuple<std::uint8_t, double, double, double, double, const char*, bool, double,
-                     double>
-        casos[] = {
-            {InstalacionTerraplen, 3, 1.218, 2, 1, "B", true, 2.205116076, 0.5},
-            {InstalacionTerraplen, 0.3, 1.218, 2, 1, "A", true, 0, 0.9},  // factor negativo
-            {InstalacionZanjaInducida, 3, 1.218, 2, 1, "D", true, 1.158485474, 0.45},
-            {InstalacionTerraplen, 3, 1.218, 2, 1, "", false, 0, 0.5},
-            {InstalacionTerraplen, 3, 1.218, 2, 1, "E", false, 0, 0.5},
-            // Con b2 y hr2 por defecto (0) no se recalcula en terraplén.
-            {InstalacionTerraplen, 3, 1.218, 0, 0, "A", false, 0, -1},
-            {InstalacionTerraplen, 3, 1.218, 2, 0.01, "A", false, 0, -1},
-            {InstalacionTerraplen, 3, 1.218, 2, 0.011, "A", true, 2.833663366, 0},
-            {InstalacionTerraplen, 3, 1.218, 0.01, 1, "A", false, 0, -1},
-            {InstalacionTerraplen, 0.3, 0.01, 2, 1, "A", false, 0, -1},
-            {InstalacionZanja, 3, 1.218, 2, 1, "A", false, 0, -1},
-            {InstalacionZanjaTerraplenada, 3, 1.218, 2, 1, "A", false, 0, -1},
-        };
-    for (const auto& [instalacion, hr, De, b2, hr2, letra, recalcula, fa, n] : casos) {
-        Proyecto p = CasoClase(instalacion, hr, n < 0 ? 0.5 : n);
-        p.De = De, p.b2 = b2, p.hr2 = hr2;
-        p.n = -1;
-        const std::optional<double> r = RecalculaFaTerraplen(p, letra);
-        const std::string donde = std::to_string(hr) + " " + letra;
-        ASSERT_EQ(r.has_value(), recalcula) << donde;
-        if (r) {
-            EXPECT_NEAR(*r, fa, 1e-9) << donde;
-        }
-        if (instalacion == InstalacionTerraplen) {
-            EXPECT_NEAR(p.n, n, 1e-12) << donde;
-        }
+    const std::tuple<std::uint8_t, double, double, double, double, int, double> casos[] = {
+        // instalación, hr, n, b2, hr2, Tipo → Fa (-1: no se rehace)
+        {InstalacionTerraplen, 3, 0.5, 2, 1, 1, 2.205},
+        {InstalacionTerraplen, 3, 0.5, 0, 0, 1, 2.205},  // sin b2 ni hr2, también
+        {InstalacionTerraplen, 6, 0.5, 0, 0, 1, 2.188},
+        {InstalacionTerraplen, 0.3, 0.9, 2, 1, 0, 0},  // factor negativo
+        {InstalacionZanjaInducida, 3, 0.45, 2, 1, 3, 1.158},
+        {InstalacionZanjaInducida, 3, 0.45, 0, 1, 3, 0},  // sin b2 no hay fórmula
+        {InstalacionTerraplen, 3, 0.5, 2, 1, 14, -1},     // tecleado
+        {InstalacionZanja, 3, 0.5, 2, 1, 1, -1},
+        {InstalacionZanjaTerraplenada, 3, 0.5, 2, 1, 3, -1},  // la cama 1, no la clase D
+    };
+    for (const auto& [instalacion, hr, n, b2, hr2, tipo, fa] : casos) {
+        Proyecto p = CasoClase(instalacion, hr, n);
+        p.b2 = b2, p.hr2 = hr2, p.Tipo = static_cast<std::int8_t>(tipo);
+        EXPECT_EQ(FaDeLaClase(p).value_or(-1), fa) << int(instalacion) << " " << hr << " " << tipo;
     }
 }
 
-TEST(LeeFactorApoyo, SoloUnValorNuevoCambiaYFueraDelTerraplenEsTecleado)
+// La clase B hasta h'r/De 0.6 y la C hasta 0.83, con el medio milímetro de h'r guardada.
+TEST(ClaseFueraDeProyeccion, ComoLasOfreceElDialogo)
 {
-    const std::tuple<double, double, std::uint8_t, bool, double, int> casos[] = {
-        {2.3, 0, InstalacionZanja, true, 2.3, 14},
-        {-2.3, 0, InstalacionZanjaTerraplenada, true, 2.3, 14},
-        {2.3, 0, InstalacionTerraplen, true, 2.3, -1},
-        {2.3, 2.3, InstalacionZanja, false, 2.3, -1},
-        {-2.3, 2.3, InstalacionZanja, false, 2.3, -1},
-        {0, 0, InstalacionZanja, false, 0, -1},
-    };
-    for (const auto& [leido, actual, instalacion, cambia, fa, tipo] : casos) {
-        const FactorTecleado t = LeeFactorApoyo(leido, actual, instalacion);
+    const std::string b = "La clase de apoyo B solo se admite con h'r/De hasta 0.6 y h'r/De vale "
+                          "0.7: elija otra clase o corrija h'r.";
+    const std::tuple<int, double, std::string> casos[] = {
+        {1, 0.601, ""}, {1, 0.6014, ""}, {1, 0.7, b}, {2, 0.83, ""}, {0, 1, ""}, {3, 1, ""}};
+    for (const auto& [tipo, n, rechazo] : casos) {
+        Proyecto p = CasoClase(InstalacionTerraplen, 3, n);
+        p.Tipo = static_cast<std::int8_t>(tipo);
+        EXPECT_EQ(ClaseFueraDeProyeccion(p), rechazo) << tipo << " " << n;
+    }
+}
+
+TEST(LeeFactorApoyo, SoloUnValorNuevoCambiaYEsTecleado)
+{
+    const std::tuple<double, double, bool, double> casos[] = {
+        {2.3, 0, true, 2.3}, {-2.3, 0, true, 2.3}, {2.3, 2.3, false, 2.3}, {0, 0, false, 0}};
+    for (const auto& [leido, actual, cambia, fa] : casos) {
+        const FactorTecleado t = LeeFactorApoyo(leido, actual);
         EXPECT_EQ(t.cambia, cambia) << leido << " " << actual;
         EXPECT_EQ(t.fa, fa);
-        EXPECT_EQ(t.tipo.value_or(-1), tipo) << leido << " " << int(instalacion);
+        EXPECT_EQ(t.tipo.value_or(-1), cambia ? 14 : -1) << leido;
     }
 }
 

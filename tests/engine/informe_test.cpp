@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "apoyo.h"
+#include "factor_apoyo.h"
 #include "ayudas_pruebas.h"
 #include "informe.h"
 
@@ -17,12 +18,12 @@ static Proyecto CasoTerraplenA(double hr, std::uint8_t modo)
     return p;
 }
 
-// Carga de cálculo a la altura hr; la clase de terraplén (Tipo 0..3) rehace su Fa.
+// Carga de cálculo a la altura hr; la clase de terraplén (Tipo 0..3) rehace su Fa
+// como su casilla (tres decimales, como mucho 8).
 static double CargaA(Proyecto p, double hr)
 {
     p.hr = hr;
-    if (p.Tipo >= 0 && p.Tipo <= 3)
-        p.Fa = *CalculaFa(p, p.InstalacionIndex, static_cast<std::uint8_t>(p.Tipo + 1));
+    p.Fa = FaDeLaClase(p).value_or(p.Fa);
     return Calcula(p, p.RellenoIndex, p.Fa).carga;
 }
 
@@ -61,13 +62,13 @@ TEST(CalculaInforme, ClaseYAlturaHastaLaQueVale)
                  {pequeno, "90", "(Válido para hr <=3.44 m.)", 90},
                  {CasoTerraplenA(6.0, 2), "III", "(Válido para hr <=7.26 m.)", 97.5},
                  {claseD, "90", "(Válido para hr <=2.3 m.)", 90},
-                 {inducida, "60", "(Válido para hr <=121.57 m.)", 60}};
+                 {inducida, "60", "(Válido para hr <=91 m.)", 60}};
     for (auto caso : casos) {
         SCOPED_TRACE(caso.validez);
         caso.p.ClaseTexto = "135";
         const Proyecto inicial = caso.p;
         RespondeNo no;
-        const ResultadoInforme r = CalculaInforme(caso.p, no);
+        const ResultadoInforme r = CalculaInforme(caso.p, no, caso.p.ModoCalculo);
         ASSERT_TRUE(r.entrega.Entregada());
         EXPECT_EQ(r.entrega.carga, caso.p.CargaCalculo);
         EXPECT_EQ(r.clase, caso.clase);
@@ -88,7 +89,7 @@ TEST(BuscaValidez, DejaElRegistroComoEstabaYSiFallaElTextoVacio)
         Proyecto informe = soloCargas;
         ASSERT_TRUE(Calcula(soloCargas, 2, soloCargas.Fa).Entregada());
         RespondeNo no;
-        const ResultadoInforme r = CalculaInforme(informe, no);
+        const ResultadoInforme r = CalculaInforme(informe, no, informe.ModoCalculo);
         ASSERT_FALSE(r.validez.empty());
         soloCargas.ClaseTexto = r.clase;
         EXPECT_EQ(Huella(informe), Huella(soloCargas)) << int(modo);
@@ -98,7 +99,7 @@ TEST(BuscaValidez, DejaElRegistroComoEstabaYSiFallaElTextoVacio)
     sinFactor.RellenoIndex = RellenoUsuario;  // fi = 0: CalculaFa no tiene valor
     for (const Proyecto& inicial : {sinDiametro, sinFactor}) {
         Proyecto p = inicial;
-        EXPECT_EQ(BuscaValidez(p, "60"), "") << p.Di;
+        EXPECT_EQ(BuscaValidez(p, "60", 1), "") << p.Di;
         EXPECT_EQ(Huella(p), Huella(inicial));
     }
 }
@@ -121,10 +122,10 @@ TEST(CalculaInforme, SinCargaDelRellenoNoHayClaseYLaBusquedaNoPregunta)
     for (auto caso : casos) {
         caso.p.ModoCalculo = caso.modo, caso.p.Fa = 2, caso.p.ClaseTexto = "135";
         Responde no(false);
-        const ResultadoInforme r = CalculaInforme(caso.p, no);
+        const ResultadoInforme r = CalculaInforme(caso.p, no, caso.p.ModoCalculo);
         EXPECT_EQ(r.entrega.Entregada(), caso.entregada);
         EXPECT_EQ(r.entrega.mensaje, caso.aviso);
-        EXPECT_EQ(no.preguntas.size(), caso.p.TraficoIndex == 2 ? 1u : 0u);
+        EXPECT_TRUE(no.preguntas.empty());
         if (!caso.entregada) {
             EXPECT_EQ(r.entrega.fallo, PasoCarga::Relleno);
             EXPECT_EQ(r.clase, "");

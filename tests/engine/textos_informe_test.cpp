@@ -198,7 +198,7 @@ TEST(TextosDelInforme, PaginaPorInstalacionCamaModoYCargas)
         p.ClaseTexto = "sin tocar";
         caso.ajuste(p);
         RespondeNo no;
-        const ResultadoInforme r = CalculaInforme(p, no);
+        const ResultadoInforme r = CalculaInforme(p, no, p.ModoCalculo);
         const Proyecto calculado = p;
         const TextosInforme t = TextosDelInforme(p, r);
         Comprueba(t, p, caso.textos, caso.caso);

@@ -98,9 +98,16 @@ TEST(CargaTrafico, PocaAlturaPreguntaSiSubirlaAUnMetro)
         for (const bool si : {false, true}) {
             Proyecto p = inicial;
             Responde interlocutor(si);
-            EXPECT_DOUBLE_EQ(CargaTrafico(p, interlocutor), si ? conSi : 0);
+            EXPECT_DOUBLE_EQ(p.TraficoIndex == 1 ? CargaFerrocarril(p, interlocutor)
+                                                 : CargaAeropuerto(p, interlocutor),
+                             si ? conSi : 0);
             EXPECT_EQ(interlocutor.preguntas, pregunta);
             EXPECT_EQ(p.hr, si ? 1.0 : 0.8);
+            // El cálculo de cargas no los cuenta ni pregunta: solo desde 1 m.
+            Proyecto calculo = inicial;
+            Responde sinPregunta(si);
+            EXPECT_EQ(CargaTrafico(calculo, sinPregunta), 0);
+            EXPECT_TRUE(sinPregunta.preguntas.empty());
         }
     }
 }

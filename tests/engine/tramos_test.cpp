@@ -163,7 +163,7 @@ TEST(Tramos, ClaseDeApoyoEnTerraplen)
     const Tramo masAlto = Lee({{C::Hr, "6"}}, terraplen);
     Proyecto esperado = terraplen;
     esperado.hr = 6;
-    EXPECT_DOUBLE_EQ(masAlto.proyecto.Fa, *RecalculaFaTerraplen(esperado, "B"));
+    EXPECT_EQ(masAlto.proyecto.Fa, *FaDeLaClase(esperado));
     EXPECT_NE(masAlto.proyecto.Fa, terraplen.Fa);
     EXPECT_EQ(Unidos(Lee({{C::Cama, "2"}}, terraplen).errores),
               "columna «Cama»: la cama se elige en zanja y zanja terraplenada; en terraplén y "
@@ -205,7 +205,8 @@ TEST(Tramos, CalculaComoLaOrden)
          {{C::Hr, "0,8"}, {C::Trafico, "Aeropuerto"}, {C::Aeropuerto, "Jumbo (3500 kN)"}},
          true,
          "",
-         "Con menos de 1 m de relleno no se calculan aviones ni trenes",
+         "El tráfico aéreo (Jumbo (3500 kN)) no se cuenta: con hr = 0.8 m, menos de 1 m de "
+         "relleno, no carga el tubo; se cuenta desde hr = 1 m.",
          0.8},
     };
     for (const auto& c : casos) {

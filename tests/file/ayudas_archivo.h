@@ -102,7 +102,7 @@ inline Proyecto RegistroCompleto()
     p.CarreteraIndex = 2, p.TraficoIndex = 1, p.AeropuertoIndex = 3, p.ViaIndex = 2;
     p.CompactadorIndex = 1, p.SentidoViaIndex = 0, p.Tipo = -128, p.NVias = 255, p.n = 0.12345;
     p.b = 2.0, p.C = 90, p.Ct = 1.5, p.Cz = 0.85, p.Czt = 0.95, p.c = 0.1, p.De = 1.4;
-    p.Di = 1.2, p.Es = 0.11, p.Fa = 1.9, p.fck = 40, p.fi = 30, p.fi1 = -2.25, p.gamma = 20;
+    p.Di = 1.2, p.Es = 0.11, p.Fa = 1.9, p.fck = 40, p.fi = 30, p.fi1 = 22.5, p.gamma = 20;
     p.ho = 0.0004, p.hr = 3.5, p.hr1 = 1.25, p.h2r = 0.75, p.lambda = 0.333333, p.mi = 0.5;
     p.mi1 = 0.45, p.pi = 0.7, p.qm = 12.3456, p.qp = 5, p.D = 1.55, p.qr = 100.25, p.qs = 1;
     p.qTotal = 1234.5678, p.dh = 3.45, p.pq = 2.5, p.b2 = 1.1, p.hr2 = 0.6, p.V = 120;

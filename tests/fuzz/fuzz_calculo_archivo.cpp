@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "procesa.h"
+#include "caso.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano)
 {

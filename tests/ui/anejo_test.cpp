@@ -7,15 +7,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
-#include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "anejo.h"
 #include "anejo_caso.h"
 #include "archivo.h"
 #include "anejo_interno.h"
 #include "banco_ventanas.h"
-#include "procesa.h"
+#include "caso.h"
 
 namespace {
 
@@ -58,13 +56,6 @@ TramosAnejo Conduccion(int n)
     return t;
 }
 
-nlohmann::json Json(const QString& proyecto)
-{
-    std::ostringstream salida;
-    EscribeJson(CalculaArchivo(proyecto.toStdString()), salida);
-    return nlohmann::json::parse(salida.str());
-}
-
 }  // namespace
 
 class PruebaAnejo : public BancoVentanas {
@@ -103,31 +94,30 @@ private slots:
         QTest::newRow("zanja inducida")
             << Ejemplos + "/zanja_inducida.txt"
             << "65.4"
-            << QStringList{"90", "(Válido para hr <=12.11 m.)", "II", "(Válido para hr <=9.62 m.)"}
+            << QStringList{"90", "(Válido para hr <=12.12 m.)", "II", "(Válido para hr <=9.62 m.)"}
             << QStringList{"Instalación en Zanja Inducida"};
         QTest::newRow("zanja terraplenada")
             << Ejemplos + "/zanja_terraplenada.txt"
             << "73.4"
             << QStringList{"90", "(Válido para hr <=4.05 m.)", "II", "(Válido para hr <=3.1 m.)"}
             << QStringList{"Instalación en Zanja Terraplenada"};
-        QTest::newRow("pregunta respondida No")
+        QTest::newRow("avión bajo 1 m")
             << Casos + "/avion_poco_relleno.txt"
             << "31.32"
             << QStringList{"60", "(Válido para hr <=0.99 m.)", "I", "(Válido para hr <=0.99 m.)"}
-            << QStringList{"Pregunta respondida No: Para el correcto cálculo de la carga "
-                           "producida por el tráfico aéreo, hr debe tomar como mínimo el valor 1."};
+            << QStringList{"El tráfico aéreo (Jumbo (3500 kN)) no se cuenta: con hr = 0.8 m"};
         QTest::newRow("archivo ajeno con controles")
             << Casos + "/ajeno.txt"
             << "89.24"
             << QStringList{"90", "(Válido para hr <=2.53 m.)", "III", "(Válido para hr <=2.89 m.)"}
             << QStringList{"Error de lectura del archivo: Error en \\x1b[31mrojo\\x09fin\\u009d",
-                           "no darían esta clase sin más: Al calcular se preguntará por el "
-                           "espesor de pared."};
+                           "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 109 mm. "
+                           "¿Quiere mantener activado este aviso? (respondida No)"};
         QTest::newRow("sin factor de apoyo")
             << Casos + "/sin_factor.txt"
             << "" << QStringList{}
-            << QStringList{"El cálculo no ha terminado: ha fallado la carga de cálculo. No se da "
-                           "clase resistente."};
+            << QStringList{"La orden de cálculo no calcula este caso: Debe indicar el Factor de "
+                           "Apoyo"};
         QTest::newRow("relleno imposible y errores de lectura")
             << Casos + "/errores.txt"
             << "" << QStringList{}
@@ -147,17 +137,11 @@ private slots:
         QCOMPARE(EscribePdf(proyecto, pdf), QString());
         const QString texto = TextoPdf(pdf);
 
-        const nlohmann::json json = Json(proyecto);
-        QCOMPARE(json["calculo"]["ok"].get<bool>(), !clases.isEmpty());
         if (clases.isEmpty()) {
             QVERIFY(!texto.contains("CARGA DE CÁLCULO"));
             QVERIFY(!texto.contains("Clase mínima"));
             QVERIFY(texto.contains("Sin clase: el cálculo no ha terminado"));
         } else {
-            QCOMPARE(QString::fromStdString(json["une"]["clase"]), clases[0]);
-            QCOMPARE(QString::fromStdString(json["une"]["validez"]), clases[1]);
-            QCOMPARE(QString::fromStdString(json["astm"]["clase"]), clases[2]);
-            QCOMPARE(QString::fromStdString(json["astm"]["validez"]), clases[3]);
             for (const QString& esperado :
                  {"CARGA DE CÁLCULO = Qtotal · 1.5 / (Fap · Di) = " + carga + " kN/m²",
                   "Clase mínima UNE-127.010 exigible: Clase " + clases[0] + " " + clases[1],

@@ -40,12 +40,12 @@ class PruebaClasesTerra : public BancoVentanas {
         return {d->LFa_A->text(), d->LFa_B->text(), d->LFa_C->text(), d->LFa_D->text()};
     }
 
-    // n en la casilla, en el registro y en hr1 = n·De.
+    // n en la casilla y en los datos del diálogo, con hr1 = n·De como la muestra su casilla.
     void CompruebaN(const QString& n)
     {
         QCOMPARE(d->Edit_n->text(), n);
-        QCOMPARE(p->n, LeeNumero(n.toStdString()).valor);
-        QCOMPARE(p->hr1, p->n * p->De);
+        QCOMPARE(d->Datos().n, LeeNumero(n.toStdString()).valor);
+        QCOMPARE(d->Datos().hr1, ComoSeMuestra(d->Datos().n * d->Datos().De));
     }
 
 private slots:
@@ -88,7 +88,7 @@ private slots:
         Lista("ComboBase")->setCurrentIndex(0);
         Caso(1, "710");
         QCOMPARE(d->Label_b4->text() + " " + d->Label_c4->text(), QString("0.23 m 0.23 m"));
-        QCOMPARE(p->C, 0.23);
+        QCOMPARE(d->Datos().C, 0.23);
     }
 
     // Un rótulo de cada clase del tubo de De 0.4 m con n 0.5, y clases B y C según n.
@@ -114,18 +114,18 @@ private slots:
         p->lambdaFa = 0.4;  // como lo deja la lectura de un proyecto
         Caso();
         QCOMPARE(d->Edit1->text(), QString("0.4"));
-        QCOMPARE(p->lambdaFaEdit, 0.4);
+        QCOMPARE(d->Datos().lambdaFaEdit, 0.4);
         d->Edit_n->setText("0.5");  // con n = 0 el factor no depende de λ
         const QStringList antes = RotulosFa();
         d->Edit1->setText("0.5x");
         QCOMPARE(guion.Textos(), QStringList{"Valor no válido"});
         QCOMPARE(guion.vistos[0].titulo, QString(TituloAtencion));
-        QCOMPARE(p->lambdaFaEdit, 0.4);
+        QCOMPARE(d->Datos().lambdaFaEdit, 0.4);
         QCOMPARE(RotulosFa(), antes);
         d->Edit1->setText("-");  // a medio escribir: ni aviso ni cambio
         QCOMPARE(guion.vistos.size(), 1);
         d->Edit1->setText("0,5");  // la coma decimal vale
-        QCOMPARE(p->lambdaFaEdit, 0.5);
+        QCOMPARE(d->Datos().lambdaFaEdit, 0.5);
         const QStringList despues = RotulosFa();
         for (int i = 0; i < 4; ++i)
             QVERIFY2(antes[i] != despues[i], qPrintable(antes[i]));
@@ -141,7 +141,8 @@ private slots:
             {1, "3", "0.45", "D"}, {3, "1.5", "0.09", "B"}};
         for (const auto& [instalacion, hr, n, letra] : casos) {
             Caso(instalacion, "1000", hr, "0", "2", "1", false);
-            const double hr1 = LeeNumero(n).valor * p->De;
+            // h'r como la muestra su casilla: el archivo la guarda igual.
+            const double hr1 = LeeNumero(TextoNumero(LeeNumero(n).valor * p->De)).valor;
             QString rotulo;
             const QString abierta =
                 AbreCon([this] { Hijo<QPushButton>(f, "Button2")->click(); },

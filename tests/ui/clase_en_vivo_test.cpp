@@ -61,10 +61,10 @@ private slots:
             << "";
         QTest::newRow("zanja inducida")
             << "zanja_inducida.txt" << QStringList() << no
-            << "Carga de cálculo 65.4 kN/m² · UNE 90 (hasta hr 12.11 m) · ASTM II (hasta hr "
+            << "Carga de cálculo 65.4 kN/m² · UNE 90 (hasta hr 12.12 m) · ASTM II (hasta hr "
                "9.62 m)"
             << ""
-            << "65.4 kN/m²|Clase 90|(Válido para hr <=12.11 m.)"
+            << "65.4 kN/m²|Clase 90|(Válido para hr <=12.12 m.)"
             << "65.4 kN/m²|Clase II|(Válido para hr <=9.62 m.)"
             << "";
         // Tubo de 1000 mm en zanja de 2.6 m.

@@ -95,7 +95,7 @@ private slots:
             EsZanja(instalacion) ? HojaResultados::Zanjas : HojaResultados::Terraplen;
         Proyecto copia = *p;
         RespondeNo no;
-        const MatrizResultados matriz = RellenaResultados(copia, no, tipo);
+        const MatrizResultados matriz = RellenaResultados(copia, no, tipo, copia.ModoCalculo);
         hoja->show();
         QTEST(hoja->windowTitle(), "caption");
         QTEST(hoja->titulo->text(), "titulo");

@@ -30,7 +30,9 @@ class PruebaInforme : public BancoVentanas {
     // Se rellena al mostrarse, como al abrirla una orden de cálculo.
     void Abre()
     {
-        c = std::make_unique<TCalculos>(*p, guion, *f);
+        RespondeNo no;
+        const ResultadoInforme resultado = CalculaInforme(*p, no, p->ModoCalculo);
+        c = std::make_unique<TCalculos>(*p, resultado, guion);
         c->show();
     }
 
@@ -91,7 +93,8 @@ private slots:
         p->ValorA = p->ValorB = "de otro caso";
         Proyecto copia = *p;
         RespondeNo no;
-        const TextosInforme t = TextosDelInforme(copia, CalculaInforme(copia, no));
+        const TextosInforme t =
+            TextosDelInforme(copia, CalculaInforme(copia, no, copia.ModoCalculo));
         Abre();
         QVERIFY(guion.respuestas.isEmpty());
         QStringList vistos;

@@ -19,7 +19,7 @@
 #include <utility>
 
 #include "anejo_interno.h"
-#include "procesa.h"
+#include "caso.h"
 #include "textos_informe.h"
 
 namespace {
@@ -198,7 +198,7 @@ QString PrimeraLinea(const std::vector<std::string>& lineas)
 void DibujaCabecera(QPainter& pintor, const QRectF& zona, const CalculoArchivo& calculo,
                     const DatosAnejo& datos)
 {
-    const Proyecto& p = calculo.calculado;
+    const Proyecto& p = calculo.proyecto;
     QFont letra(Letra);
     letra.setPointSizeF(9);
     pintor.setFont(letra);

@@ -9,7 +9,7 @@
 
 #include "impresora.h"
 #include "mensaje.h"
-#include "procesa.h"
+#include "caso.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
-// Orden "Anejo de cálculo (PDF)…" de las ventanas: el anejo del caso tal como
-// está, sin preguntas ni correcciones y sin tocar el registro.
+// Orden "Anejo de cálculo (PDF)…" de las ventanas: el anejo del caso como lo
+// calculan sus órdenes (respondiendo No a sus preguntas), sin tocar el registro.
 
 #include <QString>
 

@@ -12,7 +12,6 @@
 #include "anejo_interno.h"
 #include "anejo_redactor.h"
 #include "apoyo.h"
-#include "clase_en_vivo.h"
 #include "clases.h"
 #include "curva_clase.h"
 #include "curva_dibujo.h"
@@ -21,7 +20,7 @@
 #include "informe_dibujos.h"
 #include "listas.h"
 #include "numero.h"
-#include "procesa.h"
+#include "caso.h"
 #include "textos_informe.h"
 
 namespace {
@@ -204,7 +203,7 @@ void ApartadoHipotesis(Redactor& r, const Proyecto& p, const TextosInforme& t)
 void ApartadoCargas(Redactor& r, const CalculoArchivo& c)
 {
     r.Apartado("3. Cargas");
-    const std::vector<ApartadoDesglose> desglose = DesgloseCargas(c.calculado, c.une.entrega);
+    const std::vector<ApartadoDesglose> desglose = DesgloseCargas(c.proyecto, c.une.entrega);
     if (desglose.empty())
         r.Parrafo("—");
     for (const ApartadoDesglose& apartado : desglose) {
@@ -217,8 +216,7 @@ void ApartadoCargas(Redactor& r, const CalculoArchivo& c)
 // Textos de la memoria para un modo de cálculo (1 UNE, 2 ASTM).
 TextosInforme TextosDelModo(const CalculoArchivo& c, std::uint8_t modo)
 {
-    Proyecto p = c.calculado;
-    p.ModoCalculo = modo;
+    Proyecto p = c.proyecto;
     const ResultadoInforme& resultado = modo == 1 ? c.une : c.astm;
     p.ClaseTexto = resultado.clase;
     return TextosDelInforme(p, resultado);
@@ -317,7 +315,7 @@ void ApartadoMatrices(Redactor& r, const CalculoArchivo& c)
         r.Parrafo(SinClase, true);
         return;
     }
-    const Proyecto& p = c.calculado;
+    const Proyecto& p = c.proyecto;
     r.Parrafo("Cada casilla da la clase mínima y, debajo, la carga de cálculo (kN/m²) con el "
               "factor de apoyo de su fila y el relleno de su columna.");
     Matriz(r, p, c.matrizUne, "UNE 127.010");
@@ -335,7 +333,7 @@ void ApartadoCurva(Redactor& r, const CalculoArchivo& c)
     }
     // Cada norma con su título pegado al gráfico, para que no se separen de página.
     for (const std::uint8_t modo : {1, 2}) {
-        auto curva = std::make_shared<const CurvaClase>(CalculaCurva(c.calculado, modo, 200));
+        auto curva = std::make_shared<const CurvaClase>(CalculaCurva(c.proyecto, modo, 200));
         r.Subapartado(modo == 1 ? "UNE 127.010: carga de cálculo y clase según hr"
                                 : "ASTM C76M: carga de cálculo y clase según hr");
         r.Dibujo([curva](QPainter& pintor,
@@ -351,23 +349,19 @@ void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
     QStringList notas;
     for (const std::string& error : c.errores)
         notas << "Error de lectura del archivo: " + Q(TextoVisible(error));
+    // Lo que la orden de cálculo corrigió, aconsejó o preguntó (respondido No).
     for (const std::string& aviso : c.avisos)
-        notas << "Pregunta respondida No: " + Q(aviso);
+        notas << Q(aviso);
+    if (!c.rechazo.empty())
+        notas << "La orden de cálculo no calcula este caso: " + Q(c.rechazo);
     if (!c.une.entrega.mensaje.empty())
         notas << Q(c.une.entrega.mensaje);
-    if (c.calculado.ZanjaComoTerraplen)
+    if (c.proyecto.ZanjaComoTerraplen)
         notas << "La carga del relleno se ha calculado como terraplén por sobrepasar el ancho "
                  "de zanja b la anchura de transición.";
-    if (!c.une.entrega.Entregada()) {
+    if (c.calculado && !c.une.entrega.Entregada())
         notas << "El cálculo no ha terminado: ha fallado " + NombrePaso(c.une.entrega.fallo) +
                      ". No se da clase resistente.";
-    } else if (const EstadoClase orden = ClaseEnVivo(c.calculado); !orden.conClase) {
-        // El anejo calcula los datos tal como están; la ventana principal,
-        // antes de calcular, habría corregido o preguntado.
-        notas << "Los datos se calculan tal como están. Las órdenes de cálculo de la ventana "
-                 "principal no darían esta clase sin más: " +
-                     Q(orden.texto) + ".";
-    }
     if (notas.isEmpty())
         notas << "Sin notas.";
     for (const QString& nota : notas)
@@ -383,7 +377,7 @@ void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const Calcul
     QTextCursor bloqueo(&documento);
     bloqueo.beginEditBlock();
     Redactor r(documento, objetos);
-    const Proyecto& p = calculo.calculado;
+    const Proyecto& p = calculo.proyecto;
     ApartadoDatos(r, p);
     ApartadoHipotesis(r, p, TextosDelModo(calculo, 1));
     ApartadoCargas(r, calculo);

@@ -9,7 +9,7 @@
 #include "anejo_redactor.h"
 #include "curva_clase.h"
 #include "perfil_tramos.h"
-#include "procesa.h"
+#include "caso.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <iostream>
 
 #include "anejo.h"
-#include "procesa.h"
+#include "caso.h"
 
 bool PideAnejo(int argc, char** argv)
 {

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "interlocutor.h"
+
 class QPrinter;
 
 // Botones e icono de un mensaje (se suman: SiNo | IconoPregunta).
@@ -50,10 +52,17 @@ Dialogos& DialogosPrograma();
 // Sustituye los diálogos (nullptr vuelve a los de Qt).
 void FijaDialogos(Dialogos* dialogos);
 
+// El icono de un mensaje del motor, para sumarlo a los botones.
+inline int IconoDe(Aviso::Icono icono)
+{
+    switch (icono) {
+    case Aviso::Icono::Pregunta: return IconoPregunta;
+    case Aviso::Icono::Aviso: return IconoAviso;
+    case Aviso::Icono::Informacion: return IconoInformacion;
+    case Aviso::Icono::Ninguno: break;
+    }
+    return 0;
+}
+
 // Muestra un mensaje con los diálogos en uso.
 int Mensaje(const QString& texto, const QString& titulo, int botones = BotonAceptar);
-
-// Títulos de los mensajes.
-inline const char* const TituloPrograma = "Cálculo Mecánico Tubos";
-inline const char* const TituloAviso = "Aviso";
-inline const char* const TituloAtencion = "¡¡ Atención !!";

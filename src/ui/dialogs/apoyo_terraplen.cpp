@@ -91,7 +91,7 @@ const Clase Clases[4] = {
 
 }  // namespace
 
-TClasesTerra::TClasesTerra(Proyecto& proyecto, QWidget* padre) : QDialog(padre), p_(proyecto)
+TClasesTerra::TClasesTerra(const Proyecto& proyecto, QWidget* padre) : QDialog(padre), p_(proyecto)
 {
     setObjectName("ClasesTerra");
     setWindowTitle("Factores de apoyo en terraplén");
@@ -261,8 +261,6 @@ void TClasesTerra::FormShow()
     Edit1Change();
 
     const double n = ProyeccionInicial(p_);
-    hr1Inicial_ = p_.hr1;
-    mostrado_ = true;
     {
         const QSignalBlocker bloqueo(Edit_n);
         Edit_n->setText(TextoQ(n));
@@ -316,7 +314,7 @@ void TClasesTerra::Edit_nChange()
     }
     n_ = leido.valor;
     p_.n = n_;
-    p_.hr1 = n_ * p_.De;
+    p_.hr1 = ComoSeMuestra(n_ * p_.De);  // los Fa que se ven son los que se guardarán
     Refresca();
 }
 
@@ -349,6 +347,8 @@ void TClasesTerra::SpinButton1DownClick()
 void TClasesTerra::EligeClase(int clase)
 {
     eleccion_ = EligeClaseTerraplen(static_cast<std::uint8_t>(clase), n_, p_.De);
+    eleccion_->lambdaFaEdit = p_.lambdaFaEdit;
+    eleccion_->C = p_.C;
     accept();
 }
 
@@ -359,7 +359,6 @@ void TClasesTerra::HelpBtnClick()
 
 void TClasesTerra::reject()
 {
-    if (mostrado_)
-        p_.hr1 = hr1Inicial_;
+    eleccion_.reset();
     QDialog::reject();
 }

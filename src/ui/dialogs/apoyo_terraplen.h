@@ -1,8 +1,8 @@
 #pragma once
 // TClasesTerra: el diálogo de las clases de apoyo A, B, C y D en terraplén y
 // zanja inducida. Muestra las medidas de cada clase y el Fa que daría con la
-// proyección n = h'r/De y el λ elegidos; quien lo abre aplica la clase
-// elegida (Fa, Tipo y h'r).
+// proyección n = h'r/De y el λ elegidos, sobre su propia copia del caso; quien
+// lo abre aplica la clase elegida (Tipo, h'r, λ y espesor de cama).
 
 #include <QDialog>
 
@@ -10,7 +10,7 @@
 
 #include "factor_apoyo.h"
 
-struct Proyecto;
+#include "proyecto.h"
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,8 +19,10 @@ class QToolButton;
 class TClasesTerra : public QDialog {
     Q_OBJECT
 public:
-    TClasesTerra(Proyecto& proyecto, QWidget* padre = nullptr);
+    TClasesTerra(const Proyecto& proyecto, QWidget* padre = nullptr);
 
+    // Los datos con que muestra las clases (n, h'r, λ y C los cambia el diálogo).
+    const Proyecto& Datos() const { return p_; }
     // La clase elegida y su h'r; vacía si se cerró sin elegir.
     const std::optional<EleccionClase>& Eleccion() const { return eleccion_; }
 
@@ -36,7 +38,7 @@ public:
     // Elige la clase 1..4 (A..D) y cierra.
     void EligeClase(int clase);
     void HelpBtnClick();
-    // Cerrar sin elegir (Cancelar, Esc o la X) devuelve h'r a su valor.
+    // Cerrar sin elegir (Cancelar, Esc o la X) no cambia nada.
     void reject() override;
 
     QLineEdit* Edit_n;
@@ -77,10 +79,8 @@ private:
     QWidget* CreaPie();
     int ContextoAyuda() const;
 
-    Proyecto& p_;
+    Proyecto p_;  // copia de trabajo: n, h'r y λ cambian aquí
     std::optional<EleccionClase> eleccion_;
     double n_ = 0;           // último n aceptado en Edit_n
-    double hr1Inicial_ = 0;  // h'r al mostrarse, para Cancelar
-    bool mostrado_ = false;
     bool saliendo_ = false;  // se está saliendo de una casilla
 };

@@ -126,16 +126,8 @@ void TForm1::PintaVariables()
     TabbedNotebook1->setCurrentIndex(p_.InstalacionIndex);
     PintaPaneles();
 
-    const std::pair<QLineEdit*, double> valores[] = {
-        {EditB, p_.b},     {EditDe, p_.De * 1000}, {EditEs, p_.Es * 1000}, {EFap, p_.Fa},
-        {EditFi, p_.fi},   {EditFi1, p_.fi1},      {EditGamma, p_.gamma},  {EditHr, p_.hr},
-        {EditH1r, p_.hr1}, {EditH2r, p_.h2r},      {EditD, p_.D},          {EditQs, p_.qs},
-        {EditQp, p_.qp},   {Editdh, p_.dh},        {EditNVias, p_.NVias},  {EditVTren, p_.V},
-        {EditPq, p_.pq},   {EditB2, p_.b2},        {EditHr2, p_.hr2},
-    };
-    for (const auto& [casilla, valor] : valores)
+    for (const auto& [casilla, valor] : ValoresCasillas())
         casilla->setText(TextoQ(valor));
-    EditDi->setEditText(TextoQ(p_.Di * 1000));
     LClaseTerraplen->setText(QString::fromStdString(LetraClaseTerraplen(p_.Tipo)));
     MuestraRozamientoParamentos();
 
@@ -143,6 +135,49 @@ void TForm1::PintaVariables()
     PintaSentidoVia();
     PintaCargaTrafico();
     PintaAvisos();
+}
+
+std::vector<std::pair<QLineEdit*, double>> TForm1::ValoresCasillas() const
+{
+    return {
+        {EditB, p_.b},          {EditDe, p_.De * 1000},
+        {EditEs, p_.Es * 1000}, {EFap, p_.Fa},
+        {EditFi, p_.fi},        {EditFi1, p_.fi1},
+        {EditGamma, p_.gamma},  {EditHr, p_.hr},
+        {EditH1r, p_.hr1},      {EditH2r, p_.h2r},
+        {EditD, p_.D},          {EditQs, p_.qs},
+        {EditQp, p_.qp},        {Editdh, p_.dh},
+        {EditNVias, p_.NVias},  {EditVTren, p_.V},
+        {EditPq, p_.pq},        {EditB2, p_.b2},
+        {EditHr2, p_.hr2},      {EditDi->lineEdit(), p_.Di * 1000},
+    };
+}
+
+void TForm1::PintaCasillas()
+{
+    // Lo tecleado que ya vale lo guardado se deja como está ("2.50" sigue "2.50").
+    for (const auto& [casilla, valor] : ValoresCasillas()) {
+        const NumeroTecleado leido = LeeCasilla(casilla->text());
+        if (leido.estado == Tecleo::Valido && leido.valor == ComoSeMuestra(valor))
+            continue;
+        const QSignalBlocker bloqueo(casilla);
+        casilla->setText(TextoQ(valor));
+    }
+    ProgramaClaseEnVivo();  // el registro cambió sin pasar por las casillas
+}
+
+QWidget* TForm1::CasillaDeClave(int clave) const
+{
+    switch (clave) {
+    case CasillaB: return EditB;
+    case CasillaB2: return EditB2;
+    case CasillaEs: return EditEs;
+    case CasillaFa: return EFap;
+    case CasillaHr: return EditHr;
+    case CasillaHr1: return EditH1r;
+    case CasillaHr2: return EditHr2;
+    default: return nullptr;
+    }
 }
 
 void TForm1::PintaAvisos()
@@ -167,6 +202,8 @@ void TForm1::PintaPaneles()
 void TForm1::TabbedNotebook1Click()
 {
     claseFa->clear();
+    // El apoyo elegido era de la otra instalación: ni su Fa ni su clase valen aquí.
+    p_.Tipo = 14;
     p_.InstalacionIndex = static_cast<std::uint8_t>(TabbedNotebook1->currentIndex());
     const CambioInstalacion cambio = CambiaInstalacion(p_, EditB->text().toStdString());
     if (cambio.borraRelleno) {

@@ -124,6 +124,9 @@ public:
 
     // Pregunta de altura mínima del tráfico ferroviario y aéreo: con Sí pone hr a 1.
     bool SubeAlturaRelleno(const std::string& pregunta) override;
+    // Los mensajes de las órdenes y comprobaciones del motor, en cuadros de mensaje.
+    void Avisa(const Aviso& aviso) override;
+    bool Pregunta(const Aviso& pregunta) override;
 
     // Título de la ventana con el nombre del archivo.
     void PonTitulo(const QString& archivo);
@@ -166,17 +169,19 @@ private:
     // El texto de la casilla con lo que el motor dice de él.
     LecturaCampo LeeCampoCasilla(const QString& texto, int clave, double guardado) const;
     void Rellena(QLineEdit* caja, double valor);
+    // Cada casilla numérica con el valor del registro que muestra (Di y Es en mm).
+    std::vector<std::pair<QLineEdit*, double>> ValoresCasillas() const;
+    // Las casillas que no muestran lo que el registro tiene, rehechas sin
+    // pasar por sus manejadores (tras una corrección del motor).
+    void PintaCasillas();
+    // La casilla del campo de esa clave del archivo; nullptr si no la hay.
+    QWidget* CasillaDeClave(int clave) const;
     void PintaRelleno();
     void MuestraRozamientoParamentos();
     void PintaPaneles();
     bool Guarda(const QString& nombre);
-    // Corrección de hr2 de la zanja inducida antes de calcular; false si no se puede calcular.
-    bool CorrigeZanjaInducida();
     // Corrección de hr2 al salir de EditB2 o EditHr2; foco: la casilla a la que vuelve.
     void AplicaCorreccionHr2(QLineEdit* foco);
-    void QuitaTraficoPocoRelleno();
-    // Muestra el rechazo de una orden de cálculo (título dado); false si no lo hay.
-    bool MuestraRechazo(const std::string& rechazo, const std::string& titulo);
     void CalculaModo(std::uint8_t modo);
     // Lo elegido en los diálogos de "Predefinidos", en el registro y las casillas.
     void AplicaCama(const EleccionCama& cama);

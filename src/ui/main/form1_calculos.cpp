@@ -19,61 +19,23 @@
 #include "mensaje.h"
 #include "numero.h"
 #include "numero_qt.h"
+#include "interlocutor.h"
 #include "ordenes.h"
 #include "proyecto.h"
 #include "talud.h"
 #include "ventana_tramos.h"
 
-bool TForm1::CorrigeZanjaInducida()
-{
-    const CorreccionHr2 correccion = CorrigeHr2(p_.hr2, p_.b2, true);
-    switch (correccion.accion) {
-    case CorreccionHr2::Accion::Ninguna: return true;
-    case CorreccionHr2::Accion::Corrige:
-        Mensaje(QString::fromStdString(correccion.mensaje), TituloPrograma);
-        p_.hr2 = correccion.hr2;
-        Rellena(EditHr2, p_.hr2);
-        EditB2->setFocus();
-        return true;
-    case CorreccionHr2::Accion::PideB2: break;
-    }
-    // Sin b2 la corrección daría una profundidad negativa: no se calcula.
-    Mensaje(QString::fromStdString(correccion.mensaje), TituloAviso);
-    EditB2->setFocus();
-    return false;
-}
-
-void TForm1::QuitaTraficoPocoRelleno()
-{
-    const TraficoCalculado trafico = TraficoSegunRelleno(p_);
-    p_.AeropuertoIndex = trafico.aeropuerto;
-    p_.ViaIndex = trafico.via;
-}
-
-bool TForm1::MuestraRechazo(const std::string& rechazo, const std::string& titulo)
-{
-    if (rechazo.empty())
-        return false;
-    Mensaje(QString::fromStdString(rechazo), QString::fromStdString(titulo));
-    return true;
-}
-
+// Las órdenes son del motor: aquí se muestran sus mensajes (Avisa, Pregunta),
+// las casillas con lo que corrigieron y la ventana que abren.
 void TForm1::CalculartodoClick(int tag)
 {
-    if (!CorrigeZanjaInducida())
+    const OrdenHojasPreparada orden = OrdenHojas(p_, *this, tag);
+    PintaCasillas();
+    PintaCargaTrafico();
+    if (!orden.abre)
         return;
-    CompruebaEs();
-    QuitaTraficoPocoRelleno();
-    const CorreccionCasilla hr = RellenoMinimoHojas(p_);
-    if (!hr.mensaje.empty()) {
-        Mensaje(QString::fromStdString(hr.mensaje), TituloPrograma);
-        p_.hr = hr.valor;
-        EditHr->setText(GeneralQ(p_.hr));
-    }
-    const OrdenHojas orden = PreparaHojas(p_, tag);
     p_.ModoCalculo = orden.modo;
-    if (orden.zanjas) {
-        CompruebaB();
+    if (orden.hoja == HojaResultados::Zanjas) {
         TResultadoZanjas hoja(p_, DialogosPrograma(), *this, this);
         hoja.exec();
     } else {
@@ -84,11 +46,14 @@ void TForm1::CalculartodoClick(int tag)
 
 void TForm1::CalculaModo(std::uint8_t modo)
 {
-    if (!CorrigeZanjaInducida())
+    const OrdenCalculada orden = OrdenMemoria(p_, *this, modo);
+    PintaCasillas();
+    PintaCargaTrafico();
+    if (!orden.calculada)
         return;
-    p_.ModoCalculo = modo;
-    QuitaTraficoPocoRelleno();
-    Calcular();
+    TCalculos calculos(p_, orden.informe, DialogosPrograma(), this);
+    calculos.exec();
+    PintaAvisos();  // la memoria puede haber callado el aviso de la carga del relleno
 }
 
 void TForm1::CalcularSoloCarga()
@@ -106,31 +71,16 @@ void TForm1::CalcularClaseResistenteASTM()
     CalculaModo(2);
 }
 
-void TForm1::Calcular()
-{
-    // Las comprobaciones no tocan el factor ni los datos del relleno: se
-    // juzgan una vez, antes.
-    const OrdenMemoria orden = PreparaMemoria(p_);
-    if (MuestraRechazo(orden.sinFactor, orden.tituloSinFactor))
-        return;
-    CompruebaEs();
-    CompruebaHr();
-    if (orden.compruebaB)
-        CompruebaB();
-    if (MuestraRechazo(orden.sinRelleno, TituloPrograma))
-        return;
-    TCalculos calculos(p_, DialogosPrograma(), *this, this);
-    calculos.exec();
-    PintaAvisos();  // la memoria puede haber callado el aviso de la carga del relleno
-}
-
 void TForm1::ClaseSegunAltura()
 {
     // Se calcula sobre una copia: ni correcciones ni preguntas, solo los rechazos.
-    const OrdenMemoria orden = PreparaMemoria(p_);
-    if (MuestraRechazo(orden.sinFactor, orden.tituloSinFactor) ||
-        MuestraRechazo(orden.sinRelleno, TituloPrograma))
+    Proyecto copia = p_;
+    RespondeNo no;
+    if (!PreparaOrdenMemoria(copia, no).calcula) {
+        if (const Aviso* rechazo = no.Rechazo())
+            Avisa(*rechazo);
         return;
+    }
     TCurvaClase curva(p_, DialogosPrograma(), this);
     curva.exec();
 }
@@ -198,19 +148,16 @@ void TForm1::AplicaCama(const EleccionCama& cama)
 
 void TForm1::AplicaClaseTerraplen(const EleccionClase& clase)
 {
+    // h'r y Fa como los muestran sus casillas y los guarda el archivo: su
+    // manejador no ve cambio y el Fa sigue siendo el de la clase.
     p_.Tipo = clase.tipo;
     claseFa->setText(QString::fromStdString(clase.letra));
-    // EditH1r toma h'r con tres decimales; el registro la guarda con todas sus cifras.
     p_.hr1 = clase.hr1;
-    EditH1r->setText(QString::fromStdString(clase.textoHr1));
-    p_.hr1 = clase.hr1;
-
-    const double fa = FactorClaseTerraplen(p_, clase.clase);
-    p_.Fa = fa;
-    EFap->setText(TextoQ(fa));
-    // EFap toma lo escrito con tres decimales y, fuera del terraplén, como
-    // tecleado (Tipo 14): el registro se rehace con el valor calculado.
-    p_.Fa = fa;
-    p_.Tipo = clase.tipo;
+    p_.n = p_.De > 0 ? p_.hr1 / p_.De : p_.n;
+    p_.lambdaFaEdit = clase.lambdaFaEdit;
+    p_.C = clase.C;
+    p_.Fa = FaDeLaClase(p_).value_or(0);
     p_.Modificado = 1;
+    PintaCasillas();
+    LClaseTerraplen->setText(QString::fromStdString(clase.letra));
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "apoyo.h"
+#include "ordenes.h"
 #include "comprobaciones.h"
 #include "factor_apoyo.h"
 #include "form1.h"
@@ -19,49 +20,27 @@
 #include "numero_qt.h"
 #include "zanja.h"
 
+// Las comprobaciones que comparten las casillas y las órdenes son pasos del
+// motor: sus mensajes llegan por Avisa y Pregunta, y las casillas muestran
+// después lo que quedó en el registro.
 void TForm1::CompruebaHr()
 {
-    const CorreccionCasilla hr = CompruebaAlturaRelleno(p_);
-    if (!hr.mensaje.empty()) {
-        p_.hr = hr.valor;
-        Mensaje(QString::fromStdString(hr.mensaje), TituloAviso);
-        Rellena(EditHr, p_.hr);
-        EditHr->setFocus();
-        EditHrChange();
-    }
-    ComboCarreteraChange();  // repite el consejo de hr < 1 m y refresca el tráfico
+    CompruebaRelleno(p_, *this);
+    PintaCasillas();
+    PintaCargaTrafico();
 }
 
 void TForm1::CompruebaEs()
 {
-    const std::string aviso = AvisoEspesorPared(p_);
-    if (!aviso.empty()) {
-        const int respuesta =
-            Mensaje(QString::fromStdString(aviso), TituloAviso, BotonesSiNo | IconoPregunta);
-        p_.AvisoEspesor = respuesta == RespuestaSi ? 1 : 0;
-        PintaAvisos();
-    }
-    CompruebaHr();
+    CompruebaEspesor(p_, *this);
+    PintaCasillas();
+    PintaCargaTrafico();
 }
 
 void TForm1::CompruebaB()
 {
-    const CorreccionAnchura correccion = CorrigeAnchuraZanja(p_);
-    if (!correccion.pregunta.empty() &&
-        Mensaje(QString::fromStdString(correccion.pregunta), TituloAviso,
-                BotonesSiNo | IconoPregunta) == RespuestaSi) {
-        p_.b = correccion.b;
-        Rellena(EditB, p_.b);
-        EditB->setFocus();
-    }
-    // El consejo mira la anchura que queda, también la recién corregida.
-    const std::string consejo = ConsejoAnchuraZanja(p_);
-    if (!consejo.empty()) {
-        const int respuesta =
-            Mensaje(QString::fromStdString(consejo), TituloAviso, BotonesSiNo | IconoPregunta);
-        p_.AvisoAnchura = respuesta == RespuestaSi ? 1 : 0;
-        PintaAvisos();
-    }
+    CompruebaAnchura(p_, *this);
+    PintaCasillas();
 }
 
 void TForm1::EditH1rExit()
@@ -128,10 +107,32 @@ void TForm1::AplicaCorreccionHr2(QLineEdit* foco)
 
 void TForm1::RecalculaFa()
 {
-    const std::optional<double> fa = RecalculaFaTerraplen(p_, claseFa->text().toStdString());
+    const std::optional<double> fa = FaDeLaClase(p_);
     if (!fa)
         return;
     p_.Fa = *fa;
     const QSignalBlocker bloqueo(EFap);  // el valor es el calculado, no uno tecleado
     Rellena(EFap, p_.Fa);
+}
+
+void TForm1::Avisa(const Aviso& aviso)
+{
+    if (aviso.tipo == Aviso::Tipo::Nota)  // lo dice la memoria
+        return;
+    Mensaje(QString::fromStdString(aviso.texto), QString::fromStdString(aviso.titulo),
+            BotonAceptar | IconoDe(aviso.icono));
+    // Lo corregido ya está en el registro: se ve en su casilla, que recibe el foco.
+    PintaCasillas();
+    if (QWidget* casilla = CasillaDeClave(aviso.foco);
+        casilla && aviso.tipo == Aviso::Tipo::Correccion)
+        casilla->setFocus();
+}
+
+bool TForm1::Pregunta(const Aviso& pregunta)
+{
+    const bool si =
+        Mensaje(QString::fromStdString(pregunta.texto), QString::fromStdString(pregunta.titulo),
+                BotonesSiNo | IconoDe(pregunta.icono)) == RespuestaSi;
+    PintaAvisos();
+    return si;
 }

@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "apoyo.h"
 #include "factor_apoyo.h"
 #include "comprobaciones.h"
 #include "casillas.h"
@@ -38,6 +39,8 @@ LecturaCampo TForm1::LeeCampoCasilla(const QString& texto, int clave, double gua
 bool TForm1::LeeDirecta(QLineEdit* caja, int clave, double& campo)
 {
     const LecturaCampo leido = LeeCampoCasilla(caja->text(), clave, campo);
+    if (!leido.mensaje.empty())  // un valor que no puede ser (un γ negativo)
+        Mensaje(QString::fromStdString(leido.mensaje), TituloAtencion);
     if (leido.guarda)
         campo = leido.valor;
     if (leido.rehace)
@@ -146,12 +149,15 @@ void TForm1::EFapChange()
         Rellena(EFap, p_.Fa);
         return;
     }
-    const FactorTecleado factor = LeeFactorApoyo(leido.valor, p_.Fa, p_.InstalacionIndex);
+    const FactorTecleado factor = LeeFactorApoyo(leido.valor, p_.Fa);
     if (factor.cambia) {
         p_.Fa = factor.fa;
         p_.Modificado = 1;
-        if (factor.tipo)
+        if (factor.tipo) {  // un factor tecleado ya no es el de una clase
             p_.Tipo = *factor.tipo;
+            claseFa->clear();
+            LClaseTerraplen->setText(QString::fromStdString(LetraClaseTerraplen(p_.Tipo)));
+        }
     }
 }
 

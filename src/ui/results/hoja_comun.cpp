@@ -205,7 +205,7 @@ void THojaResultados::showEvent(QShowEvent* evento)
 
 void THojaResultados::FormShow()
 {
-    const MatrizResultados matriz = RellenaResultados(p_, interlocutor_, tipo_);
+    const MatrizResultados matriz = RellenaResultados(p_, interlocutor_, tipo_, p_.ModoCalculo);
     const QPalette fondo = Hoja->palette();
     for (int fila = 1; fila <= FilasHoja(tipo_); ++fila)
         for (int columna = 1; columna <= ColumnasHoja; ++columna) {

@@ -158,9 +158,9 @@ QString Lineas(const std::vector<std::string>& lineas)
 
 }  // namespace
 
-TCalculos::TCalculos(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
+TCalculos::TCalculos(Proyecto& proyecto, const ResultadoInforme& resultado, Dialogos& dialogos,
                      QWidget* padre)
-    : QDialog(padre), p_(proyecto), dialogos_(dialogos), interlocutor_(interlocutor)
+    : QDialog(padre), p_(proyecto), dialogos_(dialogos), resultado_(resultado)
 {
     setObjectName("Calculos");
     setWindowTitle("Cálculos");
@@ -278,7 +278,7 @@ void TCalculos::showEvent(QShowEvent* evento)
 
 void TCalculos::Rellena()
 {
-    const ResultadoInforme resultado = CalculaInforme(p_, interlocutor_);
+    const ResultadoInforme& resultado = resultado_;
 
     // El aviso de la carga del relleno: error o zanja calculada como terraplén.
     if (!resultado.entrega.mensaje.empty()) {

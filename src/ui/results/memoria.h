@@ -6,16 +6,16 @@
 // relleno hasta la que vale. La página guarda posiciones fijas: la impresión
 // la dibuja tal cual, control a control y en su orden de creación.
 //
-// Se rellena la primera vez que se muestra, con un cálculo nuevo del caso.
+// Se rellena la primera vez que se muestra, con la memoria que calculó la orden.
 
 #include <QDialog>
 #include <QString>
 
 #include "impresion.h"
+#include "informe.h"
 
 struct Proyecto;
 class Dialogos;
-class Interlocutor;
 class QAction;
 class QMenuBar;
 class QScrollArea;
@@ -25,11 +25,11 @@ class Croquis;
 class TCalculos : public QDialog {
     Q_OBJECT
 public:
-    // Los avisos y la impresión van por dialogos; las preguntas del cálculo, a interlocutor.
-    TCalculos(Proyecto& proyecto, Dialogos& dialogos, Interlocutor& interlocutor,
+    // La memoria calculada del registro; los avisos y la impresión van por dialogos.
+    TCalculos(Proyecto& proyecto, const ResultadoInforme& resultado, Dialogos& dialogos,
               QWidget* padre = nullptr);
 
-    // Calcula el caso y rellena la página (avisos de la carga del relleno incluidos).
+    // Rellena la página con la memoria (avisos de la carga del relleno incluidos).
     void Rellena();
 
     // Menú "&Opciones".
@@ -61,7 +61,7 @@ private:
     OpcionesPagina opciones_;
     Proyecto& p_;
     Dialogos& dialogos_;
-    Interlocutor& interlocutor_;
+    ResultadoInforme resultado_;
     QWidget* pagina_ = nullptr;
     QScrollArea* desplazamiento_ = nullptr;
     Croquis* Image1 = nullptr;
