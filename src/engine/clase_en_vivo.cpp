@@ -63,12 +63,14 @@ EstadoClase ClaseEnVivo(const Proyecto& original)
     RespondeNo orden;
     if (!PreparaOrdenMemoria(p, orden).calcula)
         return Sin(orden.Rechazo() ? orden.Rechazo()->breve : "");
-    std::string corregidos, pregunta;
+    std::string corregidos, pregunta, nota;
     for (const Aviso& dicho : orden.dichos) {
         if (dicho.tipo == Aviso::Tipo::Correccion)
             corregidos += (corregidos.empty() ? "" : " y ") + dicho.breve;
         else if (dicho.tipo == Aviso::Tipo::Pregunta && pregunta.empty())
             pregunta = dicho.breve;
+        else if (dicho.tipo == Aviso::Tipo::Nota)
+            nota = " · " + dicho.breve;
     }
     if (!corregidos.empty())
         return Sin("Al calcular se corregirá " + corregidos);
@@ -89,5 +91,5 @@ EstadoClase ClaseEnVivo(const Proyecto& original)
     const Memoria astm = CalculaMemoria(p, 2);
     const std::string& carga = une.t.textos.at("LDCarga");
     return {true, "Carga de cálculo " + carga + " · " + Parte("UNE", une, carga) + " · " +
-                      Parte("ASTM", astm, carga)};
+                      Parte("ASTM", astm, carga) + nota};
 }

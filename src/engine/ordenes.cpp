@@ -80,6 +80,23 @@ bool CompruebaDatos(const Proyecto& p, Interlocutor& interlocutor, bool claseDeA
     return false;
 }
 
+// El Fa de una clase sigue a los datos con que se calcula, vengan de donde
+// vengan; si el guardado era de otros datos (un archivo de antes), se dice.
+void SigueLaClase(Proyecto& p, Interlocutor& interlocutor)
+{
+    const double antes = p.Fa;
+    RehaceFaDeLaClase(p);
+    if (p.Fa == antes || p.Fa <= 0)
+        return;
+    p.Modificado = 1;
+    interlocutor.Avisa(
+        Mensaje(Aviso::Tipo::Correccion,
+                "El factor de apoyo de la clase " + LetraClaseTerraplen(p.Tipo) +
+                    " no corresponde a los datos del caso (Fa = " + TextoNumero(antes) +
+                    "): se rehace con ellos, Fa = " + TextoNumero(p.Fa) + ".",
+                TituloAviso, "Fa a " + TextoNumero(p.Fa), CasillaFa));
+}
+
 bool CompruebaFactor(const Proyecto& p, Interlocutor& interlocutor)
 {
     if (p.Fa > 0)
@@ -154,8 +171,7 @@ OrdenPreparada PreparaOrdenMemoria(Proyecto& p, Interlocutor& interlocutor)
     OrdenPreparada r;
     if (!CompruebaZanjaInducida(p, interlocutor))
         return r;
-    // El Fa de una clase sigue a los datos con que se calcula, vengan de donde vengan.
-    RehaceFaDeLaClase(p);
+    SigueLaClase(p, interlocutor);
     if (!CompruebaFactor(p, interlocutor) || !CompruebaDatos(p, interlocutor, true))
         return r;
     CompruebaEspesor(p, interlocutor);
@@ -171,7 +187,9 @@ OrdenPreparada PreparaOrdenMemoria(Proyecto& p, Interlocutor& interlocutor)
         return r;
     if (TraficoPesadoSinContar(p)) {
         r.sinTraficoPesado = true;
-        interlocutor.Avisa(Mensaje(Aviso::Tipo::Nota, TextoTraficoSinContar(p), TituloAviso));
+        interlocutor.Avisa(
+            Mensaje(Aviso::Tipo::Nota, TextoTraficoSinContar(p), TituloAviso,
+                    p.TraficoIndex == 1 ? "sin el tren (hr < 1 m)" : "sin el avión (hr < 1 m)"));
     }
     r.calcula = true;
     return r;
@@ -208,7 +226,7 @@ OrdenHojasPreparada OrdenHojas(Proyecto& p, Interlocutor& interlocutor, int tag)
     OrdenHojasPreparada r;
     if (!CompruebaZanjaInducida(p, interlocutor))
         return r;
-    RehaceFaDeLaClase(p);
+    SigueLaClase(p, interlocutor);
     if (!CompruebaDatos(p, interlocutor, false))
         return r;
     CompruebaEspesor(p, interlocutor);

@@ -49,11 +49,15 @@ TEST(ClaseEnVivo, LoQueLaOrdenHariaAntes)
         {"sin relleno", [](Proyecto& p) { p.hr = 0; }, "Error calculando la carga del relleno"},
         {"sin diámetro", [](Proyecto& p) { p.Di = 0; },
          "No se pudo completar el cálculo de cargas"},
-        // Aviones con menos de 1 m: la orden los quita sin decir nada; el consejo de la
-        // carretera no cambia nada.
+        // La primera pregunta que haría la orden, no la última.
+        {"dos preguntas", [](Proyecto& p) { p.Es = 0.05, p.De = 0.6, p.b = 0.5; },
+         "Al calcular se preguntará por el espesor de pared"},
+        // Aviones con menos de 1 m: no cargan, y se dice; el consejo de la carretera no
+        // cambia nada.
         {"avión con poco relleno",
          [](Proyecto& p) { p.hr = 0.8, p.TraficoIndex = 2, p.AeropuertoIndex = 3; },
-         "Carga de cálculo 17.75 kN/m² · UNE 90 (hasta hr 0.99 m) · ASTM I (hasta hr 0.99 m)"},
+         "Carga de cálculo 17.75 kN/m² · UNE 90 (hasta hr 0.99 m) · ASTM I (hasta hr 0.99 m) · "
+         "sin el avión (hr < 1 m)"},
         {"carretera con poco relleno", [](Proyecto& p) { p.hr = 0.8, p.CarreteraIndex = 1; },
          "Carga de cálculo 30.74 kN/m² · UNE 90 (cualquier hr) · ASTM I (hasta hr 4.43 m)"},
         {"ninguna clase", [](Proyecto& p) { p.Fa = 0.3, p.hr = 8; },

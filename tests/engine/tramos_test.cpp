@@ -4,7 +4,9 @@
 #include <string>
 
 #include "ayudas_pruebas.h"
+#include "archivo.h"
 #include "factor_apoyo.h"
+#include "numero.h"
 #include "tramos.h"
 
 namespace {
@@ -252,4 +254,68 @@ TEST(Tramos, SumaLosMetrosPorDiametroYClase)
     };
     EXPECT_EQ(texto(resumen.une), "500 90 150.5; 500 135 60.00; 800 90 49.50; ");
     EXPECT_EQ(texto(resumen.astm), "500 I 150.5; 500 IV 60.00; 800 I 49.50; ");
+}
+
+// Filas que daban una clase que la ventana no daría: cada una, con lo que da ahora.
+TEST(Tramos, ComoLaVentanaEnCadaFila)
+{
+    using C = ColumnaTramo;
+    Proyecto inducida;
+    ASSERT_EQ(LeeArchivo(inducida, CARPETA_EJEMPLOS "/zanja_inducida.txt",
+                         [](const std::string&, BotonesLectura) { return true; }),
+              ResultadoLectura::Leido);
+    Proyecto terraplen = Base();
+    terraplen.InstalacionIndex = InstalacionTerraplen, terraplen.Tipo = 0, terraplen.hr1 = 0.3;
+    terraplen.Fa = *FaDeLaClase(terraplen);
+    const std::vector<CeldaTramo> inducidaC = {{C::Di, "2500"},
+                                               {C::Hr, "0,627"},
+                                               {C::B2, "4,106"},
+                                               {C::Hr2, "0,625"},
+                                               {C::ClaseApoyo, "C"}};
+    auto con = [](std::vector<CeldaTramo> celdas, CeldaTramo mas) {
+        celdas.push_back(std::move(mas));
+        return celdas;
+    };
+    const std::string usuario = "Definido por usuario";
+    const struct {
+        const char* caso;
+        Proyecto base;
+        std::vector<CeldaTramo> celdas;
+        std::string resultado;  // "hr Fa carga UNE/ASTM", o el error
+    } casos[] = {
+        // hr sube a De y la clase rehace su Fa con esa hr (antes quedaba el de 0.627 m: UNE 60).
+        {"zanja inducida, hr corregida", inducida, con(inducidaC, {C::Hr1, "2,46"}),
+         "2.968 2.557 60.95 90/II"},
+        // La clase C solo se ofrece hasta h'r/De 0.83.
+        {"zanja inducida, clase C con h'r/De 0.837", inducida, con(inducidaC, {C::Hr1, "2,484"}),
+         "La clase de apoyo C solo se admite con h'r/De hasta 0.83 y h'r/De vale 0.837: elija "
+         "otra clase o corrija h'r."},
+        // Terraplén sin b2 ni hr2: el Fa de la clase sigue a hr y a h'r (antes se
+        // quedaba el de la base, 3.539).
+        {"terraplén, otra hr", terraplen, {{C::Hr, "6"}}, "6 3.501 87.45 90/III"},
+        {"terraplén, otra h'r", terraplen, {{C::Hr1, "0,6"}}, "3 4.027 41.18 90/I"},
+        {"terraplén, h'r mayor que De",
+         terraplen,
+         {{C::Hr1, "0,7"}},
+         "h´r debe ser menor o igual al diámetro exterior (De) del tubo."},
+        {"peso específico negativo",
+         Base(),
+         {{C::Relleno, usuario}, {C::Fi, "30"}, {C::Fi1, "30"}, {C::Gamma, "-19"}},
+         "El peso específico del relleno (γ) no puede ser negativo."},
+        {"rozamiento de 95°",
+         Base(),
+         {{C::Relleno, usuario}, {C::Fi, "95"}, {C::Fi1, "30"}, {C::Gamma, "19"}},
+         "El ángulo de rozamiento interno del relleno (fi) debe estar entre 0 y 90 grados."},
+        // hr2 solo cuenta en la zanja inducida.
+        {"hr2 en zanja", Base(), {{C::Hr2, "3"}}, "3 2 49.15 90/I"},
+    };
+    for (const auto& c : casos) {
+        const TramoCalculado r = CalculaTramo(Lee(c.celdas, c.base));
+        const Proyecto& p = r.proyecto;
+        const std::string resultado = r.calculado ? TextoNumero(p.hr) + " " + TextoNumero(p.Fa) +
+                                                        " " + TextoNumero(Trunca2(p.CargaCalculo)) +
+                                                        " " + r.Clase(1) + "/" + r.Clase(2)
+                                                  : Unidos(r.errores);
+        EXPECT_EQ(resultado, c.resultado) << c.caso;
+    }
 }

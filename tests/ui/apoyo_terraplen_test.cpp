@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "apoyo_terraplen.h"
+#include "archivo.h"
 #include "ayuda.h"
 #include "banco_ventanas.h"
 #include "numero.h"
@@ -158,6 +159,13 @@ private slots:
             QCOMPARE(p->hr1, hr1);
             QCOMPARE("Fa = " + Caja("EFap")->text(), rotulo);  // el factor que se mostraba
             QCOMPARE(int(p->Modificado), 1);
+            // Guardado y abierto de nuevo, el caso calcula con los mismos números.
+            Proyecto leido;
+            std::istringstream texto(TextoArchivo(*p));
+            LeeDatos(leido, texto, "caso.txt",
+                     [](const std::string&, BotonesLectura) { return true; });
+            QCOMPARE(leido.Fa, p->Fa);
+            QCOMPARE(leido.hr1, p->hr1);
         }
     }
 
