@@ -310,12 +310,14 @@ void Carretera(Lineas& l, const Proyecto& p)
 {
     const std::uint8_t vehiculo = p.CarreteraIndex;
     const double hr = p.hr, De = p.De, Di = p.Di;
-    if (vehiculo == 0 || vehiculo > 3) {
+    // La rama la dice el propio cálculo: el anejo escribe la que se usó.
+    const RamaCarretera rama = CargaCarretera(vehiculo, Di, De, hr).rama;
+    if (rama.altura == RamaCarretera::Ninguna) {
         l.push_back("Sin tráfico de carretera: qm = 0 kN/m");
         return;
     }
     const std::string nombre = "Carretera, " + ListaCarreteras.Texto(vehiculo);
-    if (hr > 4.0 || hr < 0.5 || Di > 3.0 || Di <= 0.15L) {
+    if (rama.altura == RamaCarretera::Fuera) {
         l.push_back(nombre + ": hr = " + N(hr) + " m, Di = " + N(Di) +
                     " m fuera del alcance del método (0.5 m ≤ hr ≤ 4 m, 0.15 m < Di ≤ 3 m): "
                     "qm = 0 kN/m");
@@ -325,33 +327,32 @@ void Carretera(Lineas& l, const Proyecto& p)
     const auto [Ci, a, b, c, d] = TerminosDeCarretera(vehiculo, De, hr);
     const bool eje70 = vehiculo == 1;
     const double limite = eje70 ? 1.21 : 1.0;
-    const bool alto = eje70 ? hr > 1.21L : hr >= 1.0;
+    const bool alto = rama.altura == RamaCarretera::Alta;
     const std::string rueda = eje70 ? "35" : "65";
+    const char* signo = rama.deMayor ? "≥" : "<";
 
     // Rama que toma el cálculo: condición y fórmula.
     std::string condicion, formula;
     if (alto) {
-        condicion = std::string(eje70 ? "hr > " : "hr ≥ ") + N(limite) + " m y De " +
-                    (De >= c ? "≥" : "<") + " c";
+        condicion = std::string(eje70 ? "hr > " : "hr ≥ ") + N(limite) + " m y De " + signo + " c";
         if (vehiculo == 3)
-            formula = De >= c ? "300 · (De + c) / ((a + 3) · b) + 4 · De"
-                              : "600 · De / ((a + 3) · b) + 4 · De";
+            formula = rama.deMayor ? "300 · (De + c) / ((a + 3) · b) + 4 · De"
+                                   : "600 · De / ((a + 3) · b) + 4 · De";
         else
-            formula = De >= c ? rueda + " · (De + c) / (a · b)"
-                              : (eje70 ? "70" : "130") + std::string(" · De / (a · b)");
-    } else if (De <= 2.0) {
+            formula = rama.deMayor ? rueda + " · (De + c) / (a · b)"
+                                   : (eje70 ? "70" : "130") + std::string(" · De / (a · b)");
+    } else if (rama.altura == RamaCarretera::Baja) {
         condicion = std::string(eje70 ? "hr ≤ " : "hr < ") + N(limite) + " m, De ≤ 2 m y De " +
-                    (De >= b ? "≥" : "<") + " b";
+                    signo + " b";
         if (vehiculo == 3) {
-            const double unEje = 100 * De / (a * b), tresEjes = 300 * De / ((a + 3.0) * b);
-            formula = De >= b ? "300 / (a + 3) + 4 · De"
-                              : (unEje >= tresEjes ? "4 · De + 100 · De / (a · b)"
-                                                   : "4 · De + 300 · De / ((a + 3) · b)");
-            if (De < b)
-                condicion += "; se toma el mayor de 100 · De / (a · b) = " + N(unEje) +
-                             " y 300 · De / ((a + 3) · b) = " + N(tresEjes);
+            formula = rama.deMayor ? "300 / (a + 3) + 4 · De"
+                                   : (rama.unEje ? "4 · De + 100 · De / (a · b)"
+                                                 : "4 · De + 300 · De / ((a + 3) · b)");
+            if (!rama.deMayor)
+                condicion += "; se toma el mayor de 100 · De / (a · b) = " + N(100 * De / (a * b)) +
+                             " y 300 · De / ((a + 3) · b) = " + N(300 * De / ((a + 3.0) * b));
         } else {
-            formula = De >= b ? rueda + " · Ci / a" : rueda + " · Ci · De / (a · b)";
+            formula = rama.deMayor ? rueda + " · Ci / a" : rueda + " · Ci · De / (a · b)";
         }
     } else {
         condicion = std::string(eje70 ? "hr ≤ " : "hr < ") + N(limite) + " m y De > 2 m";
@@ -362,8 +363,9 @@ void Carretera(Lineas& l, const Proyecto& p)
     }
 
     // Términos que usa la rama tomada.
-    const bool usaC = alto || (De > 2.0 && !eje70);
-    const bool usaD = !alto && De > 2.0 && eje70;
+    const bool grande = rama.altura == RamaCarretera::BajaDeGrande;
+    const bool usaC = alto || (grande && !eje70);
+    const bool usaD = grande && eje70;
     const bool usaCi = !alto && vehiculo != 3;
     const Valores valores = {{"hr", N(hr)}, {"De", N(De)}, {"a", N(a)},  {"b", N(b)},
                              {"c", N(c)},   {"d", N(d)},   {"Ci", N(Ci)}};
@@ -391,7 +393,7 @@ void Ferrocarril(Lineas& l, const Proyecto& p)
         return;
     }
     const std::string nombre = "Ferroviaria, " + ListaVias.Texto(via);
-    if (p.NVias == 0 || p.De <= 0 || hr < 1.0) {
+    if (ViaFueraDeAlcance(p)) {
         l.push_back(nombre + ": fuera del alcance del método (hr ≥ 1 m, al menos una vía; hr = " +
                     N(hr) + " m, " + Vias(p.NVias) + "): qm = 0 kN/m");
         return;

@@ -78,42 +78,56 @@ TerminosCarretera TerminosDeCarretera(std::uint8_t vehiculo, double De, double h
     return t;
 }
 
-double CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr)
+CargaDeCarretera CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr)
 {
+    CargaDeCarretera r;
+    RamaCarretera& rama = r.rama;
     if (vehiculo == 0 || vehiculo > 3)
-        return 0;
+        return r;
+    rama.altura = RamaCarretera::Fuera;
     if (hr > 4.0 || hr < 0.5 || Di > 3.0 || Di <= 0.15L)
-        return 0;
+        return r;
     const auto [Ci, a, b, c, d] = TerminosDeCarretera(vehiculo, De, hr);
+    const bool alta = vehiculo == 1 ? hr > 1.21L : hr >= 1.0;
+    rama.altura = alta ? RamaCarretera::Alta
+                       : (De <= 2.0 ? RamaCarretera::Baja : RamaCarretera::BajaDeGrande);
+    rama.deMayor = alta ? De >= c : De >= b;
 
     if (vehiculo == 1) {  // eje simple de 70 kN, rueda de 35 kN
-        if (hr > 1.21L)
-            return De >= c ? 35 * (De + c) / (a * b) : 70 * De / (a * b);
-        if (De <= 2.0)
-            return De >= b ? 35 * Ci / a : 35 * Ci * De / (a * b);
-        return 35 * Ci * d / (a * b);
+        if (alta)
+            r.q = rama.deMayor ? 35 * (De + c) / (a * b) : 70 * De / (a * b);
+        else if (rama.altura == RamaCarretera::Baja)
+            r.q = rama.deMayor ? 35 * Ci / a : 35 * Ci * De / (a * b);
+        else
+            r.q = 35 * Ci * d / (a * b);
+        return r;
     }
-
     if (vehiculo == 2) {  // eje simple de 130 kN, rueda de 65 kN
-        if (hr >= 1.0)
-            return De >= c ? 65 * (De + c) / (a * b) : 130 * De / (a * b);
-        if (De <= 2.0)
-            return De >= b ? 65 * Ci / a : 65 * Ci * De / (a * b);
-        return 65 * Ci * (De + c) / (a * b);
+        if (alta)
+            r.q = rama.deMayor ? 65 * (De + c) / (a * b) : 130 * De / (a * b);
+        else if (rama.altura == RamaCarretera::Baja)
+            r.q = rama.deMayor ? 65 * Ci / a : 65 * Ci * De / (a * b);
+        else
+            r.q = 65 * Ci * (De + c) / (a * b);
+        return r;
     }
-
     // Carro de tres ejes de 600 kN, más 4 kN/m² repartidos sobre el tubo.
-    if (hr >= 1.0)
-        return De >= c ? 300 * (De + c) / ((a + 3.0) * b) + 4.0 * De
-                       : 600 * De / ((a + 3.0) * b) + 4.0 * De;
-    if (De <= 2.0) {
-        if (De >= b)
-            return 300 / (a + 3.0) + 4.0 * De;
-        const double unEje = 100 * De / (a * b);
-        const double tresEjes = 300 * De / ((a + 3.0) * b);
-        return 4.0 * De + (unEje >= tresEjes ? unEje : tresEjes);
+    if (alta) {
+        r.q = rama.deMayor ? 300 * (De + c) / ((a + 3.0) * b) + 4.0 * De
+                           : 600 * De / ((a + 3.0) * b) + 4.0 * De;
+    } else if (rama.altura == RamaCarretera::Baja) {
+        if (rama.deMayor) {
+            r.q = 300 / (a + 3.0) + 4.0 * De;
+        } else {
+            const double unEje = 100 * De / (a * b);
+            const double tresEjes = 300 * De / ((a + 3.0) * b);
+            rama.unEje = unEje >= tresEjes;
+            r.q = 4.0 * De + (rama.unEje ? unEje : tresEjes);
+        }
+    } else {
+        r.q = 300 * (De + c) / ((a + 3.0) * b) + 4.0 * De;
     }
-    return 300 * (De + c) / ((a + 3.0) * b) + 4.0 * De;
+    return r;
 }
 
 TerminosVia TerminosDeVia(const Proyecto& p)
@@ -133,6 +147,11 @@ TerminosVia TerminosDeVia(const Proyecto& p)
     return t;
 }
 
+bool ViaFueraDeAlcance(const Proyecto& p)
+{
+    return p.NVias == 0 || p.De <= 0 || p.ViaIndex == 0 || p.ViaIndex > 2 || p.hr < 1.0;
+}
+
 double CargaFerrocarril(Proyecto& p, Interlocutor& interlocutor)
 {
     const double hr = p.hr;  // el cálculo sigue con la altura recibida
@@ -141,7 +160,7 @@ double CargaFerrocarril(Proyecto& p, Interlocutor& interlocutor)
         PreguntaSubirAltura(p, interlocutor, PreguntaFerrocarril);
 
     p.NViasActuantes = 0;
-    if (p.NVias == 0 || p.De <= 0 || hr <= 0 || via == 0 || via > 2 || hr < 1.0)
+    if (hr < 1.0 || ViaFueraDeAlcance(p))  // con la altura recibida, aunque se subiera a 1 m
         return 0;
 
     const TerminosVia t = TerminosDeVia(p);
@@ -187,7 +206,7 @@ double CargaTrafico(Proyecto& p, Interlocutor& interlocutor)
         return 0;
     }
     switch (p.TraficoIndex) {
-    case 0: return CargaCarretera(p.CarreteraIndex, p.Di, p.De, p.hr);
+    case 0: return CargaCarretera(p.CarreteraIndex, p.Di, p.De, p.hr).q;
     case 1: return CargaFerrocarril(p, interlocutor);
     case 2: return CargaAeropuerto(p, interlocutor);
     default: return 0;

@@ -7,10 +7,29 @@
 struct Proyecto;
 class Interlocutor;
 
+// La rama de la fórmula del vehículo que toma el cálculo, para que el anejo
+// escriba la que se usó.
+struct RamaCarretera {
+    enum Altura {
+        Ninguna,      // sin vehículo
+        Fuera,        // fuera de 0.5 <= hr <= 4.0 y 0.15 < Di <= 3.0: 0
+        Alta,         // hr > 1.21 m (eje de 70 kN) o hr >= 1 m (los demás)
+        Baja,         // por debajo, con De <= 2 m
+        BajaDeGrande  // por debajo, con De > 2 m
+    };
+    Altura altura = Ninguna;
+    bool deMayor = false;  // De >= c (alta) o De >= b (baja)
+    bool unEje = false;    // carro de 600 kN bajo con De < b: manda la carga de un eje
+};
+struct CargaDeCarretera {
+    double q = 0;  // kN/m
+    RamaCarretera rama;
+};
+
 // Vehículo de carretera 0..3 ("Ninguna", ejes de 70 y 130 kN, carro de 600 kN)
-// sobre un tubo de diámetros Di y De (m) con hr (m) de relleno; 0 fuera de
-// 0.5 <= hr <= 4.0 y 0.15 < Di <= 3.0.
-double CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr);
+// sobre un tubo de diámetros Di y De (m) con hr (m) de relleno, y la rama de
+// su fórmula; 0 fuera de 0.5 <= hr <= 4.0 y 0.15 < Di <= 3.0.
+CargaDeCarretera CargaCarretera(std::uint8_t vehiculo, double Di, double De, double hr);
 
 // Términos de la carga del vehículo 1..3 con hr y De (m): coeficiente de
 // impacto Ci y longitudes de reparto a, b, c, d (m; d solo del eje de 70 kN).
@@ -18,6 +37,10 @@ struct TerminosCarretera {
     double Ci, a, b, c, d;
 };
 TerminosCarretera TerminosDeCarretera(std::uint8_t vehiculo, double De, double hr);
+
+// true si la vía del registro no carga el tubo: sin vía, sin vías, sin tubo o
+// con menos de 1 m de relleno.
+bool ViaFueraDeAlcance(const Proyecto& p);
 
 // Vía del registro (ViaIndex, SentidoViaIndex, NVias, V, dh, De, hr). Con
 // hr < 1 pregunta si se sube a 1 m y sigue con la hr que tenía; devuelve 0

@@ -7,20 +7,37 @@
 #include "ayudas_pruebas.h"
 #include "trafico.h"
 
+// La carga y la rama que la dio: A alta, B baja, G baja con De > 2 m, F fuera del método;
+// ≥ o < según De frente a c (alta) o b (baja); 1 si en el carro manda un eje.
+std::string Rama(const RamaCarretera& r)
+{
+    const char* alturas = "NFABG";
+    return std::string(1, alturas[r.altura]) + (r.deMayor ? "≥" : "<") + (r.unEje ? "1" : "");
+}
+
 TEST(CargaCarretera, FormulasPorAlturaYLimitesDelMetodo)
 {
-    // Vehículo (1 eje de 70 kN, 2 eje de 130 kN, 3 carro de 600 kN), Di, De, hr y carga.
-    const double casos[][5] = {
-        {1, 1.8, 2.0, 1.21, 8.763145}, {1, 1.8, 2.0, 1.22, 8.758628},   // fórmula baja y alta
-        {2, 1.0, 1.2, 0.6, 28.260870}, {2, 1.0, 1.2, 0.75, 20.717131},  // impacto 1.2 y 1.1
-        {2, 1.0, 1.2, 0.9, 15.417457}, {2, 1.0, 1.2, 1.0, 13.636364},   // impacto 1.0
-        {2, 2.2, 2.5, 0.8, 23.392873},                                  // tubo grande
-        {3, 1.0, 1.2, 1.0, 35.516724}, {3, 1.0, 1.2, 0.5, 58.467263},
-        {3, 1.0, 1.2, 4.0, 16.343641}, {3, 3.0, 3.6, 2.0, 59.510069},  // hr 4.0 y Di 3.0 dentro
-        {3, 1.0, 1.2, 4.01, 0},        {3, 0.15, 0.2, 2.0, 0}};        // hr 4.01 y Di 0.15 fuera
-    for (const auto [vehiculo, Di, De, hr, carga] : casos)
-        EXPECT_NEAR(CargaCarretera(std::uint8_t(vehiculo), Di, De, hr), carga, 1e-5)
-            << vehiculo << " Di " << Di << " hr " << hr;
+    // Vehículo (1 eje de 70 kN, 2 eje de 130 kN, 3 carro de 600 kN), Di, De, hr, carga y rama.
+    const std::tuple<int, double, double, double, double, const char*> casos[] = {
+        {1, 1.8, 2.0, 1.21, 8.763145, "B≥"},
+        {1, 1.8, 2.0, 1.22, 8.758628, "A≥"},  // baja y alta
+        {2, 1.0, 1.2, 0.6, 28.260870, "B<"},
+        {2, 1.0, 1.2, 0.75, 20.717131, "B<"},  // impacto 1.2, 1.1
+        {2, 1.0, 1.2, 0.9, 15.417457, "B<"},
+        {2, 1.0, 1.2, 1.0, 13.636364, "A≥"},  // impacto 1.0
+        {2, 2.2, 2.5, 0.8, 23.392873, "G≥"},  // tubo grande
+        {3, 1.0, 1.2, 1.0, 35.516724, "A≥"},
+        {3, 1.0, 1.2, 0.5, 58.467263, "B<"},
+        {3, 0.4, 0.5, 0.5, 28.990553, "B<1"},  // el carro estrecho: manda un eje
+        {3, 1.0, 1.2, 4.0, 16.343641, "A<"},
+        {3, 3.0, 3.6, 2.0, 59.510069, "A≥"},  // hr 4.0, Di 3.0
+        {3, 1.0, 1.2, 4.01, 0, "F<"},
+        {3, 0.15, 0.2, 2.0, 0, "F<"}};  // fuera
+    for (const auto& [vehiculo, Di, De, hr, carga, rama] : casos) {
+        const CargaDeCarretera r = CargaCarretera(std::uint8_t(vehiculo), Di, De, hr);
+        EXPECT_NEAR(r.q, carga, 1e-5) << vehiculo << " Di " << Di << " hr " << hr;
+        EXPECT_EQ(Rama(r.rama), rama) << vehiculo << " Di " << Di << " hr " << hr;
+    }
 }
 
 // Tubo de 1.2 m bajo el tráfico dado.
