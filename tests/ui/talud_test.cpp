@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(QStringList({d->Edit1->text(), d->Edit2->text(), d->Edit3->text(),
                               d->Label15->text(), d->Lde->text(), d->LC1->text(), d->LC2->text()}),
                  QStringList({"1", "1", "0.2", "500 mm.", "de= 0.634 m.", "0.1", "0.15"}));
-        QCOMPARE(p->ResguardoMinimo, 0.2);
+        QCOMPARE(d->Datos().ResguardoMinimo, 0.2);
         QCOMPARE(QStringList({Boton(false)->text(), Boton(true)->text(), d->CancelBtn->text(),
                               d->HelpBtn->text()}),
                  QStringList({"<- S&eleccionar", "<- Se&leccionar", "&Cancelar", "&Ayuda"}));
@@ -74,7 +74,8 @@ private slots:
         d->Edit3->setText("0.5");
         QTest::mouseClick(d->CancelBtn, Qt::LeftButton);
         QCOMPARE(d->result(), int(QDialog::Rejected));
-        QCOMPARE(QString("%1:%2 %3").arg(p->TaludH).arg(p->TaludV).arg(p->Resguardo),
+        const Proyecto& q = d->Datos();
+        QCOMPARE(QString("%1:%2 %3").arg(q.TaludH).arg(q.TaludV).arg(q.Resguardo),
                  QString("98:2 0.5"));
         QVERIFY(!d->AnchuraElegida());
     }
@@ -95,7 +96,8 @@ private slots:
         for (const auto& [i, teclas, valor, queda, anchura, mensaje] : casos) {
             QVERIFY(Abre("1000", 3, 4));
             QLineEdit* const caja = QList{d->Edit1, d->Edit2, d->Edit3}[i];
-            const double& campo = *QList{&p->TaludH, &p->TaludV, &p->Resguardo}[i];
+            const Proyecto& q = d->Datos();
+            const double& campo = *QList{&q.TaludH, &q.TaludV, &q.Resguardo}[i];
             Reescribe(caja, teclas);
             const QString caso = QString("%1 %2").arg(caja->objectName(), teclas);
             QVERIFY2(campo == valor, qPrintable(caso));
@@ -199,7 +201,8 @@ private slots:
                 mensajes << visto.texto << visto.titulo << QString::number(visto.botones);
             QVERIFY2(mensajes == vistos, qPrintable(caso + ": " + mensajes.join(" | ")));
             QVERIFY2(d->isVisible() == abierto && d->Edit3->text() == queda &&
-                         p->Resguardo == queda.toDouble() && p->ResguardoMinimo == p->Resguardo &&
+                         d->Datos().Resguardo == queda.toDouble() &&
+                         d->Datos().ResguardoMinimo == d->Datos().Resguardo &&
                          d->AnchuraElegida().has_value() == !abierto,
                      qPrintable(caso));
         }

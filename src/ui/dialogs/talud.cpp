@@ -231,7 +231,7 @@ QPushButton* NuevoBoton(const QString& texto, const char* nombre)
 
 }  // namespace
 
-TFTalud::TFTalud(Proyecto& proyecto, QWidget* padre) : QDialog(padre), p_(proyecto)
+TFTalud::TFTalud(const Proyecto& proyecto, QWidget* padre) : QDialog(padre), p_(proyecto)
 {
     setObjectName("FTalud");
     setWindowTitle("Cálculo del ancho de zanja");

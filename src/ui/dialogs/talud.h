@@ -12,7 +12,8 @@
 
 #include <optional>
 
-struct Proyecto;
+#include "proyecto.h"
+
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -23,7 +24,12 @@ class QWidget;
 class TFTalud : public QDialog {
     Q_OBJECT
 public:
-    TFTalud(Proyecto& proyecto, QWidget* padre = nullptr);
+    // Trabaja sobre su copia del caso; quien lo abre aplica lo elegido.
+    TFTalud(const Proyecto& proyecto, QWidget* padre = nullptr);
+
+    // El talud y los resguardos tal como quedaron, también al cancelar: las
+    // flechas y casillas los escriben al momento.
+    const Proyecto& Datos() const { return p_; }
 
     // La anchura b (m) entera, no la truncada del rótulo, si se eligió una al
     // cerrar; nada si se canceló.
@@ -64,7 +70,7 @@ private:
     void PintaEspesores();
     void Selecciona(bool roca);
 
-    Proyecto& p_;
+    Proyecto p_;
     std::optional<double> anchuraElegida_;
     bool saliendo_ = false;  // se está saliendo de una casilla
 

@@ -95,6 +95,10 @@ void TForm1::Button1Click()
 {
     TFTalud talud(p_, this);
     talud.exec();
+    // El talud y el resguardo quedan aunque se cancele, como los dejó el diálogo.
+    const Proyecto& elegido = talud.Datos();
+    p_.TaludH = elegido.TaludH, p_.TaludV = elegido.TaludV;
+    p_.Resguardo = elegido.Resguardo, p_.ResguardoMinimo = elegido.ResguardoMinimo;
     // La anchura elegida pasa por su casilla, cuyo manejador anula
     // TaludDefinido: se vuelve a poner después.
     if (const std::optional<double> b = talud.AnchuraElegida()) {
