@@ -97,6 +97,10 @@ TEST(CalculaCurva, TramosYValidezComoLaMemoria)
         EXPECT_EQ(Tramos(c), caso.tramos);
         EXPECT_EQ(Bandas(c), caso.bandas);
     }
+    // Con más de 3.33 m de relleno, la curva llega a tres veces la altura.
+    Proyecto hondo = CasoZanja();
+    hondo.hr = 5;
+    EXPECT_EQ(CalculaCurva(hondo, 1, 20).hrMaximo, 15);
 }
 
 // Con aviones o trenes y menos de 1 m de relleno, la orden los quita del

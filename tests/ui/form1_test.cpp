@@ -128,9 +128,10 @@ private slots:
         QCOMPARE(guion.vistos[0].titulo, QString("Aviso"));
 
         Pon({{"TabbedNotebook1", 1}, {"EditH1r", "2"}});
+        p->Tipo = 0;  // clase A: su Fa sigue a la h'r corregida
         guion.vistos.clear();
         f->EditH1rExit();
-        QCOMPARE(Ve({"EditH1r"}), Textos{"1.218"});
+        QCOMPARE(Ve({"EditH1r", "EFap"}), Textos({"1.218", "8"}));
         QCOMPARE(
             guion.Textos(),
             Textos{"h´r debe ser menor o igual al diámetro exterior (De) del tubo, " + corrige});
