@@ -142,11 +142,12 @@ double FactorClaseTerraplen(Proyecto& p, std::uint8_t clase)
     return F && *F > 0 ? std::min(*F, 8.0) : 0.0;
 }
 
-std::string RotuloFaClase(Proyecto& p, std::uint8_t clase)
+std::string RotuloFaClase(const Proyecto& p, std::uint8_t clase)
 {
     if (!FactorTerraplenCalculable(p))
         return "Fa = --";
-    const double fa = FactorClaseTerraplen(p, clase);
+    Proyecto calculo = p;  // la fórmula deja sus coeficientes en el registro
+    const double fa = FactorClaseTerraplen(calculo, clase);
     return fa > 0 ? "Fa = " + TextoNumero(fa) : "Fa = --";
 }
 

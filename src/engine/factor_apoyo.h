@@ -96,8 +96,8 @@ bool FactorTerraplenCalculable(const Proyecto& p);
 double FactorClaseTerraplen(Proyecto& p, std::uint8_t clase);
 
 // Rótulo del Fa de la clase 1..4 con los datos del registro: "Fa = 8" por
-// encima de 8, "Fa = --" si no se puede calcular. Deja los efectos de CalculaFa.
-std::string RotuloFaClase(Proyecto& p, std::uint8_t clase);
+// encima de 8, "Fa = --" si no se puede calcular.
+std::string RotuloFaClase(const Proyecto& p, std::uint8_t clase);
 
 // Lo que fija la clase 1..4 elegida con la proyección n: Tipo, su letra,
 // h'r = n·De (m) como la muestra su casilla, y el λ y el espesor de cama C (m)
