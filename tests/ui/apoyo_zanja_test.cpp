@@ -87,6 +87,7 @@ private slots:
                 {0, "0.3", "0", 1, 0, "4", 3, "0.5 0.30", ""},  // sube hr y h''r
                 {0, "2", "0", 11, RespuestaNo, "1.1", 13, "2 0.3", ""},
                 {0, "2", "0", 11, RespuestaSi, "1.1", 13, "2 0.3", "TFTalud"},
+                {2, "3", "0.5", 2, 0, "3", 4, "3 0.5", ""},  // no toca hr ni h''r: modificado
             };
         for (const auto& [instalacion, hr, h2r, boton, respuesta, fap, tipo, quedan, despues] :
              casos) {
