@@ -98,9 +98,7 @@ LecturaCampo LeeCampo(int clave, std::string_view texto, bool saliendo, double g
         return r;
     }
     switch (clave) {
-    case CasillaDi:  // el diámetro no válido se queda escrito con su aviso
-        r.mensaje = "Valor no válido";
-        return r;
+    case CasillaDi:  // el diámetro y el espesor no válidos vuelven al valor guardado, con su aviso
     case CasillaEs:
         r.mensaje = "Valor no válido";
         r.rehace = true;
@@ -178,7 +176,7 @@ std::string AvisoEspesorPared(const Proyecto& p)
     const double normalizado = EspesorNormalizado(p.Di);
     if (normalizado <= p.Es || p.AvisoEspesor != 1)
         return "";
-    return "La Norma UNE 127.100 recomienda un espesor de pared mínimo de " +
+    return "La Norma UNE 127.010 recomienda un espesor de pared mínimo de " +
            TextoNumero(normalizado * 1000) + " mm. ¿Quiere mantener activado este aviso?";
 }
 

@@ -9,6 +9,7 @@
 #include "listas.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "trafico.h"
 
 namespace {
 
@@ -55,6 +56,9 @@ std::string LineaTrafico(const Proyecto& p)
     case 2: t = "Aeropuerto," + ListaAeropuertos.Texto(p.AeropuertoIndex); break;
     default: break;
     }
+    // Con menos de 1 m de relleno trenes y aviones no cargan: la memoria lo dice.
+    if (TraficoPesadoSinContar(p))
+        t += " (no se cuenta: hr < 1 m)";
     return "Carga " + t;
 }
 

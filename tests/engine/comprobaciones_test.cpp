@@ -29,8 +29,8 @@ TEST(LeeCampo, LoQueHaceCadaCasillaConLoTecleado)
                    {CasillaHr, "-", true, 7, I, true, 0, true, 0, ""},
                    {CasillaQs, "3e-", true, 7, I, true, 3, true, 3, ""},
                    {CasillaDh, "-2x", false, 7, I, true, 2, true, 2, ""},
-                   {CasillaDi, "abc", false, 600, I, false, 0, false, 0, no},
-                   {CasillaDi, "-", true, 600, I, false, 0, false, 0, no},
+                   {CasillaDi, "abc", false, 600, I, false, 0, true, 600, no},
+                   {CasillaDi, "", true, 600, I, false, 0, true, 600, no},
                    {CasillaDi, "-1200", false, 600, V, true, 1200, false, 0, ""},
                    {CasillaEs, "x", false, 50, I, false, 0, true, 50, no},
                    {CasillaB, "abc", false, 1.2, I, false, 0, true, 1.2, ""},
@@ -152,7 +152,7 @@ TEST(ConsejoTrafico, AlturaMinimaPorTrafico)
 TEST(AvisoEspesorPared, SoloBajoElNormalizadoYConElAvisoActivo)
 {
     const std::string aviso =
-        "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 75 mm. "
+        "La Norma UNE 127.010 recomienda un espesor de pared mínimo de 75 mm. "
         "¿Quiere mantener activado este aviso?";
     const std::tuple<double, double, std::uint8_t, std::string> casos[] = {{0.6, 0.06, 1, aviso},
                                                                            {0.6, 0.0749, 1, aviso},

@@ -197,7 +197,7 @@ TEST(Tramos, CalculaComoLaOrden)
          {{C::Es, "50"}},
          true,
          "",
-         "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 67 mm. ¿Quiere mantener "
+         "La Norma UNE 127.010 recomienda un espesor de pared mínimo de 67 mm. ¿Quiere mantener "
          "activado este aviso? (respondida No)",
          3},
         {"sin factor", {{C::Fa, "0"}}, false, "Debe indicar el Factor de Apoyo", "", 0},

@@ -111,7 +111,7 @@ private slots:
             << "89.24"
             << QStringList{"90", "(Válido para hr <=2.53 m.)", "III", "(Válido para hr <=2.89 m.)"}
             << QStringList{"Error de lectura del archivo: Error en \\x1b[31mrojo\\x09fin\\u009d",
-                           "La Norma UNE 127.100 recomienda un espesor de pared mínimo de 109 mm. "
+                           "La Norma UNE 127.010 recomienda un espesor de pared mínimo de 109 mm. "
                            "¿Quiere mantener activado este aviso? (respondida No)"};
         QTest::newRow("sin factor de apoyo")
             << Casos + "/sin_factor.txt"

@@ -80,12 +80,12 @@ private slots:
     {
         Pon({{"EditDi", "300"}});  // normalizado: trae su espesor
         QCOMPARE(Ve({"EditEs", "EditDe"}), Textos({"50", "400"}));
-        Pon({{"EditDi", "abc"}});
+        Pon({{"EditDi", "abc"}});  // el diámetro y el espesor no válidos vuelven a su valor
         QCOMPARE(p->Di, 0.3);
         QCOMPARE(guion.vistos.value(0).titulo, QString("¡¡ Atención !!"));
-        Pon({{"EditEs", "x"}});  // el espesor no válido vuelve a su valor
+        Pon({{"EditEs", "x"}});
         QCOMPARE(guion.Textos(), Textos(2, "Valor no válido"));
-        QCOMPARE(Ve({"EditDi", "EditEs"}), Textos({"abc", "50"}));
+        QCOMPARE(Ve({"EditDi", "EditEs"}), Textos({"300", "50"}));
     }
 
     void FactorDeApoyo()
@@ -164,7 +164,7 @@ private slots:
         f->Activarmensajes1Click();
         QCOMPARE(Marcas(), QString("A"));
         f->CompruebaEs();
-        QCOMPARE(guion.Textos(), Textos(2, "La Norma UNE 127.100 recomienda un espesor de pared "
+        QCOMPARE(guion.Textos(), Textos(2, "La Norma UNE 127.010 recomienda un espesor de pared "
                                            "mínimo de 75 mm. ¿Quiere mantener activado este "
                                            "aviso?"));
         QCOMPARE(p->AvisoEspesor, 1);

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <functional>
+#include <tuple>
 
 #include "banco_ventanas.h"
 
@@ -34,7 +35,8 @@ private slots:
             const char* queda;
             double final;
         } casos[] = {
-            {"EditHr", "2,5", [](Proyecto& p) { return p.hr; }, 2.5, "2,5", 2.5},
+            {"EditHr", "2,5", [](Proyecto& p) { return p.hr; }, 2.5, "2.5", 2.5},
+            {"EditHr", "1.", [](Proyecto& p) { return p.hr; }, 1, "1", 1},
             {"EditHr", "", [](Proyecto& p) { return p.hr; }, 7, "0", 0},
             {"EFap", "", [](Proyecto& p) { return p.Fa; }, 7, "7", 7},  // vuelve al anterior
             {"EditNVias", "2,", [](Proyecto& p) { return double(p.NVias); }, 2, "2", 2},
@@ -68,6 +70,34 @@ private slots:
         Sale();
         QCOMPARE(p->Di, 1.2);
         QCOMPARE(Ve({"EditEs"}), QStringList{"125"});
+    }
+
+    // Con tren o avión, "0,8" en hr no pregunta a media tecla (se perdería ",8"): al salir.
+    void PreguntaAlSalirNoAlTeclear()
+    {
+        const QString tren = "En la determinación de la carga ferroviaria la altura de relleno "
+                             "por encima de la clave del tubo debe ser como mínimo de 1 m.. No "
+                             "obstante se recomienda un valor no menor de 1.5 m. Por tanto el "
+                             "valor se corregirá automaticamente.";
+        const QString avion = "Para el correcto cálculo de la carga producida por el tráfico "
+                              "aéreo, hr debe tomar como mínimo el valor 1. No obstante se "
+                              "recomienda un valor no menor a 1.5 m. Por tanto el valor se "
+                              "corregirá automaticamente. ";
+        for (const auto& [pagina, lista, pregunta] :
+             {std::tuple{1, "ComboVia", tren}, {2, "ComboAeropuerto", avion}}) {
+            QVERIFY(Activa());
+            Pon({{"EditDi", "1000"}, {"EditHr", "2"}, {"ComboCarretera", 0}, {"EditNVias", "1"}});
+            Pon({{"TabTrafico", pagina}, {lista, 1}});
+            guion = DialogosGuion();
+            guion.respuestas = {RespuestaNo};
+            Reescribe(Caja("EditHr"), "0,8");
+            QVERIFY(guion.vistos.isEmpty());
+            QCOMPARE(p->hr, 0.8);
+            Sale();
+            QCOMPARE(guion.Textos(), QStringList{pregunta});
+            QCOMPARE(Ve({"EditHr"}), QStringList{"0.8"});
+        }
+        guion = DialogosGuion();
     }
 
     void AtajosDesdeUnaCasilla()

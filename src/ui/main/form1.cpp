@@ -166,6 +166,19 @@ void TForm1::PintaCasillas()
     ProgramaClaseEnVivo();  // el registro cambió sin pasar por las casillas
 }
 
+void TForm1::NormalizaCasilla(QObject* control)
+{
+    // Al dejarla, la casilla escribe su número como los demás: "2," y "0,8" pasan a "2" y "0.8".
+    if (control == EditDi)
+        control = EditDi->lineEdit();
+    for (const auto& [casilla, valor] : ValoresCasillas()) {
+        if (casilla != control || LeeCasilla(casilla->text()).estado != Tecleo::Valido)
+            continue;
+        const QSignalBlocker bloqueo(casilla);
+        casilla->setText(TextoQ(valor));
+    }
+}
+
 QWidget* TForm1::CasillaDeClave(int clave) const
 {
     switch (clave) {
@@ -331,10 +344,11 @@ bool TForm1::eventFilter(QObject* objeto, QEvent* evento)
     }
     if (SaleDeLaCasilla(evento)) {
         TerminaTecleo(objeto);
+        NormalizaCasilla(objeto);
         if (objeto == EditEs)
             CompruebaEs();
-        else if (objeto == EditHr)
-            CompruebaHr();
+        else if (objeto == EditHr || objeto == EditDi)
+            CompruebaHr();  // con otro diámetro, al dejarlo; no a cada tecla
         else if (objeto == EditB)
             CompruebaB();
         else if (objeto == EditH1r)

@@ -174,6 +174,8 @@ private:
     // Las casillas que no muestran lo que el registro tiene, rehechas sin
     // pasar por sus manejadores (tras una corrección del motor).
     void PintaCasillas();
+    // Al salir de una casilla con un número válido, lo escribe como TextoNumero.
+    void NormalizaCasilla(QObject* control);
     // La casilla del campo de esa clave del archivo; nullptr si no la hay.
     QWidget* CasillaDeClave(int clave) const;
     void PintaRelleno();

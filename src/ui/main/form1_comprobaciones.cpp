@@ -11,6 +11,7 @@
 
 #include "apoyo.h"
 #include "ordenes.h"
+#include "trafico.h"
 #include "comprobaciones.h"
 #include "factor_apoyo.h"
 #include "form1.h"
@@ -26,6 +27,10 @@
 void TForm1::CompruebaHr()
 {
     CompruebaRelleno(p_, *this);
+    // Trenes y aviones no cargan con menos de 1 m: al dejar la altura (nunca a
+    // media tecla) se pregunta si se sube a 1 m.
+    if (TraficoPesadoSinContar(p_))
+        SubeAlturaRelleno(p_.TraficoIndex == 1 ? PreguntaFerrocarril : PreguntaAeropuerto);
     PintaCasillas();
     PintaCargaTrafico();
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 
 #include <cmath>
 
@@ -56,8 +57,12 @@ void TForm1::EditDiChange()
     const LecturaCampo leido = LeeCampoCasilla(EditDi->currentText(), CasillaDi, p_.Di * 1000);
     if (leido.estado == Tecleo::AMedias)
         return;
-    if (!leido.mensaje.empty()) {
+    if (!leido.mensaje.empty())
         Mensaje(QString::fromStdString(leido.mensaje), TituloAtencion);
+    if (leido.rehace) {  // la casilla muestra el diámetro con que se calcula
+        const QSignalBlocker bloqueo(EditDi);
+        EditDi->setEditText(TextoQ(leido.rehecho));
+        ProgramaClaseEnVivo();
         return;
     }
     const MedidasTubo tubo = TuboConDiametro(leido.valor, p_.Es);
@@ -67,8 +72,8 @@ void TForm1::EditDiChange()
     Rellena(EditDe, p_.De * 1000);
     Rellena(EditEs, p_.Es * 1000);
     PintaCargaTrafico();
+    RecalculaFa();  // De cambia: el Fa de una clase de terraplén también
     p_.Modificado = 1;
-    CompruebaHr();
 }
 
 void TForm1::EditEsChange()
@@ -86,6 +91,7 @@ void TForm1::EditEsChange()
     p_.Es = tubo.Es;
     p_.De = tubo.De;
     Rellena(EditDe, p_.De * 1000);
+    RecalculaFa();
     p_.Modificado = 1;
 }
 
