@@ -132,6 +132,14 @@ std::string BuscaValidez(Proyecto& p, const std::string& clase, std::uint8_t mod
     return TextoValidez(AlturaValida(p, clase, modo));
 }
 
+void RehaceResultados(Proyecto& p)
+{
+    BorraResultados(p);
+    RespondeNo sinPreguntar;
+    CalculaInforme(p, sinPreguntar, p.ModoCalculo);
+    p.r = p.qm, p.qc = p.fc;  // lo que mostraban los rótulos de tráfico y compactación
+}
+
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor, std::uint8_t modo)
 {
     ResultadoInforme r;

@@ -28,6 +28,11 @@ struct ResultadoInforme {
 // Deja siempre en ValorA … ValorC2 la leyenda de cotas del caso calculado.
 ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor, std::uint8_t modo);
 
+// Rehace los resultados del registro con sus datos tal como están (la memoria
+// en su ModoCalculo, sin correcciones ni preguntas): un archivo guardado nunca
+// lleva los de otros datos. Si el cálculo falla, los que no llegó a escribir quedan a 0.
+void RehaceResultados(Proyecto& p);
+
 // Carga de cálculo (kN/m²) del caso a la altura de relleno hr (m), calculada
 // como en la búsqueda de validez: una clase de terraplén (Tipo 0..3) rehace su
 // Fa con esa altura, como al teclearla; un Fa tecleado se mantiene. Deja hr, Fa y las cargas en

@@ -43,4 +43,17 @@ void InicializaDatos(Proyecto& p)
     p.AvisoCalculo = 0;
     p.AvisoAnchura = 1;
     p.Modificado = 0;
+    // Un caso nuevo no tiene resultados: los del anterior se guardarían con él.
+    BorraResultados(p);
+}
+
+void BorraResultados(Proyecto& p)
+{
+    p.qr = p.qm = p.fp = p.fs = p.fc = p.qTotal = p.CargaCalculo = 0;
+    p.Cz = p.Ct = p.Czt = p.Ci = p.ho = p.c1 = p.r = p.qc = 0;
+    p.lambda = p.lambdami = p.lambdami1 = 0;
+    p.NViasActuantes = 0;
+    p.ZanjaComoTerraplen = 0;
+    p.ClaseTexto.clear();
+    p.ValorA.clear(), p.ValorB.clear(), p.ValorC.clear(), p.ValorC2.clear();
 }

@@ -114,7 +114,9 @@ inline bool GrupoTerraplen(const Proyecto& p)
 // Índice del relleno definido por el usuario.
 constexpr std::uint8_t RellenoUsuario = 5;
 
-// Devuelve el registro a los valores por omisión de un proyecto nuevo; los
-// resultados del último cálculo, fck, c, Tipo, ModoCalculo y los textos Valor*
-// se conservan.
+// Devuelve el registro a los valores por omisión de un proyecto nuevo, sin
+// resultados; fck, c, Tipo y ModoCalculo se conservan.
 void InicializaDatos(Proyecto& p);
+
+// Borra los resultados del último cálculo: cargas, coeficientes, clase y leyenda de cotas.
+void BorraResultados(Proyecto& p);

@@ -68,6 +68,31 @@ private slots:
         QCOMPARE(p->Modificado, 0);
     }
 
+    // Lo guardado lleva los resultados de sus datos: ni los del caso anterior a "Limpiar
+    // Datos" ni los de una memoria de otros datos. Dos veces el mismo caso, el mismo archivo.
+    void ResultadosDeLosDatosGuardados()
+    {
+        QTemporaryDir carpeta;
+        const auto guarda = [&](const QString& nombre) {
+            guion.nombres = {carpeta.filePath(nombre)};
+            f->Guardarcomo1Click();
+            return Lee(carpeta.filePath(nombre));
+        };
+        const auto caso = [this](const char* hr) {
+            TuboNormal();
+            Pon({{"EditB", "2.6"}, {"EFap", "1.9"}, {"EditHr", hr}});
+        };
+        caso("3");
+        AbreCon([this] { f->CalcularClaseResistenteUNE(); });
+        Pon({{"EditHr", "2"}});  // la memoria era de hr = 3
+        const QByteArray primero = guarda("uno.txt");
+        guion.respuestas = {RespuestaAceptar};
+        f->LimpiarDatos1Click();
+        caso("2");
+        QCOMPARE(guarda("dos.txt"), primero);
+        guion.vistos.clear();
+    }
+
     void ConfirmacionesDeArchivo()
     {
         Pon({{"EditHr", "2"}});

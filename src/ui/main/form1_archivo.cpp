@@ -7,6 +7,7 @@
 
 #include "archivo.h"
 #include "form1.h"
+#include "informe.h"
 #include "impresora.h"
 #include "mensaje.h"
 #include "proyecto.h"
@@ -80,11 +81,16 @@ bool TForm1::Guarda(const QString& nombre)
     const std::string perdidos = CaracteresNoGuardables(p_);
     if (!perdidos.empty() && !AceptaCaracteresPerdidos(perdidos))
         return false;
-    const ResultadoGuardar resultado = GuardaArchivo(p_, nombre.toStdString());
+    // Con los resultados de estos datos, no los del último cálculo, que pudo ser de otros.
+    Proyecto guardado = p_;
+    RehaceResultados(guardado);
+    const ResultadoGuardar resultado = GuardaArchivo(guardado, nombre.toStdString());
     if (!resultado.guardado) {
         Mensaje(QString::fromStdString(resultado.error), "Error", BotonAceptar | IconoError);
         return false;
     }
+    p_.Modificado = guardado.Modificado;
+    p_.FileName = guardado.FileName;
     PonTitulo(nombre);
     return true;
 }
