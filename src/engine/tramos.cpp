@@ -35,12 +35,27 @@ const char* const cabeceras[NumeroColumnasTramo] = {
     "pq",
 };
 
-// Minúsculas sin acentos ni blancos a los lados, y las primas tipográficas como
-// apóstrofos, para comparar cabeceras y textos de listas.
+// Las primas y los apóstrofos tipográficos (los que pone una hoja de cálculo
+// al autocorregir «h'r») y el acento suelto, como apóstrofos.
+const std::pair<std::string_view, std::string_view> Primas[] = {
+    {"\u2032", "'"},  {"\u2033", "''"}, {"\u2019", "'"}, {"\u2018", "'"},
+    {"\u201D", "''"}, {"\u201C", "''"}, {"\u00B4", "'"},
+};
+
+// Minúsculas sin acentos ni blancos a los lados, y las primas como apóstrofos,
+// para comparar cabeceras y textos de listas.
 std::string Pliega(std::string_view texto)
 {
     std::string r;
     for (std::size_t i = 0; i < texto.size(); ++i) {
+        const auto prima = std::find_if(std::begin(Primas), std::end(Primas), [&](const auto& p) {
+            return texto.compare(i, p.first.size(), p.first) == 0;
+        });
+        if (prima != std::end(Primas)) {
+            r += prima->second;
+            i += prima->first.size() - 1;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(texto[i]);
         if (c == 0xC3 && i + 1 < texto.size()) {
             static const char latin[] = "aaaaaaaceeeeiiiidnooooo/ouuuuyty";  // U+00E0..U+00FF
@@ -50,16 +65,6 @@ std::string Pliega(std::string_view texto)
                 ++i;
                 continue;
             }
-        }
-        if (c == 0xE2 && texto.substr(i, 3) == "\u2032") {
-            r += '\'';
-            i += 2;
-            continue;
-        }
-        if (c == 0xE2 && texto.substr(i, 3) == "\u2033") {
-            r += "''";
-            i += 2;
-            continue;
         }
         r += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     }

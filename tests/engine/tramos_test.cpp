@@ -33,21 +33,18 @@ std::string Unidos(const std::vector<std::string>& textos)
 
 }  // namespace
 
-// Cabeceras tal como las escribe una hoja de cálculo: mayúsculas, acentos, blancos, primas.
+// Cabeceras tal como las escribe una hoja de cálculo: mayúsculas, acentos, blancos,
+// primas y apóstrofos autocorregidos.
 TEST(Tramos, ReconoceLasCabeceras)
 {
     const std::pair<const char*, std::optional<ColumnaTramo>> casos[] = {
-        {"Tramo", ColumnaTramo::Tramo},
-        {"  pk INICIAL ", ColumnaTramo::PkInicial},
-        {"H'R", ColumnaTramo::Hr1},
-        {"h\u2033r", ColumnaTramo::H2r},
-        {"INSTALACION", ColumnaTramo::Instalacion},
-        {"vía", ColumnaTramo::Via},
-        {"Vias", ColumnaTramo::NVias},
-        {"trafico", ColumnaTramo::Trafico},
-        {"d", ColumnaTramo::D},
-        {"Observaciones", std::nullopt},
-        {"", std::nullopt},
+        {"Tramo", ColumnaTramo::Tramo},     {"  pk INICIAL ", ColumnaTramo::PkInicial},
+        {"H'R", ColumnaTramo::Hr1},         {"h\u2033r", ColumnaTramo::H2r},
+        {"h\u2019r", ColumnaTramo::Hr1},    {"h\u2019\u2019r", ColumnaTramo::H2r},
+        {"h\u201Dr", ColumnaTramo::H2r},    {"INSTALACION", ColumnaTramo::Instalacion},
+        {"vía", ColumnaTramo::Via},         {"Vias", ColumnaTramo::NVias},
+        {"trafico", ColumnaTramo::Trafico}, {"d", ColumnaTramo::D},
+        {"Observaciones", std::nullopt},    {"", std::nullopt},
     };
     for (const auto& [cabecera, columna] : casos)
         EXPECT_EQ(ColumnaDeCabecera(cabecera), columna) << cabecera;
