@@ -84,6 +84,8 @@ TEST(TablaTramos, RehusaLoQueNoEsUnaTabla)
          "La tabla de tramos tiene demasiadas columnas (más de 200)."},
         {filas, "La tabla de tramos tiene demasiadas filas (más de 50.000): divídala en varias "
                 "tablas."},
+        {"Tramo;Notas\n\nA;" + std::string(1001, 'x') + "\n",
+         "Línea 3, columna «Notas»: la celda tiene más de 1000 caracteres."},
     };
     for (const auto& [bytes, error] : casos) {
         const LecturaTramos r = Lee(bytes);
