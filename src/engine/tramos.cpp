@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <regex>
 
 #include "apoyo.h"
 #include "clases.h"
@@ -79,6 +80,22 @@ std::string Comillas(std::string_view texto)
     return "«" + std::string(texto) + "»";
 }
 
+// Por qué una celda no es un número; una hoja de cálculo escribe a veces los
+// miles con separador ("1.250,50", "1,250.5", "1.250.000").
+std::string NoEsNumero(const std::string& celda)
+{
+    static const std::regex millares(
+        R"(^\s*[+-]?\d{1,3}([.,])\d{3}(?:\1\d{3})*(?:(?!\1)[.,]\d+)?\s*$)");
+    std::smatch grupos;
+    std::string texto = Comillas(celda) + " no es un número";
+    if (std::regex_match(celda, grupos, millares)) {
+        std::string sin = celda;
+        sin.erase(std::remove(sin.begin(), sin.end(), grupos.str(1)[0]), sin.end());
+        texto += " (no lleva separador de miles: " + Comillas(Pliega(sin)) + ")";
+    }
+    return texto;
+}
+
 // Lee las celdas de una fila sobre el registro del tramo.
 class LectorTramo {
 public:
@@ -121,7 +138,7 @@ bool LectorTramo::Numero(ColumnaTramo columna, double& valor, bool sinSigno)
         return false;
     const NumeroTecleado leido = LeeTecleado(Pliega(*celda));
     if (leido.estado != Tecleo::Valido || !std::isfinite(leido.valor)) {
-        Error(columna, Comillas(*celda) + " no es un número");
+        Error(columna, NoEsNumero(*celda));
         return false;
     }
     valor = sinSigno ? std::fabs(leido.valor) : leido.valor;

@@ -54,7 +54,9 @@ bool RegistrosCsv::Siguiente(std::size_t maximo, std::size_t caracteres)
     for (int i = entrada_.sbumpc(); i != Fin; i = entrada_.sbumpc()) {
         const char c = static_cast<char>(i);
         leido = true;
-        if (c == '\n')
+        // Una línea acaba en LF, CR LF o CR solo (las hojas de cálculo antiguas).
+        const bool finDeLinea = c == '\n' || (c == '\r' && entrada_.sgetc() != '\n');
+        if (finDeLinea)
             ++siguiente_;
         if (entreComillas) {
             if (c != '"')
@@ -69,7 +71,7 @@ bool RegistrosCsv::Siguiente(std::size_t maximo, std::size_t caracteres)
             entreComillas = comillado = true;
         } else if (c == separador_) {
             cierra();
-        } else if (c == '\n') {
+        } else if (finDeLinea) {
             cierra();
             return true;
         } else if (c != '\r') {
@@ -98,7 +100,7 @@ char SeparadorCsv(std::istream& entrada)
             return ';';
         else if (c == '\t')
             tabulador = true;
-        else if (c == '\n' && escrita)
+        else if ((c == '\n' || c == '\r') && escrita)
             break;
         escrita |= c != ' ' && c != '\r' && c != '\n';
     }

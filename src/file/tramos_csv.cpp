@@ -150,7 +150,11 @@ void Columnas(LecturaTramos& r)
         t.columnas.push_back(columna);
     }
     if (!conTramo) {
-        r.error = "La tabla de tramos no tiene la columna «Tramo».";
+        // Una sola cabecera con comas: un CSV a la inglesa.
+        const bool comas = t.cabeceras.size() == 1 && t.cabeceras[0].find(',') != std::string::npos;
+        r.error = comas ? "La tabla de tramos está separada por comas: el separador debe ser «;» "
+                          "(o el tabulador)."
+                        : "La tabla de tramos no tiene la columna «Tramo».";
         return;
     }
     if (!vista[static_cast<int>(ColumnaTramo::PkInicial)] ||

@@ -67,9 +67,10 @@ TEST(Tramos, AplicaLasCeldasComoLaVentana)
          [](Proyecto& p) { p.hr = 2.5, p.b = 1.1; },
          ""},
         {"hr negativa", {{C::Hr, "-2"}}, [](Proyecto& p) { p.hr = 2; }, ""},
-        {"número a medias",
-         {{C::Hr, "2,5x"}, {C::B2, "1e"}},
+        {"número a medias o con miles",
+         {{C::Hr, "2,5x"}, {C::B2, "1e"}, {C::B, "1.250,50"}},
          [](Proyecto&) {},
+         "columna «b»: «1.250,50» no es un número (no lleva separador de miles: «1250,50») | "
          "columna «hr»: «2,5x» no es un número | columna «b2»: «1e» no es un número"},
         {"diámetro normalizado",
          {{C::Di, "800"}},

@@ -40,7 +40,8 @@ TEST(TablaTramos, LeeLoQueEscribenLasHojasDeCalculo)
     } casos[] = {
         {"punto y coma", "Tramo;hr\nA;1,5\nB;2.5\n", "2:A|1,5/3:B|2.5/", ""},
         {"marca y CR LF", "\xEF\xBB\xBFTramo;hr\r\nA;1\r\n", "2:A|1/", ""},
-        {"tabulador", "Tramo\thr\nA\t1,5\n", "2:A|1,5/", ""},
+        {"tabulador tras una línea en blanco", "\nTramo\thr\nA\t1,5\n", "3:A|1,5/", ""},
+        {"CR solo, de las hojas antiguas", "Tramo;hr\rA;1\r\rB;\"2\r\"\r", "2:A|1/4:B|2\r/", ""},
         {"líneas en blanco", "\nTramo;hr\n\nA;1\n ; \nB;2", "4:A|1/6:B|2/", ""},
         {"comillas", "Tramo;hr\n\"Cruce; \"\"N-340\"\"\nbajo vía\";\"1,5\"\nC;2\n",
          "2:Cruce; \"N-340\"\nbajo vía|1,5/4:C|2/", ""},
@@ -78,6 +79,8 @@ TEST(TablaTramos, RehusaLoQueNoEsUnaTabla)
     const std::pair<std::string, std::string> casos[] = {
         {"", "La tabla de tramos está vacía: falta la fila de cabeceras."},
         {"hr;b\n1;2\n", "La tabla de tramos no tiene la columna «Tramo»."},
+        {"Tramo,hr\nA,1\n",
+         "La tabla de tramos está separada por comas: el separador debe ser «;» (o el tabulador)."},
         {"Tramo;hr\n\"A;1\nB;2\n",
          "La tabla de tramos tiene unas comillas sin cerrar (desde la línea 2)."},
         {"Tramo" + std::string(200, ';') + "\nA\n",
