@@ -80,6 +80,29 @@ std::string Comillas(std::string_view texto)
     return "«" + std::string(texto) + "»";
 }
 
+// Las palabras de un nombre de cama, sin mayúsculas, acentos ni signos:
+// "Hormigón / Selec. Sin Compactar / 90º" es "hormigon selec sin compactar 90".
+std::string PalabrasCama(std::string_view nombre)
+{
+    std::string plegado = Pliega(nombre);
+    for (const std::string_view signo : {"\u00B7", "\u00BA", "\u00B0"})  // · º °
+        for (std::size_t i = plegado.find(signo); i != std::string::npos; i = plegado.find(signo))
+            plegado.replace(i, signo.size(), " ");
+    std::string palabras;
+    bool separa = false;
+    for (const char c : plegado) {
+        if (std::string_view("/,.;:- \t").find(c) != std::string_view::npos) {
+            separa = !palabras.empty();
+            continue;
+        }
+        if (separa)
+            palabras += ' ';
+        separa = false;
+        palabras += c;
+    }
+    return palabras;
+}
+
 // Por qué una celda no es un número; una hoja de cálculo escribe a veces los
 // miles con separador ("1.250,50", "1,250.5", "1.250.000").
 std::string NoEsNumero(const std::string& celda)
@@ -264,14 +287,20 @@ void LectorTramo::Apoyo(bool geometria)
 {
     bool elegido = false;
     if (const std::string* cama = Celda(ColumnaTramo::Cama)) {
-        const EnteroTecleado boton = LeeEnteroTecleado(Pliega(*cama));
+        const std::optional<int> fila = FilaDeCama(*cama);
         if (!GrupoZanja(p_)) {
             Error(ColumnaTramo::Cama, "la cama se elige en zanja y zanja terraplenada; en "
                                       "terraplén y zanja inducida, la clase de apoyo");
-        } else if (boton.estado != Tecleo::Valido || boton.valor < 1 || boton.valor > 11) {
-            Error(ColumnaTramo::Cama, Comillas(*cama) + " no es una cama (de 1 a 11)");
+        } else if (!fila) {
+            std::string nombres;
+            for (int f = 1; f <= 11; ++f)
+                nombres += (f > 1 ? ", " : "") + Comillas(NombreCama(f));
+            Error(ColumnaTramo::Cama, Comillas(*cama) +
+                                          " no es una cama (su fila en la hoja de "
+                                          "zanjas, de 1 a 11, o su nombre: " +
+                                          nombres + ")");
         } else {
-            const EleccionCama e = EligeCama(p_, static_cast<int>(boton.valor));
+            const EleccionCama e = EligeCama(p_, CamaDeFila(*fila).boton);
             p_.Fa = e.fa;
             p_.Tipo = e.tipo;
             p_.ApoyoDirecto = e.apoyoDirecto;
@@ -405,6 +434,7 @@ bool ColumnaNumerica(ColumnaTramo columna)
     switch (columna) {
     case ColumnaTramo::Tramo:
     case ColumnaTramo::Instalacion:
+    case ColumnaTramo::Cama:
     case ColumnaTramo::ClaseApoyo:
     case ColumnaTramo::Relleno:
     case ColumnaTramo::Base:
@@ -416,6 +446,19 @@ bool ColumnaNumerica(ColumnaTramo columna)
     case ColumnaTramo::Compactador: return false;
     default: return true;
     }
+}
+
+std::optional<int> FilaDeCama(std::string_view celda)
+{
+    const EnteroTecleado numero = LeeEnteroTecleado(Pliega(celda));
+    if (numero.estado == Tecleo::Valido)
+        return numero.valor >= 1 && numero.valor <= 11 ? std::optional<int>(numero.valor)
+                                                       : std::nullopt;
+    const std::string buscada = PalabrasCama(celda);
+    for (int fila = 1; fila <= 11; ++fila)
+        if (PalabrasCama(NombreCama(fila)) == buscada)
+            return fila;
+    return std::nullopt;
 }
 
 double Tramo::Longitud() const

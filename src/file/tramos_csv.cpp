@@ -1,7 +1,10 @@
 #include "tramos_csv.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
+#include "factor_apoyo.h"
 #include "numero.h"
 #include "registros_csv.h"
 #include "texto1252.h"
@@ -195,14 +198,29 @@ std::string Campo(const std::string& texto)
     return r + "\"";
 }
 
-// Un número con coma decimal; un texto que no es un número se queda como está.
-std::string ConComa(std::string texto)
+// Una celda como se guarda: un número con coma decimal y una cama por su
+// nombre, que no depende de cómo se numeren; lo que no vale, como está.
+std::string Guardada(ColumnaTramo columna, std::string texto)
 {
-    if (LeeTecleado(texto).estado == Tecleo::Valido)
+    if (columna == ColumnaTramo::Cama) {
+        const std::optional<int> fila = FilaDeCama(texto);
+        return fila ? NombreCama(*fila) : texto;
+    }
+    if (ColumnaNumerica(columna) && LeeTecleado(texto).estado == Tecleo::Valido)
         for (char& c : texto)
             if (c == '.')
                 c = ',';
     return texto;
+}
+
+// Una cama dada por un número que ahora es su fila en la hoja de zanjas y que
+// en las tablas de antes era el botón del diálogo «Predefinidos», de otra cama.
+bool CamaRenumerada(const std::string& celda)
+{
+    const std::optional<int> fila = FilaDeCama(celda);
+    return fila &&
+           std::isdigit(static_cast<unsigned char>(celda[celda.find_first_not_of(" \t")])) &&
+           CamaDeFila(*fila).boton != *fila;
 }
 
 }  // namespace
@@ -307,7 +325,8 @@ void LectorTramos::Comprueba()
     if (!r.error.empty())
         return;
 
-    Lineas largas;
+    const auto cama = std::find(t.columnas.begin(), t.columnas.end(), ColumnaTramo::Cama);
+    Lineas largas, renumeradas;
     std::size_t filas = 0;
     while (lee(t.cabeceras.size())) {
         if (registros.largo) {
@@ -319,6 +338,9 @@ void LectorTramos::Comprueba()
         registros.sobranLlenos = false;
         if (Vacio(registros))
             continue;
+        if (cama != t.columnas.end() &&
+            CamaRenumerada(registros.campos[static_cast<std::size_t>(cama - t.columnas.begin())]))
+            renumeradas.Anota(registros.linea);
         if (++filas > FilasMaximasTramos) {
             r.error = "La tabla de tramos tiene demasiadas filas (más de 50.000): divídala en "
                       "varias tablas.";
@@ -329,6 +351,11 @@ void LectorTramos::Comprueba()
         return;
     if (largas.total > 0)
         r.avisos.push_back(largas.Texto() + " más celdas que cabeceras: las de más no se usan.");
+    if (renumeradas.total > 0)
+        r.avisos.push_back(renumeradas.Texto() +
+                           " una cama por número: es su fila en la hoja de zanjas, no el botón "
+                           "del diálogo «Predefinidos» como hasta ahora. Compruebe la cama (la "
+                           "ventana de tramos la guarda por su nombre).");
     r.leida = true;
 }
 
@@ -392,9 +419,9 @@ std::string TextoTablaTramos(const TablaTramos& tabla)
     std::string texto = MarcaUtf8;
     auto fila = [&](const std::vector<std::string>& celdas, bool cabecera) {
         for (std::size_t i = 0; i < celdas.size(); ++i) {
-            const bool numerica = !cabecera && i < tabla.columnas.size() && tabla.columnas[i] &&
-                                  ColumnaNumerica(*tabla.columnas[i]);
-            texto += (i ? ";" : "") + Campo(numerica ? ConComa(celdas[i]) : celdas[i]);
+            const bool usada = !cabecera && i < tabla.columnas.size() && tabla.columnas[i];
+            texto +=
+                (i ? ";" : "") + Campo(usada ? Guardada(*tabla.columnas[i], celdas[i]) : celdas[i]);
         }
         texto += "\r\n";
     };

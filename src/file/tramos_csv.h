@@ -25,7 +25,7 @@ struct TablaTramos {
 struct LecturaTramos {
     bool leida = false;
     std::string error;                // por qué no se leyó, en castellano
-    std::vector<std::string> avisos;  // columnas que no se usan
+    std::vector<std::string> avisos;  // columnas que no se usan, filas con celdas de más…
     TablaTramos tabla;
 };
 

@@ -97,14 +97,23 @@ TEST(Tramos, AplicaLasCeldasComoLaVentana)
          [](Proyecto&) {},
          "columna «Compactador»: «Vibrante» no es de la lista («No aplicado», «Estático», "
          "«Dinámico»)"},
-        {"cama",
+        {"cama por su fila en la hoja",
          {{C::Cama, "3"}},
-         [](Proyecto& p) { p.Fa = CamaDeBoton(3).fa, p.Tipo = CamaDeBoton(3).tipo; },
+         [](Proyecto& p) { p.Fa = 2.3, p.Tipo = 7; },
+         ""},
+        {"cama por su nombre",
+         {{C::Cama, " granular, COMPACTADO, 180 "}},
+         [](Proyecto& p) { p.Fa = 1.9, p.Tipo = 10; },
          ""},
         {"cama inexistente",
          {{C::Cama, "12"}},
          [](Proyecto&) {},
-         "columna «Cama»: «12» no es una cama (de 1 a 11)"},
+         "columna «Cama»: «12» no es una cama (su fila en la hoja de zanjas, de 1 a 11, o su "
+         "nombre: «Hormigón / Compactado / 180º», «Hormigón / Compactado / 120º», «Hormigón / "
+         "Compactado / 90º», «Hormigón / Selec. Sin Compactar / 180º», «Hormigón / Selec. Sin "
+         "Compactar / 120º», «Hormigón / Selec. Sin Compactar / 90º», «Granular», «Granular / "
+         "Compactado / 180º», «Granular / Compactado / 90º», «Granular / Selec. Sin Compactar / "
+         "90º», «Apoyo directo»)"},
         {"clase de apoyo en zanja",
          {{C::ClaseApoyo, "B"}},
          [](Proyecto&) {},

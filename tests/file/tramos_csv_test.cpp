@@ -54,6 +54,11 @@ TEST(TablaTramos, LeeLoQueEscribenLasHojasDeCalculo)
          "repetida: solo se usa la primera."},
         {"sin PK", "Tramo\nA\n", "2:A/",
          "Sin las columnas «PK inicial» y «PK final» los tramos no tienen longitud."},
+        {"camas por número", "Tramo;Cama\nA;1\nB; 3\nC;Granular\nD;8\n",
+         "2:A|1/3:B| 3/4:C|Granular/5:D|8/",
+         "Las líneas 3 y 5 tienen una cama por número: es su fila en la hoja de zanjas, no el "
+         "botón del diálogo «Predefinidos» como hasta ahora. Compruebe la cama (la ventana de "
+         "tramos la guarda por su nombre)."},
     };
     for (const auto& c : casos) {
         const LecturaTramos r = Lee(c.bytes);
@@ -120,17 +125,18 @@ TEST(TablaTramos, ErrorConLineaYColumna)
     EXPECT_EQ(b.errores[0], "Línea 4, columna «hr»: «2,x» no es un número");
 }
 
-// Se guarda para una hoja de cálculo en castellano y se vuelve a leer igual.
+// Se guarda para una hoja de cálculo en castellano, con las camas por su
+// nombre, y se vuelve a leer igual.
 TEST(TablaTramos, GuardaConComaDecimalYSeReleeIgual)
 {
     const LecturaTramos leida =
-        Lee("Tramo;Notas;PK inicial;hr;Relleno\n\"N-340; cruce\";a.b;0.5;1.25;Arena Arcillosa\n"
-            "B;\"dice \"\"hola\"\"\";1e3;2,x; x \n");
+        Lee("Tramo;Notas;PK inicial;hr;Relleno;Cama\n\"N-340; cruce\";a.b;0.5;1.25;Arena "
+            "Arcillosa;3\nB;\"dice \"\"hola\"\"\";1e3;2,x; x ;granular\n");
     ASSERT_TRUE(leida.leida);
     const std::string texto = TextoTablaTramos(leida.tabla);
-    EXPECT_EQ(texto, "\xEF\xBB\xBFTramo;Notas;PK inicial;hr;Relleno\r\n"
-                     "\"N-340; cruce\";a.b;0,5;1,25;Arena Arcillosa\r\n"
-                     "B;\"dice \"\"hola\"\"\";1e3;2,x;\" x \"\r\n");
+    EXPECT_EQ(texto, "\xEF\xBB\xBFTramo;Notas;PK inicial;hr;Relleno;Cama\r\n"
+                     "\"N-340; cruce\";a.b;0,5;1,25;Arena Arcillosa;Hormigón / Compactado / 90º\r\n"
+                     "B;\"dice \"\"hola\"\"\";1e3;2,x;\" x \";Granular\r\n");
     const LecturaTramos releida = Lee(texto);
     ASSERT_TRUE(releida.leida);
     EXPECT_EQ(TextoTablaTramos(releida.tabla), texto);
