@@ -233,9 +233,10 @@ TEST(Tramos, SumaLosMetrosPorDiametroYClase)
 {
     using C = ColumnaTramo;
     const std::vector<std::vector<CeldaTramo>> filas = {
+        // El diámetro mayor primero: la misma clase de otro diámetro no se le suma.
+        {{C::PkInicial, "150,5"}, {C::PkFinal, "200"}, {C::Di, "800"}, {C::B, "1,3"}},
         {{C::PkInicial, "0"}, {C::PkFinal, "100"}},
         {{C::PkInicial, "0+150,5"}, {C::PkFinal, "100"}},  // al revés y rotulado: 50.5 m
-        {{C::PkInicial, "150,5"}, {C::PkFinal, "200"}, {C::Di, "800"}, {C::B, "1,3"}},
         {{C::PkInicial, "200"}, {C::PkFinal, "260"}, {C::Hr, "8"}, {C::Fa, "1,1"}},
         {{C::PkInicial, "260"}, {C::PkFinal, "300"}, {C::Hr, "mal"}},
         {{C::PkInicial, "300"}, {C::PkFinal, "330"}, {C::Fa, "0,3"}, {C::Hr, "8"}},  // ninguna

@@ -111,11 +111,13 @@ TEST(TablaTramos, RehusaLoQueNoEsUnaTabla)
 }
 
 // El error de una celda dice su línea y su columna; las otras filas se leen.
+// De una columna repetida vale la primera.
 TEST(TablaTramos, ErrorConLineaYColumna)
 {
     Proyecto base;
     InicializaDatos(base);
-    const LecturaTramos r = Lee("Tramo;PK inicial;PK final;hr\n\nA;0;100;2\nB;100;150;2,x\n");
+    const LecturaTramos r =
+        Lee("Tramo;PK inicial;PK final;hr;HR\n\nA;0;100;2;7\nB;100;150;2,x;7\n");
     ASSERT_TRUE(r.leida);
     const Tramo a = TramoDeFila(r.tabla, 0, base), b = TramoDeFila(r.tabla, 1, base);
     EXPECT_TRUE(a.errores.empty());
