@@ -155,6 +155,12 @@ void CalculaBloque(LectorTramos& lector, std::vector<TramoDeTabla>& bloque, cons
 
 }  // namespace
 
+int CodigoDeTramo(const TramoCalculado& c)
+{
+    const bool bien = c.errores.empty() && !c.Clase(1).empty() && !c.Clase(2).empty();
+    return bien ? SalidaBien : SalidaErrores;
+}
+
 void EscribeTramoJson(const Tramo& t, const TramoCalculado& c, std::ostream& salida)
 {
     Json j;
@@ -199,9 +205,7 @@ int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ost
         CalculaBloque(lector, bloque, base, hilos);
         for (const TramoDeTabla& fila : bloque) {
             SumaTramo(resumen, fila.tramo, fila.calculo);
-            if (!fila.calculo.errores.empty() || fila.calculo.Clase(1).empty() ||
-                fila.calculo.Clase(2).empty())
-                codigo = std::max(codigo, static_cast<int>(SalidaErrores));
+            codigo = std::max(codigo, CodigoDeTramo(fila.calculo));
             if (opciones.json)
                 EscribeTramoJson(fila.tramo, fila.calculo, salida);
             else
