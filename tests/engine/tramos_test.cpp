@@ -4,7 +4,6 @@
 #include <string>
 
 #include "ayudas_pruebas.h"
-#include "factor_apoyo.h"
 #include "tramos.h"
 
 namespace {
@@ -165,14 +164,10 @@ TEST(Tramos, ClaseDeApoyoEnTerraplen)
     base.b2 = 1, base.hr2 = 1, base.hr1 = 0.3;  // la fórmula de Fa los pide también en terraplén
     const Tramo claseB = Lee({{C::Instalacion, "TERRAPLEN"}, {C::ClaseApoyo, "b"}}, base);
     EXPECT_EQ(claseB.proyecto.Tipo, 1);
-    EXPECT_GT(claseB.proyecto.Fa, 0);
-    Proyecto terraplen = claseB.proyecto;
-    const Tramo masAlto = Lee({{C::Hr, "6"}}, terraplen);
-    Proyecto esperado = terraplen;
-    esperado.hr = 6;
-    EXPECT_DOUBLE_EQ(masAlto.proyecto.Fa, *RecalculaFaTerraplen(esperado, "B"));
-    EXPECT_NE(masAlto.proyecto.Fa, terraplen.Fa);
-    EXPECT_EQ(Unidos(Lee({{C::Cama, "2"}}, terraplen).errores),
+    EXPECT_NEAR(claseB.proyecto.Fa, 2.16932, 1e-5);
+    const Tramo masAlto = Lee({{C::Hr, "6"}}, claseB.proyecto);
+    EXPECT_NEAR(masAlto.proyecto.Fa, 2.16257, 1e-5);
+    EXPECT_EQ(Unidos(Lee({{C::Cama, "2"}}, claseB.proyecto).errores),
               "columna «Cama»: la cama se elige en zanja y zanja terraplenada; en terraplén y "
               "zanja inducida, la clase de apoyo");
 }
