@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "apoyo.h"
-#include "clases.h"
 #include "espesores.h"
 #include "numero.h"
 #include "proyecto.h"
@@ -41,21 +40,6 @@ std::string Metros(double x)
 const CamaZanja& CamaDeBoton(int boton)
 {
     return Camas[std::clamp(boton, 1, BotonApoyoDirecto) - 1];
-}
-
-const CamaZanja& CamaDeFila(int fila)
-{
-    static const int tipos[11] = {3, 5, 7, 4, 6, 8, 9, 10, 11, 12, 13};
-    return *CamaDeCodigo(tipos[std::clamp(fila, 1, 11) - 1]);
-}
-
-std::string NombreCama(int fila)
-{
-    const TituloCama& t = TitulosCamasZanja[std::clamp(fila, 1, 11) - 1];
-    std::string nombre = t.apoyo[0] == ' ' ? t.apoyo + 1 : t.apoyo;
-    if (*t.relleno)
-        nombre = nombre + " / " + t.relleno + " / " + t.angulo;
-    return nombre;
 }
 
 const CamaZanja* CamaDeCodigo(int tipo)

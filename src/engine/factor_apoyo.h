@@ -29,11 +29,6 @@ constexpr int CodigoApoyoDirecto = 13;
 
 // La cama del botón 1..11.
 const CamaZanja& CamaDeBoton(int boton);
-// La cama de la fila 1..11 de la hoja de zanjas (el orden de la ayuda y de la memoria).
-const CamaZanja& CamaDeFila(int fila);
-// Nombre de la cama de la fila 1..11 con los rótulos de la hoja de zanjas:
-// "Hormigón / Compactado / 120º", "Granular", "Apoyo directo".
-std::string NombreCama(int fila);
 // La cama del código Tipo, o ninguna si el código no es una cama de zanja (3..13).
 const CamaZanja* CamaDeCodigo(int tipo);
 

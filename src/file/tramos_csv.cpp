@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "clases.h"
 #include "factor_apoyo.h"
 #include "numero.h"
 #include "registros_csv.h"

@@ -11,6 +11,7 @@
 #include "camas.h"
 #include "dibujos.h"
 #include "espesores.h"
+#include "clases.h"
 #include "factor_apoyo.h"
 #include "impresion.h"
 #include "numero.h"
