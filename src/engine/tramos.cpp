@@ -292,13 +292,11 @@ void LectorTramo::Apoyo(bool geometria)
             Error(ColumnaTramo::Cama, "la cama se elige en zanja y zanja terraplenada; en "
                                       "terraplén y zanja inducida, la clase de apoyo");
         } else if (!fila) {
-            std::string nombres;
+            std::string texto = Comillas(*cama) + " no es una cama (su fila en la hoja de zanjas, "
+                                                  "de 1 a 11, o su nombre: ";
             for (int f = 1; f <= 11; ++f)
-                nombres += (f > 1 ? ", " : "") + Comillas(NombreCama(f));
-            Error(ColumnaTramo::Cama, Comillas(*cama) +
-                                          " no es una cama (su fila en la hoja de "
-                                          "zanjas, de 1 a 11, o su nombre: " +
-                                          nombres + ")");
+                texto += (f > 1 ? ", " : "") + Comillas(NombreCama(f));
+            Error(ColumnaTramo::Cama, texto + ")");
         } else {
             const EleccionCama e = EligeCama(p_, CamaDeFila(*fila).boton);
             p_.Fa = e.fa;
