@@ -11,8 +11,8 @@ bool Blanco(char c)
 
 }  // namespace
 
-RegistrosCsv::RegistrosCsv(std::istream& entrada, char separador)
-    : entrada_(*entrada.rdbuf()), separador_(separador)
+RegistrosCsv::RegistrosCsv(std::istream& entrada, char separador, bool utf8)
+    : entrada_(*entrada.rdbuf()), separador_(separador), utf8_(utf8)
 {}
 
 bool RegistrosCsv::Siguiente(std::size_t maximo, std::size_t caracteres)
@@ -32,7 +32,7 @@ bool RegistrosCsv::Siguiente(std::size_t maximo, std::size_t caracteres)
             return;
         }
         // Un carácter UTF-8 empieza en un byte que no es 10xxxxxx.
-        const bool empieza = (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        const bool empieza = !utf8_ || (static_cast<unsigned char>(c) & 0xC0) != 0x80;
         if (cortado || (empieza && escritos == caracteres)) {
             cortado = true;
             if (!largo)

@@ -12,7 +12,8 @@
 
 class RegistrosCsv {
 public:
-    RegistrosCsv(std::istream& entrada, char separador);
+    // utf8: los caracteres se cuentan como UTF-8; si no, uno por byte (Windows-1252).
+    RegistrosCsv(std::istream& entrada, char separador, bool utf8);
 
     // Lee el registro siguiente; false al final del flujo. Guarda sus primeros
     // maximo campos, de caracteres caracteres como mucho cada uno; de los demás
@@ -29,6 +30,7 @@ public:
 private:
     std::streambuf& entrada_;
     char separador_;
+    bool utf8_;
     int siguiente_ = 1;
 };
 

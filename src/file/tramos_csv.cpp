@@ -286,13 +286,13 @@ void LectorTramos::Abre()
     if (!lectura_.leida)
         return;
     Rebobina();
-    registros_ = std::make_unique<RegistrosCsv>(*entrada_, separador_);
+    registros_ = std::make_unique<RegistrosCsv>(*entrada_, separador_, utf8_);
 }
 
 void LectorTramos::Comprueba()
 {
     LecturaTramos& r = lectura_;
-    RegistrosCsv registros(*entrada_, separador_);
+    RegistrosCsv registros(*entrada_, separador_, utf8_);
     const auto lee = [&](std::size_t campos) {
         if (!registros.Siguiente(campos, CeldaMaximaTramos))
             return false;
