@@ -326,7 +326,8 @@ void LectorTramos::Comprueba()
     if (!r.error.empty())
         return;
 
-    const auto cama = std::find(t.columnas.begin(), t.columnas.end(), ColumnaTramo::Cama);
+    const auto cama = static_cast<std::size_t>(
+        std::find(t.columnas.begin(), t.columnas.end(), ColumnaTramo::Cama) - t.columnas.begin());
     Lineas largas, renumeradas;
     std::size_t filas = 0;
     while (lee(t.cabeceras.size())) {
@@ -339,8 +340,7 @@ void LectorTramos::Comprueba()
         registros.sobranLlenos = false;
         if (Vacio(registros))
             continue;
-        if (cama != t.columnas.end() &&
-            CamaRenumerada(registros.campos[static_cast<std::size_t>(cama - t.columnas.begin())]))
+        if (cama < registros.campos.size() && CamaRenumerada(registros.campos[cama]))
             renumeradas.Anota(registros.linea);
         if (++filas > FilasMaximasTramos) {
             r.error = "La tabla de tramos tiene demasiadas filas (más de 50.000): divídala en "

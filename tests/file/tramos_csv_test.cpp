@@ -54,8 +54,8 @@ TEST(TablaTramos, LeeLoQueEscribenLasHojasDeCalculo)
          "repetida: solo se usa la primera."},
         {"sin PK", "Tramo\nA\n", "2:A/",
          "Sin las columnas «PK inicial» y «PK final» los tramos no tienen longitud."},
-        {"camas por número", "Tramo;Cama\nA;1\nB; 3\nC;Granular\nD;8\n",
-         "2:A|1/3:B| 3/4:C|Granular/5:D|8/",
+        {"camas por número", "Tramo;Cama\nA;1\nB; 3\nC;Granular\nD;8\nE\n",
+         "2:A|1/3:B| 3/4:C|Granular/5:D|8/6:E|/",
          "Las líneas 3 y 5 tienen una cama por número: es su fila en la hoja de zanjas, no el "
          "botón del diálogo «Predefinidos» como hasta ahora. Compruebe la cama (la ventana de "
          "tramos la guarda por su nombre)."},
