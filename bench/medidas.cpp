@@ -1,10 +1,11 @@
 // Medidas: una hoja de zanjas completa (66 celdas), la memoria con su búsqueda
 // de validez, todo lo que se calcula de un archivo con el peor caso conocido y
-// la herramienta de línea de órdenes sobre 1000 archivos y 1000 tramos.
+// la herramienta de línea de órdenes sobre 1000 archivos y 10.000 tramos.
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <sstream>
 
@@ -16,8 +17,7 @@
 #include "interlocutor.h"
 #include "caso.h"
 #include "proyecto.h"
-#include "tramos.h"
-#include "tramos_csv.h"
+#include "tramos_cli.h"
 
 namespace {
 
@@ -146,28 +146,36 @@ void LineaDeOrdenesMilArchivos(benchmark::State& estado)
 }
 BENCHMARK(LineaDeOrdenesMilArchivos)->Unit(benchmark::kMillisecond);
 
-// Mil tramos de la tabla de ejemplo (sus filas repetidas) sobre el proyecto de
-// zanja: cada uno con sus correcciones, las dos memorias y su validez, en un hilo.
-void MilTramos(benchmark::State& estado)
+// Diez mil tramos de la tabla de ejemplo (sus filas repetidas) por el camino de
+// --tramos: la tabla se comprueba, se lee por bloques, cada tramo se calcula
+// en los hilos de la máquina con sus correcciones, sus dos memorias y su
+// validez, y se escribe sin guardarlo.
+void DiezMilTramos(benchmark::State& estado)
 {
-    Proyecto base;
-    std::vector<std::string> errores;
-    LeeProyecto(CARPETA_EJEMPLOS "/zanja.txt", base, errores);
-    const LecturaTramos lectura = LeeArchivoTramos(CARPETA_EJEMPLOS "/tramos.csv");
-    std::vector<Tramo> tramos;
-    for (std::size_t i = 0; i < 1000 && !lectura.tabla.filas.empty(); ++i)
-        tramos.push_back(TramoDeFila(lectura.tabla, i % lectura.tabla.filas.size(), base));
-    for (auto _ : estado) {
-        ResumenTramos resumen;
-        for (const Tramo& tramo : tramos)
-            SumaTramo(resumen, tramo, CalculaTramo(tramo));
-        benchmark::DoNotOptimize(resumen);
+    namespace fs = std::filesystem;
+    const fs::path tabla = fs::temp_directory_path() / "medidas-diez-mil-tramos.csv";
+    {
+        std::ifstream ejemplo(CARPETA_EJEMPLOS "/tramos.csv", std::ios::binary);
+        std::string cabecera, linea;
+        std::getline(ejemplo, cabecera);
+        std::vector<std::string> filas;
+        while (std::getline(ejemplo, linea))
+            filas.push_back(linea);
+        std::ofstream copia(tabla, std::ios::binary);
+        copia << cabecera << '\n';
+        for (std::size_t i = 0; i < 10000 && !filas.empty(); ++i)
+            copia << filas[i % filas.size()] << '\n';
     }
-    estado.counters["tramos/s"] = benchmark::Counter(static_cast<double>(tramos.size()) *
-                                                         static_cast<double>(estado.iterations()),
-                                                     benchmark::Counter::kIsRate);
+    for (auto _ : estado) {
+        std::ostringstream salida, errores;
+        if (CalculaTramos({tabla.string(), "", false}, salida, errores) != 0)
+            estado.SkipWithError("la tabla no se calculó entera");
+    }
+    estado.counters["tramos/s"] = benchmark::Counter(
+        10000.0 * static_cast<double>(estado.iterations()), benchmark::Counter::kIsRate);
+    fs::remove(tabla);
 }
-BENCHMARK(MilTramos)->Unit(benchmark::kMillisecond);
+BENCHMARK(DiezMilTramos)->Unit(benchmark::kMillisecond);
 
 // La línea de la clase en vivo tras una tecla, como la rehace la ventana: las
 // dos memorias sobre una copia, con sus búsquedas de validez, y el texto. Los

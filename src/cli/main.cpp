@@ -34,9 +34,10 @@ int main(int argc, char** argv)
     OpcionesTramos opciones;
     std::vector<std::string> archivos;
     for (int i = 1; i < argc; ++i) {
+        // Una opción con valor no puede quedarse sin él ni tomar por valor otra opción.
         const bool conValor =
             std::strcmp(argv[i], "--tramos") == 0 || std::strcmp(argv[i], "--proyecto") == 0;
-        if (conValor && i + 1 == argc)
+        if (conValor && (i + 1 == argc || std::strncmp(argv[i + 1], "--", 2) == 0))
             return Uso();
         if (std::strcmp(argv[i], "--json") == 0)
             json = true;

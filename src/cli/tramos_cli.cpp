@@ -120,21 +120,28 @@ CodigoSalida LeeBase(const std::string& nombre, Proyecto& base, std::ostream& er
     return mensajes.empty() ? SalidaBien : SalidaErrores;
 }
 
+// Una fila de la tabla: sus celdas y su línea; y lo que se calcula de ella.
 struct TramoDeTabla {
+    std::vector<std::string> celdas;
+    int linea = 0;
     Tramo tramo;
     TramoCalculado calculo;
 };
 
-// Calcula hasta cuantas filas desde primera repartidas entre hilos: cada tramo
-// es independiente, y el bloque acotado mantiene la memoria sin crecer con la tabla.
-std::vector<TramoDeTabla> CalculaBloque(const TablaTramos& tabla, std::size_t primera,
-                                        std::size_t cuantas, const Proyecto& base,
-                                        std::size_t hilos)
+// Lee hasta bloque.size() filas y las calcula repartidas entre hilos: cada
+// tramo es independiente, y el bloque acotado mantiene la memoria sin crecer
+// con la tabla. Deja en el bloque solo las filas leídas.
+void CalculaBloque(LectorTramos& lector, std::vector<TramoDeTabla>& bloque, const Proyecto& base,
+                   std::size_t hilos)
 {
-    std::vector<TramoDeTabla> bloque(std::min(cuantas, tabla.filas.size() - primera));
+    std::size_t leidas = 0;
+    while (leidas < bloque.size() && lector.Siguiente(bloque[leidas].celdas, bloque[leidas].linea))
+        ++leidas;
+    bloque.resize(leidas);
+    const TablaTramos& tabla = lector.Lectura().tabla;
     const auto calcula = [&](std::size_t desde) {
         for (std::size_t i = desde; i < bloque.size(); i += hilos) {
-            bloque[i].tramo = TramoDeFila(tabla, primera + i, base);
+            bloque[i].tramo = TramoDeCeldas(tabla, bloque[i].celdas, bloque[i].linea, base);
             bloque[i].calculo = CalculaTramo(bloque[i].tramo);
         }
     };
@@ -144,10 +151,15 @@ std::vector<TramoDeTabla> CalculaBloque(const TablaTramos& tabla, std::size_t pr
     calcula(0);
     for (std::thread& hilo : otros)
         hilo.join();
-    return bloque;
 }
 
 }  // namespace
+
+int CodigoDeTramo(const TramoCalculado& c)
+{
+    const bool bien = c.errores.empty() && !c.Clase(1).empty() && !c.Clase(2).empty();
+    return bien ? SalidaBien : SalidaErrores;
+}
 
 void EscribeTramoJson(const Tramo& t, const TramoCalculado& c, std::ostream& salida)
 {
@@ -173,7 +185,8 @@ int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ost
     int codigo = LeeBase(opciones.proyecto, base, errores);
     if (codigo == SalidaNoProyecto)
         return codigo;
-    const LecturaTramos lectura = LeeArchivoTramos(opciones.tabla);
+    LectorTramos lector(opciones.tabla);
+    const LecturaTramos& lectura = lector.Lectura();
     if (!lectura.leida) {
         errores << programa << TextoVisible(opciones.tabla) << ": " << TextoVisible(lectura.error)
                 << '\n';
@@ -185,22 +198,20 @@ int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ost
     if (!opciones.json)
         EscribeCabecera(opciones, salida);
     ResumenTramos resumen;
-    const TablaTramos& tabla = lectura.tabla;
     const std::size_t hilos = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
     std::vector<TramoDeTabla> bloque;
-    for (std::size_t primera = 0; primera < tabla.filas.size() && salida;
-         primera += bloque.size()) {
-        bloque = CalculaBloque(tabla, primera, 64 * hilos, base, hilos);
-        for (const auto& [tramo, calculo] : bloque) {
-            SumaTramo(resumen, tramo, calculo);
-            if (!calculo.errores.empty() || calculo.Clase(1).empty() || calculo.Clase(2).empty())
-                codigo = std::max(codigo, static_cast<int>(SalidaErrores));
+    do {
+        bloque.resize(64 * hilos);
+        CalculaBloque(lector, bloque, base, hilos);
+        for (const TramoDeTabla& fila : bloque) {
+            SumaTramo(resumen, fila.tramo, fila.calculo);
+            codigo = std::max(codigo, CodigoDeTramo(fila.calculo));
             if (opciones.json)
-                EscribeTramoJson(tramo, calculo, salida);
+                EscribeTramoJson(fila.tramo, fila.calculo, salida);
             else
-                EscribeTramoLegible(tramo, calculo, salida);
+                EscribeTramoLegible(fila.tramo, fila.calculo, salida);
         }
-    }
+    } while (!bloque.empty() && salida);
     if (opciones.json) {
         Json j;
         j["resumen"] = {{"une", JsonMetros(resumen.une)}, {"astm", JsonMetros(resumen.astm)}};

@@ -18,6 +18,10 @@ struct OpcionesTramos {
 // código de salida (CodigoSalida).
 int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ostream& errores);
 
+// El código de salida de un tramo: SalidaBien si se calculó sin errores y con
+// clase UNE y ASTM; si no, SalidaErrores.
+int CodigoDeTramo(const TramoCalculado& calculo);
+
 // Un tramo calculado como una línea JSON: tramo, pk_inicial, pk_final,
 // errores, notas y, si se calculó, calculo, une y astm como en el modo de archivos.
 void EscribeTramoJson(const Tramo& tramo, const TramoCalculado& calculo, std::ostream& salida);

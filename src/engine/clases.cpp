@@ -1,9 +1,11 @@
 #include "clases.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "apoyo.h"
 #include "cargas.h"
+#include "factor_apoyo.h"
 #include "proyecto.h"
 
 const double FaZanja[12] = {
@@ -41,6 +43,21 @@ const TituloCama TitulosCamasZanja[11] = {
 };
 
 const char* const TitulosClasesTerraplen[3] = {"A", "B", "C"};
+
+const CamaZanja& CamaDeFila(int fila)
+{
+    static const int tipos[11] = {3, 5, 7, 4, 6, 8, 9, 10, 11, 12, 13};
+    return *CamaDeCodigo(tipos[std::clamp(fila, 1, 11) - 1]);
+}
+
+std::string NombreCama(int fila)
+{
+    const TituloCama& t = TitulosCamasZanja[std::clamp(fila, 1, 11) - 1];
+    std::string nombre = t.apoyo[0] == ' ' ? t.apoyo + 1 : t.apoyo;
+    if (*t.relleno)
+        nombre = nombre + " / " + t.relleno + " / " + t.angulo;
+    return nombre;
+}
 
 std::string ClaseUNE(double x, double Di)
 {

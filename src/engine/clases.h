@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+struct CamaZanja;
 struct Proyecto;
 class Interlocutor;
 
@@ -86,6 +87,11 @@ struct TituloCama {
     const char* angulo;
 };
 extern const TituloCama TitulosCamasZanja[11];
+// La cama de la fila 1..11 de la hoja de zanjas (el orden de la ayuda y de la memoria).
+const CamaZanja& CamaDeFila(int fila);
+// Nombre de la cama de la fila 1..11 con los rótulos de la hoja de zanjas:
+// "Hormigón / Compactado / 120º", "Granular", "Apoyo directo".
+std::string NombreCama(int fila);
 // Filas de la hoja de terraplén: clases A, B y C.
 extern const char* const TitulosClasesTerraplen[3];
 

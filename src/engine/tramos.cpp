@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <regex>
 
 #include "apoyo.h"
 #include "clases.h"
@@ -35,12 +36,27 @@ const char* const cabeceras[NumeroColumnasTramo] = {
     "pq",
 };
 
-// Minúsculas sin acentos ni blancos a los lados, y las primas tipográficas como
-// apóstrofos, para comparar cabeceras y textos de listas.
+// Las primas y los apóstrofos tipográficos (los que pone una hoja de cálculo
+// al autocorregir «h'r») y el acento suelto, como apóstrofos.
+const std::pair<std::string_view, std::string_view> Primas[] = {
+    {"\u2032", "'"},  {"\u2033", "''"}, {"\u2019", "'"}, {"\u2018", "'"},
+    {"\u201D", "''"}, {"\u201C", "''"}, {"\u00B4", "'"},
+};
+
+// Minúsculas sin acentos ni blancos a los lados, y las primas como apóstrofos,
+// para comparar cabeceras y textos de listas.
 std::string Pliega(std::string_view texto)
 {
     std::string r;
     for (std::size_t i = 0; i < texto.size(); ++i) {
+        const auto prima = std::find_if(std::begin(Primas), std::end(Primas), [&](const auto& p) {
+            return texto.compare(i, p.first.size(), p.first) == 0;
+        });
+        if (prima != std::end(Primas)) {
+            r += prima->second;
+            i += prima->first.size() - 1;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(texto[i]);
         if (c == 0xC3 && i + 1 < texto.size()) {
             static const char latin[] = "aaaaaaaceeeeiiiidnooooo/ouuuuyty";  // U+00E0..U+00FF
@@ -50,16 +66,6 @@ std::string Pliega(std::string_view texto)
                 ++i;
                 continue;
             }
-        }
-        if (c == 0xE2 && texto.substr(i, 3) == "\u2032") {
-            r += '\'';
-            i += 2;
-            continue;
-        }
-        if (c == 0xE2 && texto.substr(i, 3) == "\u2033") {
-            r += "''";
-            i += 2;
-            continue;
         }
         r += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     }
@@ -72,6 +78,45 @@ std::string Pliega(std::string_view texto)
 std::string Comillas(std::string_view texto)
 {
     return "«" + std::string(texto) + "»";
+}
+
+// Las palabras de un nombre de cama, sin mayúsculas, acentos ni signos:
+// "Hormigón / Selec. Sin Compactar / 90º" es "hormigon selec sin compactar 90".
+std::string PalabrasCama(std::string_view nombre)
+{
+    std::string plegado = Pliega(nombre);
+    for (const std::string_view signo : {"\u00B7", "\u00BA", "\u00B0"})  // · º °
+        for (std::size_t i = plegado.find(signo); i != std::string::npos; i = plegado.find(signo))
+            plegado.replace(i, signo.size(), " ");
+    std::string palabras;
+    bool separa = false;
+    for (const char c : plegado) {
+        if (std::string_view("/,.;:- \t").find(c) != std::string_view::npos) {
+            separa = !palabras.empty();
+            continue;
+        }
+        if (separa)
+            palabras += ' ';
+        separa = false;
+        palabras += c;
+    }
+    return palabras;
+}
+
+// Por qué una celda no es un número; una hoja de cálculo escribe a veces los
+// miles con separador ("1.250,50", "1,250.5", "1.250.000").
+std::string NoEsNumero(const std::string& celda)
+{
+    static const std::regex millares(
+        R"(^\s*[+-]?\d{1,3}([.,])\d{3}(?:\1\d{3})*(?:(?!\1)[.,]\d+)?\s*$)");
+    std::smatch grupos;
+    std::string texto = Comillas(celda) + " no es un número";
+    if (std::regex_match(celda, grupos, millares)) {
+        std::string sin = celda;
+        sin.erase(std::remove(sin.begin(), sin.end(), grupos.str(1)[0]), sin.end());
+        texto += " (no lleva separador de miles: " + Comillas(Pliega(sin)) + ")";
+    }
+    return texto;
 }
 
 // Lee las celdas de una fila sobre el registro del tramo.
@@ -116,7 +161,7 @@ bool LectorTramo::Numero(ColumnaTramo columna, double& valor, bool sinSigno)
         return false;
     const NumeroTecleado leido = LeeTecleado(Pliega(*celda));
     if (leido.estado != Tecleo::Valido || !std::isfinite(leido.valor)) {
-        Error(columna, Comillas(*celda) + " no es un número");
+        Error(columna, NoEsNumero(*celda));
         return false;
     }
     valor = sinSigno ? std::fabs(leido.valor) : leido.valor;
@@ -244,14 +289,18 @@ void LectorTramo::Apoyo(bool geometria)
 {
     bool elegido = false;
     if (const std::string* cama = Celda(ColumnaTramo::Cama)) {
-        const EnteroTecleado boton = LeeEnteroTecleado(Pliega(*cama));
+        const std::optional<int> fila = FilaDeCama(*cama);
         if (!GrupoZanja(p_)) {
             Error(ColumnaTramo::Cama, "la cama se elige en zanja y zanja terraplenada; en "
                                       "terraplén y zanja inducida, la clase de apoyo");
-        } else if (boton.estado != Tecleo::Valido || boton.valor < 1 || boton.valor > 11) {
-            Error(ColumnaTramo::Cama, Comillas(*cama) + " no es una cama (de 1 a 11)");
+        } else if (!fila) {
+            std::string texto = Comillas(*cama) + " no es una cama (su fila en la hoja de zanjas, "
+                                                  "de 1 a 11, o su nombre: ";
+            for (int f = 1; f <= 11; ++f)
+                texto += (f > 1 ? ", " : "") + Comillas(NombreCama(f));
+            Error(ColumnaTramo::Cama, texto + ")");
         } else {
-            const EleccionCama e = EligeCama(p_, static_cast<int>(boton.valor));
+            const EleccionCama e = EligeCama(p_, CamaDeFila(*fila).boton);
             p_.Fa = e.fa;
             p_.Tipo = e.tipo;
             p_.ApoyoDirecto = e.apoyoDirecto;
@@ -385,6 +434,7 @@ bool ColumnaNumerica(ColumnaTramo columna)
     switch (columna) {
     case ColumnaTramo::Tramo:
     case ColumnaTramo::Instalacion:
+    case ColumnaTramo::Cama:
     case ColumnaTramo::ClaseApoyo:
     case ColumnaTramo::Relleno:
     case ColumnaTramo::Base:
@@ -396,6 +446,19 @@ bool ColumnaNumerica(ColumnaTramo columna)
     case ColumnaTramo::Compactador: return false;
     default: return true;
     }
+}
+
+std::optional<int> FilaDeCama(std::string_view celda)
+{
+    const EnteroTecleado numero = LeeEnteroTecleado(Pliega(celda));
+    if (numero.estado == Tecleo::Valido)
+        return numero.valor >= 1 && numero.valor <= 11 ? std::optional<int>(numero.valor)
+                                                       : std::nullopt;
+    const std::string buscada = PalabrasCama(celda);
+    for (int fila = 1; fila <= 11; ++fila)
+        if (PalabrasCama(NombreCama(fila)) == buscada)
+            return fila;
+    return std::nullopt;
 }
 
 double Tramo::Longitud() const

@@ -59,6 +59,11 @@ std::optional<ColumnaTramo> ColumnaDeCabecera(std::string_view cabecera);
 // true si las celdas de la columna son números (se escriben con coma decimal).
 bool ColumnaNumerica(ColumnaTramo columna);
 
+// La fila 1..11 de la hoja de zanjas de una celda «Cama»: su número de fila o
+// su nombre ("Hormigón / Compactado / 120º", sin mirar mayúsculas, acentos ni
+// signos); ninguna si no es una cama.
+std::optional<int> FilaDeCama(std::string_view celda);
+
 // Una celda de una fila: su columna y su texto.
 struct CeldaTramo {
     ColumnaTramo columna;

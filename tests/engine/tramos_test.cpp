@@ -35,21 +35,18 @@ std::string Unidos(const std::vector<std::string>& textos)
 
 }  // namespace
 
-// Cabeceras tal como las escribe una hoja de cálculo: mayúsculas, acentos, blancos, primas.
+// Cabeceras tal como las escribe una hoja de cálculo: mayúsculas, acentos, blancos,
+// primas y apóstrofos autocorregidos.
 TEST(Tramos, ReconoceLasCabeceras)
 {
     const std::pair<const char*, std::optional<ColumnaTramo>> casos[] = {
-        {"Tramo", ColumnaTramo::Tramo},
-        {"  pk INICIAL ", ColumnaTramo::PkInicial},
-        {"H'R", ColumnaTramo::Hr1},
-        {"h\u2033r", ColumnaTramo::H2r},
-        {"INSTALACION", ColumnaTramo::Instalacion},
-        {"vía", ColumnaTramo::Via},
-        {"Vias", ColumnaTramo::NVias},
-        {"trafico", ColumnaTramo::Trafico},
-        {"d", ColumnaTramo::D},
-        {"Observaciones", std::nullopt},
-        {"", std::nullopt},
+        {"Tramo", ColumnaTramo::Tramo},     {"  pk INICIAL ", ColumnaTramo::PkInicial},
+        {"H'R", ColumnaTramo::Hr1},         {"h\u2033r", ColumnaTramo::H2r},
+        {"h\u2019r", ColumnaTramo::Hr1},    {"h\u2019\u2019r", ColumnaTramo::H2r},
+        {"h\u201Dr", ColumnaTramo::H2r},    {"INSTALACION", ColumnaTramo::Instalacion},
+        {"vía", ColumnaTramo::Via},         {"Vias", ColumnaTramo::NVias},
+        {"trafico", ColumnaTramo::Trafico}, {"d", ColumnaTramo::D},
+        {"Observaciones", std::nullopt},    {"", std::nullopt},
     };
     for (const auto& [cabecera, columna] : casos)
         EXPECT_EQ(ColumnaDeCabecera(cabecera), columna) << cabecera;
@@ -72,9 +69,10 @@ TEST(Tramos, AplicaLasCeldasComoLaVentana)
          [](Proyecto& p) { p.hr = 2.5, p.b = 1.1; },
          ""},
         {"hr negativa", {{C::Hr, "-2"}}, [](Proyecto& p) { p.hr = 2; }, ""},
-        {"número a medias",
-         {{C::Hr, "2,5x"}, {C::B2, "1e"}},
+        {"número a medias o con miles",
+         {{C::Hr, "2,5x"}, {C::B2, "1e"}, {C::B, "1.250,50"}},
          [](Proyecto&) {},
+         "columna «b»: «1.250,50» no es un número (no lleva separador de miles: «1250,50») | "
          "columna «hr»: «2,5x» no es un número | columna «b2»: «1e» no es un número"},
         {"diámetro normalizado",
          {{C::Di, "800"}},
@@ -101,14 +99,23 @@ TEST(Tramos, AplicaLasCeldasComoLaVentana)
          [](Proyecto&) {},
          "columna «Compactador»: «Vibrante» no es de la lista («No aplicado», «Estático», "
          "«Dinámico»)"},
-        {"cama",
+        {"cama por su fila en la hoja",
          {{C::Cama, "3"}},
-         [](Proyecto& p) { p.Fa = CamaDeBoton(3).fa, p.Tipo = CamaDeBoton(3).tipo; },
+         [](Proyecto& p) { p.Fa = 2.3, p.Tipo = 7; },
+         ""},
+        {"cama por su nombre",
+         {{C::Cama, " granular, COMPACTADO, 180 "}},
+         [](Proyecto& p) { p.Fa = 1.9, p.Tipo = 10; },
          ""},
         {"cama inexistente",
          {{C::Cama, "12"}},
          [](Proyecto&) {},
-         "columna «Cama»: «12» no es una cama (de 1 a 11)"},
+         "columna «Cama»: «12» no es una cama (su fila en la hoja de zanjas, de 1 a 11, o su "
+         "nombre: «Hormigón / Compactado / 180º», «Hormigón / Compactado / 120º», «Hormigón / "
+         "Compactado / 90º», «Hormigón / Selec. Sin Compactar / 180º», «Hormigón / Selec. Sin "
+         "Compactar / 120º», «Hormigón / Selec. Sin Compactar / 90º», «Granular», «Granular / "
+         "Compactado / 180º», «Granular / Compactado / 90º», «Granular / Selec. Sin Compactar / "
+         "90º», «Apoyo directo»)"},
         {"clase de apoyo en zanja",
          {{C::ClaseApoyo, "B"}},
          [](Proyecto&) {},
@@ -160,14 +167,10 @@ TEST(Tramos, ClaseDeApoyoEnTerraplen)
     base.b2 = 1, base.hr2 = 1, base.hr1 = 0.3;  // la fórmula de Fa los pide también en terraplén
     const Tramo claseB = Lee({{C::Instalacion, "TERRAPLEN"}, {C::ClaseApoyo, "b"}}, base);
     EXPECT_EQ(claseB.proyecto.Tipo, 1);
-    EXPECT_GT(claseB.proyecto.Fa, 0);
-    Proyecto terraplen = claseB.proyecto;
-    const Tramo masAlto = Lee({{C::Hr, "6"}}, terraplen);
-    Proyecto esperado = terraplen;
-    esperado.hr = 6;
-    EXPECT_EQ(masAlto.proyecto.Fa, *FaDeLaClase(esperado));
-    EXPECT_NE(masAlto.proyecto.Fa, terraplen.Fa);
-    EXPECT_EQ(Unidos(Lee({{C::Cama, "2"}}, terraplen).errores),
+    EXPECT_EQ(claseB.proyecto.Fa, 2.169);  // con tres decimales, como su casilla
+    const Tramo masAlto = Lee({{C::Hr, "6"}}, claseB.proyecto);
+    EXPECT_EQ(masAlto.proyecto.Fa, 2.163);
+    EXPECT_EQ(Unidos(Lee({{C::Cama, "2"}}, claseB.proyecto).errores),
               "columna «Cama»: la cama se elige en zanja y zanja terraplenada; en terraplén y "
               "zanja inducida, la clase de apoyo");
 }
@@ -229,9 +232,10 @@ TEST(Tramos, SumaLosMetrosPorDiametroYClase)
 {
     using C = ColumnaTramo;
     const std::vector<std::vector<CeldaTramo>> filas = {
+        // El diámetro mayor primero: la misma clase de otro diámetro no se le suma.
+        {{C::PkInicial, "150,5"}, {C::PkFinal, "200"}, {C::Di, "800"}, {C::B, "1,3"}},
         {{C::PkInicial, "0"}, {C::PkFinal, "100"}},
         {{C::PkInicial, "0+150,5"}, {C::PkFinal, "100"}},  // al revés y rotulado: 50.5 m
-        {{C::PkInicial, "150,5"}, {C::PkFinal, "200"}, {C::Di, "800"}, {C::B, "1,3"}},
         {{C::PkInicial, "200"}, {C::PkFinal, "260"}, {C::Hr, "8"}, {C::Fa, "1,1"}},
         {{C::PkInicial, "260"}, {C::PkFinal, "300"}, {C::Hr, "mal"}},
         {{C::PkInicial, "300"}, {C::PkFinal, "330"}, {C::Fa, "0,3"}, {C::Hr, "8"}},  // ninguna

@@ -40,7 +40,8 @@ TEST(TablaTramos, LeeLoQueEscribenLasHojasDeCalculo)
     } casos[] = {
         {"punto y coma", "Tramo;hr\nA;1,5\nB;2.5\n", "2:A|1,5/3:B|2.5/", ""},
         {"marca y CR LF", "\xEF\xBB\xBFTramo;hr\r\nA;1\r\n", "2:A|1/", ""},
-        {"tabulador", "Tramo\thr\nA\t1,5\n", "2:A|1,5/", ""},
+        {"tabulador tras una línea en blanco", "\nTramo\thr\nA\t1,5\n", "3:A|1,5/", ""},
+        {"CR solo, de las hojas antiguas", "Tramo;hr\rA;1\r\rB;\"2\r\"\r", "2:A|1/4:B|2\r/", ""},
         {"líneas en blanco", "\nTramo;hr\n\nA;1\n ; \nB;2", "4:A|1/6:B|2/", ""},
         {"comillas", "Tramo;hr\n\"Cruce; \"\"N-340\"\"\nbajo vía\";\"1,5\"\nC;2\n",
          "2:Cruce; \"N-340\"\nbajo vía|1,5/4:C|2/", ""},
@@ -53,6 +54,11 @@ TEST(TablaTramos, LeeLoQueEscribenLasHojasDeCalculo)
          "repetida: solo se usa la primera."},
         {"sin PK", "Tramo\nA\n", "2:A/",
          "Sin las columnas «PK inicial» y «PK final» los tramos no tienen longitud."},
+        {"camas por número", "Tramo;Cama\nA;1\nB; 3\nC;Granular\nD;8\nE\n",
+         "2:A|1/3:B| 3/4:C|Granular/5:D|8/6:E|/",
+         "Las líneas 3 y 5 tienen una cama por número: es su fila en la hoja de zanjas, no el "
+         "botón del diálogo «Predefinidos» como hasta ahora. Compruebe la cama (la ventana de "
+         "tramos la guarda por su nombre)."},
     };
     for (const auto& c : casos) {
         const LecturaTramos r = Lee(c.bytes);
@@ -78,12 +84,16 @@ TEST(TablaTramos, RehusaLoQueNoEsUnaTabla)
     const std::pair<std::string, std::string> casos[] = {
         {"", "La tabla de tramos está vacía: falta la fila de cabeceras."},
         {"hr;b\n1;2\n", "La tabla de tramos no tiene la columna «Tramo»."},
+        {"Tramo,hr\nA,1\n",
+         "La tabla de tramos está separada por comas: el separador debe ser «;» (o el tabulador)."},
         {"Tramo;hr\n\"A;1\nB;2\n",
          "La tabla de tramos tiene unas comillas sin cerrar (desde la línea 2)."},
         {"Tramo" + std::string(200, ';') + "\nA\n",
          "La tabla de tramos tiene demasiadas columnas (más de 200)."},
         {filas, "La tabla de tramos tiene demasiadas filas (más de 50.000): divídala en varias "
                 "tablas."},
+        {"Tramo;Notas\n\nA;" + std::string(1001, 'x') + "\n",
+         "Línea 3, columna «Notas»: la celda tiene más de 1000 caracteres."},
     };
     for (const auto& [bytes, error] : casos) {
         const LecturaTramos r = Lee(bytes);
@@ -101,11 +111,13 @@ TEST(TablaTramos, RehusaLoQueNoEsUnaTabla)
 }
 
 // El error de una celda dice su línea y su columna; las otras filas se leen.
+// De una columna repetida vale la primera.
 TEST(TablaTramos, ErrorConLineaYColumna)
 {
     Proyecto base;
     InicializaDatos(base);
-    const LecturaTramos r = Lee("Tramo;PK inicial;PK final;hr\n\nA;0;100;2\nB;100;150;2,x\n");
+    const LecturaTramos r =
+        Lee("Tramo;PK inicial;PK final;hr;HR\n\nA;0;100;2;7\nB;100;150;2,x;7\n");
     ASSERT_TRUE(r.leida);
     const Tramo a = TramoDeFila(r.tabla, 0, base), b = TramoDeFila(r.tabla, 1, base);
     EXPECT_TRUE(a.errores.empty());
@@ -115,17 +127,18 @@ TEST(TablaTramos, ErrorConLineaYColumna)
     EXPECT_EQ(b.errores[0], "Línea 4, columna «hr»: «2,x» no es un número");
 }
 
-// Se guarda para una hoja de cálculo en castellano y se vuelve a leer igual.
+// Se guarda para una hoja de cálculo en castellano, con las camas por su
+// nombre, y se vuelve a leer igual.
 TEST(TablaTramos, GuardaConComaDecimalYSeReleeIgual)
 {
     const LecturaTramos leida =
-        Lee("Tramo;Notas;PK inicial;hr;Relleno\n\"N-340; cruce\";a.b;0.5;1.25;Arena Arcillosa\n"
-            "B;\"dice \"\"hola\"\"\";1e3;2,x; x \n");
+        Lee("Tramo;Notas;PK inicial;hr;Relleno;Cama\n\"N-340; cruce\";a.b;0.5;1.25;Arena "
+            "Arcillosa;3\nB;\"dice \"\"hola\"\"\";1e3;2,x; x ;granular\n");
     ASSERT_TRUE(leida.leida);
     const std::string texto = TextoTablaTramos(leida.tabla);
-    EXPECT_EQ(texto, "\xEF\xBB\xBFTramo;Notas;PK inicial;hr;Relleno\r\n"
-                     "\"N-340; cruce\";a.b;0,5;1,25;Arena Arcillosa\r\n"
-                     "B;\"dice \"\"hola\"\"\";1e3;2,x;\" x \"\r\n");
+    EXPECT_EQ(texto, "\xEF\xBB\xBFTramo;Notas;PK inicial;hr;Relleno;Cama\r\n"
+                     "\"N-340; cruce\";a.b;0,5;1,25;Arena Arcillosa;Hormigón / Compactado / 90º\r\n"
+                     "B;\"dice \"\"hola\"\"\";1e3;2,x;\" x \";Granular\r\n");
     const LecturaTramos releida = Lee(texto);
     ASSERT_TRUE(releida.leida);
     EXPECT_EQ(TextoTablaTramos(releida.tabla), texto);

@@ -183,7 +183,7 @@ private slots:
                            "8. Tramos",
                            "Tabla de tramos: colector.csv",
                            "Tramos: 7; longitud total: 70 m; con errores: 1.",
-                           "T-1",
+                           "T-1 0 10 10 1000 1 61.31 90 II",
                            "T-7\\x1b[1m",
                            "Metros de tubo por diámetro y clase UNE 127.010",
                            "Total con clase: 60 m",

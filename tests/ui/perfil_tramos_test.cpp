@@ -97,45 +97,53 @@ private slots:
     void Dibuja_data()
     {
         QTest::addColumn<std::vector<TramoPerfil>>("perfil");
-        QTest::addColumn<QStringList>("clases");  // clases cuyo color ocupa la franja
-        QTest::addColumn<bool>("sinClase");       // rayado de tramos sin clase
+        QTest::addColumn<QStringList>("clases");    // clases cuyo color ocupa la franja
+        QTest::addColumn<bool>("sinClase");         // rayado de tramos sin clase
+        QTest::addColumn<QStringList>("ausentes");  // clases que no se ven: otra predomina
 
         QTest::newRow("uno") << std::vector<TramoPerfil>{{0, 120, 2.5, "90"}} << QStringList{"90"}
-                             << false;
-        QTest::newRow("desordenados e invertidos") << std::vector<TramoPerfil>{{500, 300, 1, "135"},
-                                                                               {0, 150, 3, "60"},
-                                                                               {300, 150, 2, "90"}}
-                                                   << QStringList{"60", "90", "135"} << false;
+                             << false << QStringList{};
+        QTest::newRow("desordenados e invertidos")
+            << std::vector<TramoPerfil>{{500, 300, 1, "135"},
+                                        {0, 150, 3, "60"},
+                                        {300, 150, 2, "90"}}
+            << QStringList{"60", "90", "135"} << false << QStringList{};
         QTest::newRow("solapados y con huecos")
             << std::vector<TramoPerfil>{{0, 200, 2, "60"}, {150, 300, 4, "180"}, {600, 900, 1, ""}}
-            << QStringList{"60"} << true;
+            << QStringList{"60"} << true << QStringList{};
+        QTest::newRow("uno dentro de otro más resistente")
+            << std::vector<TramoPerfil>{{0, 300, 2, "135"}, {100, 200, 3, "60"}}
+            << QStringList{"135"} << false << QStringList{"60"};
         QTest::newRow("longitud nula y hr 0")
             << std::vector<TramoPerfil>{{50, 50, 0, "90"}, {50, 400, 0, "90"}, {700, 700, 3, ""}}
-            << QStringList{"90"} << true;
+            << QStringList{"90"} << true << QStringList{};
         QTest::newRow("todos en un punto")
-            << std::vector<TramoPerfil>{{1200, 1200, 2, "III"}, {1200, 1200, 5, "V"}}
-            << QStringList{} << false;
+            << std::vector<TramoPerfil>{{1200, 1200, 2, "60"}, {1200, 1200, 5, "135"}}
+            << QStringList{} << false << QStringList{"60"};
         QTest::newRow("ASTM sin clase")
             << std::vector<TramoPerfil>{{0, 80, 1, "II"}, {80, 90, 1.2, ""}, {90, 300, 1, "IV"}}
-            << QStringList{"II", "IV"} << true;
+            << QStringList{"II", "IV"} << true << QStringList{};
         QTest::newRow("diez mil") << Seguidos(10000, 0.75, 100, {"60", "90", "135", ""})
-                                  << QStringList{"60", "90", "135"} << true;
+                                  << QStringList{"60", "90", "135"} << true << QStringList{};
         QTest::newRow("valores imposibles")
             << std::vector<TramoPerfil>{{0, 100, std::numeric_limits<double>::quiet_NaN(), "60"},
                                         {100, std::numeric_limits<double>::infinity(), 2, "90"},
                                         {100, 200, 1e300, "60"}}
-            << QStringList{"60"} << false;
-        QTest::newRow("ninguno") << std::vector<TramoPerfil>{} << QStringList{} << false;
+            << QStringList{"60"} << false << QStringList{};
+        QTest::newRow("ninguno") << std::vector<TramoPerfil>{} << QStringList{} << false
+                                 << QStringList{};
     }
 
     // Cualquier colección se dibuja dentro de su zona, con el color de cada
-    // clase presente ocupando su franja, el rayado de los tramos sin clase y
-    // diez mil tramos en un momento.
+    // clase presente ocupando su franja (donde los tramos se solapan o
+    // comparten un punto, el de la más resistente), el rayado de los tramos
+    // sin clase y diez mil tramos en un momento.
     void Dibuja()
     {
         QFETCH(std::vector<TramoPerfil>, perfil);
         QFETCH(QStringList, clases);
         QFETCH(bool, sinClase);
+        QFETCH(QStringList, ausentes);
         const bool astm = QString(QTest::currentDataTag()).contains("ASTM");
         QImage imagen(900, 500, QImage::Format_RGB32);
         imagen.fill(Qt::black);
@@ -158,6 +166,10 @@ private slots:
             QVERIFY2(Pixeles(imagen, qRgb(c->rojo, c->verde, c->azul)) > 1000, qPrintable(clase));
         }
         QCOMPARE(Pixeles(imagen, qRgb(232, 228, 220)) > 100, sinClase);
+        for (const QString& clase : ausentes) {
+            const std::optional<ColorRGB> c = ColorClase(clase.toStdString());
+            QVERIFY2(Pixeles(imagen, qRgb(c->rojo, c->verde, c->azul)) == 0, qPrintable(clase));
+        }
     }
 };
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
 
 #include "clases.h"
 #include "curva_clase.h"
@@ -92,13 +93,66 @@ Escalas CalculaEscalas(const QRectF& zona, const std::vector<Tira>& tiras)
     return e;
 }
 
-// La clase que se ve cuando varios tramos caen en un mismo píxel: un tramo
-// sin clase antes que nada (es lo que hay que mirar) y si no la más resistente.
+// Peso de la clase en lo que se ve: un tramo sin clase por encima de todo (es
+// lo que hay que mirar) y si no, su rango.
+int Peso(const std::string& clase)
+{
+    return clase.empty() ? std::numeric_limits<int>::max() : RangoClase(clase);
+}
+
+// La clase que se ve donde varios tramos se solapan o caen en un mismo píxel:
+// la más resistente, o la de un tramo sin clase.
 const std::string& Predomina(const std::string& a, const std::string& b)
 {
-    if (a.empty() || b.empty())
-        return a.empty() ? a : b;
-    return RangoClase(b) > RangoClase(a) ? b : a;
+    return Peso(b) > Peso(a) ? b : a;
+}
+
+// Un trozo de la franja: de un PK a otro (o un punto) con una sola clase.
+struct Trozo {
+    double desde, hasta;
+    const std::string* clase;
+};
+
+// La franja en trozos que no se solapan: donde varios tramos se solapan o
+// comparten un punto, la clase que predomina. Los huecos quedan sin trozo.
+std::vector<Trozo> Trozos(const std::vector<Tira>& tiras)
+{
+    std::vector<double> puntos;
+    for (const Tira& t : tiras)
+        puntos.insert(puntos.end(), {t.desde, t.hasta});
+    std::sort(puntos.begin(), puntos.end());
+    puntos.erase(std::unique(puntos.begin(), puntos.end()), puntos.end());
+    std::vector<std::size_t> porFin(tiras.size());
+    for (std::size_t i = 0; i < porFin.size(); ++i)
+        porFin[i] = i;
+    std::sort(porFin.begin(), porFin.end(),
+              [&](std::size_t a, std::size_t b) { return tiras[a].hasta < tiras[b].hasta; });
+
+    std::set<std::pair<int, std::size_t>> abiertas;  // peso y tramo de los que cubren el trozo
+    const auto predomina = [&](const std::string* clase) {
+        return abiertas.empty() ? clase
+                                : &Predomina(*clase, *tiras[abiertas.rbegin()->second].clase);
+    };
+    std::vector<Trozo> trozos;
+    std::size_t empieza = 0, acaba = 0;
+    for (std::size_t k = 0; k < puntos.size(); ++k) {
+        const double x = puntos[k];
+        const std::string* enPunto = nullptr;  // la de los tramos de longitud nula en x
+        for (; empieza < tiras.size() && tiras[empieza].desde == x; ++empieza) {
+            const Tira& t = tiras[empieza];
+            if (t.hasta > x)
+                abiertas.insert({Peso(*t.clase), empieza});
+            else
+                enPunto = enPunto ? &Predomina(*enPunto, *t.clase) : t.clase;
+        }
+        if (enPunto)
+            trozos.push_back({x, x, predomina(enPunto)});
+        for (; acaba < porFin.size() && tiras[porFin[acaba]].hasta == x; ++acaba)
+            abiertas.erase({Peso(*tiras[porFin[acaba]].clase), porFin[acaba]});
+        if (!abiertas.empty() && k + 1 < puntos.size())
+            trozos.push_back({x, puntos[k + 1], tiras[abiertas.rbegin()->second].clase});
+    }
+    return trozos;
 }
 
 struct Banda {
@@ -106,12 +160,13 @@ struct Banda {
     const std::string* clase;
 };
 
-// Las bandas de la franja: los tramos seguidos de la misma clase en una sola
-// y, donde un tramo no llega a un píxel, uno por píxel con la clase que predomina.
+// Las bandas de la franja: los trozos seguidos de la misma clase en una sola
+// y, donde un trozo no llega a un píxel, los de ese píxel en uno con la clase
+// que predomina.
 std::vector<Banda> Bandas(const Escalas& e, const std::vector<Tira>& tiras)
 {
     std::vector<Banda> bandas;
-    for (const Tira& t : tiras) {
+    for (const Trozo& t : Trozos(tiras)) {
         const double x0 = e.X(t.desde), x1 = e.X(t.hasta);
         if (!bandas.empty()) {
             Banda& b = bandas.back();
@@ -120,7 +175,7 @@ std::vector<Banda> Bandas(const Escalas& e, const std::vector<Tira>& tiras)
                 b.x1 = std::max(b.x1, x1);
                 continue;
             }
-            if (b.x1 - b.x0 < 1 && x0 < b.x0 + 1) {
+            if (b.x1 - b.x0 < 1 && x1 < b.x0 + 1) {
                 b.x1 = std::max(b.x1, x1);
                 b.clase = &Predomina(*b.clase, *t.clase);
                 continue;
@@ -147,10 +202,15 @@ void RellenaBanda(QPainter& pintor, const QRectF& caja, const std::string& clase
     }
 }
 
-void DibujaFranja(QPainter& pintor, const Escalas& e, const std::vector<Banda>& bandas)
+void DibujaFranja(QPainter& pintor, const Escalas& e, std::vector<Banda> bandas)
 {
     pintor.setFont(Letra(pintor, e.letra * 0.8, true));
     const QFontMetricsF medidas(pintor.font());
+    // Una banda estrecha se ensancha a un píxel y pisa a su vecina: la que
+    // predomina, encima.
+    std::stable_sort(bandas.begin(), bandas.end(), [](const Banda& a, const Banda& b) {
+        return Peso(*a.clase) < Peso(*b.clase);
+    });
     for (const Banda& b : bandas) {
         double x0 = b.x0, x1 = b.x1;
         if (x1 - x0 < 1) {  // un tramo de longitud nula también se ve

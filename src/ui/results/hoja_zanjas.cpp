@@ -11,19 +11,13 @@
 #include "camas.h"
 #include "dibujos.h"
 #include "espesores.h"
+#include "clases.h"
 #include "factor_apoyo.h"
 #include "impresion.h"
 #include "numero.h"
 #include "numero_qt.h"
 #include "proyecto.h"
 #include "rotulos.h"
-
-namespace {
-
-// El código Tipo de la cama de cada fila de la hoja.
-const int CodigoFila[11] = {3, 5, 7, 4, 6, 8, 9, 10, 11, 12, 13};
-
-}  // namespace
 
 TResultadoZanjas::TResultadoZanjas(Proyecto& proyecto, Dialogos& dialogos,
                                    Interlocutor& interlocutor, QWidget* padre)
@@ -70,7 +64,7 @@ void TResultadoZanjas::CreaFilas()
         }
         const QByteArray nombre = QString("Image%1").arg(fila).toLatin1();
         Croquis* icono = CreaIcono(fila, nombre.constData(), 74, 50);
-        icono->FijaDibujo([tipo = CodigoFila[fila - 1]](QPainter& pintor, const QRectF& zona) {
+        icono->FijaDibujo([tipo = CamaDeFila(fila).tipo](QPainter& pintor, const QRectF& zona) {
             DibujaCama(pintor, zona, tipo);
         });
         rejilla_->addWidget(icono, FilaRejilla(fila), 3);
@@ -186,7 +180,7 @@ void TResultadoZanjas::ImageClick(int fila)
 {
     if (fila < 1 || fila > 11)
         return;
-    const CamaZanja& cama = *CamaDeCodigo(CodigoFila[fila - 1]);
+    const CamaZanja& cama = CamaDeFila(fila);
     const TituloCama& titulos = TitulosCamasZanja[fila - 1];
     QStringList partes;
     for (const char* parte : {titulos.apoyo, titulos.relleno, titulos.angulo})
