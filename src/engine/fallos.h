@@ -13,23 +13,32 @@ constexpr int ExcepcionesVigiladas = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 
 // Ámbito de vigilancia: al abrirse aparta los indicadores pendientes del
 // llamador y los limpia; al cerrarse los devuelve, de modo que un paso que
-// resuelve sus propios fallos no borra los de quien lo llama.
+// resuelve sus propios fallos no borra los de quien lo llama. Mirar los
+// indicadores cuesta poco y limpiarlos mucho (el estado entero de la unidad de
+// coma flotante): solo se apartan y se limpian si hay alguno encendido, que en
+// un cálculo sin fallos no pasa nunca.
 class AmbitoFallos {
 public:
     AmbitoFallos()
     {
+        if (std::fetestexcept(ExcepcionesVigiladas) == 0)
+            return;
+        aparte_ = true;
         std::fegetexceptflag(&previos_, ExcepcionesVigiladas);
         std::feclearexcept(ExcepcionesVigiladas);
     }
     ~AmbitoFallos()
     {
-        std::feclearexcept(ExcepcionesVigiladas);
-        std::fesetexceptflag(&previos_, ExcepcionesVigiladas);
+        if (std::fetestexcept(ExcepcionesVigiladas) != 0)
+            std::feclearexcept(ExcepcionesVigiladas);
+        if (aparte_)
+            std::fesetexceptflag(&previos_, ExcepcionesVigiladas);
     }
     AmbitoFallos(const AmbitoFallos&) = delete;
     AmbitoFallos& operator=(const AmbitoFallos&) = delete;
 
 private:
+    bool aparte_ = false;  // el llamador tenía indicadores encendidos
     std::fexcept_t previos_{};
 };
 
