@@ -38,13 +38,13 @@ class PruebaTramos : public BancoVentanas {
     }
 
     // Tres tramos de 500 mm; el tercero, bajo 12 m de relleno.
-    QString TablaCorta()
+    QString TablaCorta(const QString& nombre = "tramos.csv")
     {
-        return Escribe("tramos.csv", "Tramo;PK inicial;PK final;hr\n"
-                                     "T1;0;100;1,5\n"
-                                     "T2;100;250,5;3\n"
-                                     "\n"
-                                     "T3;250,5;300;12\n");
+        return Escribe(nombre, "Tramo;PK inicial;PK final;hr\n"
+                               "T1;0;100;1,5\n"
+                               "T2;100;250,5;3\n"
+                               "\n"
+                               "T3;250,5;300;12\n");
     }
 
     // Una tabla larga: tantas filas que el cálculo dura lo bastante para cancelarlo.
@@ -93,14 +93,18 @@ private slots:
         QCOMPARE(caso, QString("Tramos · Caso base: (sin guardar)"));
     }
 
-    // Leer una tabla la calcula entera y suma los metros de cada diámetro y clase.
+    // Leer una tabla la calcula entera y suma los metros de cada diámetro y clase. Su
+    // nombre se ve tal cual, aunque parezca HTML (una imagen leería el archivo "fifo").
     void AbreTabla()
     {
         Base();
         TTramos v(*p, guion);
-        guion.nombres = {TablaCorta()};
+        guion.nombres = {TablaCorta("<img src=fifo><b>tramos.csv")};
         v.AbrirClick();
         Espera(v);
+        QLabel* tabla = Hijo<QLabel>(&v, "LTabla");
+        QVERIFY(tabla->text().contains("<img src=fifo><b>tramos.csv"));
+        QCOMPARE(tabla->textFormat(), Qt::PlainText);
         const ModeloTramos& m = v.Modelo();
         QCOMPARE(m.rowCount(), 3);
         QStringList clases;

@@ -52,6 +52,7 @@ TAcercaDe::TAcercaDe(TFVariables* variables, QWidget* padre) : QDialog(padre), v
     LVersion->installEventFilter(this);
 
     LWeb = Rotulo(QString("<a href=\"%1\">%1</a>").arg(DireccionWeb), "LWeb");
+    LWeb->setTextFormat(Qt::RichText);  // el enlace, nuestro
     LWeb->setTextInteractionFlags(Qt::TextBrowserInteraction);
     LWeb->setOpenExternalLinks(false);
     // Se abre el propio texto del rótulo, como una orden "abrir" del sistema.

@@ -24,6 +24,7 @@ const int ContextoAyudaClase = 140;
 void TForm1::CreaClaseEnVivo()
 {
     LClaseEnVivo = new QLabel;
+    LClaseEnVivo->setTextFormat(Qt::PlainText);
     LClaseEnVivo->setObjectName("ClaseEnVivo");
     LClaseEnVivo->setTextFormat(Qt::PlainText);
     // Un texto largo se recorta con "…" y entero queda en el globo: la ventana

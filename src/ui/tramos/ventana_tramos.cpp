@@ -131,8 +131,10 @@ TTramos::TTramos(const Proyecto& base, Dialogos& dialogos, QWidget* padre)
     CreaPagina();
 
     LCasoBase = new QLabel;
+    LCasoBase->setTextFormat(Qt::PlainText);  // nombres de archivo
     LCasoBase->setObjectName("LCasoBase");
     LTabla = new QLabel;
+    LTabla->setTextFormat(Qt::PlainText);  // nombres de archivo
     LTabla->setObjectName("LTabla");
 
     auto* anade = new QToolButton;
@@ -277,10 +279,12 @@ void TTramos::CreaPagina()
     titulo->setGeometry(10, 6, 640, 22);
 
     LBasePagina = new QLabel(pagina_);
+    LBasePagina->setTextFormat(Qt::PlainText);
     LBasePagina->setObjectName("LBasePagina");
     LBasePagina->setGeometry(10, 32, 420, 20);
 
     LNormaPagina = new QLabel(pagina_);
+    LNormaPagina->setTextFormat(Qt::PlainText);
     LNormaPagina->setObjectName("LNormaPagina");
     LNormaPagina->setGeometry(440, 32, AnchoPagina - 450, 20);
 
