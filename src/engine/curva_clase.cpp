@@ -91,8 +91,9 @@ void PonTramos(CurvaClase& curva, const Alturas& alturas, const Rejilla& rejilla
             tramo.hasta = hasta;
             curva.tramos.push_back(tramo);
             izquierda = alto == tope ? s[i + 1] : alturas.Calcula(rejilla.Altura(alto));
+            // Desde el primer punto de la rejilla con la clase nueva: las alturas que se
+            // escriben son siempre de la rejilla de la memoria, con los puntos que sean.
             tramo = {izquierda.clase, std::max(rejilla.Altura(alto), hasta), curva.hrMaximo};
-            tramo.desde = std::min(tramo.desde, s[i + 1].hr);
         }
     }
     curva.tramos.push_back(tramo);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <filesystem>
 #include <string>
 
@@ -130,10 +132,20 @@ TEST(CalculaCurva, EjemplosComoLaMemoria)
         ASSERT_EQ(LeeArchivo(p, entrada.path().string(),
                              [](const std::string&, BotonesLectura) { return true; }),
                   ResultadoLectura::Leido);
-        for (const std::uint8_t modo : {1, 2}) {
-            const std::string memoria = ValidezDeLaMemoria(p, modo);
-            EXPECT_FALSE(memoria.empty());
-            EXPECT_EQ(TextoValidez(CalculaCurva(p, modo, 200).validez), memoria) << int(modo);
+        for (const double hr : {p.hr, 1.234}) {
+            p.hr = hr;
+            for (const std::uint8_t modo : {1, 2}) {
+                const std::string memoria = ValidezDeLaMemoria(p, modo);
+                EXPECT_FALSE(memoria.empty());
+                const CurvaClase curva = CalculaCurva(p, modo, 200);
+                EXPECT_EQ(TextoValidez(curva.validez), memoria) << int(modo);
+                // Cada cambio de clase, en la rejilla de 0.01 m de la memoria, con los
+                // puntos que dibuje la ventana o el anejo.
+                for (std::size_t i = 1; i < curva.tramos.size(); ++i)
+                    EXPECT_NEAR(std::remainder(curva.tramos[i].desde - hr, 0.01), 0, 1e-9)
+                        << curva.tramos[i].desde;
+                EXPECT_EQ(LineasCurva(CalculaCurva(p, modo, 57)), LineasCurva(curva));
+            }
         }
     }
     EXPECT_EQ(ejemplos, 4);
