@@ -56,6 +56,9 @@ std::string Parte(const char* norma, const Memoria& m, const std::string& cargaC
 
 EstadoClase ClaseEnVivo(const Proyecto& original)
 {
+    // Lo primero que falta en un caso nuevo es el tubo, no el factor de apoyo.
+    if (!(original.Di > 0))
+        return Sin("Falta el tubo: dé su diámetro interior Di");
     Proyecto p = original;
 
     // La orden sobre la copia: lo que ella rechaza, corrige o pregunta se dice en lugar de la

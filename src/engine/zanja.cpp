@@ -163,7 +163,7 @@ std::optional<double> AnchuraZanjaTalud(const Proyecto& p, double c)
 
 std::string RotuloAnchura(double b)
 {
-    return TextoNumero(Trunca2(b)) + " m.";
+    return TextoNumero(b) + " m.";  // la anchura que "Seleccionar" pondrá en su casilla
 }
 
 CorreccionAnchura CorrigeAnchuraZanja(const Proyecto& p)

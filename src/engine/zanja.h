@@ -92,7 +92,7 @@ EspesoresTalud EspesoresCamaTalud(const Proyecto& p);
 // De del proyecto y la cama c (m): De + 2·resguardo + 2·H·(De + c)/V; nada con V = 0.
 std::optional<double> AnchuraZanjaTalud(const Proyecto& p, double c);
 
-// Rótulo de una anchura b (m): truncada a dos decimales y " m.".
+// Rótulo de una anchura b (m) como la escribe su casilla, y " m.".
 std::string RotuloAnchura(double b);
 
 // Corrección de una anchura de zanja b menor que De: la pregunta Sí/No y la

@@ -47,8 +47,8 @@ TEST(ClaseEnVivo, LoQueLaOrdenHariaAntes)
         {"como terraplén sin aviso", [](Proyecto& p) { p.b = 2, p.hr = 1; },
          "Carga de cálculo 23.34 kN/m² · UNE 90 (hasta hr 3.21 m) · ASTM I (hasta hr 2.21 m)"},
         {"sin relleno", [](Proyecto& p) { p.hr = 0; }, "Error calculando la carga del relleno"},
-        {"sin diámetro", [](Proyecto& p) { p.Di = 0; },
-         "No se pudo completar el cálculo de cargas"},
+        {"sin diámetro ni factor", [](Proyecto& p) { p.Di = 0, p.Fa = 0; },
+         "Falta el tubo: dé su diámetro interior Di"},
         // La primera pregunta que haría la orden, no la última.
         {"dos preguntas", [](Proyecto& p) { p.Es = 0.05, p.De = 0.6, p.b = 0.5; },
          "Al calcular se preguntará por el espesor de pared"},

@@ -126,17 +126,19 @@ TEST(AvisosDelResguardo, AlSalirYAlSeleccionar)
     }
 }
 
-TEST(AnchuraZanjaTalud, CamaPorTerrenoYRotuloTruncado)
+// El rótulo dice la anchura que se elige, con los tres decimales de su casilla.
+TEST(AnchuraZanjaTalud, CamaPorTerrenoYRotuloComoLaCasilla)
 {
     // Di, De, apoyo directo, H:V, resguardo: c y b en suelo y en roca y sus rótulos.
     const std::tuple<double, double, int, double, double, double, double, double, bool, double,
                      double, const char*>
-        casos[] = {{1.0, 1.218, 0, 1, 5, 0.43, 0.1, 0.23, true, 2.6052, 2.6572, "2.6 m. 2.65 m."},
-                   {1.0, 1.218, 1, 1, 5, 0.43, 0, 0, false, 2.5652, 2.5652, "2.56 m. 2.56 m."},
-                   {0.3, 0.4, 0, 3, 2, 0.2, 0.1, 0.15, true, 2.3, 2.45, "2.3 m. 2.45 m."},
-                   {0.32, 0.4285, 0, 1, 5, 0.3, 0.1, 0.15, true, 1.2399, 1.2599, "1.23 m. 1.25 m."},
-                   {0.7, 0.84, 0, 1, 1, 0.2, 0.1, 0.15, true, 3.12, 3.22, "3.12 m. 3.22 m."},
-                   {1.51, 1.81, 0, 1, 1, 0.2, 0.15, 0.3, true, 6.13, 6.43, "6.13 m. 6.43 m."}};
+        casos[] = {
+            {1.0, 1.218, 0, 1, 5, 0.43, 0.1, 0.23, true, 2.6052, 2.6572, "2.605 m. 2.657 m."},
+            {1.0, 1.218, 1, 1, 5, 0.43, 0, 0, false, 2.5652, 2.5652, "2.565 m. 2.565 m."},
+            {0.3, 0.4, 0, 3, 2, 0.2, 0.1, 0.15, true, 2.3, 2.45, "2.3 m. 2.45 m."},
+            {0.32, 0.4285, 0, 1, 5, 0.3, 0.1, 0.15, true, 1.2399, 1.2599, "1.24 m. 1.26 m."},
+            {0.7, 0.84, 0, 1, 1, 0.2, 0.1, 0.15, true, 3.12, 3.22, "3.12 m. 3.22 m."},
+            {1.51, 1.81, 0, 1, 1, 0.2, 0.15, 0.3, true, 6.13, 6.43, "6.13 m. 6.43 m."}};
     for (const auto& [Di, De, directo, H, V, resguardo, cSuelo, cRoca, conRoca, bSuelo, bRoca,
                       rotulos] : casos) {
         Proyecto p = Nuevo();

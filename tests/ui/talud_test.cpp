@@ -86,12 +86,12 @@ private slots:
     {
         const std::tuple<int, const char*, double, const char*, const char*, const char*> casos[] =
             {
-                {0, "12", 12, "12", "9.52 m.", ""},
-                {0, "", 3, "3", "3.59 m.", ""},
-                {1, "-", 4, "4", "3.59 m.", ""},
-                {2, "0,5", 0.5, "0,5", "4.19 m.", ""},
-                {2, "", 0.2, "0.2", "3.59 m.", ""},
-                {2, "200", 20, "20", "43.19 m.", "Valor no válido"},
+                {0, "12", 12, "12", "9.526 m.", ""},
+                {0, "", 3, "3", "3.595 m.", ""},
+                {1, "-", 4, "4", "3.595 m.", ""},
+                {2, "0,5", 0.5, "0,5", "4.195 m.", ""},
+                {2, "", 0.2, "0.2", "3.595 m.", ""},
+                {2, "200", 20, "20", "43.195 m.", "Valor no válido"},
             };
         for (const auto& [i, teclas, valor, queda, anchura, mensaje] : casos) {
             QVERIFY(Abre("1000", 3, 4));
@@ -114,8 +114,8 @@ private slots:
     void Seleccion()
     {
         const std::tuple<int, bool, const char*, double> casos[] = {
-            {0, true, "0.1 0.23 2.6 m. 2.65 m.", 2.6572},
-            {1, false, "0 0 2.56 m. 2.56 m.", 2.5652}};
+            {0, true, "0.1 0.23 2.605 m. 2.657 m.", 2.6572},
+            {1, false, "0 0 2.565 m. 2.565 m.", 2.5652}};
         for (const auto& [directo, roca, rotulos, anchura] : casos) {
             p->ApoyoDirecto = static_cast<std::uint8_t>(directo);
             QVERIFY(Abre("1000", 1, 5));
@@ -144,7 +144,7 @@ private slots:
             return [boton](QWidget* modal) {
                 auto* talud = qobject_cast<TFTalud*>(modal);
                 talud->Edit3->setText("0.3");
-                QCOMPARE(talud->Lb1->text(), QString("1.23 m."));
+                QCOMPARE(talud->Lb1->text(), QString("1.24 m."));
                 (talud->*boton)->click();
             };
         };
