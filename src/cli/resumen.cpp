@@ -29,19 +29,37 @@ std::string TituloFila(int fila, std::size_t filas)
     return titulo;
 }
 
-void EscribeMatriz(const char* titulo, const MatrizResultados& matriz, std::ostream& salida)
+// Una celda en columnas: la clase a la izquierda y la carga alineada a la derecha
+// ("Clase II    61.12" y "Clase I     59.03" acaban en el mismo sitio).
+std::string Celda(const CeldaResultado& celda)
+{
+    const std::string& texto = celda.texto;
+    const std::size_t fin = texto.find_last_not_of(' ');
+    const std::size_t corte = texto.find_last_of(' ', fin);
+    if (corte == std::string::npos)
+        return texto;  // "error"
+    const std::string clase = texto.substr(0, texto.find_last_not_of(' ', corte) + 1);
+    const std::string carga = texto.substr(corte + 1, fin - corte);
+    return Ajusta(clase, 9) + std::string(carga.size() < 8 ? 8 - carga.size() : 0, ' ') + carga;
+}
+
+// La columna del relleno del usuario solo si el caso lo usa: si no, son celdas "error".
+void EscribeMatriz(const char* titulo, const MatrizResultados& matriz, bool usuario,
+                   std::ostream& salida)
 {
     constexpr std::size_t anchoFila = 42, anchoCelda = 19;
-    salida << "  " << titulo << " (clase y carga de cálculo en kN/m²):\n    "
-           << Ajusta("Apoyo", anchoFila);
-    for (const char* columna : TitulosColumnas)
-        salida << Ajusta(columna, anchoCelda);
-    salida << '\n';
+    const std::size_t columnas = usuario ? ColumnasHoja : ColumnasHoja - 1;
+    std::string cabecera = "    " + Ajusta("Apoyo", anchoFila);
+    for (std::size_t columna = 0; columna < columnas; ++columna)
+        cabecera += Ajusta(TitulosColumnas[columna], anchoCelda);
+    salida << "  " << titulo << " (clase y carga de cálculo en kN/m²):\n"
+           << cabecera.substr(0, cabecera.find_last_not_of(' ') + 1) << '\n';
     for (std::size_t fila = 0; fila < matriz.size(); ++fila) {
-        salida << "    " << Ajusta(TituloFila(static_cast<int>(fila), matriz.size()), anchoFila);
-        for (const CeldaResultado& celda : matriz[fila])
-            salida << Ajusta(celda.texto, anchoCelda);
-        salida << '\n';
+        std::string linea =
+            "    " + Ajusta(TituloFila(static_cast<int>(fila), matriz.size()), anchoFila);
+        for (std::size_t columna = 0; columna < columnas; ++columna)
+            linea += Ajusta(Celda(matriz[fila][columna]), anchoCelda);
+        salida << linea.substr(0, linea.find_last_not_of(' ') + 1) << '\n';
     }
 }
 
@@ -107,8 +125,9 @@ void EscribeResumen(const CalculoArchivo& c, std::ostream& salida)
         salida << "  No se calcula: " << c.rechazo << '\n';
     if (c.calculado)
         EscribeMemorias(c, salida);
-    EscribeMatriz("Clases UNE 127.010", c.matrizUne, salida);
-    EscribeMatriz("Clases ASTM C76M", c.matrizAstm, salida);
+    const bool usuario = c.proyecto.RellenoIndex == RellenoUsuario;
+    EscribeMatriz("Clases UNE 127.010", c.matrizUne, usuario, salida);
+    EscribeMatriz("Clases ASTM C76M", c.matrizAstm, usuario, salida);
     salida << '\n';
 }
 
