@@ -21,7 +21,8 @@ Instala() {
 # ccache: al repetir las pruebas en la misma máquina solo se recompila lo cambiado.
 PAQUETES_BASE=(cmake make g++ ccache libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
 # Las ventanas: Qt 6, sus textos en español (diálogos estándar y menús de las
-# casillas) y la letra Liberation Sans; Xvfb para probarlas también en X11.
-PAQUETES_GUI=(qt6-base-dev qt6-translations-l10n libgl-dev fonts-liberation2 poppler-utils xvfb xauth)
+# casillas), lrelease para el catálogo propio de lo que les falta, y la letra
+# Liberation Sans; Xvfb para probarlas también en X11.
+PAQUETES_GUI=(qt6-base-dev qt6-translations-l10n qt6-l10n-tools libgl-dev fonts-liberation2 poppler-utils xvfb xauth)
 # libFuzzer y los sanitizadores de clang.
 PAQUETES_FUZZ=(clang libclang-rt-14-dev)

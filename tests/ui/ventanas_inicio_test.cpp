@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
+
+#include <tuple>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -364,6 +366,12 @@ private slots:
         for (const QAction* opcion : menu->actions())
             opciones.append(opcion->text().section('\t', 0, 0));
         QVERIFY2(opciones.contains("&Deshacer"), qPrintable(opciones.join(", ")));
+        // Y lo que le falta al catálogo de Qt en el diálogo de imprimir, del nuestro.
+        for (const auto& [contexto, ingles, espanol] :
+             {std::tuple{"QPrintSettingsOutput", "Double Sided Printing", "Impresión a doble cara"},
+              {"QPrintSettingsOutput", "Pages", "Páginas"},
+              {"QPrintSettingsOutput", "Long side binding", "Encuadernado por el lado largo"}})
+            QCOMPARE(QCoreApplication::translate(contexto, ingles), QString(espanol));
     }
 };
 

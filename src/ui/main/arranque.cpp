@@ -14,5 +14,12 @@ bool InstalaTraduccionQt(QCoreApplication& aplicacion)
         return false;
     }
     QCoreApplication::installTranslator(traduccion);
+    // Lo que falta en el de Qt (opciones del diálogo de imprimir); el último
+    // instalado es el primero que se consulta.
+    auto* impresion = new QTranslator(&aplicacion);
+    if (impresion->load(":/traducciones/impresion_es.qm"))
+        QCoreApplication::installTranslator(impresion);
+    else
+        delete impresion;
     return true;
 }
