@@ -50,23 +50,33 @@ std::optional<double> CalculaCtFa(Proyecto& p)
     }
 }
 
-std::optional<double> CalculaFa(Proyecto& p, std::uint8_t /*instalacion*/, std::uint8_t clase)
+std::optional<TerminosFa> TerminosDeFa(Proyecto& p, std::uint8_t clase)
 {
     if (clase < 1 || clase > 4)
         return std::nullopt;
     AmbitoFallos ambito;
     try {
-        const double Ct = CtVigilado(p);
+        TerminosFa t;
+        t.Ct = CtVigilado(p);
         p.lambdaFa = p.lambdaFaEdit;
-        const double proyeccion = Guarda(p.hr1 / p.De);
-        const double q =
-            Guarda(p.lambdaFa * proyeccion / Ct * (proyeccion * p.De / (2 * p.hr) + 1));
-        const double x = clase == 1 ? BuscaEnTabla(PresionLateralA, proyeccion)
-                                    : BuscaEnTabla(PresionLateralBCD, proyeccion);
-        return Guarda(1.431 / (CoeficienteClase[clase - 1] - x * q));
+        t.lambda = p.lambdaFa;
+        t.N = CoeficienteClase[clase - 1];
+        t.p = Guarda(p.hr1 / p.De);
+        t.q = Guarda(t.lambda * t.p / t.Ct * (t.p * p.De / (2 * p.hr) + 1));
+        t.x = clase == 1 ? BuscaEnTabla(PresionLateralA, t.p) : BuscaEnTabla(PresionLateralBCD, t.p);
+        t.fa = Guarda(1.431 / (t.N - t.x * t.q));
+        return t;
     } catch (const FalloNumerico&) {
         return std::nullopt;
     }
+}
+
+std::optional<double> CalculaFa(Proyecto& p, std::uint8_t /*instalacion*/, std::uint8_t clase)
+{
+    const std::optional<TerminosFa> t = TerminosDeFa(p, clase);
+    if (!t)
+        return std::nullopt;
+    return t->fa;
 }
 
 std::string LetraClaseTerraplen(std::int8_t tipo)

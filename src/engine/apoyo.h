@@ -12,6 +12,16 @@ struct Proyecto;
 // tocarlo. Vacío si el cálculo falla (un divisor nulo).
 std::optional<double> CalculaCtFa(Proyecto& p);
 
+// Los términos de Fa = 1.431/(N − x·q) de la clase 1..4 (A..D) del terraplén,
+// para escribir su deducción: coeficiente de la clase N, razón de proyección
+// p = h'r/De, parámetro de presión lateral x (de la tabla de la clase, por p),
+// q = λ·p/Ct·(p·De/(2·hr) + 1) con el λ y el Ct del terraplén, y Fa sin tope.
+// Vacío si el cálculo falla o la clase no existe. Deja lo mismo que CalculaFa.
+struct TerminosFa {
+    double N = 0, p = 0, x = 0, q = 0, lambda = 0, Ct = 0, fa = 0;
+};
+std::optional<TerminosFa> TerminosDeFa(Proyecto& p, std::uint8_t clase);
+
 // Factor de apoyo Fa = 1.431/(N − x·q) de la clase 1..4 (A..D) del terraplén,
 // sin el tope de 8 que aplican las ventanas. Copia lambdaFaEdit en lambdaFa y
 // deja en el registro los efectos de CalculaCtFa. Vacío si el cálculo falla o

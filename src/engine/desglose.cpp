@@ -275,10 +275,11 @@ void RellenoZanjaInducida(Lineas& l, const Proyecto& q)
     Termino(l, "m", "|hr2 / De · r|", {{"hr2", N(q.hr2)}, {"De", N(q.De)}, {"r", C4(r)}}, C4(m));
     Termino(l, "C0", "1 + 2 · λμ · m", {{"λμ", C4(q.lambdami)}, {"m", C4(m)}},
             C4(1 + 2 * q.lambdami * m));
-    const double Ci = CoeficienteZanjaDesglosado(l, q, m, "Ci", "b2", q.b2);
-    Formula(l, "qr", "Ci · γ · hr · b2",
-            {{"Ci", C4(Ci)}, {"γ", N(q.gamma)}, {"hr", N(q.hr)}, {"b2", N(q.b2)}},
-            KNm(Ci * q.gamma * q.hr * q.b2));
+    // Czi, no Ci: Ci es el coeficiente de impacto del tráfico.
+    const double Czi = CoeficienteZanjaDesglosado(l, q, m, "Czi", "b2", q.b2);
+    Formula(l, "qr", "Czi · γ · hr · b2",
+            {{"Czi", C4(Czi)}, {"γ", N(q.gamma)}, {"hr", N(q.hr)}, {"b2", N(q.b2)}},
+            KNm(Czi * q.gamma * q.hr * q.b2));
 }
 
 ApartadoDesglose DesgloseRelleno(const Proyecto& p)
@@ -516,14 +517,15 @@ ApartadoDesglose DesgloseSuperficie(const Proyecto& p)
     const double he = 9.8 * p.qs / q.gamma;
     Termino(l, "he", "9.8 · qs / γ", {{"qs", N(p.qs)}, {"γ", N(q.gamma)}}, N(he) + " m");
     const double qH = CargaRelleno(q, q.RellenoIndex, mensaje, p.hr + he);
-    std::string coeficiente = "Ci = " + C4(q.Ci);
+    std::string coeficiente = "Czi = " + C4(q.Ci);
     if (p.InstalacionIndex == InstalacionTerraplen ||
         (p.InstalacionIndex == InstalacionZanjaTerraplenada && q.ZanjaComoTerraplen))
         coeficiente = "Ct = " + C4(q.Ct);
     else if (p.InstalacionIndex == InstalacionZanjaTerraplenada)
         coeficiente = "Czt = " + C4(q.Czt);
     l.push_back("Carga del relleno con H = hr + he = " + N(p.hr + he) +
-                " m, con las fórmulas de qr (" + coeficiente + ", ho = " + N(q.ho) +
+                " m, con las fórmulas de qr (" + coeficiente + ", " +
+                (p.InstalacionIndex == InstalacionZanjaTerraplenada ? "h′o" : "ho") + " = " + N(q.ho) +
                 " m): qH = " + KNm(qH));
     Formula(l, "fs", "qH − qr", {{"qH", N(qH)}, {"qr", N(p.qr)}}, KNm(p.fs));
     return a;

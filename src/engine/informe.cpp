@@ -163,7 +163,9 @@ ResultadoInforme CalculaInforme(Proyecto& p, Interlocutor& interlocutor, std::ui
         return r;
     }
     p.ClaseTexto = r.clase;
-    if (r.clase != "NO")
-        r.validez = BuscaValidez(p, r.clase, modo);
+    if (r.clase != "NO") {
+        r.alcance = AlturaValida(p, r.clase, modo);
+        r.validez = TextoValidez(r.alcance);
+    }
     return r;
 }

@@ -11,6 +11,14 @@
 
 class Interlocutor;
 
+// Hasta dónde vale una clase: una altura de relleno (m), cualquiera, o no se
+// sabe porque un cálculo falla.
+struct ValidezClase {
+    enum Estado { Hasta, Cualquiera, Falla };
+    Estado estado = Falla;
+    double hr = 0;
+};
+
 struct ResultadoInforme {
     std::uint8_t modo = 0;  // 0 carga, 1 UNE, 2 ASTM
     EntregaCargas entrega;  // cálculo de cargas: hasta dónde llegó, carga (kN/m²) y aviso
@@ -18,6 +26,7 @@ struct ResultadoInforme {
     double valor = 0;       // valor que se muestra de la carga (ASTM: 1.5 o 1.25 veces)
     std::string factor;     // numerador ASTM ("1.5 · Qtotal" o "1.25 · Qtotal")
     std::string validez;    // "(Válido para hr <=… m.)", "(Válido para cualquier …)" o vacío
+    ValidezClase alcance;   // la misma validez como número
 };
 
 // Calcula el caso con el relleno y el factor de apoyo del registro y, en los
@@ -42,14 +51,6 @@ std::optional<double> CargaEnAltura(Proyecto& p, Interlocutor& interlocutor, dou
 // La carga de cálculo (kN/m²) pide una clase más resistente que la dada en el
 // modo 1 (UNE) o 2 (ASTM); también si la dada no es una clase.
 bool SuperaClase(std::uint8_t modo, const std::string& clase, double carga, double Di);
-
-// Hasta dónde vale una clase: una altura de relleno (m), cualquiera, o no se
-// sabe porque un cálculo falla.
-struct ValidezClase {
-    enum Estado { Hasta, Cualquiera, Falla };
-    Estado estado = Falla;
-    double hr = 0;
-};
 
 // "(Válido para hr <=… m.)", "(Válido para cualquier altura de relleno hr)" o vacío.
 std::string TextoValidez(const ValidezClase& validez);
