@@ -598,6 +598,27 @@ const char* NombreCarga(PasoCarga paso)
 
 }  // namespace
 
+std::string CausaDelFallo(const Proyecto& p)
+{
+    const bool usuario = p.RellenoIndex == RellenoUsuario;
+    const std::pair<bool, const char*> causas[] = {
+        {!(p.Di > 0), "el diámetro interior Di es 0"},
+        {!(p.De > 0), "el diámetro exterior De es 0"},
+        {!(p.hr > 0), "la altura de relleno hr es 0"},
+        {!(p.Fa > 0), "el factor de apoyo Fa es 0"},
+        {usuario && !(p.gamma > 0), "el peso específico γ del relleno es 0"},
+        {usuario && !(p.fi > 0), "el ángulo de rozamiento interno fi del relleno es 0"},
+        {GrupoZanja(p) && !(p.b > 0), "la anchura de la zanja b es 0"},
+        {p.InstalacionIndex == InstalacionZanjaInducida && !(p.b2 > 0),
+         "la anchura b2 de la zanja inducida es 0"},
+    };
+    for (const auto& [cierta, causa] : causas)
+        if (cierta)
+            return causa;
+    return "los datos salen del alcance del método (el cálculo daría una división por cero, una "
+           "operación no válida o un desbordamiento)";
+}
+
 std::vector<ApartadoDesglose> DesgloseCargas(const Proyecto& p, const EntregaCargas& entrega)
 {
     const struct {
@@ -618,9 +639,7 @@ std::vector<ApartadoDesglose> DesgloseCargas(const Proyecto& p, const EntregaCar
             apartados.push_back(carga.desglose(p));
     if (!entrega.Entregada()) {
         const std::string causa =
-            entrega.mensaje.empty()
-                ? "fallo numérico (división por cero, operación no válida o desbordamiento)"
-                : entrega.mensaje;
+            entrega.mensaje.empty() ? CausaDelFallo(p) : entrega.mensaje + ": " + CausaDelFallo(p);
         apartados.push_back({"Cálculo interrumpido",
                              {std::string("El cálculo se detuvo en ") + NombreCarga(entrega.fallo) +
                               ": " + causa + ". Las cargas siguientes no se calcularon."},

@@ -28,3 +28,7 @@ struct ApartadoDesglose {
 // en qué carga y por qué.
 std::vector<ApartadoDesglose> DesgloseCargas(const Proyecto& calculado,
                                              const EntregaCargas& entrega);
+
+// Por qué no pudo terminar el cálculo, en palabras: el primer dato que lo
+// impide ("la altura de relleno hr es 0"), o que los datos salen del método.
+std::string CausaDelFallo(const Proyecto& p);

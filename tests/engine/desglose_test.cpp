@@ -167,13 +167,13 @@ TEST(DesgloseCargas, CadaCargaConSuFormulaValoresYResultado)
          Zanja([](Proyecto& p) { p.Di = 0; }),
          7,
          {"qTotal = 32.769 + 0 + 0 + 0 + 0 = 32.76 kN/m",
-          "El cálculo se detuvo en la carga de cálculo (Qc): fallo numérico (división por cero, "
-          "operación no válida o desbordamiento). Las cargas siguientes no se calcularon."}},
+          "El cálculo se detuvo en la carga de cálculo (Qc): el diámetro interior Di es 0. Las "
+          "cargas siguientes no se calcularon."}},
         {"fallo en la carga del relleno",
          Zanja([](Proyecto& p) { p.hr = 0; }),
          1,
          {"El cálculo se detuvo en la carga del relleno (qr): Error calculando la carga del "
-          "relleno. Las cargas siguientes no se calcularon."}},
+          "relleno: la altura de relleno hr es 0. Las cargas siguientes no se calcularon."}},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nombre);
