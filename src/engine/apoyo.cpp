@@ -63,7 +63,8 @@ std::optional<TerminosFa> TerminosDeFa(Proyecto& p, std::uint8_t clase)
         t.N = CoeficienteClase[clase - 1];
         t.p = Guarda(p.hr1 / p.De);
         t.q = Guarda(t.lambda * t.p / t.Ct * (t.p * p.De / (2 * p.hr) + 1));
-        t.x = clase == 1 ? BuscaEnTabla(PresionLateralA, t.p) : BuscaEnTabla(PresionLateralBCD, t.p);
+        t.x =
+            clase == 1 ? BuscaEnTabla(PresionLateralA, t.p) : BuscaEnTabla(PresionLateralBCD, t.p);
         t.fa = Guarda(1.431 / (t.N - t.x * t.q));
         return t;
     } catch (const FalloNumerico&) {

@@ -525,8 +525,8 @@ ApartadoDesglose DesgloseSuperficie(const Proyecto& p)
         coeficiente = "Czt = " + C4(q.Czt);
     l.push_back("Carga del relleno con H = hr + he = " + N(p.hr + he) +
                 " m, con las fórmulas de qr (" + coeficiente + ", " +
-                (p.InstalacionIndex == InstalacionZanjaTerraplenada ? "h′o" : "ho") + " = " + N(q.ho) +
-                " m): qH = " + KNm(qH));
+                (p.InstalacionIndex == InstalacionZanjaTerraplenada ? "h′o" : "ho") + " = " +
+                N(q.ho) + " m): qH = " + KNm(qH));
     Formula(l, "fs", "qH − qr", {{"qH", N(qH)}, {"qr", N(p.qr)}}, KNm(p.fs));
     return a;
 }

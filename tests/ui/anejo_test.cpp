@@ -82,15 +82,24 @@ private slots:
                                       "Fecha: 05/03/2025",
                                       "Cliente: Ayuntamiento de Villanueva del Río",
                                       "Diámetro interior Di 1000 mm",
-                                      "Carga ASTM = 1.5 · Qtotal / (Fap · Di) = 89.24 kN/m²",
-                                      "Carga de Fisuración= 59.493 kN/m²",
+                                      "Carga ASTM = 1.5 · Qtotal / (Fa · Di) = 89.24 kN/m²",
+                                      "Carga de fisuración = Qtotal / (Fa · Di) = 113.04 kN/m / "
+                                      "(1.9 · 1 m) = 59.49 kN/m²",
+                                      "Cama «Granular / Compactado / 180º» (fila 8",
+                                      "Se adopta tubo de clase UNE 90 (válido para hr ≤ 2.53 m).",
+                                      "Se adopta tubo de clase ASTM III (válido para hr ≤ 2.89 m).",
                                       "UNE 135 hasta hr 4.77 m",
                                       "ASTM III hasta hr 2.89 m"};
         QTest::newRow("terraplén")
             << Ejemplos + "/terraplen.txt"
             << "112.69"
             << QStringList{"135", "(Válido para hr <=5.28 m.)", "IV", "(Válido para hr <=5.92 m.)"}
-            << QStringList{"Archivo: terraplen.txt"};
+            << QStringList{"Archivo: terraplen.txt",
+                           "Clase de apoyo B en terraplén: Fa = 1.431 / (N − x · q).",
+                           "p = h′r / De = 0.9 m / 1.8 m = 0.5 (razón de proyección)",
+                           "q = λ · p / Ct · (p · De / (2 · hr) + 1) = 0.33 · 0.5 / 1.421 · (0.5 · "
+                           "1.8 m / (2 · 4 m) + 1) = 0.129",
+                           "Fa = 1.431 / (0.707 − 0.423 · 0.129) = 2.194."};
         QTest::newRow("zanja inducida")
             << Ejemplos + "/zanja_inducida.txt"
             << "65.4"
@@ -117,13 +126,16 @@ private slots:
             << Casos + "/sin_factor.txt"
             << "" << QStringList{}
             << QStringList{"La orden de cálculo no calcula este caso: Debe indicar el Factor de "
-                           "Apoyo"};
+                           "Apoyo",
+                           "No se adopta clase UNE: la orden de cálculo no calcula el caso (Debe "
+                           "indicar el Factor de Apoyo)."};
         QTest::newRow("relleno imposible y errores de lectura")
             << Casos + "/errores.txt"
             << "" << QStringList{}
             << QStringList{"Error de lectura del archivo: Error en Clave que no existe",
                            "Error calculando la carga del relleno",
-                           "El cálculo no ha terminado: ha fallado la carga del relleno."};
+                           "El cálculo no ha terminado: ha fallado la carga del relleno porque "
+                           "la altura de relleno hr es 0."};
     }
 
     void DiceLoQueLaCli()
@@ -138,14 +150,19 @@ private slots:
         const QString texto = TextoPdf(pdf);
 
         if (clases.isEmpty()) {
-            QVERIFY(!texto.contains("CARGA DE CÁLCULO"));
+            QVERIFY(!texto.contains("Carga de cálculo Qc"));
+            QVERIFY(texto.contains("No se adopta clase UNE") &&
+                    texto.contains("No se adopta clase ASTM"));
             QVERIFY(!texto.contains("Clase mínima"));
             QVERIFY(texto.contains("Sin clase: el cálculo no ha terminado"));
         } else {
-            for (const QString& esperado :
-                 {"CARGA DE CÁLCULO = Qtotal · 1.5 / (Fap · Di) = " + carga + " kN/m²",
-                  "Clase mínima UNE-127.010 exigible: Clase " + clases[0] + " " + clases[1],
-                  "Clase mínima ASTM-C76M exigible: Clase " + clases[2]})
+            for (const QString& esperado : QStringList{
+                     "Carga de cálculo Qc = 1.5 · Qtotal / (Fa · Di) =", "= " + carga + " kN/m²",
+                     "Tabla 2. Clases UNE 127.010", "180 180 no existe desde Di 1800 mm",
+                     "V 140 210 1.25 · y", "Se adopta tubo de clase UNE " + clases[0],
+                     "Se adopta tubo de clase ASTM " + clases[2],
+                     "Clase mínima UNE-127.010 exigible: Clase " + clases[0] + " " + clases[1],
+                     "Clase mínima ASTM-C76M exigible: Clase " + clases[2]})
                 QVERIFY2(texto.contains(esperado), qPrintable(esperado));
             QVERIFY2(texto.contains(clases[3]), qPrintable(clases[3]));
         }

@@ -20,6 +20,7 @@
 
 #include "anejo_interno.h"
 #include "caso.h"
+#include "pagina_filtrada.h"
 #include "textos_informe.h"
 
 namespace {
@@ -309,14 +310,16 @@ ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& dat
         DibujaPie(pintor, pie, i + 1, paginas);
         const double inicio = cortes[static_cast<std::size_t>(i)];
         const double fin = cortes[static_cast<std::size_t>(i) + 1];
-        pintor.save();
-        pintor.translate(cuerpo.left(), cuerpo.top() - inicio);
+        // Lo de la página, sin el texto que Qt dibuja de más fuera de ella.
+        PaginaFiltrada pagina(pintor, QRectF(cuerpo.left() - Puntos(1), cuerpo.top(),
+                                             cuerpo.width() + Puntos(2), fin - inicio));
+        QPainter interior(&pagina);
+        interior.translate(cuerpo.left(), cuerpo.top() - inicio);
         QAbstractTextDocumentLayout::PaintContext contexto;
         contexto.clip = QRectF(-Puntos(1), inicio, cuerpo.width() + Puntos(2), fin - inicio);
         contexto.palette.setColor(QPalette::Text, Qt::black);
-        pintor.setClipRect(contexto.clip);
-        documento.documentLayout()->draw(&pintor, contexto);
-        pintor.restore();
+        documento.documentLayout()->draw(&interior, contexto);
+        interior.end();
     }
     pintor.end();
     if (!archivo.commit()) {

@@ -45,6 +45,7 @@ using Pares = std::vector<std::pair<QString, QString>>;
 
 void TablaDatos(Redactor& r, const Pares& pares)
 {
+    r.RotuloTabla("Datos del caso");
     QTextTable* tabla = r.Tabla(static_cast<int>(pares.size()) + 1, 2,
                                 {QTextLength(QTextLength::PercentageLength, 55),
                                  QTextLength(QTextLength::PercentageLength, 45)},
@@ -104,33 +105,43 @@ void ApartadoDatos(Redactor& r, const Proyecto& p)
         d.emplace_back("Rozamiento relleno-paramentos de la zanja φ′", N(p.fi1) + " grados");
         d.emplace_back("Peso específico del relleno γ", N(p.gamma) + " kN/m³");
     }
-    d.emplace_back("Factor de apoyo Fap", N(p.Fa));
+    d.emplace_back("Factor de apoyo Fa", N(p.Fa));
     if (GrupoTerraplen(p)) {
         const std::string letra = LetraClaseTerraplen(p.Tipo);
         if (!letra.empty())
             d.emplace_back("Clase de apoyo en terraplén", Q(letra));
         d.emplace_back("λ de la fórmula del factor de apoyo", N(p.lambdaFa));
     }
-    d.emplace_back("Tráfico", Q(ListaTraficos.Texto(p.TraficoIndex)));
-    switch (p.TraficoIndex) {
-    case 0: d.emplace_back("Vehículo", Q(ListaCarreteras.Texto(p.CarreteraIndex))); break;
-    case 1:
-        d.emplace_back("Tipo de vía", Q(ListaVias.Texto(p.ViaIndex)));
+    // Solo lo que el caso tiene: ni "Ninguna" ni ceros de lo que no hay.
+    const bool vehiculo = p.TraficoIndex == 0 && p.CarreteraIndex != 0;
+    const bool tren = p.TraficoIndex == 1 && p.ViaIndex != 0;
+    const bool avion = p.TraficoIndex == 2 && p.AeropuertoIndex != 0;
+    if (!vehiculo && !tren && !avion)
+        d.emplace_back("Tráfico", "sin tráfico");
+    if (vehiculo)
+        d.emplace_back("Tráfico de carretera", Q(ListaCarreteras.Texto(p.CarreteraIndex)));
+    if (tren) {
+        d.emplace_back("Tráfico ferroviario", Q(ListaVias.Texto(p.ViaIndex)));
         d.emplace_back("Número de vías", N(p.NVias));
         d.emplace_back("Sentido de la vía", Q(ListaSentidosVia.Texto(p.SentidoViaIndex)));
-        d.emplace_back("Distancia a la primera vía dh", Metros(p.dh));
-        d.emplace_back("Velocidad", N(p.V) + " km/h");
-        break;
-    case 2: d.emplace_back("Avión", Q(ListaAeropuertos.Texto(p.AeropuertoIndex))); break;
-    default: break;
+        if (p.SentidoViaIndex == 0)
+            d.emplace_back("Distancia a la primera vía dh", Metros(p.dh));
+        d.emplace_back("Velocidad V", N(p.V) + " km/h");
     }
-    d.emplace_back("Carga puntual en superficie qp", N(p.qp) + " t");
-    d.emplace_back("Distancia horizontal a la carga puntual D", Metros(p.D));
-    d.emplace_back("Carga repartida en superficie qs", N(p.qs) + " t/m²");
-    d.emplace_back("Compactador", Q(ListaCompactadores.Texto(p.CompactadorIndex)));
-    if (p.CompactadorIndex != 0)
-        d.emplace_back("Carga del compactador por m de rodillo", N(p.pq) + " t/m");
-    d.emplace_back("Resistencia característica del hormigón fck", N(p.fck) + " MPa");
+    if (avion)
+        d.emplace_back("Tráfico aéreo", Q(ListaAeropuertos.Texto(p.AeropuertoIndex)));
+    if (p.qp > 0) {
+        d.emplace_back("Carga puntual en superficie qp", N(p.qp) + " t");
+        d.emplace_back("Distancia horizontal a la carga puntual D", Metros(p.D));
+    }
+    if (p.qs > 0)
+        d.emplace_back("Carga repartida en superficie qs", N(p.qs) + " t/m²");
+    if (p.CompactadorIndex != 0) {
+        d.emplace_back("Compactador", Q(ListaCompactadores.Texto(p.CompactadorIndex)));
+        d.emplace_back("Carga del compactador por m de rodillo pq", N(p.pq) + " t/m");
+    }
+    if (p.fck > 0)
+        d.emplace_back("Resistencia característica del hormigón fck", N(p.fck) + " MPa");
     TablaDatos(r, d);
 }
 
@@ -145,6 +156,7 @@ void ApartadoHipotesis(Redactor& r, const Proyecto& p, const TextosInforme& t)
         return i == t.visibles.end() || i->second;
     };
     r.Apartado("2. Hipótesis");
+    HipotesisDelMetodo(r);
     r.Subapartado("Esquema de instalación");
     const QString croquis = Q(t.croquis);
     const int instalacion = p.InstalacionIndex;
@@ -156,7 +168,7 @@ void ApartadoHipotesis(Redactor& r, const Proyecto& p, const TextosInforme& t)
                 DibujaCroquisInforme(pintor, zona, croquis);
         },
         QSizeF(70, 69));
-    r.Parrafo("(Este croquis no representa proporciones reales)");
+    r.RotuloFigura("Esquema de la instalación (no representa proporciones reales)");
     for (const char* nombre : {"LInstalacion", "LRelleno", "LBase"}) {
         if (!texto(nombre).isEmpty())
             r.Parrafo(texto(nombre));
@@ -185,19 +197,13 @@ void ApartadoHipotesis(Redactor& r, const Proyecto& p, const TextosInforme& t)
         r.Dato("ho =", texto("LDH0"));
     r.Dato("Razón de asiento de la base c1 =", N(p.c1));
 
-    r.Subapartado("Apoyo");
-    r.Dato("Factor de apoyo Fap =", N(p.Fa));
-    if (GrupoTerraplen(p)) {
-        const std::string letra = LetraClaseTerraplen(p.Tipo);
-        if (!letra.empty())
-            r.Parrafo("Clase de apoyo " + Q(letra) + " en terraplén; λ = " + N(p.lambdaFa) +
-                      ", n = h′r/De = " + N(p.n));
-    }
+    FactorDeApoyo(r, p);
 
-    r.Subapartado("Tráfico");
-    r.Parrafo(texto("LTrafico"));
-    if (p.TraficoIndex == 1)
-        r.Dato("Sentido de la vía:", Q(ListaSentidosVia.Texto(p.SentidoViaIndex)));
+    if (p.TraficoIndex == 0 ? p.CarreteraIndex != 0
+                            : (p.TraficoIndex == 1 ? p.ViaIndex != 0 : p.AeropuertoIndex != 0)) {
+        r.Subapartado("Tráfico");
+        r.Parrafo(texto("LTrafico"));
+    }
 }
 
 void ApartadoCargas(Redactor& r, const CalculoArchivo& c)
@@ -224,17 +230,31 @@ TextosInforme TextosDelModo(const CalculoArchivo& c, std::uint8_t modo)
 
 const char* const SinClase = "Sin clase: el cálculo no ha terminado (véase el apartado 7. Notas).";
 
+void CargaYClases(Redactor& r, const CalculoArchivo& c);
+
 void ApartadoClases(Redactor& r, const CalculoArchivo& c)
 {
     r.Apartado("4. Carga de cálculo y clases resistentes");
+    CargaYClases(r, c);
+    LimitesDeClase(r);
+    Conclusion(r, c);
+}
+
+void CargaYClases(Redactor& r, const CalculoArchivo& c)
+{
     if (!c.une.entrega.Entregada()) {
         r.Parrafo(SinClase, true);
         return;
     }
     const TextosInforme une = TextosDelModo(c, 1);
-    r.Dato("CARGA DE CÁLCULO = Qtotal · 1.5 / (Fap · Di) =", Q(une.textos.at("LDCarga")));
+    const Proyecto& p = c.proyecto;
+    r.Dato("Carga de cálculo Qc = 1.5 · Qtotal / (Fa · Di) =",
+           "1.5 · " + Q(TextoNumero(Trunca2(p.qTotal))) + " kN/m / (" + N(p.Fa) + " · " + N(p.Di) +
+               " m) = " + Q(une.textos.at("LDCarga")));
     r.Subapartado("UNE 127.010");
+    r.Juntos(!c.une.validez.empty());
     r.Dato(Q(une.textos.at("TextoTipoCalculo")), Q(une.textos.at("LDres")));
+    r.Juntos(false);
     if (!c.une.validez.empty())
         r.Parrafo(Q(c.une.validez));
 
@@ -244,9 +264,14 @@ void ApartadoClases(Redactor& r, const CalculoArchivo& c)
         return;
     }
     const TextosInforme astm = TextosDelModo(c, 2);
+    r.Juntos(true);  // el bloque ASTM, en una página
     r.Dato(Q(astm.textos.at("TextoTipoCalculo")), Q(astm.textos.at("LDres")));
-    r.Dato("Carga ASTM = " + Q(c.astm.factor) + " / (Fap · Di) =", Q(astm.textos.at("LDCarga")));
-    r.Parrafo(Q(astm.textos.at("LDQFisuracion")).trimmed());
+    r.Dato("Carga ASTM = " + Q(c.astm.factor) + " / (Fa · Di) =", Q(astm.textos.at("LDCarga")));
+    // Sin truncar la carga de cálculo: Qtotal / (Fa · Di), con sus valores.
+    r.Dato("Carga de fisuración = Qtotal / (Fa · Di) =",
+           Q(TextoNumero(Trunca2(p.qTotal))) + " kN/m / (" + N(p.Fa) + " · " + N(p.Di) +
+               " m) = " + Q(TextoNumero(Trunca2(p.CargaCalculo / 1.5))) + " kN/m²");
+    r.Juntos(false);
     if (!c.astm.validez.empty())
         r.Parrafo(Q(c.astm.validez));
 }
@@ -267,6 +292,9 @@ QString TituloFila(const Proyecto& p, int fila)
 void Matriz(Redactor& r, const Proyecto& p, const MatrizResultados& matriz, const QString& norma)
 {
     r.Subapartado("Clase mínima " + norma + " por apoyo y relleno");
+    r.RotuloTabla("Clase " + norma +
+                  " y carga de cálculo (kN/m²) de cada apoyo (filas) y relleno "
+                  "(columnas)");
     // La columna del relleno de usuario solo tiene sentido con ese relleno.
     const int columnas = p.RellenoIndex == RellenoUsuario ? ColumnasHoja : ColumnasHoja - 1;
     QVector<QTextLength> anchos{QTextLength(QTextLength::PercentageLength, 100 - 14 * columnas)};
@@ -336,6 +364,8 @@ void ApartadoCurva(Redactor& r, const CalculoArchivo& c)
         auto curva = std::make_shared<const CurvaClase>(CalculaCurva(c.proyecto, modo, 200));
         r.Subapartado(modo == 1 ? "UNE 127.010: carga de cálculo y clase según hr"
                                 : "ASTM C76M: carga de cálculo y clase según hr");
+        r.RotuloFigura(modo == 1 ? "Carga de cálculo y clases UNE 127.010 según hr"
+                                 : "Carga de cálculo y clases ASTM C76M según hr");
         r.Dibujo([curva](QPainter& pintor,
                          const QRectF& zona) { DibujaCurvaClase(pintor, zona, *curva); },
                  QSizeF(170, 95));
@@ -361,7 +391,7 @@ void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
                  "de zanja b la anchura de transición.";
     if (c.calculado && !c.une.entrega.Entregada())
         notas << "El cálculo no ha terminado: ha fallado " + NombrePaso(c.une.entrega.fallo) +
-                     ". No se da clase resistente.";
+                     " porque " + Q(CausaDelFallo(c.proyecto)) + ". No se da clase resistente.";
     if (notas.isEmpty())
         notas << "Sin notas.";
     for (const QString& nota : notas)

@@ -78,6 +78,14 @@ public:
         objetos_.Inserta(cursor_, std::move(dibujo), milimetros);
     }
 
+    // Rótulos numerados de tablas y figuras, pegados a lo que rotulan: "Tabla 3.
+    // Clases UNE 127.010". Devuelven el número, para citarlo en el texto.
+    int RotuloTabla(const QString& texto) { return Rotulo("Tabla", ++tablas_, texto); }
+    int RotuloFigura(const QString& texto) { return Rotulo("Figura", ++figuras_, texto); }
+    // El número que llevará la próxima tabla o figura.
+    int SiguienteTabla() const { return tablas_ + 1; }
+    int SiguienteFigura() const { return figuras_ + 1; }
+
     // Tabla de filas × columnas con la primera fila de encabezado. entera: que
     // no se reparta entre páginas si cabe en una.
     QTextTable* Tabla(int filas, int columnas, const QVector<QTextLength>& anchos, bool entera)
@@ -141,6 +149,10 @@ public:
         }
     }
 
+    // Mientras esté puesto, cada párrafo va en la misma página que el siguiente:
+    // un bloque de resultados no se parte.
+    void Juntos(bool juntos) { juntos_ = juntos; }
+
     // Sale de la tabla en curso.
     void FinTabla() { cursor_.movePosition(QTextCursor::End); }
 
@@ -160,7 +172,7 @@ private:
         QTextBlockFormat bloque;
         bloque.setTopMargin(antes);
         bloque.setBottomMargin(despues);
-        bloque.setProperty(ConSiguiente, conSiguiente);
+        bloque.setProperty(ConSiguiente, conSiguiente || juntos_);
         // El bloque vacío del principio o del final de una tabla se aprovecha.
         if (cursor_.block().length() <= 1) {
             cursor_.setBlockFormat(bloque);
@@ -170,11 +182,30 @@ private:
         }
     }
 
+    int Rotulo(const char* que, int numero, const QString& texto)
+    {
+        Bloque(normal_, 6, 2, true);
+        QTextCharFormat cursiva = normal_;
+        cursiva.setFontItalic(true);
+        cursor_.insertText(QString("%1 %2. ").arg(que).arg(numero), negrita_);
+        cursor_.insertText(texto, cursiva);
+        return numero;
+    }
+
     QTextCursor cursor_;
     ObjetosDibujo& objetos_;
     QTextCharFormat normal_, negrita_, apartado_, subapartado_;
+    int tablas_ = 0, figuras_ = 0;
+    bool juntos_ = false;
 };
 
 // Capítulo de la conducción por tramos: la tabla de tramos, los metros por
 // diámetro y clase de cada norma y el perfil longitudinal.
 void ApartadoTramos(Redactor& r, const TramosAnejo& tramos);
+
+// Lo que el anejo dice del método (anejo_criterios.cpp): las hipótesis, la
+// deducción del factor de apoyo, los límites de las clases y la conclusión.
+void HipotesisDelMetodo(Redactor& r);
+void FactorDeApoyo(Redactor& r, const Proyecto& p);
+void LimitesDeClase(Redactor& r);
+void Conclusion(Redactor& r, const CalculoArchivo& c);
