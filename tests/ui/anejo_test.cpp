@@ -1,6 +1,7 @@
 // El anejo de cálculo en PDF: lo que dice frente a la salida JSON de la CLI,
 // su numeración de páginas, sus letras, la orden --anejo y la del menú.
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -168,6 +169,11 @@ private slots:
         }
         for (const QString& esperado : textos)
             QVERIFY2(texto.contains(esperado), qPrintable(esperado));
+        // Portada con índice; cada apartado una vez en el cuerpo (y otra en el índice):
+        // ningún texto oculto repetido al pie de una página.
+        QVERIFY(texto.contains("Índice"));
+        for (const char* apartado : {"2. Hipótesis", "3. Cargas", "6. Clase según la altura"})
+            QVERIFY2(texto.count(apartado) == 2, apartado);
 
         // Cada página dice la suya y el total, sin una de más.
         const int paginas = CampoPdf(pdf, "Pages").toInt();
@@ -200,7 +206,8 @@ private slots:
                            "8. Tramos",
                            "Tabla de tramos: colector.csv",
                            "Tramos: 7; longitud total: 70 m; con errores: 1.",
-                           "T-1 0 10 10 1000 1 61.31 90 II",
+                           "Instalación y apoyo",
+                           "T-1",
                            "T-7\\x1b[1m",
                            "Metros de tubo por diámetro y clase UNE 127.010",
                            "Total con clase: 60 m",
@@ -242,6 +249,71 @@ private slots:
         QCOMPARE(texto.count(QString("Página %1 de %1").arg(total)), 1);
     }
 
+    // Una tabla de 400 tramos sin pantalla repite su encabezado en cada página;
+    // los textos libres enormes de un archivo ajeno no hacen un anejo sin fin.
+    void SinPantallaTablasLargasYTextosEnormes()
+    {
+        QTemporaryDir carpeta;
+        QByteArray tabla = "Tramo;PK inicial;PK final;hr\n";
+        for (int i = 0; i < 400; ++i)
+            tabla += QString("R%1;%2;%3;%4\n")
+                         .arg(i)
+                         .arg(10 * i)
+                         .arg(10 * i + 10)
+                         .arg(1 + i % 5)
+                         .toUtf8();
+        QFile csv(carpeta.filePath("larga.csv"));
+        QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write(tabla) > 0);
+        csv.close();
+        const QString pdf = carpeta.filePath("tramos.pdf");
+        QProcess programa;
+        programa.start(PROGRAMA_TUBOS, {"--anejo", pdf, "--tramos", csv.fileName(), "--autor",
+                                        "Ana Pérez", Ejemplos + "/zanja.txt"});
+        QVERIFY(programa.waitForFinished(120000));
+        QCOMPARE(programa.exitCode(), 0);
+        const int paginas = CampoPdf(pdf, "Pages").toInt();
+        int conTabla = 0;
+        bool dentro = false;
+        for (int pagina = 1; pagina <= paginas; ++pagina) {
+            const QString texto = SalidaDe("pdftotext", {"-f", QString::number(pagina), "-l",
+                                                         QString::number(pagina), pdf, "-"});
+            dentro = (dentro || texto.contains("Tramos: datos de cada fila")) &&
+                     !texto.contains("Metros por diámetro y clase UNE");
+            if (dentro) {
+                ++conTabla;
+                QVERIFY2(texto.contains("Instalación y") && texto.contains("Tráfico"),
+                         qPrintable(QString::number(pagina)));
+            }
+        }
+        QVERIFY(conTabla > 5);
+        QVERIFY(TextoPdf(pdf).contains("Autor Ana Pérez"));
+
+        // Un mega de obra en una línea, y cien mil líneas cortas: se recortan.
+        QByteArray proyecto;
+        QFile ejemplo(Ejemplos + "/zanja.txt");
+        QVERIFY(ejemplo.open(QIODevice::ReadOnly));
+        proyecto = ejemplo.readAll();
+        const qsizetype obra = proyecto.indexOf("\r\n", proyecto.indexOf("Obra:")) + 2;
+        for (const QByteArray& enorme :
+             {QByteArray(1000000, 'x'), QByteArray("linea\r\n").repeated(100000)}) {
+            QByteArray hostil = proyecto;
+            hostil.insert(obra, enorme + "\r\n");
+            QFile archivo(carpeta.filePath("hostil.txt"));
+            QVERIFY(archivo.open(QIODevice::WriteOnly) && archivo.write(hostil) > 0);
+            archivo.close();
+            QElapsedTimer reloj;
+            reloj.start();
+            const CalculoArchivo calculo = CalculaArchivo(archivo.fileName().toStdString());
+            DatosAnejo datos;
+            const ResultadoAnejo resultado =
+                EscribeAnejo(calculo, datos, carpeta.filePath("hostil.pdf"));
+            QVERIFY(resultado.escrito);
+            QVERIFY2(reloj.elapsed() < 20000, qPrintable(QString::number(reloj.elapsed())));
+            QVERIFY(resultado.paginas < 20);
+            QVERIFY(TextoPdf(carpeta.filePath("hostil.pdf")).contains("el anejo lo recorta"));
+        }
+    }
+
     void FilasEnteras_data()
     {
         QTest::addColumn<QList<int>>("lineas");  // líneas de cada fila
@@ -269,7 +341,10 @@ private slots:
             tabla->cellAt(fila, fila % 2).firstCursorPosition().insertText(texto.join('\n'));
         }
         const double alto = 150;
-        const std::vector<double> cortes = CortesDePagina(documento, alto);
+        std::vector<double> cortes;
+        for (const PaginaAnejo& trozo : PaginasDeDocumento(documento, alto))
+            cortes.push_back(trozo.inicio);
+        cortes.push_back(documento.size().height());
         QVERIFY(cortes.size() > 5);
         auto pagina = [&cortes](double y) {
             return std::upper_bound(cortes.begin(), cortes.end(), y) - cortes.begin();

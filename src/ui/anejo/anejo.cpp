@@ -20,6 +20,7 @@
 
 #include "anejo_interno.h"
 #include "caso.h"
+#include "anejo_redactor.h"
 #include "pagina_filtrada.h"
 #include "textos_informe.h"
 
@@ -29,7 +30,7 @@ constexpr int Resolucion = 300;  // ppp del PDF: las unidades del documento
 constexpr double MargenMm = 20;
 constexpr double CabeceraMm = 19;
 constexpr double PieMm = 10;
-const char* const Letra = "Liberation Sans";
+const char* const LetraAnejo = "Liberation Sans";
 
 double Puntos(double milimetros)
 {
@@ -40,6 +41,9 @@ double Puntos(double milimetros)
 struct Pieza {
     double arriba, abajo;
     bool conSiguiente;  // va en la misma página que la pieza siguiente
+    // La fila de encabezado de su tabla, que se repite si la página empieza en
+    // esta pieza (vacía si no es una fila de cuerpo de una tabla con encabezado).
+    double cabeceraArriba = 0, cabeceraAbajo = 0;
 };
 
 void PiezasDeBloque(const QTextBlock& bloque, QAbstractTextDocumentLayout& disposicion,
@@ -94,18 +98,28 @@ void PiezasDeTabla(QTextTable& tabla, QAbstractTextDocumentLayout& disposicion,
     const QTextTableFormat formato = tabla.format();
     const double margen = formato.cellPadding() + formato.border() + 1;
     const bool entera = formato.boolProperty(TablaEntera);
+    const int encabezado = formato.headerRowCount();
+    double cabeceraArriba = 0, cabeceraAbajo = 0;
     for (int fila = 0; fila < tabla.rows(); ++fila) {
         std::vector<std::pair<double, double>> lineas = LineasDeFila(tabla, fila, disposicion);
         if (lineas.empty())
             continue;
         lineas.front().first -= margen;
         lineas.back().second += margen;
+        if (fila < encabezado) {
+            cabeceraArriba = fila == 0 ? lineas.front().first : cabeceraArriba;
+            cabeceraAbajo = lineas.back().second;
+        }
         // Las líneas de una fila van juntas (salvo una fila más alta que una
-        // página, que se corta entre dos líneas) y las filas de una tabla entera también.
+        // página, que se corta entre dos líneas) y las filas de una tabla entera
+        // también, como el encabezado con la primera fila.
         for (std::size_t i = 0; i < lineas.size(); ++i) {
             const bool ultima = i + 1 == lineas.size();
-            piezas.push_back({lineas[i].first, lineas[i].second,
-                              !ultima || (entera && fila + 1 < tabla.rows())});
+            Pieza pieza{lineas[i].first, lineas[i].second,
+                        !ultima || (entera && fila + 1 < tabla.rows()) || fila < encabezado};
+            if (fila >= encabezado && i == 0)
+                pieza.cabeceraArriba = cabeceraArriba, pieza.cabeceraAbajo = cabeceraAbajo;
+            piezas.push_back(pieza);
         }
     }
 }
@@ -125,13 +139,15 @@ std::vector<Pieza> Piezas(QTextDocument& documento)
 
 }  // namespace
 
-std::vector<double> CortesDePagina(QTextDocument& documento, double alto)
+std::vector<PaginaAnejo> PaginasDeDocumento(QTextDocument& documento, double alto)
 {
     const std::vector<Pieza> piezas = Piezas(documento);
-    std::vector<double> cortes{0};
+    std::vector<PaginaAnejo> paginas(1);
     for (std::size_t i = 0; i < piezas.size(); ++i) {
-        const double inicio = cortes.back();
-        if (piezas[i].abajo - inicio <= alto || piezas[i].arriba <= inicio)
+        const double inicio = paginas.back().inicio;
+        // Una página que sigue una tabla lleva arriba su encabezado: cabe menos.
+        const double cabe = alto - paginas.back().Cabecera();
+        if (piezas[i].abajo - inicio <= cabe || piezas[i].arriba <= inicio)
             continue;
         // Las piezas que van con esta pasan con ella a la página siguiente,
         // salvo que ni así quepan (un grupo más alto que una página).
@@ -147,11 +163,16 @@ std::vector<double> CortesDePagina(QTextDocument& documento, double alto)
         const bool empiezaAntes = primera > 0 && piezas[primera - 1].conSiguiente;
         if (empiezaAntes || piezas[ultima].abajo - piezas[primera].arriba > alto)
             primera = i;
-        cortes.push_back(piezas[primera].arriba);
+        paginas.back().fin = piezas[primera].arriba;
+        PaginaAnejo siguiente;
+        siguiente.inicio = piezas[primera].arriba;
+        siguiente.cabeceraArriba = piezas[primera].cabeceraArriba;
+        siguiente.cabeceraAbajo = piezas[primera].cabeceraAbajo;
+        paginas.push_back(siguiente);
         i = primera;
     }
-    cortes.push_back(std::max(documento.size().height(), cortes.back()));
-    return cortes;
+    paginas.back().fin = std::max(documento.size().height(), paginas.back().inicio);
+    return paginas;
 }
 
 void ObjetosDibujo::Inserta(QTextCursor& cursor, FuncionDibujo dibujo, QSizeF milimetros)
@@ -189,9 +210,9 @@ namespace {
 
 QString PrimeraLinea(const std::vector<std::string>& lineas)
 {
-    QStringList l;
-    for (const std::string& linea : lineas)
-        l << QString::fromStdString(linea).trimmed();
+    QStringList l = TextoLibre(lineas).split('\n');
+    for (QString& linea : l)
+        linea = linea.trimmed();
     l.removeAll(QString());
     return l.join(" · ");
 }
@@ -200,7 +221,7 @@ void DibujaCabecera(QPainter& pintor, const QRectF& zona, const CalculoArchivo& 
                     const DatosAnejo& datos)
 {
     const Proyecto& p = calculo.proyecto;
-    QFont letra(Letra);
+    QFont letra(LetraAnejo);
     letra.setPointSizeF(9);
     pintor.setFont(letra);
     const QFontMetricsF medida(letra, pintor.device());
@@ -226,7 +247,7 @@ void DibujaCabecera(QPainter& pintor, const QRectF& zona, const CalculoArchivo& 
 
 void DibujaPie(QPainter& pintor, const QRectF& zona, int pagina, int paginas)
 {
-    QFont letra(Letra);
+    QFont letra(LetraAnejo);
     letra.setPointSizeF(9);
     pintor.setFont(letra);
     pintor.setPen(QPen(Qt::black, Puntos(0.25)));
@@ -236,6 +257,68 @@ void DibujaPie(QPainter& pintor, const QRectF& zona, int pagina, int paginas)
                     "Anejo de cálculo. Tubos de hormigón armado (UNE 127.010)");
     pintor.drawText(texto, Qt::AlignRight | Qt::AlignTop,
                     QString("Página %1 de %2").arg(pagina).arg(paginas));
+}
+
+// La portada: título, datos de la obra, quién firma y cuándo, y el índice de
+// apartados con su página.
+void DibujaPortada(QPainter& pintor, const QRectF& zona, const CalculoArchivo& calculo,
+                   const DatosAnejo& datos, const std::vector<std::pair<QString, int>>& indice)
+{
+    const Proyecto& p = calculo.proyecto;
+    QFont letra(LetraAnejo);
+    letra.setPointSizeF(20);
+    letra.setBold(true);
+    double y = zona.top() + Puntos(25);
+    const auto escribe = [&](const QString& texto, double puntos, bool negrita, int alineacion,
+                             double antes) {
+        letra.setPointSizeF(puntos);
+        letra.setBold(negrita);
+        pintor.setFont(letra);
+        const QRectF caja(zona.left(), y + antes, zona.width(), zona.bottom() - y - antes);
+        const QRectF usada = pintor.boundingRect(caja, alineacion | Qt::TextWordWrap, texto);
+        pintor.drawText(caja, alineacion | Qt::TextWordWrap, texto);
+        y = usada.bottom();
+    };
+    pintor.setPen(Qt::black);
+    escribe("Anejo de cálculo", 22, true, Qt::AlignHCenter, 0);
+    escribe("Cálculo mecánico de tubos de hormigón armado según UNE 127.010", 13, false,
+            Qt::AlignHCenter, Puntos(4));
+    const std::pair<QString, QString> datosObra[] = {{"Obra", TextoLibre(p.MObra)},
+                                                     {"Sección tipo", TextoLibre(p.MSeccion)},
+                                                     {"Cliente", TextoLibre(p.MCliente)},
+                                                     {"Archivo del proyecto", datos.archivo},
+                                                     {"Autor", datos.autor},
+                                                     {"Revisión", datos.revision},
+                                                     {"Fecha", datos.fecha.toString("dd/MM/yyyy")},
+                                                     {"Programa", datos.version}};
+    y += Puntos(12);
+    for (const auto& [rotulo, valor] : datosObra) {
+        if (valor.trimmed().isEmpty())
+            continue;
+        escribe(rotulo, 11, true, Qt::AlignLeft, Puntos(3));
+        escribe(valor, 11, false, Qt::AlignLeft, Puntos(0.5));
+    }
+    escribe("Índice", 14, true, Qt::AlignLeft, Puntos(12));
+    letra.setPointSizeF(11);
+    letra.setBold(false);
+    pintor.setFont(letra);
+    const QFontMetricsF medida(letra, pintor.device());
+    for (const auto& [titulo, pagina] : indice) {
+        y += Puntos(2);
+        const QRectF linea(zona.left(), y, zona.width(), medida.lineSpacing());
+        const QString numero = QString::number(pagina);
+        pintor.drawText(linea, Qt::AlignLeft | Qt::AlignVCenter, titulo);
+        pintor.drawText(linea, Qt::AlignRight | Qt::AlignVCenter, numero);
+        // Puntos guía entre el título y el número.
+        const double desde = zona.left() + medida.horizontalAdvance(titulo) + Puntos(2);
+        const double hasta = zona.right() - medida.horizontalAdvance(numero) - Puntos(2);
+        QString puntos;
+        while (medida.horizontalAdvance(puntos + " .") < hasta - desde)
+            puntos += " .";
+        pintor.drawText(QRectF(desde, y, hasta - desde, medida.lineSpacing()),
+                        Qt::AlignRight | Qt::AlignVCenter, puntos);
+        y += medida.lineSpacing();
+    }
 }
 
 bool MismoArchivo(const QString& a, const std::string& b)
@@ -285,17 +368,29 @@ ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& dat
 
     QTextDocument documento;
     documento.documentLayout()->setPaintDevice(&escritor);
-    QFont letra(Letra);
+    QFont letra(LetraAnejo);
     letra.setPointSizeF(10);
     documento.setDefaultFont(letra);
     documento.setDocumentMargin(0);
     documento.setTextWidth(cuerpo.width());
     ObjetosDibujo objetos(Resolucion);
     documento.documentLayout()->registerHandler(ObjetosDibujo::Tipo, &objetos);
-    RedactaAnejo(documento, objetos, calculo, datos.tramos);
+    const std::vector<std::pair<QString, int>> apartados =
+        RedactaAnejo(documento, objetos, calculo, datos.tramos);
 
-    const std::vector<double> cortes = CortesDePagina(documento, cuerpo.height());
-    const int paginas = static_cast<int>(cortes.size()) - 1;
+    const std::vector<PaginaAnejo> cortes = PaginasDeDocumento(documento, cuerpo.height());
+    // La portada es la página 1; el cuerpo empieza en la 2.
+    const int paginas = static_cast<int>(cortes.size()) + 1;
+    std::vector<std::pair<QString, int>> indice;
+    for (const auto& [titulo, posicion] : apartados) {
+        const double y =
+            documento.documentLayout()->blockBoundingRect(documento.findBlock(posicion)).top();
+        int pagina = 0;
+        while (pagina + 1 < static_cast<int>(cortes.size()) &&
+               cortes[static_cast<std::size_t>(pagina) + 1].inicio <= y)
+            ++pagina;
+        indice.emplace_back(titulo, pagina + 2);
+    }
 
     QPainter pintor;
     if (!pintor.begin(&escritor)) {
@@ -303,23 +398,30 @@ ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& dat
         resultado.error = "No se ha podido escribir el archivo " + pdf + ".";
         return resultado;
     }
-    for (int i = 0; i < paginas; ++i) {
-        if (i > 0)
-            escritor.newPage();
-        DibujaCabecera(pintor, cabecera, calculo, datos);
-        DibujaPie(pintor, pie, i + 1, paginas);
-        const double inicio = cortes[static_cast<std::size_t>(i)];
-        const double fin = cortes[static_cast<std::size_t>(i) + 1];
-        // Lo de la página, sin el texto que Qt dibuja de más fuera de ella.
-        PaginaFiltrada pagina(pintor, QRectF(cuerpo.left() - Puntos(1), cuerpo.top(),
-                                             cuerpo.width() + Puntos(2), fin - inicio));
+    // Un trozo del documento (de arriba a abajo) dibujado en la página desde y,
+    // sin el texto que Qt dibuja de más fuera de él.
+    const auto dibuja = [&](double arriba, double abajo, double y) {
+        PaginaFiltrada pagina(pintor, QRectF(cuerpo.left() - Puntos(1), y,
+                                             cuerpo.width() + Puntos(2), abajo - arriba));
         QPainter interior(&pagina);
-        interior.translate(cuerpo.left(), cuerpo.top() - inicio);
+        interior.translate(cuerpo.left(), y - arriba);
         QAbstractTextDocumentLayout::PaintContext contexto;
-        contexto.clip = QRectF(-Puntos(1), inicio, cuerpo.width() + Puntos(2), fin - inicio);
+        contexto.clip = QRectF(-Puntos(1), arriba, cuerpo.width() + Puntos(2), abajo - arriba);
         contexto.palette.setColor(QPalette::Text, Qt::black);
         documento.documentLayout()->draw(&interior, contexto);
-        interior.end();
+    };
+    DibujaPortada(pintor,
+                  QRectF(pagina.left(), pagina.top(), pagina.width(), pie.top() - pagina.top()),
+                  calculo, datos, indice);
+    DibujaPie(pintor, pie, 1, paginas);
+    for (int i = 0; i + 1 < paginas; ++i) {
+        escritor.newPage();
+        DibujaCabecera(pintor, cabecera, calculo, datos);
+        DibujaPie(pintor, pie, i + 2, paginas);
+        const PaginaAnejo& trozo = cortes[static_cast<std::size_t>(i)];
+        if (trozo.Cabecera() > 0)
+            dibuja(trozo.cabeceraArriba, trozo.cabeceraAbajo, cuerpo.top());
+        dibuja(trozo.inicio, trozo.fin, cuerpo.top() + trozo.Cabecera());
     }
     pintor.end();
     if (!archivo.commit()) {

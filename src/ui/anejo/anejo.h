@@ -27,6 +27,8 @@ struct DatosAnejo {
     QString archivo;  // nombre del archivo de proyecto que se muestra en la cabecera
     QDate fecha;      // fecha del anejo
     QString version;  // versión del programa
+    QString autor;    // quien firma el anejo, y su revisión: de la portada
+    QString revision;
     std::optional<TramosAnejo> tramos;  // el capítulo "Tramos", si lo hay
 };
 

@@ -4,6 +4,8 @@
 
 #include <QTextTable>
 
+#include <algorithm>
+
 #include "anejo_redactor.h"
 #include "apoyo.h"
 #include "caso.h"
@@ -11,6 +13,36 @@
 #include "factor_apoyo.h"
 #include "listas.h"
 #include "numero.h"
+
+QString TextoLibre(const std::vector<std::string>& lineas)
+{
+    constexpr std::size_t MaximoLineas = 20, MaximoCaracteres = 2000;
+    QStringList texto;
+    qsizetype caracteres = 0, total = 0;
+    bool recortado = false;
+    for (const std::string& linea : lineas) {
+        total += static_cast<qsizetype>(linea.size());
+        if (recortado)
+            continue;
+        QString q = Q(linea.substr(0, MaximoCaracteres + 1));
+        if (static_cast<std::size_t>(texto.size()) == MaximoLineas ||
+            caracteres + q.size() > static_cast<qsizetype>(MaximoCaracteres)) {
+            q.truncate(
+                std::max<qsizetype>(0, static_cast<qsizetype>(MaximoCaracteres) - caracteres));
+            if (!q.isEmpty() && static_cast<std::size_t>(texto.size()) < MaximoLineas)
+                texto << q;
+            recortado = true;
+            continue;
+        }
+        caracteres += q.size();
+        texto << q;
+    }
+    if (recortado)
+        texto << QString("… [el anejo lo recorta: el proyecto trae %1 líneas y %2 bytes]")
+                     .arg(lineas.size())
+                     .arg(total);
+    return texto.join('\n');
+}
 
 void HipotesisDelMetodo(Redactor& r)
 {

@@ -74,11 +74,11 @@ void ApartadoDatos(Redactor& r, const Proyecto& p)
     r.Apartado("1. Datos");
     Pares d;
     if (!p.MObra.empty())
-        d.emplace_back("Obra", Lineas(p.MObra));
+        d.emplace_back("Obra", TextoLibre(p.MObra));
     if (!p.MSeccion.empty())
-        d.emplace_back("Sección tipo", Lineas(p.MSeccion));
+        d.emplace_back("Sección tipo", TextoLibre(p.MSeccion));
     if (!p.MCliente.empty())
-        d.emplace_back("Cliente", Lineas(p.MCliente));
+        d.emplace_back("Cliente", TextoLibre(p.MCliente));
     d.emplace_back("Tipo de instalación", Q(ListaInstalaciones.Texto(p.InstalacionIndex)));
     d.emplace_back("Diámetro interior Di", Milimetros(p.Di));
     d.emplace_back("Espesor de pared Es", Milimetros(p.Es));
@@ -400,8 +400,9 @@ void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
 
 }  // namespace
 
-void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
-                  const std::optional<TramosAnejo>& tramos)
+std::vector<std::pair<QString, int>> RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos,
+                                                  const CalculoArchivo& calculo,
+                                                  const std::optional<TramosAnejo>& tramos)
 {
     // Todo en un solo cambio: el documento se dispone una vez, al final.
     QTextCursor bloqueo(&documento);
@@ -418,4 +419,5 @@ void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const Calcul
     if (tramos)
         ApartadoTramos(r, *tramos);
     bloqueo.endEditBlock();
+    return r.Apartados();
 }

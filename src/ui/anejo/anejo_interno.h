@@ -6,7 +6,10 @@
 #include <QTextObjectInterface>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
+
+#include <QString>
 
 #include "anejo.h"
 
@@ -46,11 +49,20 @@ enum PropiedadAnejo {
 };
 
 // Redacta el anejo en el documento, ya con su ancho y su dispositivo de
-// pintura; con el capítulo de los tramos si los hay.
-void RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
-                  const std::optional<TramosAnejo>& tramos = std::nullopt);
+// pintura; con el capítulo de los tramos si los hay. Devuelve sus apartados
+// (título y posición en el documento), para el índice.
+std::vector<std::pair<QString, int>>
+RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
+             const std::optional<TramosAnejo>& tramos = std::nullopt);
 
-// Dónde empieza cada página del documento (coordenadas del documento) para que
-// quepan alto unidades por página sin partir una línea de texto ni una fila de
-// tabla; el último elemento es el final del documento.
-std::vector<double> CortesDePagina(QTextDocument& documento, double alto);
+// Lo que va en cada página del documento (coordenadas del documento): de
+// inicio a fin y, si empieza dentro de una tabla, su encabezado repetido arriba.
+struct PaginaAnejo {
+    double inicio = 0, fin = 0;
+    double cabeceraArriba = 0, cabeceraAbajo = 0;
+    double Cabecera() const { return cabeceraAbajo - cabeceraArriba; }
+};
+
+// Las páginas del documento, de alto unidades cada una con su encabezado, sin
+// partir una línea de texto ni una fila de tabla.
+std::vector<PaginaAnejo> PaginasDeDocumento(QTextDocument& documento, double alto);

@@ -30,6 +30,11 @@ inline QString Lineas(const std::vector<std::string>& lineas)
     return l.join('\n');
 }
 
+// Un texto libre del proyecto (obra, sección, cliente) como lo escribe el
+// anejo: como mucho 20 líneas y 2000 caracteres; si trae más, se corta con "…"
+// y se dice cuánto traía. Un archivo ajeno de un mega no hace un anejo de mil páginas.
+QString TextoLibre(const std::vector<std::string>& lineas);
+
 // Escribe los capítulos al final del documento, con las letras y los
 // márgenes de todo el anejo.
 class Redactor {
@@ -49,6 +54,7 @@ public:
     void Apartado(const QString& titulo)
     {
         Bloque(apartado_, 14, 4, true);
+        apartados_.emplace_back(titulo, cursor_.position());
         cursor_.insertText(titulo, apartado_);
     }
 
@@ -100,6 +106,7 @@ public:
         formato.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         formato.setColumnWidthConstraints(anchos);
         formato.setProperty(TablaEntera, entera);
+        formato.setHeaderRowCount(filas > 1 ? 1 : 0);  // se repite en cada página de la tabla
         QTextTable* tabla = cursor_.insertTable(filas, columnas, formato);
         for (int c = 0; c < columnas; ++c) {
             QTextTableCellFormat celda;
@@ -153,6 +160,9 @@ public:
     // un bloque de resultados no se parte.
     void Juntos(bool juntos) { juntos_ = juntos; }
 
+    // Los apartados escritos (título y posición en el documento), para el índice.
+    const std::vector<std::pair<QString, int>>& Apartados() const { return apartados_; }
+
     // Sale de la tabla en curso.
     void FinTabla() { cursor_.movePosition(QTextCursor::End); }
 
@@ -197,6 +207,7 @@ private:
     QTextCharFormat normal_, negrita_, apartado_, subapartado_;
     int tablas_ = 0, figuras_ = 0;
     bool juntos_ = false;
+    std::vector<std::pair<QString, int>> apartados_;
 };
 
 // Capítulo de la conducción por tramos: la tabla de tramos, los metros por
