@@ -462,9 +462,15 @@ private slots:
         }
         QCOMPARE(guion.propuestos.last(), carpeta.filePath(tramos ? "colector.pdf" : "caso.pdf"));
         QCOMPARE(QFileInfo::exists(pdf), escrito);
+        // Autor y revisión se piden cada vez, con los de la anterior propuestos.
+        QCOMPARE(guion.firmasPropuestas.size(), 1);
+        guion.autor.clear();  // y si se cancela, no se pide dónde guardar
+        EscribeAnejoDelCaso(*p, DialogosPrograma());
+        QCOMPARE(guion.firmasPropuestas.last(), QString("Autora de las pruebas|A"));
         if (escrito) {
             QVERIFY(guion.vistos.isEmpty());
             const QString texto = TextoPdf(pdf);
+            QVERIFY(texto.contains("Autor Autora de las pruebas Revisión A"));
             QVERIFY(texto.contains("Clase mínima UNE-127.010 exigible: Clase 90 "
                                    "(Válido para hr <=2.53 m.)"));
             QCOMPARE(texto.contains("Archivo: caso.txt (con cambios sin guardar)"), sinGuardar);

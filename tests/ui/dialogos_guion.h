@@ -53,6 +53,17 @@ public:
         propuestos.append(propuesto);
         return nombres.isEmpty() ? QString() : nombres.takeFirst();
     }
+    // Autor y revisión del anejo: los del guion; vacío el autor, se cancela.
+    QString autor = "Autora de las pruebas", revision = "A";
+    QStringList firmasPropuestas;  // "autor|revisión" propuestos cada vez
+    bool PideFirma(QString& autorPedido, QString& revisionPedida) override
+    {
+        firmasPropuestas.append(autorPedido + "|" + revisionPedida);
+        if (autor.isEmpty())
+            return false;
+        autorPedido = autor, revisionPedida = revision;
+        return true;
+    }
     bool ConfiguraImpresora(QPrinter&) override
     {
         ++configuraciones;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QSettings>
 #include <QProgressDialog>
 
 #include <chrono>
@@ -47,6 +48,14 @@ QString NombreDelCaso(const Proyecto& p)
 
 void EscribeAnejoDelCaso(const Proyecto& p, Dialogos& dialogos, std::optional<TramosAnejo> tramos)
 {
+    // Quién firma y qué revisión: recordados de una vez para otra, no en el proyecto.
+    QSettings ajustes;
+    QString autor = ajustes.value("anejo/autor").toString();
+    QString revision = ajustes.value("anejo/revision").toString();
+    if (!dialogos.PideFirma(autor, revision))
+        return;
+    ajustes.setValue("anejo/autor", autor);
+    ajustes.setValue("anejo/revision", revision);
     const QString proyecto = QString::fromStdString(p.FileName);
     const QString propuesto = !proyecto.isEmpty() || !tramos ? proyecto : tramos->tabla;
     const QString pdf =
@@ -62,6 +71,8 @@ void EscribeAnejoDelCaso(const Proyecto& p, Dialogos& dialogos, std::optional<Tr
     datos.archivo = NombreDelCaso(p);
     datos.fecha = QDate::currentDate();
     datos.version = VersionPrograma();
+    datos.autor = autor;
+    datos.revision = revision;
     datos.tramos = std::move(tramos);
     const ResultadoAnejo resultado = EscribeSinBloquear(calculo, datos, pdf);
     if (!resultado.escrito)

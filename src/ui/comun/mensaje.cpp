@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -93,6 +97,28 @@ public:
         if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
             return {};
         return dialogo.selectedFiles().constFirst();
+    }
+
+    bool PideFirma(QString& autor, QString& revision) override
+    {
+        QDialog dialogo(QApplication::activeWindow());
+        dialogo.setWindowTitle("Anejo de cálculo");
+        auto* formulario = new QFormLayout(&dialogo);
+        auto* casillaAutor = new QLineEdit(autor);
+        auto* casillaRevision = new QLineEdit(revision);
+        formulario->addRow("Autor:", casillaAutor);
+        formulario->addRow("Revisión:", casillaRevision);
+        auto* botones = new QDialogButtonBox;
+        botones->addButton("Aceptar", QDialogButtonBox::AcceptRole);
+        botones->addButton("Cancelar", QDialogButtonBox::RejectRole);
+        QObject::connect(botones, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+        QObject::connect(botones, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+        formulario->addRow(botones);
+        if (dialogo.exec() != QDialog::Accepted)
+            return false;
+        autor = casillaAutor->text().trimmed();
+        revision = casillaRevision->text().trimmed();
+        return true;
     }
 
     bool ConfiguraImpresora(QPrinter& impresora) override

@@ -41,6 +41,9 @@ public:
     virtual QString NombreAbrir(const QString& filtro) = 0;
     virtual QString NombreGuardar(const QString& filtro, const QString& extension,
                                   const QString& propuesto = QString()) = 0;
+    // Quién firma el anejo y su revisión, con los de la vez anterior propuestos;
+    // false si se cancela.
+    virtual bool PideFirma(QString& autor, QString& revision) = 0;
     // Diálogo de impresora ("Especificar impresora"); false si se cancela.
     virtual bool ConfiguraImpresora(QPrinter& impresora) = 0;
     // Diálogo de imprimir (impresora y copias); false si se cancela.

@@ -17,6 +17,7 @@ int main(int argc, char** argv)
     if (PideAnejo(argc, argv))
         return EjecutaAnejo(argc, argv);
     QApplication aplicacion(argc, argv);
+    QApplication::setOrganizationName("calculo-tubos");
     QApplication::setApplicationName("Cálculo Mecánico Tubos");
     QApplication::setDesktopFileName("calculo-tubos");
     QApplication::setWindowIcon(IconoPrograma());
