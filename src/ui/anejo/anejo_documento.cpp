@@ -59,14 +59,21 @@ void TablaDatos(Redactor& r, const Pares& pares)
     r.FinTabla();
 }
 
+// Un valor y su unidad, separados por un espacio de media eme: con uno normal,
+// "4 m" y "0 t" se copian del PDF como "4m" y "0t".
+QString ConUnidad(double x, const QString& unidad)
+{
+    return N(x) + QChar(0x2002) + unidad;
+}
+
 QString Metros(double x)
 {
-    return N(x) + " m";
+    return ConUnidad(x, "m");
 }
 
 QString Milimetros(double x)
 {
-    return N(x * 1000) + " mm";
+    return ConUnidad(x * 1000, "mm");
 }
 
 void ApartadoDatos(Redactor& r, const Proyecto& p)
@@ -101,9 +108,9 @@ void ApartadoDatos(Redactor& r, const Proyecto& p)
     d.emplace_back("Tipo de base", Q(ListaBases.Texto(p.BaseIndex)));
     d.emplace_back("Tipo de relleno", Q(ListaRellenos.Texto(p.RellenoIndex)));
     if (p.RellenoIndex == RellenoUsuario) {
-        d.emplace_back("Rozamiento interno del relleno φ", N(p.fi) + " grados");
-        d.emplace_back("Rozamiento relleno-paramentos de la zanja φ′", N(p.fi1) + " grados");
-        d.emplace_back("Peso específico del relleno γ", N(p.gamma) + " kN/m³");
+        d.emplace_back("Rozamiento interno del relleno φ", ConUnidad(p.fi, "grados"));
+        d.emplace_back("Rozamiento relleno-paramentos de la zanja φ′", ConUnidad(p.fi1, "grados"));
+        d.emplace_back("Peso específico del relleno γ", ConUnidad(p.gamma, "kN/m³"));
     }
     d.emplace_back("Factor de apoyo Fa", N(p.Fa));
     if (GrupoTerraplen(p)) {
@@ -126,22 +133,22 @@ void ApartadoDatos(Redactor& r, const Proyecto& p)
         d.emplace_back("Sentido de la vía", Q(ListaSentidosVia.Texto(p.SentidoViaIndex)));
         if (p.SentidoViaIndex == 0)
             d.emplace_back("Distancia a la primera vía dh", Metros(p.dh));
-        d.emplace_back("Velocidad V", N(p.V) + " km/h");
+        d.emplace_back("Velocidad V", ConUnidad(p.V, "km/h"));
     }
     if (avion)
         d.emplace_back("Tráfico aéreo", Q(ListaAeropuertos.Texto(p.AeropuertoIndex)));
     if (p.qp > 0) {
-        d.emplace_back("Carga puntual en superficie qp", N(p.qp) + " t");
+        d.emplace_back("Carga puntual en superficie qp", ConUnidad(p.qp, "t"));
         d.emplace_back("Distancia horizontal a la carga puntual D", Metros(p.D));
     }
     if (p.qs > 0)
-        d.emplace_back("Carga repartida en superficie qs", N(p.qs) + " t/m²");
+        d.emplace_back("Carga repartida en superficie qs", ConUnidad(p.qs, "t/m²"));
     if (p.CompactadorIndex != 0) {
         d.emplace_back("Compactador", Q(ListaCompactadores.Texto(p.CompactadorIndex)));
-        d.emplace_back("Carga del compactador por m de rodillo pq", N(p.pq) + " t/m");
+        d.emplace_back("Carga del compactador por m de rodillo pq", ConUnidad(p.pq, "t/m"));
     }
     if (p.fck > 0)
-        d.emplace_back("Resistencia característica del hormigón fck", N(p.fck) + " MPa");
+        d.emplace_back("Resistencia característica del hormigón fck", ConUnidad(p.fck, "MPa"));
     TablaDatos(r, d);
 }
 
