@@ -65,10 +65,11 @@ void DibujaBandas(QPainter& pintor, const Ejes& e, const CurvaClase& curva)
                             QPointF(e.area.right(), e.Y(banda.hasta)));
         }
         // El rótulo de la clase, para leer la franja también en blanco y negro.
-        if (franja.height() >= e.letra * 1.1) {
+        // Separado de la raya de arriba: en papel la letra crece un poco y la tocaría.
+        if (franja.height() >= e.letra * 1.4) {
             pintor.setFont(Letra(pintor, e.letra, true));
             pintor.setPen(Qt::black);
-            const QRectF rotulo = franja.adjusted(0, e.letra * 0.1, -e.letra * 0.4, 0);
+            const QRectF rotulo = franja.adjusted(0, e.letra * 0.3, -e.letra * 0.4, 0);
             pintor.drawText(rotulo, Qt::AlignRight | Qt::AlignTop,
                             Q(NombreClase(curva.modo, banda.clase)));
         }
@@ -141,20 +142,22 @@ void DibujaLinea(QPainter& pintor, const Ejes& e, const CurvaClase& curva)
     pintor.restore();
 }
 
-// Línea vertical en una altura, con su rótulo arriba sobre fondo blanco.
+// Línea vertical en una altura, con su rótulo arriba sobre fondo blanco en su
+// fila; la línea empieza en su rótulo, para no cruzar los de las filas de encima.
 void DibujaAltura(QPainter& pintor, const Ejes& e, double hr, const QString& texto,
                   Qt::PenStyle estilo, double fila)
 {
     const double x = e.X(hr);
+    const double arriba = e.area.top() + e.letra * (0.3 + 1.3 * fila);
     pintor.setPen(QPen(Qt::black, e.letra * 0.12, estilo));
-    pintor.drawLine(QPointF(x, e.area.top()), QPointF(x, e.area.bottom()));
+    pintor.drawLine(QPointF(x, fila > 0 ? arriba : e.area.top()), QPointF(x, e.area.bottom()));
     pintor.setFont(Letra(pintor, e.letra * 0.85));
     const QFontMetricsF medidas(pintor.font());
     const double ancho = medidas.horizontalAdvance(texto) + e.letra * 0.6;
     double izquierda = x + e.letra * 0.2;
     if (izquierda + ancho > e.area.right())
         izquierda = x - e.letra * 0.2 - ancho;
-    const QRectF caja(izquierda, e.area.top() + e.letra * (0.3 + 1.3 * fila), ancho, e.letra * 1.2);
+    const QRectF caja(izquierda, arriba, ancho, e.letra * 1.2);
     pintor.fillRect(caja, Qt::white);
     pintor.setPen(Qt::black);
     pintor.drawText(caja, Qt::AlignCenter, texto);

@@ -1,5 +1,9 @@
 #include "clase_altura.h"
 
+#include <QScreen>
+
+#include <algorithm>
+
 #include <QAction>
 #include <QEvent>
 #include <QLabel>
@@ -51,8 +55,12 @@ TCurvaClase::TCurvaClase(const Proyecto& proyecto, Dialogos& dialogos, QWidget* 
     CreaMenu();
 
     desplazamiento_ = ColocaPaginaImpresa(*this, MainMenu1, pagina_);
+    // Los dos gráficos a la vista sin desplazar, si la pantalla da para ello.
     const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    resize(AnchoPagina + barra + 2, 640);
+    int alto = AltoPagina + MainMenu1->sizeHint().height() + 4;
+    if (const QScreen* pantalla = screen())
+        alto = std::min(alto, pantalla->availableGeometry().height() - 60);
+    resize(AnchoPagina + barra + 2, alto);
 }
 
 void TCurvaClase::CreaPagina()
