@@ -4,12 +4,12 @@
 // cada tramo de la tabla sobre el caso base y suma los metros por diámetro y clase.
 
 #include <algorithm>
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "procesa.h"
+#include "sistema.h"
 #include "tramos_cli.h"
 
 namespace {
@@ -30,22 +30,24 @@ int Uso()
 
 int main(int argc, char** argv)
 {
+    PreparaConsola();
+    const std::vector<std::string> argumentos = ArgumentosPrograma(argc, argv);
     bool json = false, tramos = false;
     OpcionesTramos opciones;
     std::vector<std::string> archivos;
-    for (int i = 1; i < argc; ++i) {
-        const bool conValor =
-            std::strcmp(argv[i], "--tramos") == 0 || std::strcmp(argv[i], "--proyecto") == 0;
-        if (conValor && i + 1 == argc)
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& argumento = argumentos[i];
+        const bool conValor = argumento == "--tramos" || argumento == "--proyecto";
+        if (conValor && i + 1 == argumentos.size())
             return Uso();
-        if (std::strcmp(argv[i], "--json") == 0)
+        if (argumento == "--json")
             json = true;
-        else if (std::strcmp(argv[i], "--tramos") == 0)
-            tramos = true, opciones.tabla = argv[++i];
-        else if (std::strcmp(argv[i], "--proyecto") == 0)
-            opciones.proyecto = argv[++i];
+        else if (argumento == "--tramos")
+            tramos = true, opciones.tabla = argumentos[++i];
+        else if (argumento == "--proyecto")
+            opciones.proyecto = argumentos[++i];
         else
-            archivos.emplace_back(argv[i]);
+            archivos.push_back(argumento);
     }
     std::ios::sync_with_stdio(false);
     if (tramos && archivos.empty()) {

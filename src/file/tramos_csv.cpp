@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "numero.h"
+#include "sistema.h"
 #include "texto1252.h"
 
 namespace {
@@ -226,11 +227,12 @@ LecturaTramos LeeTablaTramos(std::istream& entrada)
 LecturaTramos LeeArchivoTramos(const std::string& nombre)
 {
     std::error_code ec;
+    const std::filesystem::path ruta = RutaArchivo(nombre);
     std::ifstream entrada;
-    if (std::filesystem::is_regular_file(nombre, ec)) {
-        if (std::filesystem::file_size(nombre, ec) > TamanoMaximoTramos && !ec)
+    if (std::filesystem::is_regular_file(ruta, ec)) {
+        if (std::filesystem::file_size(ruta, ec) > TamanoMaximoTramos && !ec)
             return {false, TextoGrande, {}, {}};
-        entrada.open(nombre, std::ios::binary);
+        entrada.open(ruta, std::ios::binary);
     }
     if (!entrada.is_open())
         return {false, "Error abriendo archivo", {}, {}};

@@ -7,6 +7,7 @@
 
 #include "anejo.h"
 #include "procesa.h"
+#include "sistema.h"
 
 bool PideAnejo(int argc, char** argv)
 {
@@ -15,7 +16,9 @@ bool PideAnejo(int argc, char** argv)
 
 int EjecutaAnejo(int argc, char** argv)
 {
-    if (argc != 4) {
+    PreparaConsola();
+    const std::vector<std::string> palabras = ArgumentosPrograma(argc, argv);
+    if (palabras.size() != 3) {
         std::cerr << "Uso: calculo-tubos --anejo SALIDA.pdf PROYECTO.txt\n";
         return SalidaNoProyecto;
     }
@@ -23,8 +26,8 @@ int EjecutaAnejo(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argumentos = 1;
     QGuiApplication aplicacion(argumentos, argv);
-    const QString pdf = QString::fromLocal8Bit(argv[2]);
-    const std::string proyecto = argv[3];
+    const QString pdf = QString::fromStdString(palabras[1]);
+    const std::string& proyecto = palabras[2];
 
     const CalculoArchivo calculo = CalculaArchivo(proyecto);
     if (!calculo.leido) {
@@ -35,7 +38,7 @@ int EjecutaAnejo(int argc, char** argv)
         return calculo.Codigo();
     }
     DatosAnejo datos;
-    datos.archivo = QFileInfo(QString::fromLocal8Bit(argv[3])).fileName();
+    datos.archivo = QFileInfo(QString::fromStdString(proyecto)).fileName();
     datos.fecha = QDate::currentDate();
     datos.version = VersionPrograma();
     const ResultadoAnejo resultado = EscribeAnejo(calculo, datos, pdf);
