@@ -5,12 +5,26 @@
 PAQUETES_WINDOWS=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build
     googletest)
 # Solo para hacer Qt y los paquetes: las herramientas de Qt de la máquina (moc, rcc,
-# uic de la misma versión), sus traducciones y NSIS.
-PAQUETES_QT_WINDOWS=(qt6-base-dev qt6-base-dev-tools qt6-translations-l10n nsis dpkg-dev xz-utils)
+# uic de la misma versión), su traducción y las letras que van en el paquete, el icono
+# (del SVG al .ico), NSIS y, para probarlos, pdftotext.
+PAQUETES_QT_WINDOWS=(qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-liberation2
+    librsvg2-bin icoutils nsis dpkg-dev xz-utils poppler-utils)
 
 # wine64 de Debian no está en el PATH.
 export PATH="$PATH:/usr/lib/wine"
 export WINEDEBUG=-all
+
+# Crea si hace falta el prefijo de Wine $1 y deja su wineserver en marcha hasta un
+# minuto después del último programa, con los servicios de Wine ya arrancados. Si
+# no, el primer programa arranca los servicios con su misma salida (y quien la lee,
+# CTest, espera a que se vayan) y uno que llega cuando el wineserver se está yendo
+# falla sin hacer nada. La primera vez tarda medio minuto.
+PreparaWine() {
+    mkdir -p "$1"
+    WINEPREFIX=$1 wineserver -w
+    WINEPREFIX=$1 wineserver -p60
+    WINEPREFIX=$1 WINEDLLOVERRIDES="mscoree,mshtml=" wine64 wineboot --init >/dev/null 2>&1
+}
 
 # Versión de Qt de la máquina: el Qt para Windows ha de ser la misma, porque usa sus
 # herramientas.

@@ -16,21 +16,22 @@ constexpr int ExcepcionesVigiladas = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 // resuelve sus propios fallos no borra los de quien lo llama.
 class AmbitoFallos {
 public:
-    AmbitoFallos()
+    AmbitoFallos() : previos_(std::fetestexcept(ExcepcionesVigiladas))
     {
-        std::fegetexceptflag(&previos_, ExcepcionesVigiladas);
         std::feclearexcept(ExcepcionesVigiladas);
     }
+    // Se devuelven con feraiseexcept, no con fesetexceptflag: la de mingw-w64
+    // quita las máscaras de SSE y el siguiente 0/0 pararía el programa.
     ~AmbitoFallos()
     {
         std::feclearexcept(ExcepcionesVigiladas);
-        std::fesetexceptflag(&previos_, ExcepcionesVigiladas);
+        std::feraiseexcept(previos_);
     }
     AmbitoFallos(const AmbitoFallos&) = delete;
     AmbitoFallos& operator=(const AmbitoFallos&) = delete;
 
 private:
-    std::fexcept_t previos_{};
+    int previos_;
 };
 
 // Lanza FalloNumerico si desde el inicio del ámbito hubo algún fallo.

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "anejo.h"
+#include "letras.h"
 #include "procesa.h"
 #include "sistema.h"
 
@@ -26,6 +27,7 @@ int EjecutaAnejo(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argumentos = 1;
     QGuiApplication aplicacion(argumentos, argv);
+    InstalaLetrasPrograma();
     const QString pdf = QString::fromStdString(palabras[1]);
     const std::string& proyecto = palabras[2];
 
