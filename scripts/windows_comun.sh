@@ -31,10 +31,12 @@ PreparaWine() {
 QT_VERSION_DEBIAN=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
 
 # Opciones de Qt: solo lo que usa el programa (Widgets, PrintSupport, Test). Sin
-# tabletevent, porque las fuentes "+dfsg" de Debian no traen wintab.h.
+# tabletevent, porque las fuentes "+dfsg" de Debian no traen wintab.h. Sin OpenGL de
+# ninguna clase: sin OpenGL queda el dinámico de Windows, y su plugin no compila.
 QT_OPCIONES=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+    -DINPUT_opengl=no -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
