@@ -22,8 +22,10 @@ if(BUILD_GUI)
   add_custom_command(OUTPUT ${ICONO_WINDOWS}
     COMMAND ${ICOTOOL} -c -o ${ICONO_WINDOWS} ${imagenes}
     DEPENDS ${imagenes})
+  add_custom_target(icono_windows DEPENDS ${ICONO_WINDOWS})
   configure_file(resources/calculo-tubos.rc.in ${CMAKE_BINARY_DIR}/calculo-tubos.rc @ONLY)
-  target_sources(calculo-tubos PRIVATE ${CMAKE_BINARY_DIR}/calculo-tubos.rc ${ICONO_WINDOWS})
+  target_sources(calculo-tubos PRIVATE ${CMAKE_BINARY_DIR}/calculo-tubos.rc)
+  add_dependencies(calculo-tubos icono_windows)
   set_source_files_properties(${CMAKE_BINARY_DIR}/calculo-tubos.rc PROPERTIES
     OBJECT_DEPENDS ${ICONO_WINDOWS})
   # Un programa de ventanas: sin consola detrás.
@@ -67,6 +69,11 @@ if(BUILD_GUI)
   configure_file(cmake/qt.conf.in ${bin}/qt.conf @ONLY)
 endif()
 
+# Las DLL de Debian llevan símbolos de depuración: fuera, en la copia que se instala.
+install(CODE "
+  file(GLOB_RECURSE dlls \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+  execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${dlls} COMMAND_ERROR_IS_FATAL ANY)")
+
 set(CPACK_GENERATOR "NSIS;ZIP")
 set(CPACK_PACKAGE_NAME calculo-tubos)
 set(CPACK_PACKAGE_VENDOR "Equipo de cálculo")
@@ -75,8 +82,6 @@ set(CPACK_PACKAGE_FILE_NAME calculo-tubos-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Cálculo mecánico de tubos")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY calculo-tubos)
 set(CPACK_STRIP_FILES ON)
-# El .zip, con todo en una carpeta del nombre del paquete.
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 
 # El instalador: en Archivos de programa, con su entrada en el menú Inicio y su
 # desinstalador en «Agregar o quitar programas».
