@@ -5,22 +5,38 @@
 PAQUETES_WINDOWS=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build
     googletest)
 # Solo para hacer Qt y los paquetes: las herramientas de Qt de la máquina (moc, rcc,
-# uic de la misma versión), sus traducciones y NSIS.
-PAQUETES_QT_WINDOWS=(qt6-base-dev qt6-base-dev-tools qt6-translations-l10n nsis dpkg-dev xz-utils)
+# uic de la misma versión), su traducción y las letras que van en el paquete, el icono
+# (del SVG al .ico), NSIS y, para probarlos, pdftotext.
+PAQUETES_QT_WINDOWS=(qt6-base-dev qt6-base-dev-tools qt6-translations-l10n fonts-liberation2
+    librsvg2-bin icoutils nsis dpkg-dev xz-utils poppler-utils)
 
 # wine64 de Debian no está en el PATH.
 export PATH="$PATH:/usr/lib/wine"
 export WINEDEBUG=-all
+
+# Crea si hace falta el prefijo de Wine $1 y deja su wineserver en marcha hasta un
+# minuto después del último programa, con los servicios de Wine ya arrancados. Si
+# no, el primer programa arranca los servicios con su misma salida (y quien la lee,
+# CTest, espera a que se vayan) y uno que llega cuando el wineserver se está yendo
+# falla sin hacer nada. La primera vez tarda medio minuto.
+PreparaWine() {
+    mkdir -p "$1"
+    WINEPREFIX=$1 wineserver -w
+    WINEPREFIX=$1 wineserver -p60
+    WINEPREFIX=$1 WINEDLLOVERRIDES="mscoree,mshtml=" wine64 wineboot --init >/dev/null 2>&1
+}
 
 # Versión de Qt de la máquina: el Qt para Windows ha de ser la misma, porque usa sus
 # herramientas.
 QT_VERSION_DEBIAN=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null || true)
 
 # Opciones de Qt: solo lo que usa el programa (Widgets, PrintSupport, Test). Sin
-# tabletevent, porque las fuentes "+dfsg" de Debian no traen wintab.h.
+# tabletevent, porque las fuentes "+dfsg" de Debian no traen wintab.h. Sin OpenGL de
+# ninguna clase: sin OpenGL queda el dinámico de Windows, y su plugin no compila.
 QT_OPCIONES=(-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF
+    -DINPUT_opengl=no -DFEATURE_opengl_dynamic=OFF -DFEATURE_dynamicgl=OFF
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_tabletevent=OFF -DFEATURE_zstd=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF

@@ -4,12 +4,12 @@
 // cada tramo de la tabla sobre el caso base y suma los metros por diámetro y clase.
 
 #include <algorithm>
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "procesa.h"
+#include "sistema.h"
 #include "tramos_cli.h"
 
 namespace {
@@ -30,23 +30,25 @@ int Uso()
 
 int main(int argc, char** argv)
 {
+    PreparaConsola();
+    const std::vector<std::string> argumentos = ArgumentosPrograma(argc, argv);
     bool json = false, tramos = false;
     OpcionesTramos opciones;
     std::vector<std::string> archivos;
-    for (int i = 1; i < argc; ++i) {
+    for (std::size_t i = 0; i < argumentos.size(); ++i) {
+        const std::string& argumento = argumentos[i];
         // Una opción con valor no puede quedarse sin él ni tomar por valor otra opción.
-        const bool conValor =
-            std::strcmp(argv[i], "--tramos") == 0 || std::strcmp(argv[i], "--proyecto") == 0;
-        if (conValor && (i + 1 == argc || std::strncmp(argv[i + 1], "--", 2) == 0))
+        const bool conValor = argumento == "--tramos" || argumento == "--proyecto";
+        if (conValor && (i + 1 == argumentos.size() || argumentos[i + 1].rfind("--", 0) == 0))
             return Uso();
-        if (std::strcmp(argv[i], "--json") == 0)
+        if (argumento == "--json")
             json = true;
-        else if (std::strcmp(argv[i], "--tramos") == 0)
-            tramos = true, opciones.tabla = argv[++i];
-        else if (std::strcmp(argv[i], "--proyecto") == 0)
-            opciones.proyecto = argv[++i];
+        else if (argumento == "--tramos")
+            tramos = true, opciones.tabla = argumentos[++i];
+        else if (argumento == "--proyecto")
+            opciones.proyecto = argumentos[++i];
         else
-            archivos.emplace_back(argv[i]);
+            archivos.push_back(argumento);
     }
     std::ios::sync_with_stdio(false);
     if (tramos && archivos.empty()) {

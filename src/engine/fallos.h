@@ -19,27 +19,25 @@ constexpr int ExcepcionesVigiladas = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 // un cálculo sin fallos no pasa nunca.
 class AmbitoFallos {
 public:
-    AmbitoFallos()
+    AmbitoFallos() : previos_(std::fetestexcept(ExcepcionesVigiladas))
     {
-        if (std::fetestexcept(ExcepcionesVigiladas) == 0)
-            return;
-        aparte_ = true;
-        std::fegetexceptflag(&previos_, ExcepcionesVigiladas);
-        std::feclearexcept(ExcepcionesVigiladas);
+        if (previos_ != 0)
+            std::feclearexcept(ExcepcionesVigiladas);
     }
+    // Se devuelven con feraiseexcept, no con fesetexceptflag: la de mingw-w64
+    // quita las máscaras de SSE y el siguiente 0/0 pararía el programa.
     ~AmbitoFallos()
     {
         if (std::fetestexcept(ExcepcionesVigiladas) != 0)
             std::feclearexcept(ExcepcionesVigiladas);
-        if (aparte_)
-            std::fesetexceptflag(&previos_, ExcepcionesVigiladas);
+        if (previos_ != 0)
+            std::feraiseexcept(previos_);
     }
     AmbitoFallos(const AmbitoFallos&) = delete;
     AmbitoFallos& operator=(const AmbitoFallos&) = delete;
 
 private:
-    bool aparte_ = false;  // el llamador tenía indicadores encendidos
-    std::fexcept_t previos_{};
+    int previos_;  // los indicadores que el llamador tenía encendidos
 };
 
 // Lanza FalloNumerico si desde el inicio del ámbito hubo algún fallo.

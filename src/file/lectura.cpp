@@ -13,6 +13,7 @@
 #include "listas.h"
 #include "numero.h"
 #include "proyecto.h"
+#include "sistema.h"
 #include "texto1252.h"
 
 namespace {
@@ -362,15 +363,16 @@ Contenido LeeTodo(std::istream& entrada, std::string& bytes, std::size_t maximo)
 ResultadoLectura LeeArchivo(Proyecto& p, const std::string& nombre, const AvisoLectura& aviso)
 {
     std::error_code ec;
+    const std::filesystem::path ruta = RutaArchivo(nombre);
     std::ifstream entrada;
-    if (std::filesystem::is_regular_file(nombre, ec)) {
+    if (std::filesystem::is_regular_file(ruta, ec)) {
         // Se rechaza sin leerlo; un archivo que crece mientras se lee, o que dice
         // medir 0 (los de /proc), lo para LeeDatos.
-        if (std::filesystem::file_size(nombre, ec) > TamanoMaximoArchivo && !ec) {
+        if (std::filesystem::file_size(ruta, ec) > TamanoMaximoArchivo && !ec) {
             aviso(TextoGrande, BotonesLectura::Cancelar);
             return ResultadoLectura::Grande;
         }
-        entrada.open(nombre, std::ios::binary);
+        entrada.open(ruta, std::ios::binary);
     }
     if (!entrada.is_open()) {
         aviso("Error abriendo archivo", BotonesLectura::Cancelar);

@@ -8,6 +8,7 @@
 #include "factor_apoyo.h"
 #include "numero.h"
 #include "registros_csv.h"
+#include "sistema.h"
 #include "texto1252.h"
 
 namespace {
@@ -233,13 +234,15 @@ LectorTramos::LectorTramos(std::istream& entrada) : entrada_(&entrada)
 
 LectorTramos::LectorTramos(const std::string& nombre)
 {
+    // El nombre es UTF-8 en todos los sistemas: en Windows, nada de la API estrecha.
     std::error_code ec;
-    if (std::filesystem::is_regular_file(nombre, ec)) {
-        if (std::filesystem::file_size(nombre, ec) > TamanoMaximoTramos && !ec) {
+    const std::filesystem::path ruta = RutaArchivo(nombre);
+    if (std::filesystem::is_regular_file(ruta, ec)) {
+        if (std::filesystem::file_size(ruta, ec) > TamanoMaximoTramos && !ec) {
             lectura_.error = TextoGrande;
             return;
         }
-        archivo_.open(nombre, std::ios::binary);
+        archivo_.open(ruta, std::ios::binary);
     }
     if (!archivo_.is_open()) {
         lectura_.error = "Error abriendo archivo";

@@ -2,15 +2,16 @@
 # código de salida con los esperados. Variables: PROGRAMA, ARGUMENTOS
 # (separados por "|"), ESPERADO (archivo con la salida esperada), CODIGO y
 # OBTENIDO (dónde dejar la salida si difiere: en la carpeta de construcción).
+# EMULADOR, si lo hay, ejecuta el programa (Wine, para el de Windows).
 # Con SALIDA, la salida estándar va a ese archivo y se compara la de errores.
 string(REPLACE "|" ";" argumentos "${ARGUMENTOS}")
 if(DEFINED SALIDA)
-  execute_process(COMMAND "${PROGRAMA}" ${argumentos}
+  execute_process(COMMAND ${EMULADOR} "${PROGRAMA}" ${argumentos}
                   OUTPUT_FILE "${SALIDA}"
                   ERROR_VARIABLE salida
                   RESULT_VARIABLE codigo)
 else()
-  execute_process(COMMAND "${PROGRAMA}" ${argumentos}
+  execute_process(COMMAND ${EMULADOR} "${PROGRAMA}" ${argumentos}
                   OUTPUT_VARIABLE salida
                   RESULT_VARIABLE codigo)
 endif()

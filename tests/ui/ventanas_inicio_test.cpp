@@ -1,5 +1,6 @@
 // Arranque y ventanas pequeñas: presentación, "Acerca de...", datos de la obra y variables.
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include "banco_ventanas.h"
 #include "datosobra.h"
 #include "impresora.h"
+#include "letras.h"
 #include "primera.h"
 #include "variables.h"
 
@@ -354,6 +356,21 @@ private slots:
         // Caben el título y los botones de la barra (unos 100 px).
         QVERIFY2(ancho >= anchoTitulo + 100,
                  qPrintable(QString("%1 < %2 + 100").arg(ancho).arg(anchoTitulo)));
+    }
+
+    // Las páginas impresas y el anejo se escriben con Liberation Sans y Serif: las del
+    // sistema o, donde no las hay (Windows), las que el programa lleva consigo.
+    void LetrasDeLasPaginas_data()
+    {
+        QTest::addColumn<QString>("familia");
+        QTest::newRow("palo seco") << "Liberation Sans";
+        QTest::newRow("con remates") << "Liberation Serif";
+    }
+    void LetrasDeLasPaginas()
+    {
+        QFETCH(QString, familia);
+        InstalaLetrasPrograma();
+        QCOMPARE(QFontInfo(QFont(familia)).family(), familia);
     }
 
     // La última: deja instalada la traducción de Qt.

@@ -9,6 +9,8 @@
 
 #include "anejo.h"
 #include "caso.h"
+#include "letras.h"
+#include "sistema.h"
 #include "tramos_csv.h"
 
 bool PideAnejo(int argc, char** argv)
@@ -26,23 +28,24 @@ struct ArgumentosAnejo {
     std::string proyecto;
 };
 
-// Los argumentos tras --anejo; vacío si no valen (una opción sin valor, dos proyectos…).
-std::optional<ArgumentosAnejo> LeeArgumentos(int argc, char** argv)
+// Los argumentos (en UTF-8, el primero --anejo); vacío si no valen (una opción
+// sin valor, dos proyectos…).
+std::optional<ArgumentosAnejo> LeeArgumentos(const std::vector<std::string>& palabras)
 {
-    if (argc < 4)
+    if (palabras.size() < 3)
         return std::nullopt;
     ArgumentosAnejo a;
-    a.pdf = QString::fromLocal8Bit(argv[2]);
-    for (int i = 3; i < argc; ++i) {
-        const std::string opcion = argv[i];
+    a.pdf = QString::fromStdString(palabras[1]);
+    for (std::size_t i = 2; i < palabras.size(); ++i) {
+        const std::string& opcion = palabras[i];
         QString* valor = opcion == "--tramos"     ? &a.tabla
                          : opcion == "--autor"    ? &a.autor
                          : opcion == "--revision" ? &a.revision
                                                   : nullptr;
         if (valor) {
-            if (i + 1 == argc || std::strncmp(argv[i + 1], "--", 2) == 0)
+            if (i + 1 == palabras.size() || palabras[i + 1].rfind("--", 0) == 0)
                 return std::nullopt;
-            *valor = QString::fromLocal8Bit(argv[++i]);
+            *valor = QString::fromStdString(palabras[++i]);
         } else if (opcion.rfind("--", 0) == 0 || !a.proyecto.empty()) {
             return std::nullopt;
         } else {
@@ -81,7 +84,9 @@ std::optional<TramosAnejo> CalculaTabla(const QString& tabla, const Proyecto& ba
 
 int EjecutaAnejo(int argc, char** argv)
 {
-    const std::optional<ArgumentosAnejo> argumentos = LeeArgumentos(argc, argv);
+    PreparaConsola();
+    const std::optional<ArgumentosAnejo> argumentos =
+        LeeArgumentos(ArgumentosPrograma(argc, argv));
     if (!argumentos) {
         std::cerr << Uso;
         return SalidaNoProyecto;
@@ -90,6 +95,7 @@ int EjecutaAnejo(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int uno = 1;
     QGuiApplication aplicacion(uno, argv);
+    InstalaLetrasPrograma();
     const ArgumentosAnejo& a = *argumentos;
 
     const CalculoArchivo calculo = CalculaArchivo(a.proyecto);

@@ -6,6 +6,7 @@
 #include "arranque.h"
 #include "ayuda.h"
 #include "form1.h"
+#include "letras.h"
 #include "orden_anejo.h"
 #include "primera.h"
 #include "proyecto.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Cálculo Mecánico Tubos");
     QApplication::setDesktopFileName("calculo-tubos");
     QApplication::setWindowIcon(IconoPrograma());
+    InstalaLetrasPrograma();
     QApplication::setFont(QFont("Liberation Sans", 9));
     InstalaTeclaAyuda(aplicacion);
     InstalaTraduccionQt(aplicacion);

@@ -1,0 +1,148 @@
+// Guardado seguro en Linux: cada destino (enlaces, permisos, dueño, lo que no es
+// un archivo normal) y lo que queda en la carpeta.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include "ayudas_archivo.h"
+
+// Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo, permisos en
+// octal, dueño y contenido o destino: un fallo no debe cambiar nada. El contenido del caso
+// guardado se anota "(caso)".
+static std::map<std::string, std::string> Foto(const fs::path& carpeta,
+                                               const std::string& prefijo = "")
+{
+    static const std::string caso = TextoArchivo(RegistroCompleto());
+    std::map<std::string, std::string> foto;
+    for (const auto& entrada : fs::directory_iterator(carpeta)) {
+        const std::string nombre = prefijo + entrada.path().filename().string();
+        struct stat datos = {};
+        ::lstat(entrada.path().c_str(), &datos);
+        char permisos[32];
+        std::snprintf(permisos, sizeof permisos, "%o/%u:%u", unsigned(datos.st_mode & 07777),
+                      unsigned(datos.st_uid), unsigned(datos.st_gid));
+        const std::string bytes = S_ISREG(datos.st_mode) ? LeeBytes(entrada.path()) : "";
+        if (S_ISLNK(datos.st_mode))
+            foto[nombre] = "enlace a " + fs::read_symlink(entrada.path()).string();
+        else if (S_ISREG(datos.st_mode))
+            foto[nombre] = std::string(permisos) + " " + (bytes == caso ? "(caso)" : bytes);
+        else if (S_ISDIR(datos.st_mode))
+            foto.merge(Foto(entrada.path(), nombre + "/"));
+        else
+            foto[nombre] = "tipo " + std::to_string(datos.st_mode >> 12);
+    }
+    return foto;
+}
+
+// GuardaArchivo con un límite de tamaño de archivo (0: ninguno) y como el usuario dado (0: el
+// mismo). Si SIGXFSZ no se ignorara al guardar, terminaría estas pruebas.
+static ResultadoGuardar GuardaComo(Proyecto& p, const std::string& nombre, rlim_t limite,
+                                   uid_t usuario)
+{
+    rlimit antes{};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit corto = antes;
+    corto.rlim_cur = limite ? limite : antes.rlim_cur;
+    const uid_t uid = ::geteuid();
+    const gid_t gid = ::getegid();
+    if (::setrlimit(RLIMIT_FSIZE, &corto) != 0 ||
+        (usuario && (::setegid(usuario) != 0 || ::seteuid(usuario) != 0)))
+        return {false, "no se pudo preparar la prueba"};
+    const ResultadoGuardar r = GuardaArchivo(p, nombre);
+    const bool vuelve = !usuario || (::seteuid(uid) == 0 && ::setegid(gid) == 0);
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    return vuelve ? r : ResultadoGuardar{false, "no se pudo volver al usuario"};
+}
+
+TEST(GuardaArchivo, CadaDestino)
+{
+    // Un error lleva "@" en lugar del nombre dado; escrito es el archivo que
+    // recibe los datos cuando se guarda (relativo a la carpeta).
+    const std::string largo = std::string(251, 'n') + ".txt";  // 255 bytes
+    const std::string no = "No se ha podido guardar el archivo @: ";
+    const std::string protegido = "El archivo es de solo lectura. Puede guardar los datos en otro "
+                                  "archivo con «Guardar como».";
+    const struct {
+        std::string destino, error, escrito;
+        rlim_t limite = 0;  // tamaño máximo de archivo
+        uid_t usuario = 0;  // guarda otro usuario
+    } casos[] = {
+        {"nuevo.txt", "", "nuevo.txt"},
+        {"viejo.txt", "", "viejo.txt"},  // conserva dueño y permisos
+        {largo, "", largo},
+        {"enlace", "", "viejo.txt"},
+        {"sub/enlace", "", "viejo.txt"},  // relativo a su carpeta
+        {"sub/absoluto", "", "viejo.txt"},
+        {"cadena", "", "viejo.txt"},  // enlace a sub/enlace
+        {"no_existe/obra.txt", no + "la carpeta no existe.", ""},
+        {"carpeta.txt", no + "el nombre es el de una carpeta.", ""},
+        {"viejo.txt/obra.txt", no + "una parte de la ruta es un archivo, no una carpeta.", ""},
+        {"tuberia", no + "no es un archivo normal, sino una tubería con nombre.", ""},
+        {"nulo", no + "no es un archivo normal, sino un dispositivo.", ""},
+        {"solo_lectura.txt", protegido, ""},
+        {"ajeno.txt", protegido, "", 0, 65534},  // de root: otro usuario no lo puede escribir
+        {"bucle_a", no + "los enlaces simbólicos forman un bucle.", ""},
+        {"roto", no + "el enlace simbólico apunta a un archivo que no existe.", ""},
+        {"viejo.txt", no + "el archivo supera el tamaño máximo que permite el sistema.", "", 1000},
+    };
+    const mode_t mascara = ::umask(022);
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.destino);
+        CarpetaTemporal carpeta;
+        const fs::path& c = carpeta.ruta;
+        carpeta.Escribe("viejo.txt", "contenido viejo");
+        ::chmod((c / "viejo.txt").c_str(), 0640);
+        if (::chown((c / "viejo.txt").c_str(), 1234, 5678) != 0) {
+            // sin ser root queda el dueño propio; la foto lo compara igual
+        }
+        ::chmod(c.c_str(), 0777);
+        carpeta.Escribe("ajeno.txt", "de root");
+        carpeta.Escribe("solo_lectura.txt", "protegido");
+        ::chmod((c / "solo_lectura.txt").c_str(), 0444);
+        fs::create_directories(c / "carpeta.txt");
+        carpeta.Escribe("carpeta.txt/dentro.txt", "dentro");
+        fs::create_directories(c / "sub");
+        fs::create_symlink("viejo.txt", c / "enlace");
+        fs::create_symlink("../viejo.txt", c / "sub/enlace");
+        fs::create_symlink(c / "viejo.txt", c / "sub/absoluto");
+        fs::create_symlink("sub/enlace", c / "cadena");
+        fs::create_symlink("bucle_b", c / "bucle_a");
+        fs::create_symlink("bucle_a", c / "bucle_b");
+        fs::create_symlink("falta.txt", c / "roto");
+        ASSERT_EQ(::mkfifo((c / "tuberia").c_str(), 0644), 0);
+        if (::mknod((c / "nulo").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 &&
+            caso.destino == "nulo")
+            continue;  // sin permiso para crear dispositivos
+        if (caso.usuario && ::geteuid() != 0)
+            continue;  // solo root puede hacerse otro usuario
+
+        std::map<std::string, std::string> esperada = Foto(c);
+        Proyecto p = RegistroCompleto();
+        p.FileName = "anterior.txt";
+        p.Modificado = 1;
+        const std::string nombre = (c / caso.destino).string();
+        const ResultadoGuardar r = GuardaComo(p, nombre, caso.limite, caso.usuario);
+
+        std::string error = caso.error;
+        if (const std::size_t arroba = error.find('@'); arroba != std::string::npos)
+            error.replace(arroba, 1, nombre);
+        EXPECT_EQ(r.error, error);
+        EXPECT_EQ(r.guardado, error.empty());
+        EXPECT_EQ(p.FileName, error.empty() ? nombre : "anterior.txt");
+        EXPECT_EQ(p.Modificado, error.empty() ? 0 : 1);
+        if (error.empty()) {
+            std::string& escrito = esperada[caso.escrito];
+            const std::string permisos = escrito.empty() ? "644/" + std::to_string(::geteuid()) +
+                                                               ":" + std::to_string(::getegid())
+                                                         : escrito.substr(0, escrito.find(' '));
+            escrito = permisos + " (caso)";
+        }
+        EXPECT_EQ(Foto(c), esperada);
+    }
+    ::umask(mascara);
+}
