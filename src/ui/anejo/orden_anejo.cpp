@@ -85,8 +85,7 @@ std::optional<TramosAnejo> CalculaTabla(const QString& tabla, const Proyecto& ba
 int EjecutaAnejo(int argc, char** argv)
 {
     PreparaConsola();
-    const std::optional<ArgumentosAnejo> argumentos =
-        LeeArgumentos(ArgumentosPrograma(argc, argv));
+    const std::optional<ArgumentosAnejo> argumentos = LeeArgumentos(ArgumentosPrograma(argc, argv));
     if (!argumentos) {
         std::cerr << Uso;
         return SalidaNoProyecto;
