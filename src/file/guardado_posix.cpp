@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -137,6 +139,30 @@ void ConservaDueno(int descriptor, const struct stat& datos)
         return;  // queda el grupo del usuario
 }
 
+// Los temporales se llaman así: se reconocen como del programa en la carpeta del usuario.
+const char* const PrefijoTemporal = ".calculo-tubos-guardando-";
+
+// Quita de la carpeta los temporales de este programa que dejó un guardado
+// interrumpido (el programa terminado a medias): los de antes de este guardado,
+// con un minuto de margen para no tocar el de otro que esté guardando ahora.
+void QuitaTemporalesViejos(const std::string& carpeta, time_t inicio)
+{
+    DIR* dir = ::opendir(carpeta.empty() ? "." : carpeta.c_str());
+    if (dir == nullptr)
+        return;
+    const std::size_t largo = std::strlen(PrefijoTemporal);
+    while (const dirent* entrada = ::readdir(dir)) {
+        if (std::strncmp(entrada->d_name, PrefijoTemporal, largo) != 0)
+            continue;
+        const std::string ruta = carpeta + entrada->d_name;
+        struct stat datos = {};
+        if (::lstat(ruta.c_str(), &datos) == 0 && S_ISREG(datos.st_mode) &&
+            datos.st_mtime < inicio - 60)
+            ::unlink(ruta.c_str());
+    }
+    ::closedir(dir);
+}
+
 }  // namespace
 
 ResultadoGuardar GuardaContenido(const std::string& contenido, const std::string& nombre)
@@ -154,9 +180,10 @@ ResultadoGuardar GuardaContenido(const std::string& contenido, const std::string
     }
 
     // Temporal de nombre corto en la misma carpeta: cabe junto a un nombre de 255 bytes.
+    const time_t inicio = ::time(nullptr);
     const std::size_t barra = destino.ruta.rfind('/');
     const std::string carpeta = barra == std::string::npos ? "" : destino.ruta.substr(0, barra + 1);
-    std::string temporal = carpeta + ".ct-XXXXXX";
+    std::string temporal = carpeta + PrefijoTemporal + "XXXXXX";
     const int descriptor = ::mkstemp(temporal.data());
     if (descriptor < 0)
         return {false, Fallo(nombre, MotivoError(errno))};
@@ -183,5 +210,6 @@ ResultadoGuardar GuardaContenido(const std::string& contenido, const std::string
         ::fsync(carpetaAbierta);
         ::close(carpetaAbierta);
     }
+    QuitaTemporalesViejos(carpeta, inicio);
     return {true, {}};
 }

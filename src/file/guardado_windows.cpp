@@ -128,8 +128,9 @@ HANDLE CreaTemporal(const std::wstring& ruta, std::wstring& temporal)
     const std::wstring carpeta = barra == std::wstring::npos ? L"" : ruta.substr(0, barra + 1);
     HANDLE manejador = INVALID_HANDLE_VALUE;
     for (int intento = 0; intento < 100 && manejador == INVALID_HANDLE_VALUE; ++intento) {
-        wchar_t nombre[32];
-        std::swprintf(nombre, 32, L".ct-%lx-%x", ::GetCurrentProcessId(), ++cuenta);
+        wchar_t nombre[64];
+        std::swprintf(nombre, 64, L".calculo-tubos-guardando-%lx-%x", ::GetCurrentProcessId(),
+                      ++cuenta);
         temporal = carpeta + nombre;
         manejador = ::CreateFileW(temporal.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -169,6 +170,36 @@ DWORD Sustituye(const std::wstring& temporal, const Destino& destino)
     return ::GetLastError();
 }
 
+// Quita de la carpeta los temporales de este programa que dejó un guardado
+// interrumpido: los de antes de este guardado, con un minuto de margen para no
+// tocar el de otro que esté guardando ahora.
+void QuitaTemporalesViejos(const std::wstring& ruta, ULONGLONG inicio)
+{
+    const std::size_t barra = ruta.find_last_of(L"\\/");
+    const std::wstring carpeta = barra == std::wstring::npos ? L"" : ruta.substr(0, barra + 1);
+    WIN32_FIND_DATAW datos;
+    const HANDLE busqueda =
+        ::FindFirstFileW((carpeta + L".calculo-tubos-guardando-*").c_str(), &datos);
+    if (busqueda == INVALID_HANDLE_VALUE)
+        return;
+    constexpr ULONGLONG Minuto = 60ULL * 10000000ULL;  // en unidades de 100 ns
+    do {
+        const ULONGLONG escrito =
+            (static_cast<ULONGLONG>(datos.ftLastWriteTime.dwHighDateTime) << 32) |
+            datos.ftLastWriteTime.dwLowDateTime;
+        if (!(datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && escrito + Minuto < inicio)
+            ::DeleteFileW((carpeta + datos.cFileName).c_str());
+    } while (::FindNextFileW(busqueda, &datos));
+    ::FindClose(busqueda);
+}
+
+ULONGLONG Ahora()
+{
+    FILETIME ahora;
+    ::GetSystemTimeAsFileTime(&ahora);
+    return (static_cast<ULONGLONG>(ahora.dwHighDateTime) << 32) | ahora.dwLowDateTime;
+}
+
 }  // namespace
 
 ResultadoGuardar GuardaContenido(const std::string& contenido, const std::string& nombre)
@@ -176,6 +207,7 @@ ResultadoGuardar GuardaContenido(const std::string& contenido, const std::string
     const Destino destino = BuscaDestino(nombre);
     if (!destino.error.empty())
         return {false, destino.error};
+    const ULONGLONG inicio = Ahora();
     std::wstring temporal;
     const HANDLE manejador = CreaTemporal(destino.ruta, temporal);
     if (manejador == INVALID_HANDLE_VALUE)
@@ -188,5 +220,6 @@ ResultadoGuardar GuardaContenido(const std::string& contenido, const std::string
         ::DeleteFileW(temporal.c_str());
         return {false, Fallo(nombre, MotivoError(codigo))};
     }
+    QuitaTemporalesViejos(destino.ruta, inicio);
     return {true, {}};
 }

@@ -46,3 +46,24 @@ TEST(CaracteresNoGuardables, LosDistintosPorOrdenDeAparicion)
         EXPECT_EQ(CaracteresNoGuardables(p), caso.esperado) << caso.esperado;
     }
 }
+
+// Un guardado interrumpido deja un temporal que se reconoce como del programa; el
+// siguiente guardado en esa carpeta quita los viejos y no toca nada más.
+TEST(GuardaContenido, QuitaLosTemporalesViejosDelPrograma)
+{
+    CarpetaTemporal carpeta;
+    const std::string viejo = carpeta.Escribe(".calculo-tubos-guardando-Ab12Cd", "a medias");
+    const std::string reciente = carpeta.Escribe(".calculo-tubos-guardando-Ef34Gh", "guardando");
+    const std::string ajeno = carpeta.Escribe(".otro-programa-viejo", "suyo");
+    const auto hace = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    fs::last_write_time(viejo, hace);
+    fs::last_write_time(ajeno, hace);
+    ASSERT_TRUE(GuardaContenido("datos", (carpeta.ruta / "caso.txt").string()).guardado);
+    EXPECT_FALSE(fs::exists(viejo));
+    EXPECT_TRUE(fs::exists(reciente));
+    EXPECT_TRUE(fs::exists(ajeno));
+    int temporales = 0;  // ninguno más del propio guardado
+    for (const auto& entrada : fs::directory_iterator(carpeta.ruta))
+        temporales += entrada.path().filename().string().rfind(".calculo-tubos-", 0) == 0;
+    EXPECT_EQ(temporales, 1);
+}
