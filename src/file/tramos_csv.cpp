@@ -200,19 +200,41 @@ std::string Campo(const std::string& texto)
     return r + "\"";
 }
 
+// Una hoja de cálculo toma por fórmula la celda que empieza por = + - @, o por
+// un tabulador o un retorno y uno de ellos. Se guarda con un apóstrofo delante,
+// que la hoja muestra como texto; la que ya empezaba por apóstrofos lleva uno
+// más, y al leer se quita uno: vuelve el mismo texto.
+bool PareceFormula(const std::string& texto)
+{
+    std::size_t i = texto.find_first_not_of('\'');
+    if (i < texto.size() && (texto[i] == '\t' || texto[i] == '\r'))
+        ++i;
+    return i < texto.size() && std::string_view("=+-@").find(texto[i]) != std::string_view::npos;
+}
+
+std::string SinApostrofo(std::string texto)
+{
+    if (!texto.empty() && texto.front() == '\'' && PareceFormula(texto))
+        texto.erase(0, 1);
+    return texto;
+}
+
 // Una celda como se guarda: un número con coma decimal y una cama por su
-// nombre, que no depende de cómo se numeren; lo que no vale, como está.
-std::string Guardada(ColumnaTramo columna, std::string texto)
+// nombre, que no depende de cómo se numeren; lo demás, como está y a salvo de
+// leerse como fórmula.
+std::string Guardada(std::optional<ColumnaTramo> columna, std::string texto)
 {
     if (columna == ColumnaTramo::Cama) {
-        const std::optional<int> fila = FilaDeCama(texto);
-        return fila ? NombreCama(*fila) : texto;
+        if (const std::optional<int> fila = FilaDeCama(texto))
+            return NombreCama(*fila);
     }
-    if (ColumnaNumerica(columna) && LeeTecleado(texto).estado == Tecleo::Valido)
+    if (columna && ColumnaNumerica(*columna) && LeeTecleado(texto).estado == Tecleo::Valido) {
         for (char& c : texto)
             if (c == '.')
                 c = ',';
-    return texto;
+        return texto;
+    }
+    return PareceFormula(texto) ? "'" + texto : texto;
 }
 
 // Una cama dada por un número que ahora es su fila en la hoja de zanjas y que
@@ -324,7 +346,7 @@ void LectorTramos::Comprueba()
     }
     TablaTramos& t = r.tabla;
     for (std::string& cabecera : registros.campos)
-        t.cabeceras.push_back(utf8_ ? std::move(cabecera) : De1252(cabecera));
+        t.cabeceras.push_back(SinApostrofo(utf8_ ? std::move(cabecera) : De1252(cabecera)));
     Columnas(r);
     if (!r.error.empty())
         return;
@@ -377,9 +399,8 @@ bool LectorTramos::Siguiente(std::vector<std::string>& celdas, int& linea)
             continue;
         celdas = std::move(registros_->campos);
         celdas.resize(columnas);
-        if (!utf8_)
-            for (std::string& celda : celdas)
-                celda = De1252(celda);
+        for (std::string& celda : celdas)
+            celda = SinApostrofo(utf8_ ? std::move(celda) : De1252(celda));
         linea = registros_->linea;
         return true;
     }
@@ -423,9 +444,9 @@ std::string TextoTablaTramos(const TablaTramos& tabla)
     std::string texto = MarcaUtf8;
     auto fila = [&](const std::vector<std::string>& celdas, bool cabecera) {
         for (std::size_t i = 0; i < celdas.size(); ++i) {
-            const bool usada = !cabecera && i < tabla.columnas.size() && tabla.columnas[i];
-            texto +=
-                (i ? ";" : "") + Campo(usada ? Guardada(*tabla.columnas[i], celdas[i]) : celdas[i]);
+            const bool usada = !cabecera && i < tabla.columnas.size();
+            texto += (i ? ";" : "") +
+                     Campo(Guardada(usada ? tabla.columnas[i] : std::nullopt, celdas[i]));
         }
         texto += "\r\n";
     };

@@ -127,6 +127,40 @@ TEST(TablaTramos, ErrorConLineaYColumna)
     EXPECT_EQ(b.errores[0], "Línea 4, columna «hr»: «2,x» no es un número");
 }
 
+// Un texto que una hoja de cálculo tomaría por fórmula se guarda con un
+// apóstrofo delante y se relee como estaba; los números siguen siendo números.
+TEST(TablaTramos, LasFormulasSeGuardanComoTextoYSeReleenIguales)
+{
+    struct Caso {
+        std::string tramo, hr;  // lo escrito en la ventana
+        std::string guardado;   // la fila en el archivo
+    };
+    const Caso casos[] = {
+        {"=cmd|' /C calc'!A0", "1", "'=cmd|' /C calc'!A0;1"},
+        {"+34 600", "-2.5", "'+34 600;-2,5"},
+        {"-P1", "+1", "'-P1;+1"},
+        {"@SUMA(A1)", "=1+1", "'@SUMA(A1);'=1+1"},
+        {"\t=1", "1", "\"'\t=1\";1"},
+        {"\r-1", "1", "\"'\r-1\";1"},
+        {"'=A1", "1", "''=A1;1"},
+        {"'nota", "1", "'nota;1"},
+        {"P=1", "1", "P=1;1"},
+    };
+    for (const Caso& c : casos) {
+        LecturaTramos leida = Lee("Tramo;hr\n");
+        ASSERT_TRUE(leida.leida);
+        leida.tabla.filas = {{c.tramo, c.hr}};
+        leida.tabla.lineas = {2};
+        const std::string texto = TextoTablaTramos(leida.tabla);
+        EXPECT_EQ(texto, "\xEF\xBB\xBFTramo;hr\r\n" + c.guardado + "\r\n") << c.tramo;
+        const LecturaTramos releida = Lee(texto);
+        ASSERT_TRUE(releida.leida) << c.tramo;
+        ASSERT_EQ(releida.tabla.filas.size(), 1u) << c.tramo;
+        EXPECT_EQ(releida.tabla.filas[0][0], c.tramo);
+        EXPECT_EQ(releida.tabla.filas[0][1], c.hr == "-2.5" ? "-2,5" : c.hr);
+    }
+}
+
 // Se guarda para una hoja de cálculo en castellano, con las camas por su
 // nombre, y se vuelve a leer igual.
 TEST(TablaTramos, GuardaConComaDecimalYSeReleeIgual)
