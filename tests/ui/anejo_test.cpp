@@ -46,7 +46,8 @@ TramosAnejo Conduccion(int n)
     t.tabla = "/obras/colector.csv";
     for (int i = 0; i < n; ++i) {
         const std::string hr = i % 7 == 6 ? "x" : TextoNumero(1 + i % 5);
-        const std::string nombre = "T-" + std::to_string(i + 1) + (i % 7 == 6 ? "\x1b[1m" : "");
+        const std::string nombre =
+            "T-" + std::to_string(i + 1) + (i % 7 == 6 ? "\x1b[1m\u202e" : "");
         t.tramos.push_back(LeeTramo(base, {{ColumnaTramo::Tramo, nombre},
                                            {ColumnaTramo::PkInicial, std::to_string(10 * i)},
                                            {ColumnaTramo::PkFinal, std::to_string(10 * i + 10)},
@@ -209,6 +210,7 @@ private slots:
                            "Instalación y apoyo",
                            "T-1",
                            "T-7\\x1b[1m",
+                           "u202e",  // la celda parte el nombre tras "\\"
                            "Metros de tubo por diámetro y clase UNE 127.010",
                            "Total con clase: 60 m",
                            "Tramos sin clase: 1, con 10 m",

@@ -226,7 +226,7 @@ void DibujaCabecera(QPainter& pintor, const QRectF& zona, const CalculoArchivo& 
     pintor.setFont(letra);
     const QFontMetricsF medida(letra, pintor.device());
     const double alto = medida.lineSpacing();
-    const QString derecha[] = {"Archivo: " + datos.archivo,
+    const QString derecha[] = {"Archivo: " + Visible(datos.archivo),
                                "Fecha: " + datos.fecha.toString("dd/MM/yyyy"), datos.version};
     const QString izquierda[] = {"Obra: " + PrimeraLinea(p.MObra),
                                  "Sección tipo: " + PrimeraLinea(p.MSeccion),
@@ -283,14 +283,15 @@ void DibujaPortada(QPainter& pintor, const QRectF& zona, const CalculoArchivo& c
     escribe("Anejo de cálculo", 22, true, Qt::AlignHCenter, 0);
     escribe("Cálculo mecánico de tubos de hormigón armado según UNE 127.010", 13, false,
             Qt::AlignHCenter, Puntos(4));
-    const std::pair<QString, QString> datosObra[] = {{"Obra", TextoLibre(p.MObra)},
-                                                     {"Sección tipo", TextoLibre(p.MSeccion)},
-                                                     {"Cliente", TextoLibre(p.MCliente)},
-                                                     {"Archivo del proyecto", datos.archivo},
-                                                     {"Autor", datos.autor},
-                                                     {"Revisión", datos.revision},
-                                                     {"Fecha", datos.fecha.toString("dd/MM/yyyy")},
-                                                     {"Programa", datos.version}};
+    const std::pair<QString, QString> datosObra[] = {
+        {"Obra", TextoLibre(p.MObra)},
+        {"Sección tipo", TextoLibre(p.MSeccion)},
+        {"Cliente", TextoLibre(p.MCliente)},
+        {"Archivo del proyecto", Visible(datos.archivo)},
+        {"Autor", Visible(datos.autor)},
+        {"Revisión", Visible(datos.revision)},
+        {"Fecha", datos.fecha.toString("dd/MM/yyyy")},
+        {"Programa", datos.version}};
     y += Puntos(12);
     for (const auto& [rotulo, valor] : datosObra) {
         if (valor.trimmed().isEmpty())

@@ -24,7 +24,7 @@ QString TextoLibre(const std::vector<std::string>& lineas)
         total += static_cast<qsizetype>(linea.size());
         if (recortado)
             continue;
-        QString q = Q(linea.substr(0, MaximoCaracteres + 1));
+        QString q = Q(TextoVisible(linea.substr(0, MaximoCaracteres + 1)));
         if (static_cast<std::size_t>(texto.size()) == MaximoLineas ||
             caracteres + q.size() > static_cast<qsizetype>(MaximoCaracteres)) {
             q.truncate(

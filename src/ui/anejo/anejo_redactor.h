@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "anejo_interno.h"
+#include "caso.h"
 #include "clases.h"
 #include "graficos.h"
 #include "numero_qt.h"
@@ -28,6 +29,13 @@ inline QString Lineas(const std::vector<std::string>& lineas)
     for (const std::string& linea : lineas)
         l << Q(linea);
     return l.join('\n');
+}
+
+// Un texto del usuario (nombres, firma) como lo escribe el anejo: los
+// caracteres de control y de dirección, escapados; nada oculto ni en otro orden.
+inline QString Visible(const QString& texto)
+{
+    return Q(TextoVisible(texto.toStdString()));
 }
 
 // Un texto libre del proyecto (obra, sección, cliente) como lo escribe el

@@ -169,7 +169,7 @@ void Resumen(Redactor& r, const TramosAnejo& t, int modo)
 void ApartadoTramos(Redactor& r, const TramosAnejo& t)
 {
     r.Apartado("8. Tramos");
-    const QString tabla = QFileInfo(t.tabla).fileName();
+    const QString tabla = Visible(QFileInfo(t.tabla).fileName());
     r.Dato("Tabla de tramos:", tabla.isEmpty() ? QString("(sin nombre)") : tabla);
     r.Parrafo("Cada tramo es el caso de los apartados anteriores con los datos de su fila, "
               "calculado como las órdenes de cálculo de la ventana principal: se anotan las "

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <unordered_map>
 
+#include "caso.h"
 #include "clases.h"
 #include "graficos.h"
 #include "numero.h"
@@ -294,9 +295,9 @@ QString ModeloTramos::Notas(std::size_t fila, const QString& separador) const
         return TextoSinCalcular;
     QStringList notas;
     for (const std::string& error : calculos_[fila].errores)
-        notas << Q(error);
+        notas << Q(TextoVisible(error));
     for (const std::string& nota : calculos_[fila].notas)
-        notas << Q(nota);
+        notas << Q(TextoVisible(nota));
     return notas.join(separador);
 }
 
@@ -309,7 +310,10 @@ QVariant ModeloTramos::data(const QModelIndex& indice, int papel) const
     if (columna < ColumnasTabla()) {
         const std::vector<std::string>& celdas = tabla_.filas[fila];
         const auto i = static_cast<std::size_t>(columna);
-        if ((papel == Qt::DisplayRole || papel == Qt::EditRole) && i < celdas.size())
+        // Se ve con los controles escapados, como en el anejo; se edita como es.
+        if (papel == Qt::DisplayRole && i < celdas.size())
+            return Q(TextoVisible(celdas[i]));
+        if (papel == Qt::EditRole && i < celdas.size())
             return Q(celdas[i]);
         return {};
     }
@@ -400,6 +404,6 @@ QVariant ModeloTramos::headerData(int seccion, Qt::Orientation orientacion, int 
     if (papel != Qt::DisplayRole)
         return {};
     if (seccion < ColumnasTabla())
-        return Q(tabla_.cabeceras[i]);
+        return Q(TextoVisible(tabla_.cabeceras[i]));
     return TitulosResultado[seccion - ColumnasTabla()];
 }
