@@ -56,10 +56,7 @@ private slots:
         QAction* opcion = Opcion(f.get(), "Clase según altura de relleno");
         QVERIFY(opcion);
         QCOMPARE(AbreCon([&] { opcion->trigger(); }), abierta);
-        QStringList vistos;
-        for (const DialogosGuion::Visto& v : guion.vistos)
-            vistos.append(QString("%1 · %2 · %3").arg(v.titulo).arg(v.botones & 0xF).arg(v.texto));
-        QCOMPARE(vistos.join(" | "), mensajes);
+        QCOMPARE(guion.Vistos().join(" | "), mensajes);
         QCOMPARE(p->hr, antes.hr);
         QCOMPARE(p->Modificado, antes.Modificado);
         QCOMPARE(p->qr, antes.qr);

@@ -72,4 +72,12 @@ public:
             textos.append(visto.texto);
         return textos;
     }
+    // Cada mensaje visto como "título · botones · texto", en orden.
+    QStringList Vistos() const
+    {
+        QStringList textos;
+        for (const Visto& v : vistos)
+            textos.append(QString("%1 · %2 · %3").arg(v.titulo).arg(v.botones).arg(v.texto));
+        return textos;
+    }
 };
