@@ -1,6 +1,7 @@
 // Teclear en las casillas de la ventana principal como lo hace un usuario:
-// números a medio escribir, salir de la casilla, y los atajos de los menús con
-// el cursor dentro de una casilla. Qué se lee de cada texto lo prueba el motor.
+// números a medio escribir, salir de la casilla, los atajos de los menús con
+// el cursor dentro de una casilla y la clase en vivo. Qué se lee de cada texto
+// lo prueba el motor.
 
 #include <QTest>
 
@@ -151,6 +152,19 @@ private slots:
         QCOMPARE(p->b, 2.6);
         QCOMPARE(Ve({"EditB"}), QStringList{"2,6"});
         guion.vistos.clear();
+    }
+
+    // Cada tecla rehace la línea de la clase en vivo con lo ya leído, sin abrir ningún mensaje
+    // (que dice lo mismo que las órdenes lo prueba vias_test).
+    void ClaseEnVivoAlTeclear()
+    {
+        guion.nombres = {CARPETA_EJEMPLOS "/zanja.txt"};
+        f->AbrirClick();
+        Reescribe(Caja("EditHr"), "3.2");
+        QTRY_COMPARE(Hijo<QLabel>(f, "ClaseEnVivo")->toolTip(),
+                     "Carga de cálculo 104.58 kN/m² · UNE 135 (hasta hr 4.77 m) · "
+                     "ASTM IV (hasta hr 5.27 m)");
+        QVERIFY(guion.vistos.isEmpty());
     }
 
     void OrdenConNumeroAMedias()
