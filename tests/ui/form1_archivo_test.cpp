@@ -1,11 +1,10 @@
 // Menú Archivo de la ventana principal: guardar y abrir de nuevo,
 // confirmaciones, destinos que no se pueden escribir, archivos de otros
-// (errores, textos que parecen HTML) y el proyecto nuevo de cada lectura.
+// (errores; los que parecen HTML, en ventanas_inicio_test) y el proyecto nuevo
+// de cada lectura.
 
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <string>
@@ -217,25 +216,6 @@ private slots:
         f->Guardarcomo1Click();
         QVERIFY(!Lee(carpeta.filePath("guardado.txt")).contains("Componente horizontal del talud"));
         QVERIFY(guion.vistos.isEmpty());
-    }
-
-    void MensajesEnTextoSimple()
-    {
-        // La caja real de Qt, no la del guion: el texto de un archivo se ve tal cual.
-        FijaDialogos(nullptr);
-        const QString texto = "Error en <img src=\"/dev/zero\">";  // como HTML, no acabaría
-        QString visto;
-        QTimer::singleShot(0, this, [&] {
-            if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                QLabel* rotulo = caja->findChild<QLabel*>("qt_msgbox_label");
-                visto = rotulo->textFormat() == Qt::PlainText ? rotulo->text() : "HTML";
-                caja->buttons().constFirst()->click();
-            }
-        });
-        QCOMPARE(Mensaje(texto, "Error", BotonesAceptarCancelar | IconoError),
-                 int(RespuestaAceptar));
-        QCOMPARE(visto, texto);
-        FijaDialogos(&guion);
     }
 };
 

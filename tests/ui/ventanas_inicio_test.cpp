@@ -337,21 +337,27 @@ private slots:
         }
     }
 
-    void TituloDelMensajeEntero()
+    // La caja de mensajes de verdad, no la del guion: un texto (el de un archivo) se ve tal
+    // cual, no como HTML, y caben el título y los botones de la barra (unos 100 px).
+    void CajaDeMensaje()
     {
-        FijaDialogos(nullptr);  // el cuadro de mensaje de verdad
+        FijaDialogos(nullptr);
+        const QString texto = "<b>x</b>";
+        QString visto;
         int ancho = 0, anchoTitulo = 0;
         QTimer::singleShot(0, this, [&] {
             auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(caja);
+            QLabel* rotulo = caja->findChild<QLabel*>("qt_msgbox_label");
+            visto = rotulo->textFormat() == Qt::PlainText ? rotulo->text() : "HTML";
             ancho = caja->width();
             QFont letra = caja->font();
             letra.setBold(true);
             anchoTitulo = QFontMetrics(letra).horizontalAdvance(caja->windowTitle());
             caja->buttons().constFirst()->click();
         });
-        QCOMPARE(Mensaje("Valor no válido", TituloAtencion), int(RespuestaAceptar));
-        // Caben el título y los botones de la barra (unos 100 px).
+        QCOMPARE(Mensaje(texto, TituloAtencion), int(RespuestaAceptar));
+        QCOMPARE(visto, texto);
         QVERIFY2(ancho >= anchoTitulo + 100,
                  qPrintable(QString("%1 < %2 + 100").arg(ancho).arg(anchoTitulo)));
     }
