@@ -58,9 +58,9 @@ class PruebaPerfilTramos : public QObject {
     Q_OBJECT
 
 private slots:
-    // La hr del registro calculado (corregida) si el tramo se calculó; si no,
-    // la de su fila. La clase de la norma pedida; ninguna en un tramo con
-    // errores o sin clase suficiente.
+    // De cada tramo, tal como vienen (el dibujo los ordena): sus PK, la hr del registro
+    // calculado (corregida) si se calculó y, si no, la de su fila, y la clase de la norma pedida;
+    // ninguna en un tramo con errores o sin clase suficiente, o aún sin calcular.
     void DatosDelPerfil()
     {
         Tramo conErrores = DeFila(300, 250, 1.5);
@@ -72,26 +72,22 @@ private slots:
         const std::vector<TramoCalculado> calculos{Calculado(1.0, "90", "III"),
                                                    Calculado(2, "135", "IV"), fallido,
                                                    Calculado(9, "NO", "V")};
-        const struct {
-            int modo;
-            std::vector<std::string> clases;
-        } casos[] = {{1, {"90", "135", "", ""}}, {2, {"III", "IV", "", "V"}}};
-        for (const auto& caso : casos) {
-            const std::vector<TramoPerfil> perfil = PerfilDeTramos(tramos, calculos, caso.modo);
-            QCOMPARE(perfil.size(), std::size_t(4));
-            const double hr[] = {1.0, 2, 1.5, 9};
-            for (std::size_t i = 0; i < 4; ++i) {
-                QCOMPARE(perfil[i].hr, hr[i]);
-                QCOMPARE(perfil[i].clase, caso.clases[i]);
-            }
-            QCOMPARE(perfil[2].pkInicial, 300.0);  // tal como vienen: el dibujo los ordena
-            QCOMPARE(perfil[2].pkFinal, 250.0);
-        }
-        // Sin cálculos todavía: las hr de las filas y ninguna clase.
-        const std::vector<TramoPerfil> sinCalcular = PerfilDeTramos(tramos, {}, 1);
-        QCOMPARE(sinCalcular.size(), std::size_t(4));
-        QCOMPARE(sinCalcular[0].hr, 0.4);
-        QCOMPARE(sinCalcular[0].clase, std::string());
+        const auto texto = [](const std::vector<TramoPerfil>& perfil) {
+            QStringList tramos;
+            for (const TramoPerfil& t : perfil)
+                tramos << QString("%1-%2 %3 %4")
+                              .arg(t.pkInicial)
+                              .arg(t.pkFinal)
+                              .arg(t.hr)
+                              .arg(QString::fromStdString(t.clase));
+            return tramos.join(" | ");
+        };
+        QCOMPARE(texto(PerfilDeTramos(tramos, calculos, 1)),
+                 "0-100 1 90 | 100-250 2 135 | 300-250 1.5  | 300-400 9 ");
+        QCOMPARE(texto(PerfilDeTramos(tramos, calculos, 2)),
+                 "0-100 1 III | 100-250 2 IV | 300-250 1.5  | 300-400 9 V");
+        QCOMPARE(texto(PerfilDeTramos(tramos, {}, 1)),
+                 "0-100 0.4  | 100-250 2  | 300-250 1.5  | 300-400 9 ");
     }
 
     void Dibuja_data()
