@@ -83,17 +83,6 @@ class PruebaImpresion : public QObject {
     DialogosGuion guion;
     QTemporaryDir carpeta;
 
-    // Guion del diálogo de imprimir: acepta (o no) con tantas copias y al PDF dado.
-    void Imprimir(const QString& archivo, int copias, bool acepta)
-    {
-        guion.imprimir = [archivo, copias, acepta](QPrinter& impresora) {
-            impresora.setOutputFormat(QPrinter::PdfFormat);
-            impresora.setOutputFileName(archivo);
-            impresora.setCopyCount(copias);
-            return acepta;
-        };
-    }
-
 private slots:
     void initTestCase()
     {
@@ -229,7 +218,7 @@ private slots:
             const QString archivo =
                 carpeta.filePath(seEscribe ? "copias.pdf" : "no-existe/copias.pdf");
             QFile::remove(archivo);
-            Imprimir(archivo, copias, acepta);
+            guion.ImprimeEn(archivo, acepta, copias);
             ImprimeConDialogo(prueba.ventana, guion);
             QCOMPARE(guion.impresiones, 1);
             QCOMPARE(prueba.veces, trabajos);
@@ -245,10 +234,9 @@ private slots:
             QCOMPARE(texto.contains("Ultima"), !aborta);
             if (aborta)
                 continue;
-            QCOMPARE(CampoPdf(archivo, "Pages"), QString("1"));
+            QCOMPARE(FaltanEnPdf(archivo, {"Izquierda", "12.34", "LineaDos", "DibujoMarcado"}),
+                     QStringList());
             QCOMPARE(CampoPdf(archivo, "Title"), QString("Calculo Mecánico Tubos"));
-            for (const char* palabra : {"Izquierda", "12.34", "LineaDos", "DibujoMarcado"})
-                QVERIFY2(texto.contains(palabra), palabra);
             for (const char* palabra :
                  {"LineaFuera", "DibujoSinMarcar", "Boton", "EnPanel", "Oculta", "SoloPantalla"})
                 QVERIFY2(!texto.contains(palabra), palabra);
