@@ -204,8 +204,10 @@ private slots:
     {
         guion.nombres = {CARPETA_EJEMPLOS "/zanja.txt"};
         f->AbrirClick();
+        QLabel* linea = Hijo<QLabel>(f, "ClaseEnVivo");
+        QTRY_VERIFY(linea->toolTip().startsWith("Carga de cálculo 89.24"));  // la del archivo
         Reescribe(Caja("EditHr"), "3.2");
-        QTRY_COMPARE(Hijo<QLabel>(f, "ClaseEnVivo")->toolTip(),
+        QTRY_COMPARE(linea->toolTip(),
                      "Carga de cálculo 104.58 kN/m² · UNE 135 (hasta hr 4.77 m) · "
                      "ASTM IV (hasta hr 5.27 m)");
         QVERIFY(guion.vistos.isEmpty());
