@@ -182,7 +182,6 @@ TEST(LeeArchivo, ErroresConAceptarYConCancelar)
                                {" " + K(8)},
                                {K(5), "TUNEL"},
                                {K(8), "1,5"},
-                               {K(8), "1.5 "},
                                {K(8), ""},
                                {K(8), "0x10"},
                                {K(15), "1e999"},
