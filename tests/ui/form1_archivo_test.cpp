@@ -7,12 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <string>
-#include <vector>
-
+#include "../file/ayudas_archivo.h"
 #include "banco_ventanas.h"
-#include "claves.h"
-#include "texto1252.h"
 
 namespace {
 
@@ -165,13 +161,9 @@ private slots:
 
     void ArchivoConErroresYCancelar()
     {
-        QTemporaryDir carpeta;
-        const QString nombre = Escribe(
-            carpeta.filePath("roto.txt"),
-            QString("Cálculo mecánico de tubos de hormigón armado según UNE 127.010.\r\n"
-                    "hr       Altura del relleno sobre el plano de clave, en metros.______________"
-                    "\r\n   7\r\nesto no es una clave\r\n")
-                .toLatin1());
+        CarpetaTemporal carpeta;
+        const QString nombre = QString::fromStdString(
+            carpeta.Escribe("roto.txt", ConTitulo({K(22), "   7", "esto no es una clave"})));
         TuboNormal();
         p->Modificado = 0;
         guion.nombres = {nombre, nombre, "/proc/self/mem"};
@@ -196,17 +188,14 @@ private slots:
     {
         // Un archivo con talud y otro sin él: del segundo, el talud es el de un
         // proyecto nuevo y al guardarlo no aparece. El aviso apagado sigue apagado.
-        QTemporaryDir carpeta;
-        auto escribe = [&](const QString& nombre, const std::vector<int>& claves,
-                           const std::vector<const char*>& valores) {
-            std::string bytes = A1252(std::string(Claves[ClaveTitulo - 1])) + "\r\n";
-            for (std::size_t i = 0; i < claves.size(); ++i)
-                bytes += A1252(std::string(Claves[claves[i] - 1])) + "\r\n" + valores[i] + "\r\n";
-            return Escribe(carpeta.filePath(nombre), QByteArray::fromStdString(bytes));
+        CarpetaTemporal carpeta;
+        const auto escribe = [&](const std::string& nombre, const Textos& lineas) {
+            return QString::fromStdString(carpeta.Escribe(nombre, ConTitulo(lineas)));
         };
+        const QString guardado = QString::fromStdString((carpeta.ruta / "guardado.txt").string());
         p->AvisoEspesor = 0;
-        guion.nombres = {escribe("talud.txt", {15, 44, 45, 46}, {"1", "1.5", "4", "0.3"}),
-                         escribe("otro.txt", {22}, {"3"}), carpeta.filePath("guardado.txt")};
+        guion.nombres = {escribe("talud.txt", {K(15), "1", K(44), "1.5", K(45), "4", K(46), "0.3"}),
+                         escribe("otro.txt", {K(22), "3"}), guardado};
         f->AbrirClick();
         QCOMPARE(p->TaludH, 1.5);
         f->AbrirClick();
@@ -214,7 +203,7 @@ private slots:
         QCOMPARE(p->TaludH + p->TaludV + p->Resguardo + p->Di + p->AvisoEspesor, 6.0);
         QCOMPARE(Ve({"EditDi", "EditHr"}), QStringList({"0", "3"}));
         f->Guardarcomo1Click();
-        QVERIFY(!Lee(carpeta.filePath("guardado.txt")).contains("Componente horizontal del talud"));
+        QVERIFY(!Lee(guardado).contains("Componente horizontal del talud"));
         QVERIFY(guion.vistos.isEmpty());
     }
 };
