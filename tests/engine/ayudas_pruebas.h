@@ -1,9 +1,12 @@
 #pragma once
 // Piezas comunes de las pruebas del motor.
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
+#include "archivo.h"
 #include "cargas.h"
 #include "interlocutor.h"
 #include "proyecto.h"
@@ -24,6 +27,17 @@ inline Proyecto Nuevo()
 {
     Proyecto p;
     InicializaDatos(p);
+    return p;
+}
+
+// Un proyecto de ejemplo, leído aceptando cada mensaje.
+inline Proyecto Ejemplo(const std::string& nombre)
+{
+    Proyecto p = Nuevo();
+    EXPECT_EQ(LeeArchivo(p, CARPETA_EJEMPLOS "/" + nombre,
+                         [](const std::string&, BotonesLectura) { return true; }),
+              ResultadoLectura::Leido)
+        << nombre;
     return p;
 }
 

@@ -2,11 +2,9 @@
 
 #include <cmath>
 
-#include <filesystem>
 #include <string>
 
 #include "apoyo.h"
-#include "archivo.h"
 #include "ayudas_pruebas.h"
 #include "comprobaciones.h"
 #include "curva_clase.h"
@@ -37,14 +35,23 @@ static std::string Bandas(const CurvaClase& c)
     return texto;
 }
 
+// Terraplén de clase A: su Fa cambia con la altura.
+static Proyecto TerraplenA(double hr)
+{
+    Proyecto p = CasoZanja();
+    p.InstalacionIndex = InstalacionTerraplen;
+    p.Di = 1.0, p.Es = 0.1, p.De = 1.2, p.hr1 = 0.6, p.hr = hr, p.Tipo = 0;
+    p.Fa = *CalculaFa(p, 1, 1);
+    return p;
+}
+
+// Con aviones o trenes y menos de 1 m de relleno, la orden los quita del registro y la memoria
+// busca la validez sin ellos; la curva, a cada altura, calcula lo que daría esa altura
+// tecleada: a partir de 1 m con el avión, y la memoria tampoco da validez más allá.
 TEST(CalculaCurva, TramosYValidezComoLaMemoria)
 {
     Proyecto carretera = CasoZanja();  // la carga baja y vuelve a subir con hr
     carretera.CarreteraIndex = 3, carretera.hr = 0.6, carretera.Fa = 1.5;
-    Proyecto terraplen = CasoZanja();  // clase A: su Fa cambia con la altura
-    terraplen.InstalacionIndex = InstalacionTerraplen;
-    terraplen.Di = 1.0, terraplen.Es = 0.1, terraplen.De = 1.2, terraplen.hr1 = 0.6;
-    terraplen.hr = 2, terraplen.Tipo = 0, terraplen.Fa = *CalculaFa(terraplen, 1, 1);
     Proyecto grande = CasoZanja();  // Di >= 2.5: pasado 90 no hay clase UNE
     grande.Di = 2.6, grande.Es = 0.25, grande.De = 3.1, grande.b = 3.5;
     Proyecto puntual = CasoZanja();  // "NO" bajo la carga puntual, luego 90
@@ -54,6 +61,8 @@ TEST(CalculaCurva, TramosYValidezComoLaMemoria)
     Proyecto terraplenada = CasoZanja();  // hr empieza pasado h''r
     terraplenada.InstalacionIndex = InstalacionZanjaTerraplenada, terraplenada.h2r = 1;
     terraplenada.hr = 0.4;
+    Proyecto avion = CasoZanja();
+    avion.TraficoIndex = 2, avion.AeropuertoIndex = 3, avion.hr = 0.6;
     const struct {
         const char* nombre;
         Proyecto p;
@@ -69,7 +78,7 @@ TEST(CalculaCurva, TramosYValidezComoLaMemoria)
          "ASTM III hasta hr 0.58 m; ASTM II hasta hr 1.09 m; ASTM III hasta hr 8.45 m; ASTM IV "
          "desde hr 8.46 m",
          "I <=60; II <=75; III <=97.5; IV <=150; V <=210; NO"},
-        {"terraplén A", terraplen, 1, 0.5, 2, "(Válido para hr <=4.6 m.)",
+        {"terraplén A", TerraplenA(2), 1, 0.5, 2, "(Válido para hr <=4.6 m.)",
          "UNE 60 hasta hr 4.6 m; UNE 90 hasta hr 6.73 m; UNE 135 hasta hr 9.91 m; UNE 180 desde "
          "hr 9.92 m",
          "60 <=60; 90 <=90; 135 <=135; 180 <=180; NO"},
@@ -84,6 +93,10 @@ TEST(CalculaCurva, TramosYValidezComoLaMemoria)
          "90 <=90; 135 <=135; 180 <=180; NO"},
         {"zanja terraplenada", terraplenada, 1, 1.1, 1.1, "(Válido para hr <=5.35 m.)",
          "UNE 90 hasta hr 5.35 m; UNE 135 hasta hr 8.27 m; UNE 180 desde hr 8.28 m",
+         "90 <=90; 135 <=135; 180 <=180; NO"},
+        {"avión bajo 1 m", avion, 1, 0.5, 0.6, "(Válido para hr <=0.99 m.)",
+         "UNE 90 hasta hr 0.99 m; UNE 180 hasta hr 1.27 m; UNE 135 hasta hr 4.87 m; UNE 90 desde "
+         "hr 4.88 m",
          "90 <=90; 135 <=135; 180 <=180; NO"},
     };
     for (const auto& caso : casos) {
@@ -105,33 +118,12 @@ TEST(CalculaCurva, TramosYValidezComoLaMemoria)
     EXPECT_EQ(CalculaCurva(hondo, 1, 20).hrMaximo, 15);
 }
 
-// Con aviones o trenes y menos de 1 m de relleno, la orden los quita del
-// registro y la memoria busca la validez sin ellos; la curva, a cada altura,
-// calcula lo que daría esa altura tecleada: a partir de 1 m con el avión.
-// El avión carga desde 1 m: la memoria tampoco da validez más allá.
-TEST(CalculaCurva, AvionBajoUnMetroComoLaMemoria)
-{
-    Proyecto avion = CasoZanja();
-    avion.TraficoIndex = 2, avion.AeropuertoIndex = 3, avion.hr = 0.6;
-    const CurvaClase c = CalculaCurva(avion, 1, 200);
-    EXPECT_EQ(TextoValidez(c.validez), "(Válido para hr <=0.99 m.)");
-    EXPECT_EQ(ValidezDeLaMemoria(avion, 1), "(Válido para hr <=0.99 m.)");
-    EXPECT_EQ(Tramos(c), "UNE 90 hasta hr 0.99 m; UNE 180 hasta hr 1.27 m; UNE 135 hasta hr "
-                         "4.87 m; UNE 90 desde hr 4.88 m");
-}
-
 TEST(CalculaCurva, EjemplosComoLaMemoria)
 {
-    int ejemplos = 0;
-    for (const auto& entrada : std::filesystem::directory_iterator(CARPETA_EJEMPLOS)) {
-        if (entrada.path().extension() != ".txt")
-            continue;
-        ++ejemplos;
-        SCOPED_TRACE(entrada.path().string());
-        Proyecto p = Nuevo();
-        ASSERT_EQ(LeeArchivo(p, entrada.path().string(),
-                             [](const std::string&, BotonesLectura) { return true; }),
-                  ResultadoLectura::Leido);
+    for (const char* ejemplo :
+         {"zanja.txt", "terraplen.txt", "zanja_inducida.txt", "zanja_terraplenada.txt"}) {
+        SCOPED_TRACE(ejemplo);
+        Proyecto p = Ejemplo(ejemplo);
         for (const double hr : {p.hr, 1.234}) {
             p.hr = hr;
             for (const std::uint8_t modo : {1, 2}) {
@@ -148,19 +140,14 @@ TEST(CalculaCurva, EjemplosComoLaMemoria)
             }
         }
     }
-    EXPECT_EQ(ejemplos, 4);
 }
 
 // Con mucha altura los puntos se separan metros: los cambios de clase que
 // caen entre dos puntos se listan todos, en las alturas de siempre.
 TEST(CalculaCurva, CambiosEntreDosPuntosSeparados)
 {
-    Proyecto terraplen = CasoZanja();  // el terraplén de clase A de la tabla
-    terraplen.InstalacionIndex = InstalacionTerraplen;
-    terraplen.Di = 1.0, terraplen.Es = 0.1, terraplen.De = 1.2, terraplen.hr1 = 0.6;
-    terraplen.Tipo = 0, terraplen.Fa = *CalculaFa(terraplen, 1, 1);
-    terraplen.hr = 1000;  // puntos cada 15 m; la rejilla de 0.01 m pasa por las mismas alturas
-    const std::string tramos = Tramos(CalculaCurva(terraplen, 1, 200));
+    // Puntos cada 15 m; la rejilla de 0.01 m pasa por las mismas alturas.
+    const std::string tramos = Tramos(CalculaCurva(TerraplenA(1000), 1, 200));
     EXPECT_EQ(tramos.substr(0, 72),
               "UNE 60 hasta hr 4.6 m; UNE 90 hasta hr 6.73 m; UNE 135 hasta hr 9.91 m; ")
         << tramos;

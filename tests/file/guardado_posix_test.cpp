@@ -95,7 +95,7 @@ TEST(GuardaArchivo, CadaDestino)
         SCOPED_TRACE(caso.destino);
         CarpetaTemporal carpeta;
         const fs::path& c = carpeta.ruta;
-        carpeta.Escribe("viejo.txt", "contenido viejo");
+        carpeta.Escribe("viejo.txt", std::string(100000, 'v'));  // más largo que el caso
         ::chmod((c / "viejo.txt").c_str(), 0640);
         if (::chown((c / "viejo.txt").c_str(), 1234, 5678) != 0) {
             // sin ser root queda el dueño propio; la foto lo compara igual

@@ -75,10 +75,9 @@ private slots:
     // cerrado.
     void Elecciones()
     {
-        const QStringList directo{
-            "Como usted selecciono Apoyo Directo, el valor del ancho de zanja debe ser "
-            "recalculado.¿Desea abrir la ventana de ancho de zanja?",
-            "Aviso", QString::number(BotonesSiNo | IconoPregunta)};
+        const QString directo = "Aviso · 36 · Como usted selecciono Apoyo Directo, el valor del "
+                                "ancho de zanja debe ser recalculado.¿Desea abrir la ventana de "
+                                "ancho de zanja?";
         // Instalación, hr, h''r, botón, respuesta, Fa, código, hr y h''r que quedan, ventana
         // abierta después.
         const std::tuple<int, const char*, const char*, int, int, const char*, int, const char*,
@@ -95,10 +94,7 @@ private slots:
             p->ApoyoDirecto = boton == 11 ? 0 : 1;
             guion.respuestas = {respuesta};
             QCOMPARE(Predefinidos(boton), QString(despues));
-            QStringList vistos;
-            for (const auto& visto : guion.vistos)
-                vistos << visto.texto << visto.titulo << QString::number(visto.botones);
-            QCOMPARE(vistos, boton == 11 ? directo : QStringList());
+            QCOMPARE(guion.Vistos(), boton == 11 ? QStringList{directo} : QStringList());
             QCOMPARE(Caja("EFap")->text(), QString(fap));
             QCOMPARE(p->Fa, LeeNumero(fap).valor);
             // Código (no el 14 de un factor tecleado), apoyo directo y modificado.

@@ -193,6 +193,18 @@ inline QString TextoPdf(const QString& archivo)
 {
     return SalidaDe("pdftotext", {archivo, "-"}).simplified();
 }
+// Lo que falta en el PDF, que ha de tener una sola página: "páginas: n" y los textos que no salen.
+inline QStringList FaltanEnPdf(const QString& archivo, const QStringList& textos)
+{
+    QStringList faltan;
+    if (const QString paginas = CampoPdf(archivo, "Pages"); paginas != "1")
+        faltan << "páginas: " + paginas;
+    const QString texto = TextoPdf(archivo);
+    for (const QString& buscado : textos)
+        if (!texto.contains(buscado))
+            faltan << buscado;
+    return faltan;
+}
 
 // Teclea en la casilla, con el foco en ella, en lugar de lo que tuviera.
 inline void Reescribe(QLineEdit* casilla, const QString& teclas)

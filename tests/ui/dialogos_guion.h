@@ -5,6 +5,7 @@
 // prevé se anota como fallo y se responde Cancelar o No.
 
 #include <QList>
+#include <QPrinter>
 #include <functional>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,21 @@ public:
     int impresiones = 0;      // veces que se pidió el diálogo de imprimir
     // Lo que hace el diálogo de imprimir: sin guion, cancelar.
     std::function<bool(QPrinter&)> imprimir = [](QPrinter&) { return false; };
+
+    // El diálogo de imprimir hace antes lo que diga mientras (con él abierto) y acepta, o no,
+    // imprimir ese número de copias al PDF dado.
+    void ImprimeEn(const QString& pdf, bool acepta = true, int copias = 1,
+                   const std::function<void()>& mientras = {})
+    {
+        imprimir = [=](QPrinter& impresora) {
+            if (mientras)
+                mientras();
+            impresora.setOutputFormat(QPrinter::PdfFormat);
+            impresora.setOutputFileName(pdf);
+            impresora.setCopyCount(copias);
+            return acepta;
+        };
+    }
 
     int Mensaje(const QString& texto, const QString& titulo, int botones) override
     {
@@ -81,6 +97,14 @@ public:
         QStringList textos;
         for (const Visto& visto : vistos)
             textos.append(visto.texto);
+        return textos;
+    }
+    // Cada mensaje visto como "título · botones · texto", en orden.
+    QStringList Vistos() const
+    {
+        QStringList textos;
+        for (const Visto& v : vistos)
+            textos.append(QString("%1 · %2 · %3").arg(v.titulo).arg(v.botones).arg(v.texto));
         return textos;
     }
 };

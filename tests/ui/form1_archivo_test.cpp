@@ -1,19 +1,14 @@
 // Menú Archivo de la ventana principal: guardar y abrir de nuevo,
 // confirmaciones, destinos que no se pueden escribir, archivos de otros
-// (errores, textos que parecen HTML) y el proyecto nuevo de cada lectura.
+// (errores; los que parecen HTML, en ventanas_inicio_test) y el proyecto nuevo
+// de cada lectura.
 
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 
-#include <string>
-#include <vector>
-
+#include "../file/ayudas_archivo.h"
 #include "banco_ventanas.h"
-#include "claves.h"
-#include "texto1252.h"
 
 namespace {
 
@@ -166,13 +161,9 @@ private slots:
 
     void ArchivoConErroresYCancelar()
     {
-        QTemporaryDir carpeta;
-        const QString nombre = Escribe(
-            carpeta.filePath("roto.txt"),
-            QString("Cálculo mecánico de tubos de hormigón armado según UNE 127.010.\r\n"
-                    "hr       Altura del relleno sobre el plano de clave, en metros.______________"
-                    "\r\n   7\r\nesto no es una clave\r\n")
-                .toLatin1());
+        CarpetaTemporal carpeta;
+        const QString nombre = QString::fromStdString(
+            carpeta.Escribe("roto.txt", ConTitulo({K(22), "   7", "esto no es una clave"})));
         TuboNormal();
         p->Modificado = 0;
         guion.nombres = {nombre, nombre, "/proc/self/mem"};
@@ -197,17 +188,14 @@ private slots:
     {
         // Un archivo con talud y otro sin él: del segundo, el talud es el de un
         // proyecto nuevo y al guardarlo no aparece. El aviso apagado sigue apagado.
-        QTemporaryDir carpeta;
-        auto escribe = [&](const QString& nombre, const std::vector<int>& claves,
-                           const std::vector<const char*>& valores) {
-            std::string bytes = A1252(std::string(Claves[ClaveTitulo - 1])) + "\r\n";
-            for (std::size_t i = 0; i < claves.size(); ++i)
-                bytes += A1252(std::string(Claves[claves[i] - 1])) + "\r\n" + valores[i] + "\r\n";
-            return Escribe(carpeta.filePath(nombre), QByteArray::fromStdString(bytes));
+        CarpetaTemporal carpeta;
+        const auto escribe = [&](const std::string& nombre, const Textos& lineas) {
+            return QString::fromStdString(carpeta.Escribe(nombre, ConTitulo(lineas)));
         };
+        const QString guardado = QString::fromStdString((carpeta.ruta / "guardado.txt").string());
         p->AvisoEspesor = 0;
-        guion.nombres = {escribe("talud.txt", {15, 44, 45, 46}, {"1", "1.5", "4", "0.3"}),
-                         escribe("otro.txt", {22}, {"3"}), carpeta.filePath("guardado.txt")};
+        guion.nombres = {escribe("talud.txt", {K(15), "1", K(44), "1.5", K(45), "4", K(46), "0.3"}),
+                         escribe("otro.txt", {K(22), "3"}), guardado};
         f->AbrirClick();
         QCOMPARE(p->TaludH, 1.5);
         f->AbrirClick();
@@ -215,27 +203,8 @@ private slots:
         QCOMPARE(p->TaludH + p->TaludV + p->Resguardo + p->Di + p->AvisoEspesor, 6.0);
         QCOMPARE(Ve({"EditDi", "EditHr"}), QStringList({"0", "3"}));
         f->Guardarcomo1Click();
-        QVERIFY(!Lee(carpeta.filePath("guardado.txt")).contains("Componente horizontal del talud"));
+        QVERIFY(!Lee(guardado).contains("Componente horizontal del talud"));
         QVERIFY(guion.vistos.isEmpty());
-    }
-
-    void MensajesEnTextoSimple()
-    {
-        // La caja real de Qt, no la del guion: el texto de un archivo se ve tal cual.
-        FijaDialogos(nullptr);
-        const QString texto = "Error en <img src=\"/dev/zero\">";  // como HTML, no acabaría
-        QString visto;
-        QTimer::singleShot(0, this, [&] {
-            if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                QLabel* rotulo = caja->findChild<QLabel*>("qt_msgbox_label");
-                visto = rotulo->textFormat() == Qt::PlainText ? rotulo->text() : "HTML";
-                caja->buttons().constFirst()->click();
-            }
-        });
-        QCOMPARE(Mensaje(texto, "Error", BotonesAceptarCancelar | IconoError),
-                 int(RespuestaAceptar));
-        QCOMPARE(visto, texto);
-        FijaDialogos(&guion);
     }
 };
 

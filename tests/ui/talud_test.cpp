@@ -164,22 +164,20 @@ private slots:
     // anchura no ha pasado aún.
     void MensajesDelResguardo()
     {
-        const QStringList min02{
-            "El resguardo lateral de la zanja ha de ser como mínimo 0.2, que esta en función "
-            "del diámetro nominal instalado. Por tanto será corregido automaticamente",
-            "Información", QString::number(BotonAceptar | IconoInformacion)};
-        const QStringList min035{
-            "Es recomendable que el resguardo lateral de la zanja sea, como mínimo un valor igual "
-            "a 0.35 que está en función del diámetro nominal instalado. Por tanto será "
-            "corregido automáticamente.",
-            "Confirmación", QString::number(BotonSi | IconoPregunta)};
-        const QStringList angulo{
-            "Como angulo seleccionado es menor o igual a 60º se recomienda que el resguardo "
-            "lateral sea como mínimo 0,2",
-            TituloPrograma, QString::number(BotonAceptar)};
+        const QString min02 =
+            "Información · 64 · El resguardo lateral de la zanja ha de ser como mínimo 0.2, que "
+            "esta en función del diámetro nominal instalado. Por tanto será corregido "
+            "automaticamente";
+        const QString min035 = "Confirmación · 8224 · Es recomendable que el resguardo lateral "
+                               "de la zanja sea, como mínimo un valor igual a 0.35 que está en "
+                               "función del diámetro nominal instalado. Por tanto será corregido "
+                               "automáticamente.";
+        const QString angulo = TituloPrograma + QString(" · 0 · Como angulo seleccionado es menor "
+                                                        "o igual a 60º se recomienda que el "
+                                                        "resguardo lateral sea como mínimo 0,2");
         // Talud 1:v al abrir, V tecleada después, resguardo, acción (suelo, roca o salir de la
-        // casilla), mensajes (texto, título y botones), si sigue abierto y resguardo que queda.
-        const std::tuple<double, QString, QString, QString, QStringList, bool, QString> casos[] = {
+        // casilla), mensaje, si sigue abierto y resguardo que queda.
+        const std::tuple<double, QString, QString, QString, QString, bool, QString> casos[] = {
             {1, "", "0.1", "suelo", min02, true, "0.2"},
             {5, "", "0.3", "roca", min035, true, "0.35"},
             {5, "1", "0.3", "roca", angulo, false, "0.3"},
@@ -196,10 +194,8 @@ private slots:
             else
                 Boton(accion == "roca")->click();
             const QString caso = QString("1:%1 V=%2 %3 %4").arg(v).arg(vNueva, resguardo, accion);
-            QStringList mensajes;
-            for (const auto& visto : guion.vistos)
-                mensajes << visto.texto << visto.titulo << QString::number(visto.botones);
-            QVERIFY2(mensajes == vistos, qPrintable(caso + ": " + mensajes.join(" | ")));
+            QVERIFY2(guion.Vistos() == QStringList{vistos},
+                     qPrintable(caso + ": " + guion.Vistos().join(" | ")));
             QVERIFY2(d->isVisible() == abierto && d->Edit3->text() == queda &&
                          d->Datos().Resguardo == queda.toDouble() &&
                          d->Datos().ResguardoMinimo == d->Datos().Resguardo &&

@@ -265,21 +265,15 @@ private slots:
         QTemporaryDir carpeta;
         const QString pdf = carpeta.filePath("variables.pdf");
         for (bool acepta : {false, true}) {
-            guion.imprimir = [&](QPrinter& impresora) {
-                impresora.setOutputFormat(QPrinter::PdfFormat);
-                impresora.setOutputFileName(pdf);
-                return acepta;
-            };
+            guion.ImprimeEn(pdf, acepta);
             ImpresoraPrograma().setDocName(QString());
             QTest::mouseClick(Hijo<QPushButton>(v, "Button1"), Qt::LeftButton);
             QCOMPARE(QFileInfo::exists(pdf), acepta);
             QCOMPARE(ImpresoraPrograma().docName(), acepta ? QString("Hola") : QString());
         }
-        QCOMPARE(CampoPdf(pdf, "Pages"), QString("1"));
-        const QString texto = TextoPdf(pdf);
-        for (const char* linea : {"Variable", "b - Anchura de la zanja en el plano clave,en m.",
-                                  " r - Carga tr"})  // "fi" sale ligada
-            QVERIFY2(texto.contains(QString::fromUtf8(linea)), linea);
+        QCOMPARE(FaltanEnPdf(pdf, {"Variable", "b - Anchura de la zanja en el plano clave,en m.",
+                                   " r - Carga tr"}),  // "fi" sale ligada
+                 QStringList());
         ImpresoraPrograma().setOutputFormat(QPrinter::NativeFormat);
     }
 
@@ -339,21 +333,27 @@ private slots:
         }
     }
 
-    void TituloDelMensajeEntero()
+    // La caja de mensajes de verdad, no la del guion: un texto (el de un archivo) se ve tal
+    // cual, no como HTML, y caben el título y los botones de la barra (unos 100 px).
+    void CajaDeMensaje()
     {
-        FijaDialogos(nullptr);  // el cuadro de mensaje de verdad
+        FijaDialogos(nullptr);
+        const QString texto = "<b>x</b>";
+        QString visto;
         int ancho = 0, anchoTitulo = 0;
         QTimer::singleShot(0, this, [&] {
             auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(caja);
+            QLabel* rotulo = caja->findChild<QLabel*>("qt_msgbox_label");
+            visto = rotulo->textFormat() == Qt::PlainText ? rotulo->text() : "HTML";
             ancho = caja->width();
             QFont letra = caja->font();
             letra.setBold(true);
             anchoTitulo = QFontMetrics(letra).horizontalAdvance(caja->windowTitle());
             caja->buttons().constFirst()->click();
         });
-        QCOMPARE(Mensaje("Valor no válido", TituloAtencion), int(RespuestaAceptar));
-        // Caben el título y los botones de la barra (unos 100 px).
+        QCOMPARE(Mensaje(texto, TituloAtencion), int(RespuestaAceptar));
+        QCOMPARE(visto, texto);
         QVERIFY2(ancho >= anchoTitulo + 100,
                  qPrintable(QString("%1 < %2 + 100").arg(ancho).arg(anchoTitulo)));
     }
