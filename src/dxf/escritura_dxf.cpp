@@ -13,8 +13,9 @@
 
 namespace {
 
-// El escritor ASCII de dxflib volcado en un texto: números con TextoNumero
-// (punto decimal, sea cual sea el idioma), textos en Windows-1252 y CR LF.
+// El escritor ASCII de dxflib volcado en un texto: números con todas sus
+// cifras (la cota de 2.605 m mide eso en el programa de CAD) y punto decimal,
+// sea cual sea el idioma; textos en Windows-1252 y CR LF.
 // dxflib no nombra el bloque que dibuja cada cota; se pone aquí, tras la marca
 // de su subclase, y los bloques *D1, *D2… se escriben en el mismo orden.
 class EscritorDxf : public DL_WriterA {
@@ -24,7 +25,7 @@ public:
     // Lo escrito; dxflib escribe con métodos constantes.
     mutable std::string texto;
 
-    void dxfReal(int codigo, double valor) const override { Par(codigo, TextoNumero(valor)); }
+    void dxfReal(int codigo, double valor) const override { Par(codigo, TextoGeneral(valor)); }
     void dxfInt(int codigo, int valor) const override { Par(codigo, std::to_string(valor)); }
     void dxfHex(int codigo, int valor) const override
     {
