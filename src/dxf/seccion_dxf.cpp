@@ -199,6 +199,8 @@ std::string SeccionNoDibujable(const Proyecto& p)
         return "El caso no tiene tubo (diámetros interior y exterior): no hay sección que dibujar.";
     if (p.InstalacionIndex > InstalacionZanjaInducida)
         return "El caso no tiene una instalación conocida: no hay sección que dibujar.";
+    if (GrupoZanja(p) && p.b < p.De)
+        return "La zanja es más estrecha que el tubo (b menor que De): no hay sección que dibujar.";
     const double mayor = std::max({p.De, p.hr, p.b, p.hr1, p.h2r, p.b2, p.hr2});
     const double menor = std::min({p.hr, p.b, p.hr1, p.h2r, p.b2, p.hr2});
     if (!(mayor <= 1000) || !(menor >= 0))
