@@ -56,8 +56,7 @@ void DibujoDxf::Capa(const std::string& nombre, const ColorRGB& color, int groso
 
 void DibujoDxf::Linea(const std::string& capa, PuntoDxf a, PuntoDxf b)
 {
-    Polilinea(capa, {a, b}, false);
-    entidades_.back().tipo = Tipo::Linea;
+    Anade({Tipo::Linea, capa, {a, b}});
 }
 
 void DibujoDxf::Polilinea(const std::string& capa, const std::vector<PuntoDxf>& puntos,
@@ -65,23 +64,19 @@ void DibujoDxf::Polilinea(const std::string& capa, const std::vector<PuntoDxf>& 
 {
     Entidad e{Tipo::Polilinea, capa, puntos};
     e.cerrada = cerrada;
-    Abarca(e);
-    entidades_.push_back(std::move(e));
+    Anade(std::move(e));
 }
 
 void DibujoDxf::Circulo(const std::string& capa, PuntoDxf centro, double radio)
 {
     Entidad e{Tipo::Circulo, capa, {centro}};
     e.medida = radio;
-    Abarca(e);
-    entidades_.push_back(std::move(e));
+    Anade(std::move(e));
 }
 
 void DibujoDxf::Relleno(const std::string& capa, PuntoDxf a, PuntoDxf b, PuntoDxf c, PuntoDxf d)
 {
-    Entidad e{Tipo::Relleno, capa, {a, b, c, d}};
-    Abarca(e);
-    entidades_.push_back(std::move(e));
+    Anade({Tipo::Relleno, capa, {a, b, c, d}});
 }
 
 void DibujoDxf::Texto(const std::string& capa, PuntoDxf punto, double alto,
@@ -93,6 +88,11 @@ void DibujoDxf::Texto(const std::string& capa, PuntoDxf punto, double alto,
     e.alinea = alinea;
     e.angulo = angulo;
     e.aci = aci;
+    Anade(std::move(e));
+}
+
+void DibujoDxf::Anade(Entidad e)
+{
     Abarca(e);
     entidades_.push_back(std::move(e));
 }

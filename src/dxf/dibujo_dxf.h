@@ -78,6 +78,7 @@ public:
     const std::vector<CotaDxf>& Cotas() const { return cotas_; }
 
 private:
+    void Anade(Entidad e);
     void Abarca(PuntoDxf p);
     void Abarca(const Entidad& e);
 

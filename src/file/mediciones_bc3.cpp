@@ -167,46 +167,49 @@ std::string MedicionesTramos::TextoBc3(const OpcionesBc3& opciones) const
                   std::string("Tubos de hormigón armado, clases ") + Normas[norma], "", "", "0"});
         Registro(r, "D", {Capitulos[norma], hijos});
 
-        for (std::size_t p = 0; p < partidas.size(); ++p) {
-            const MetrosClase& m = partidas[p];
-            const std::string codigo = Codigo(norma, m);
-            const PrecioTubo* precio = Precio(opciones, m);
-            std::string lineas;
-            std::vector<std::size_t> vistos;
-            for (const Linea& l : lineas_) {
-                if (l.clase[norma] != m.clase || l.Di != m.Di)
-                    continue;
-                lineas +=
-                    "\\" +
-                    Campo(l.tramo + ": PK " + TextoPk(l.pkInicial) + " a " + TextoPk(l.pkFinal)) +
-                    "\\1\\" + TextoNumero(l.longitud) + "\\\\\\";
-                if (std::find(vistos.begin(), vistos.end(), l.apoyo) == vistos.end())
-                    vistos.push_back(l.apoyo);
-            }
-            // La instalación y el apoyo de sus tramos; si no son todos iguales, cada uno.
-            std::string apoyos = vistos.size() > 1 ? " Según el tramo: " : " ";
-            for (std::size_t i = 0; i < vistos.size(); ++i) {
-                std::string apoyo = apoyos_[vistos[i]];
-                if (vistos.size() > 1)
-                    apoyo[0] =
-                        static_cast<char>(std::tolower(static_cast<unsigned char>(apoyo[0])));
-                apoyos += (i ? "; " : "") + apoyo;
-            }
-            apoyos += ".";
-            Registro(r, "C",
-                     {codigo, "m", Campo(ResumenPartida(norma, m)),
-                      TextoNumero(precio ? precio->precio : 0), "", "0"});
-            Registro(r, "T",
-                     {codigo, Campo("Tubo de hormigón armado de " + TextoNumero(m.Di) +
-                                    " mm de diámetro interior, clase resistente " + m.clase +
-                                    " según " + Normas[norma] + "." + apoyos)});
-            Registro(r, "M",
-                     {std::string(Capitulos[norma]) + "\\" + codigo,
-                      std::to_string(c + 1) + "\\" + std::to_string(p + 1) + "\\",
-                      TextoNumero(m.metros), lineas});
-        }
+        for (std::size_t p = 0; p < partidas.size(); ++p)
+            EscribePartida(r, norma, std::to_string(c + 1) + "\\" + std::to_string(p + 1) + "\\",
+                           partidas[p], opciones);
     }
     return A1252(r);
+}
+
+// Una partida: su concepto, su texto con la instalación y el apoyo de sus
+// tramos, y sus líneas de medición.
+void MedicionesTramos::EscribePartida(std::string& r, int norma, const std::string& posicion,
+                                      const MetrosClase& m, const OpcionesBc3& opciones) const
+{
+    const std::string codigo = Codigo(norma, m);
+    std::string lineas;
+    std::vector<std::size_t> vistos;
+    for (const Linea& l : lineas_) {
+        if (l.clase[norma] != m.clase || l.Di != m.Di)
+            continue;
+        lineas += "\\" +
+                  Campo(l.tramo + ": PK " + TextoPk(l.pkInicial) + " a " + TextoPk(l.pkFinal)) +
+                  "\\1\\" + TextoNumero(l.longitud) + "\\\\\\";
+        if (std::find(vistos.begin(), vistos.end(), l.apoyo) == vistos.end())
+            vistos.push_back(l.apoyo);
+    }
+    // Si sus tramos no van todos igual, cada instalación y apoyo.
+    std::string apoyos = vistos.size() > 1 ? " Según el tramo: " : " ";
+    for (std::size_t i = 0; i < vistos.size(); ++i) {
+        std::string apoyo = apoyos_[vistos[i]];
+        if (vistos.size() > 1)
+            apoyo[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(apoyo[0])));
+        apoyos += (i ? "; " : "") + apoyo;
+    }
+    const PrecioTubo* precio = Precio(opciones, m);
+    Registro(r, "C",
+             {codigo, "m", Campo(ResumenPartida(norma, m)),
+              TextoNumero(precio ? precio->precio : 0), "", "0"});
+    Registro(r, "T",
+             {codigo, Campo("Tubo de hormigón armado de " + TextoNumero(m.Di) +
+                            " mm de diámetro interior, clase resistente " + m.clase + " según " +
+                            Normas[norma] + "." + apoyos + ".")});
+    Registro(
+        r, "M",
+        {std::string(Capitulos[norma]) + "\\" + codigo, posicion, TextoNumero(m.metros), lineas});
 }
 
 ResultadoGuardar GuardaBc3(const MedicionesTramos& mediciones, const OpcionesBc3& opciones,

@@ -54,6 +54,9 @@ private:
         std::string sinMedir[2];  // por qué no se mide en cada norma
         std::size_t apoyo = 0;    // su texto en apoyos_
     };
+    void EscribePartida(std::string& r, int norma, const std::string& posicion,
+                        const MetrosClase& m, const OpcionesBc3& opciones) const;
+
     ResumenTramos resumen_;
     std::vector<Linea> lineas_;
     std::vector<std::string> apoyos_;  // instalación y apoyo, sin repetir
