@@ -19,7 +19,9 @@ Instala() {
 
 # Lo necesario para construir y probar el cálculo, el archivo y la línea de órdenes.
 # ccache: al repetir las pruebas en la misma máquina solo se recompila lo cambiado.
-PAQUETES_BASE=(cmake make g++ ccache libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev)
+# dxflib escribe los planos DXF; ezdxf los audita en las pruebas.
+PAQUETES_BASE=(cmake make g++ ccache libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    libdxflib-dev python3-ezdxf)
 # Las ventanas: Qt 6, sus textos en español (diálogos estándar y menús de las
 # casillas), lrelease para el catálogo propio de lo que les falta, y la letra
 # Liberation Sans; Xvfb para probarlas también en X11.

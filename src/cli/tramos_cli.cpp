@@ -194,6 +194,9 @@ int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ost
     }
     for (const std::string& aviso : lectura.avisos)
         errores << "Aviso: " << TextoVisible(aviso) << '\n';
+    ExportesTramos exportes;
+    if (!exportes.Prepara(opciones.exportes, errores))
+        return SalidaNoProyecto;
 
     if (!opciones.json)
         EscribeCabecera(opciones, salida);
@@ -205,6 +208,7 @@ int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ost
         CalculaBloque(lector, bloque, base, hilos);
         for (const TramoDeTabla& fila : bloque) {
             SumaTramo(resumen, fila.tramo, fila.calculo);
+            exportes.Anade(fila.tramo, fila.calculo);
             codigo = std::max(codigo, CodigoDeTramo(fila.calculo));
             if (opciones.json)
                 EscribeTramoJson(fila.tramo, fila.calculo, salida);
@@ -220,5 +224,6 @@ int CalculaTramos(const OpcionesTramos& opciones, std::ostream& salida, std::ost
         EscribeMetros("UNE 127.010", resumen.une, salida);
         EscribeMetros("ASTM C76M", resumen.astm, salida);
     }
-    return TerminaSalida(salida, errores, codigo);
+    codigo = TerminaSalida(salida, errores, codigo);
+    return std::max(codigo, exportes.Escribe(opciones.tabla, opciones.proyecto, errores));
 }

@@ -148,6 +148,11 @@ std::optional<ColorRGB> ColorClase(const std::string& clase)
     return std::nullopt;
 }
 
+bool FondoOscuro(const ColorRGB& fondo)
+{
+    return 0.299 * fondo.rojo + 0.587 * fondo.verde + 0.114 * fondo.azul < 140;
+}
+
 std::string TextoCelda(double x)
 {
     char buffer[400];

@@ -49,6 +49,10 @@ struct ColorRGB {
 // Color de fondo de la celda de una clase.
 std::optional<ColorRGB> ColorClase(const std::string& clase);
 
+// Si sobre ese fondo se lee la letra blanca (gris, verde azulado, rojo) y no
+// la negra, por su luminancia percibida.
+bool FondoOscuro(const ColorRGB& fondo);
+
 // Factor de apoyo de las once filas (camas) de la hoja de zanjas, fila 1..11.
 extern const double FaZanja[12];
 

@@ -132,6 +132,16 @@ double ComoSeMuestra(double x)
     return LeeNumero(TextoNumero(x)).valor;
 }
 
+double PasoRedondo(double rango, int n)
+{
+    const double bruto = rango / n;
+    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
+    for (const double f : {1.0, 2.0, 2.5, 5.0})
+        if (bruto <= f * potencia)
+            return f * potencia;
+    return 10 * potencia;
+}
+
 double Trunca2(double x)
 {
     // Se trunca el valor decimal, no el binario: 3.56 se guarda como

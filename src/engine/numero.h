@@ -19,6 +19,10 @@ std::string TextoGeneral(double x);
 // guarda el archivo, para que todas las vías calculen con el mismo número.
 double ComoSeMuestra(double x);
 
+// Paso de marcas "redondo" (1, 2, 2.5 o 5 por una potencia de 10) para unas n
+// marcas en un rango positivo.
+double PasoRedondo(double rango, int n);
+
 // x truncado hacia cero a dos decimales (las cargas del informe y de la ventana).
 double Trunca2(double x);
 

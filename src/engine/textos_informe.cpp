@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "apoyo.h"
-#include "espesores.h"
 #include "factor_apoyo.h"
 #include "listas.h"
+#include "medidas_apoyo.h"
 #include "numero.h"
 #include "proyecto.h"
 #include "trafico.h"
@@ -105,54 +105,22 @@ void Leyenda(const Proyecto& p, TextosInforme& t, std::string& instalacion)
 LeyendaCotas LeyendaDeCotas(const Proyecto& p)
 {
     LeyendaCotas l{p.ValorA, p.ValorB, p.ValorC, p.ValorC2};
-    const int tipo = p.Tipo;
-    // Un Di tecleado 0.7 cuenta como menor que 0.7 (primera banda).
-    const std::string suelo = TextoNumero(EspesorCamaNorma(1, p.Di, true));
-    const std::string roca = TextoNumero(EspesorCamaNorma(0, p.Di, true));
-
-    if (GrupoZanja(p)) {
-        l.b = "b=" + TextoNumero(p.b) + " m.";
-        l.c = "c=" + suelo + " m.(Suelo)";
-        l.c2 = "c=" + roca + " m.(Roca)";
-        if (tipo == CodigoApoyoDirecto) {
-            l.c = "c = 0 m.";
-            l.c2.clear();
-        }
-        // a: altura de la cama, en fracción de De por el ángulo de apoyo. Sin
-        // cama conocida no hay a (el texto anterior no vale para este caso).
-        // 180º: De/2, 120º: De/4, 90º: De/6.
-        l.a.clear();
-        if (const CamaZanja* cama = CamaDeCodigo(tipo)) {
-            const double fraccion = cama->angulo == 180 ? 2 : cama->angulo == 120 ? 4 : 6;
-            l.a = "a=" + TextoNumero(p.De / fraccion) + " m.";
-        }
-    } else if (GrupoTerraplen(p)) {
-        l.c = "c>=" + suelo + " m.(Suelo)";
-        l.c2 = "c>=" + roca + " m.(Roca)";
-        // a y b solo para las clases A, B y C; la D (apoyo directo) no tiene cama.
-        std::string a, b;
-        switch (tipo) {
-        case 0:
-            a = TextoNumero(p.De / 4);
-            b = TextoNumero(0.2 + p.De);
-            l.c = "c>=" + TextoNumero(0.25 * p.Di) + " m.";
-            l.c2.clear();
-            break;
-        case 1:
-            a = TextoNumero(0.4 * p.De);
-            b = TextoNumero(1.25 * p.De);
-            break;
-        case 2:
-            a = TextoNumero(0.17 * p.De);
-            b = TextoNumero(1.25 * p.De);
-            break;
-        default: break;
-        }
-        l.a = a.empty() ? a : "a=" + a + " m.";
-        l.b = b.empty() ? b : "b>=" + b + " m.";
+    const std::optional<MedidasApoyo> m = MedidasDeApoyo(p);
+    if (m) {
+        const auto cota = [](const char* nombre, std::optional<double> x) {
+            return x ? nombre + TextoNumero(*x) + " m." : std::string();
+        };
+        // En zanja, la cama de norma; en terraplén, los mínimos de la clase.
+        const std::string igual = m->minimos ? "c>=" : "c=";
+        l.a = cota("a=", m->a);
+        l.b = GrupoZanja(p) ? cota("b=", p.b) : cota("b>=", m->ancho);
+        l.c = igual + TextoNumero(m->c) + " m." + (m->cRoca ? "(Suelo)" : "");
+        l.c2 = m->cRoca ? igual + TextoNumero(*m->cRoca) + " m.(Roca)" : "";
+        if (!m->minimos && !m->cRoca)
+            l.c = "c = 0 m.";  // el apoyo directo
     }
     // Factor de apoyo tecleado: no se sabe qué cama hay, ni su altura.
-    if (tipo == 14)
+    if (p.Tipo == 14)
         l.a.clear();
     return l;
 }

@@ -174,3 +174,11 @@ bool IgualesSinMayusculas(std::string_view a, std::string_view b)
             return false;
     return i == a.size() && j == b.size();
 }
+
+bool EsUtf8(std::string_view texto)
+{
+    for (std::size_t i = 0; i < texto.size();)
+        if (SiguienteCaracter(texto, i) == CaracterInvalido)
+            return false;
+    return true;
+}

@@ -25,6 +25,9 @@ void AnadeCaracteresSin1252(std::string_view texto, std::string& vistos);
 constexpr char32_t CaracterInvalido = 0xFFFFFFFF;
 char32_t SiguienteCaracter(std::string_view texto, std::size_t& i);
 
+// Si el texto entero es UTF-8 bien formado.
+bool EsUtf8(std::string_view texto);
+
 // Compara dos textos UTF-8 sin distinguir mayúsculas de minúsculas en las
 // letras de Windows-1252 ("ZANJA inducida" = "ZANJA INDUCIDA", "estático" =
 // "ESTÁTICO").

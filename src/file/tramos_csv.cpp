@@ -23,14 +23,6 @@ std::string Comillas(const std::string& texto)
     return "«" + texto + "»";
 }
 
-bool EsUtf8(std::string_view texto)
-{
-    for (std::size_t i = 0; i < texto.size();)
-        if (SiguienteCaracter(texto, i) == CaracterInvalido)
-            return false;
-    return true;
-}
-
 // Comprueba byte a byte si un flujo es UTF-8: los bytes de un carácter se
 // comprueban juntos al llegar el que empieza el siguiente.
 class CompruebaUtf8 {

@@ -159,6 +159,41 @@ private slots:
         }
     }
 
+    // "Exportar sección (DXF)…" dibuja el caso de la ventana con sus clases; un
+    // caso sin zanja a su medida no tiene sección y no se pregunta dónde guardarla.
+    void ExportaSeccion()
+    {
+        const struct {
+            const char* proyecto;
+            const char* mensaje;
+            const char* rotulo;  // en Windows-1252
+        } casos[] = {
+            {"zanja.txt", "",
+             "Proyecto: zanja.txt \xB7 Clase UNE 127.010: 90 \xB7 Clase ASTM C76M: III"},
+            {"",
+             "La zanja es más estrecha que el tubo (b menor que De): no hay sección que dibujar.",
+             ""},
+        };
+        for (const auto& c : casos) {
+            QTemporaryDir carpeta;
+            const QString dxf = carpeta.filePath("seccion.dxf");
+            f->LimpiarDatos1Click();
+            guion.nombres = {CARPETA_EJEMPLOS "/" + QString(c.proyecto)};
+            if (*c.proyecto)
+                f->AbrirClick();
+            else
+                TuboNormal();
+            guion.vistos.clear();
+            guion.propuestos.clear();
+            guion.nombres = {dxf};
+            Hijo<QAction>(f, "ExportarSeccion")->trigger();
+            QCOMPARE(guion.Textos(), *c.mensaje ? QStringList{c.mensaje} : QStringList{});
+            QCOMPARE(guion.propuestos.size(), *c.mensaje ? 0 : 1);
+            QCOMPARE(QFile::exists(dxf), *c.rotulo != 0);
+            QVERIFY(!*c.rotulo || Lee(dxf).contains(c.rotulo));
+        }
+    }
+
     void ArchivoConErroresYCancelar()
     {
         CarpetaTemporal carpeta;

@@ -287,6 +287,64 @@ private slots:
             QCOMPARE(v.Archivo(), archivo);
         }
     }
+    // Las mediciones (con o sin tabla de precios) y el perfil de la tabla
+    // calculada, con las clases de la norma del perfil; lo que no se mide o no
+    // tiene precio se dice al terminar, y un destino imposible, en un error.
+    void Exporta_data()
+    {
+        QTest::addColumn<bool>("perfil");
+        QTest::addColumn<QList<int>>("respuestas");
+        QTest::addColumn<QByteArray>("precios");
+        QTest::addColumn<QString>("destino");
+        QTest::addColumn<QByteArray>("contiene");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("mediciones")
+            << false << QList<int>{RespuestaNo} << QByteArray() << "tramos.bc3"
+            << QByteArray("~M|UNE#\\UNE_500_90|1\\1\\|250.5|\\T1: PK 0+000 a 0+100\\1\\100") << "";
+        QTest::newRow("con precios")
+            << false << QList<int>{RespuestaSi} << QByteArray("Di;Clase;Precio\n500;90;61,5\n")
+            << "tramos.bc3"
+            << QByteArray("~C|UNE_500_90|m|Tubo de hormig\xF3n armado DN 500 clase 90 (UNE "
+                          "127.010)|61.5||0|")
+            << "Mediciones exportadas a tramos.bc3.\n\nSin precio en la tabla, a 0 €/m: Tubo de "
+               "hormigón armado DN 500 clase 180 (UNE 127.010)";
+        QTest::newRow("perfil") << true << QList<int>{} << QByteArray() << "tramos.dxf"
+                                << QByteArray("CLASE_180") << "";
+        QTest::newRow("sin carpeta")
+            << false << QList<int>{RespuestaNo} << QByteArray() << "no/existe/tramos.bc3"
+            << QByteArray() << "No se ha podido guardar el archivo %1: la carpeta no existe.";
+    }
+    void Exporta()
+    {
+        QFETCH(bool, perfil);
+        QFETCH(QList<int>, respuestas);
+        QFETCH(QByteArray, precios);
+        QFETCH(QString, destino);
+        QFETCH(QByteArray, contiene);
+        QFETCH(QString, mensaje);
+        Base();
+        TTramos v(*p, guion);
+        QVERIFY(v.AbreTabla(TablaCorta()));
+        Espera(v);
+        const QString archivo = carpeta.filePath(destino);
+        guion.respuestas = respuestas;
+        guion.nombres = {archivo};
+        if (!precios.isEmpty())
+            guion.nombres.prepend(Escribe("precios.csv", precios));
+        guion.vistos.clear();
+        Hijo<QAction>(&v, perfil ? "ExportarPerfilDxf" : "ExportarBc3")->trigger();
+        QCOMPARE(guion.propuestos.last(), carpeta.filePath(perfil ? "tramos.dxf" : "tramos.bc3"));
+        QStringList vistos = guion.Textos();
+        if (!perfil)
+            vistos.removeFirst();  // la pregunta de los precios
+        if (mensaje.contains("%1"))
+            mensaje = mensaje.arg(archivo);
+        QCOMPARE(vistos, mensaje.isEmpty() ? QStringList{} : QStringList{mensaje});
+        QFile f(archivo);
+        QCOMPARE(f.open(QIODevice::ReadOnly), !contiene.isEmpty());
+        QVERIFY(f.readAll().contains(contiene));
+    }
+
     // La página impresa lleva el título, el caso base y el resumen entero.
     void ExportaPdf()
     {

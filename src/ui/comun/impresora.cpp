@@ -11,13 +11,18 @@ QPrinter& ImpresoraPrograma()
 
 QString NombrePdf(const QString& propuesto)
 {
+    return NombreConExtension(propuesto, "pdf");
+}
+
+QString NombreConExtension(const QString& propuesto, const QString& extension)
+{
     if (propuesto.isEmpty())
         return {};
-    const QString extension = QFileInfo(propuesto).suffix();
-    if (extension.compare("pdf", Qt::CaseInsensitive) == 0)
+    const QString actual = QFileInfo(propuesto).suffix();
+    if (actual.compare(extension, Qt::CaseInsensitive) == 0)
         return propuesto;
     QString nombre = propuesto;
-    if (!extension.isEmpty())
-        nombre.chop(extension.size() + 1);
-    return nombre + ".pdf";
+    if (!actual.isEmpty())
+        nombre.chop(actual.size() + 1);
+    return nombre + "." + extension;
 }

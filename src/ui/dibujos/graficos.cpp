@@ -20,19 +20,10 @@ QColor ColorQ(const ColorRGB& color)
 
 QColor ColorTextoSobre(const QColor& fondo)
 {
-    // Luminancia percibida.
-    const double luz = 0.299 * fondo.red() + 0.587 * fondo.green() + 0.114 * fondo.blue();
-    return luz < 140 ? Qt::white : Qt::black;
-}
-
-double PasoRedondo(double rango, int n)
-{
-    const double bruto = rango / n;
-    const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));
-    for (const double f : {1.0, 2.0, 2.5, 5.0})
-        if (bruto <= f * potencia)
-            return f * potencia;
-    return 10 * potencia;
+    const ColorRGB color{static_cast<std::uint8_t>(fondo.red()),
+                         static_cast<std::uint8_t>(fondo.green()),
+                         static_cast<std::uint8_t>(fondo.blue())};
+    return FondoOscuro(color) ? Qt::white : Qt::black;
 }
 
 QColor Tinte(const std::string& clase)

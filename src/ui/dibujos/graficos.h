@@ -9,6 +9,7 @@
 #include <string>
 
 #include "clases.h"
+#include "numero.h"
 
 class QPainter;
 
@@ -21,10 +22,6 @@ QColor ColorQ(const ColorRGB& color);
 // La letra que se lee sobre un fondo: blanca sobre los oscuros (gris, verde
 // azulado, rojo), negra sobre los claros, como en las hojas de resultados.
 QColor ColorTextoSobre(const QColor& fondo);
-
-// Paso de marcas "redondo" (1, 2, 2.5 o 5 por una potencia de 10) para unas n
-// marcas en un rango positivo.
-double PasoRedondo(double rango, int n);
 
 // Color de una clase aclarado, para que la línea y los rótulos se lean
 // encima; blanco si no es una clase.

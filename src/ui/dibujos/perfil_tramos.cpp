@@ -409,28 +409,6 @@ void DibujaLeyenda(QPainter& pintor, const QRectF& zona, const Escalas& e,
 
 }  // namespace
 
-std::vector<TramoPerfil> PerfilDeTramos(const std::vector<Tramo>& tramos,
-                                        const std::vector<TramoCalculado>& calculos, int modo)
-{
-    std::vector<TramoPerfil> perfil;
-    perfil.reserve(tramos.size());
-    for (std::size_t i = 0; i < tramos.size(); ++i) {
-        const Tramo& tramo = tramos[i];
-        TramoPerfil t;
-        t.pkInicial = tramo.pkInicial;
-        t.pkFinal = tramo.pkFinal;
-        t.hr = tramo.proyecto.hr;
-        if (i < calculos.size()) {
-            const TramoCalculado& calculo = calculos[i];
-            if (calculo.calculado)
-                t.hr = calculo.proyecto.hr;
-            t.clase = calculo.Clase(modo);
-        }
-        perfil.push_back(std::move(t));
-    }
-    return perfil;
-}
-
 void DibujaPerfilTramos(QPainter& pintor, const QRectF& zona,
                         const std::vector<TramoPerfil>& perfil, int modo)
 {

@@ -69,6 +69,8 @@ public:
     void Calcular();
     // Anejo de cálculo en PDF del caso de la ventana.
     void AnejoCalculoClick();
+    // Sección transversal del caso de la ventana en un dibujo DXF.
+    void ExportarSeccionClick();
     // Curva de la clase según la altura de relleno: los rechazos de la memoria, sin corregir nada.
     void ClaseSegunAltura();
     // Tabla de tramos de una conducción sobre una copia del caso de la ventana.

@@ -121,6 +121,9 @@ void TForm1::CreaMenus()
     anade(archivo, "&Guardar datos", QKeySequence("Ctrl+G"), 13, &TForm1::GuardarClick);
     anade(archivo, "Guardar c&omo", QKeySequence("Ctrl+O"), 14, &TForm1::Guardarcomo1Click);
     archivo->addSeparator();
+    anade(archivo, "Exportar &sección (DXF)…", {}, 10, &TForm1::ExportarSeccionClick)
+        ->setObjectName("ExportarSeccion");
+    archivo->addSeparator();
     anade(archivo, "&Especificar impresora", QKeySequence("Ctrl+E"), 15, &TForm1::Imprimir1Click);
     archivo->addSeparator();
     anade(archivo, "Salir", QKeySequence("Alt+F4"), 16, &TForm1::SalirClick);

@@ -28,6 +28,7 @@
 #include "ayuda.h"
 #include "dibujos.h"
 #include "graficos.h"
+#include "impresora.h"
 #include "mensaje.h"
 #include "modelo_tramos.h"
 #include "perfil_tramos.h"
@@ -254,6 +255,9 @@ void TTramos::CreaMenu()
     anade(archivo, "Guardar tabla c&omo…", "GuardarTablaComo", {}, [this] { GuardarComoClick(); });
     archivo->addSeparator();
     anade(archivo, "&Anejo de cálculo (PDF)…", "AnejoTramos", {}, &TTramos::AnejoClick);
+    anade(archivo, "Exportar &mediciones (BC3)…", "ExportarBc3", {}, &TTramos::ExportarBc3Click);
+    anade(archivo, "Exportar &perfil (DXF)…", "ExportarPerfilDxf", {},
+          &TTramos::ExportarPerfilDxfClick);
     archivo->addSeparator();
     anade(archivo, "&Salir", "SalirTramos", {}, &TTramos::reject);
 
@@ -442,18 +446,31 @@ bool TTramos::GuardarComoClick()
     return true;
 }
 
+bool TTramos::TodosCalculados(const QString& luego)
+{
+    const int pendientes = modelo_->SinCalcular();
+    if (pendientes == 0)
+        return true;
+    dialogos_.Mensaje(
+        QString("Faltan %1 de calcular. %2 cuando estén todos.")
+            .arg(pendientes == 1 ? QString("1 tramo") : QString("%1 tramos").arg(pendientes),
+                 luego),
+        TituloTramos, BotonAceptar | IconoInformacion);
+    if (!modelo_->Calculando())
+        modelo_->CalculaTodo();
+    return false;
+}
+
+QString TTramos::Propuesto(const QString& extension) const
+{
+    return archivo_.isEmpty() ? "tramos." + extension : NombreConExtension(archivo_, extension);
+}
+
 void TTramos::AnejoClick()
 {
     // El anejo lleva la tabla entera: con filas sin calcular, primero se calculan.
-    if (const int pendientes = modelo_->SinCalcular(); pendientes > 0) {
-        dialogos_.Mensaje(
-            QString("Faltan %1 de calcular. El anejo se podrá escribir cuando estén todos.")
-                .arg(pendientes == 1 ? QString("1 tramo") : QString("%1 tramos").arg(pendientes)),
-            TituloTramos, BotonAceptar | IconoInformacion);
-        if (!modelo_->Calculando())
-            modelo_->CalculaTodo();
+    if (!TodosCalculados("El anejo se podrá escribir"))
         return;
-    }
     EscribeAnejoDelCaso(
         base_, dialogos_,
         TramosAnejo{modelo_->Tramos(), modelo_->Calculos(), modelo_->Resumen(), archivo_});

@@ -38,6 +38,10 @@ public:
     bool GuardarClick();
     bool GuardarComoClick();
     void AnejoClick();
+    // Las mediciones en FIEBDC-3 y el perfil en DXF, con las clases de la
+    // norma del perfil.
+    void ExportarBc3Click();
+    void ExportarPerfilDxfClick();
 
     // Filas.
     void AnadeTramoClick();
@@ -69,6 +73,11 @@ private:
     void CreaPagina();
     // La tabla en curso se puede dejar: no tiene cambios, se guardan o se descartan.
     bool PuedeDejarTabla();
+    // Si quedan tramos sin calcular, lo dice (con luego, lo que se podrá hacer
+    // entonces) y los calcula; true si no queda ninguno.
+    bool TodosCalculados(const QString& luego);
+    // El nombre que se propone al exportar: el de la tabla con esa extensión.
+    QString Propuesto(const QString& extension) const;
     void RehaceResumen();
     void PonRotulos();
     void AjustaColumnas();
