@@ -2,7 +2,7 @@
 # hecho desde las fuentes de Debian. Se carga con "source" tras dependencias.sh.
 
 # Compilador cruzado, Wine para probar, NSIS para el instalador.
-PAQUETES_WINDOWS=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build
+PAQUETES_WINDOWS=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools wine64 ninja-build patch xz-utils
     googletest)
 # Solo para hacer Qt y los paquetes: las herramientas de Qt de la máquina (moc, rcc,
 # uic de la misma versión), su traducción y las letras que van en el paquete, el icono
@@ -53,6 +53,49 @@ QtWindowsCarpeta() {
     echo "${CALCULO_TUBOS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/calculo-tubos}/qt-${QT_VERSION_DEBIAN%%+*}-win64-$clave"
 }
 
+# Baja a la carpeta $2 las fuentes de Debian del paquete $1 ("nombre=versión"),
+# con una lista de fuentes aparte, para no tocar la del sistema.
+BajaFuentesDebian() {
+    local carpeta=$2 suite
+    mkdir -p "$carpeta/apt/lists/partial" "$carpeta/fuentes.d"
+    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    cat >"$carpeta/fuentes.d/debian-src.sources" <<EOF
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: $suite $suite-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+    local apt=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$carpeta/fuentes.d"
+        -o "Dir::State::Lists=$carpeta/apt/lists")
+    apt-get "${apt[@]}" update -qq
+    (cd "$carpeta" && apt-get "${apt[@]}" source --download-only "$1" >/dev/null 2>&1)
+}
+
+# dxflib no trae más que la biblioteca de Linux: para Windows se compila con el
+# programa desde las fuentes de Debian de la misma versión, con los parches de su
+# serie. Las deja en la caché y su carpeta en DXFLIB_FUENTES.
+PreparaDxflibWindows() {
+    local version
+    version=$(dpkg-query -W -f='${source:Version}' libdxflib-dev)
+    DXFLIB_FUENTES="${CALCULO_TUBOS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/calculo-tubos}/dxflib-$version"
+    export DXFLIB_FUENTES
+    [ -f "$DXFLIB_FUENTES/.completo" ] && return 0
+    local trabajo="$DXFLIB_FUENTES.trabajo"
+    rm -rf "$trabajo" "$DXFLIB_FUENTES"
+    echo "Bajando las fuentes de dxflib $version de Debian…"
+    BajaFuentesDebian "dxflib=$version" "$trabajo"
+    mkdir -p "$DXFLIB_FUENTES"
+    tar -C "$DXFLIB_FUENTES" --strip-components=1 -xf "$trabajo"/dxflib_*.orig.tar.*
+    tar -C "$DXFLIB_FUENTES" -xf "$trabajo"/dxflib_*.debian.tar.*
+    local parche
+    while read -r parche; do
+        [ -n "$parche" ] && patch -d "$DXFLIB_FUENTES" -p1 -s <"$DXFLIB_FUENTES/debian/patches/$parche"
+    done < <(grep -v '^#' "$DXFLIB_FUENTES/debian/patches/series")
+    touch "$DXFLIB_FUENTES/.completo"
+    rm -rf "$trabajo"
+}
+
 # Baja las fuentes de qt6-base de Debian (la misma versión que la máquina), las
 # compila con mingw-w64 y las instala en la caché. Deja la carpeta en QT_WINDOWS.
 PreparaQtWindows() {
@@ -62,22 +105,8 @@ PreparaQtWindows() {
 
     local trabajo="$QT_WINDOWS.trabajo"
     rm -rf "$trabajo" "$QT_WINDOWS"
-    mkdir -p "$trabajo/apt/lists/partial" "$trabajo/fuentes.d"
-    # Una lista de fuentes aparte, para no tocar la del sistema.
-    local suite
-    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    cat >"$trabajo/fuentes.d/debian-src.sources" <<EOF
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: $suite $suite-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
-    local apt=(-o Dir::Etc::SourceList=/dev/null -o "Dir::Etc::SourceParts=$trabajo/fuentes.d"
-        -o "Dir::State::Lists=$trabajo/apt/lists")
     echo "Bajando las fuentes de qt6-base $QT_VERSION_DEBIAN de Debian…"
-    apt-get "${apt[@]}" update -qq
-    (cd "$trabajo" && apt-get "${apt[@]}" source --download-only "qt6-base=$QT_VERSION_DEBIAN" >/dev/null)
+    BajaFuentesDebian "qt6-base=$QT_VERSION_DEBIAN" "$trabajo"
     mkdir -p "$trabajo/qtbase"
     tar -C "$trabajo/qtbase" --strip-components=1 -xf "$trabajo"/qt6-base_*.orig.tar.xz
     tar -C "$trabajo/qtbase" -xf "$trabajo"/qt6-base_*.debian.tar.xz

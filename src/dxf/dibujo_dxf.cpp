@@ -183,7 +183,7 @@ void DibujoDxf::Abarca(const Entidad& e)
     const double desde = e.alinea == AlineaTexto::Izquierda ? 0
                          : e.alinea == AlineaTexto::Centro  ? -ancho / 2
                                                             : -ancho;
-    const double giro = e.angulo * M_PI / 180;
+    const double giro = e.angulo * PiDxf / 180;
     for (const double u : {desde, desde + ancho})
         for (const double v : {-0.3 * e.medida, 1.1 * e.medida})
             Abarca({e.puntos[0].x + u * std::cos(giro) - v * std::sin(giro),

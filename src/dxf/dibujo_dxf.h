@@ -10,6 +10,9 @@
 
 #include "clases.h"
 
+// π para los giros de los textos y de las cotas (M_PI no es del estándar).
+inline constexpr double PiDxf = 3.14159265358979323846;
+
 // Un punto (m); en una polilínea, curva es el "bulge" del tramo hasta el
 // siguiente vértice (la tangente de un cuarto del ángulo del arco; negativo,
 // en el sentido de las agujas del reloj).

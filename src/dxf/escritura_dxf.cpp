@@ -177,7 +177,7 @@ void Escribe(DL_Dxf& dxf, DL_WriterA& w, const DibujoDxf::Entidad& e)
                                                                   : 2;
         dxf.writeText(w,
                       DL_TextData(p[0].x, p[0].y, 0, p[0].x, p[0].y, 0, e.medida, 1, 0, horizontal,
-                                  0, e.texto, "Standard", e.angulo * M_PI / 180),
+                                  0, e.texto, "Standard", e.angulo * PiDxf / 180),
                       a);
         break;
     }
@@ -213,7 +213,7 @@ void Cota(DL_Dxf& dxf, DL_WriterA& w, const DibujoDxf::CotaDxf& c)
                        DL_DimensionData(linea.x, linea.y, 0, texto.x, texto.y, 0, 32, 5, 1, 1.0, "",
                                         "Standard", largo),
                        DL_DimLinearData(c.desde.x, c.desde.y, 0, c.hasta.x, c.hasta.y, 0,
-                                        c.vertical ? M_PI / 2 : 0, 0),
+                                        c.vertical ? PiDxf / 2 : 0, 0),
                        Atributos(CapaCotas));
 }
 

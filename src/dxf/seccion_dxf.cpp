@@ -87,7 +87,7 @@ void DibujaZanja(DibujoDxf& d, const Seccion& s)
         const double y = (yf + yb) / 2, x = s.Mitad(y) + s.t;
         d.Texto(Textos, {x, y}, s.t,
                 "Talud " + TextoNumero(s.p.TaludH) + ":" + TextoNumero(s.p.TaludV),
-                AlineaTexto::Centro, std::atan2(1, s.k) * 180 / M_PI);
+                AlineaTexto::Centro, std::atan2(1, s.k) * 180 / PiDxf);
     }
 }
 

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <regex>
+#include <optional>
+#include <string_view>
 
 #include "apoyo.h"
 #include "clases.h"
@@ -103,17 +104,56 @@ std::string PalabrasCama(std::string_view nombre)
     return palabras;
 }
 
-// Por qué una celda no es un número; una hoja de cálculo escribe a veces los
-// miles con separador ("1.250,50", "1,250.5", "1.250.000").
+// El separador de miles de una cifra escrita con él, como a veces la escribe
+// una hoja de cálculo ("1.250,50", "1,250.5", "1.250.000"): de una a tres
+// cifras y grupos de tres tras el mismo signo, y quizá decimales tras el otro.
+std::optional<char> SeparadorDeMiles(std::string_view c)
+{
+    const auto digito = [](char x) { return std::isdigit(static_cast<unsigned char>(x)) != 0; };
+    const auto espacio = [](char x) { return std::isspace(static_cast<unsigned char>(x)) != 0; };
+    std::size_t i = 0, fin = c.size();
+    while (i < fin && espacio(c[i]))
+        ++i;
+    while (fin > i && espacio(c[fin - 1]))
+        --fin;
+    if (i < fin && (c[i] == '+' || c[i] == '-'))
+        ++i;
+    const auto cifras = [&](std::size_t desde) {
+        std::size_t j = desde;
+        while (j < fin && digito(c[j]))
+            ++j;
+        return j - desde;
+    };
+    const std::size_t primeras = cifras(i);
+    if (primeras < 1 || primeras > 3)
+        return std::nullopt;
+    i += primeras;
+    if (i == fin || (c[i] != '.' && c[i] != ','))
+        return std::nullopt;
+    const char separador = c[i];
+    bool grupos = false;
+    for (; i < fin && c[i] == separador && cifras(i + 1) == 3; i += 4)
+        grupos = true;
+    if (!grupos)
+        return std::nullopt;
+    if (i < fin && (c[i] == '.' || c[i] == ',') && c[i] != separador) {
+        const std::size_t decimales = cifras(i + 1);
+        if (decimales == 0)
+            return std::nullopt;
+        i += 1 + decimales;
+    }
+    if (i != fin)
+        return std::nullopt;
+    return separador;
+}
+
+// Por qué una celda no es un número.
 std::string NoEsNumero(const std::string& celda)
 {
-    static const std::regex millares(
-        R"(^\s*[+-]?\d{1,3}([.,])\d{3}(?:\1\d{3})*(?:(?!\1)[.,]\d+)?\s*$)");
-    std::smatch grupos;
     std::string texto = Comillas(celda) + " no es un número";
-    if (std::regex_match(celda, grupos, millares)) {
+    if (const std::optional<char> separador = SeparadorDeMiles(celda)) {
         std::string sin = celda;
-        sin.erase(std::remove(sin.begin(), sin.end(), grupos.str(1)[0]), sin.end());
+        sin.erase(std::remove(sin.begin(), sin.end(), *separador), sin.end());
         texto += " (no lleva separador de miles: " + Comillas(Pliega(sin)) + ")";
     }
     return texto;

@@ -56,6 +56,7 @@ std::string Mediciones(const std::string& tabla)
     CalculaTramos(opciones, salida, errores);
     std::ifstream archivo(bc3, std::ios::binary);
     std::string bytes{std::istreambuf_iterator<char>(archivo), {}};
+    archivo.close();  // Windows no borra un archivo abierto
     std::filesystem::remove(bc3);
     return bytes;
 }

@@ -176,6 +176,7 @@ TEST(PlanosDxf, PerfilDeLaTablaDeEjemplo)
     ASSERT_EQ(CalculaTramos(opciones, salida, errores), 0) << errores.str();
     std::ifstream archivo(dxf, std::ios::binary);
     const Plano plano = Lee(std::string(std::istreambuf_iterator<char>(archivo), {}));
+    archivo.close();  // Windows no borra un archivo abierto
     std::filesystem::remove(dxf);
 
     std::string capas;
