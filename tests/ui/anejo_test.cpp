@@ -2,7 +2,10 @@
 // su numeración de páginas, sus letras, la orden --anejo y la del menú.
 
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -486,6 +489,40 @@ private slots:
         QCOMPARE(p->hr, hr);
         QCOMPARE(p->ClaseTexto, clase);
         QCOMPARE(p->Modificado, sinGuardar ? 1 : 0);
+    }
+
+    // Un anejo largo se cancela en su aviso de espera: no se escribe nada y el
+    // PDF que había queda, sin temporales al lado.
+    void CancelarDejaElPdfAnterior()
+    {
+        QTemporaryDir carpeta;
+        const QString pdf = carpeta.filePath("anejo.pdf");
+        QFile viejo(pdf);
+        QVERIFY(viejo.open(QIODevice::WriteOnly));
+        viejo.write("%PDF viejo");
+        viejo.close();
+        guion.nombres = {pdf};
+        bool cancelado = false;
+        QTimer espera;
+        connect(&espera, &QTimer::timeout, this, [&] {
+            auto* aviso = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (aviso && aviso->objectName() == "EsperaAnejo") {
+                QCOMPARE(aviso->findChild<QPushButton*>()->text(), QString("Cancelar"));
+                aviso->findChild<QPushButton*>()->click();
+                cancelado = true;
+            }
+        });
+        espera.start(50);
+        EscribeAnejoDelCaso(*p, DialogosPrograma(), Conduccion(5000));
+        espera.stop();
+        QVERIFY(cancelado);
+        QVERIFY(guion.vistos.isEmpty());
+        EsperaAnejosCancelados();
+        QVERIFY(viejo.open(QIODevice::ReadOnly));
+        QCOMPARE(viejo.readAll(), QByteArray("%PDF viejo"));
+        QCOMPARE(
+            QDir(carpeta.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"anejo.pdf"});
     }
 };
 

@@ -284,15 +284,15 @@ private slots:
             VentanaPrueba prueba;
             const QString archivo = elegido.isEmpty() ? QString() : carpeta.filePath(elegido);
             guion.nombres = {archivo};
-            QCOMPARE(ExportaPdf(prueba.ventana, propuesto, guion), escrito);
+            QCOMPARE(ExportaPdf(prueba.ventana, propuesto, guion, {}), escrito);
             QCOMPARE(guion.propuestos, QStringList{visto});
             QCOMPARE(guion.impresiones, 0);
             if (escrito)
                 QCOMPARE(CampoPdf(archivo, "Pages"), QString("1"));
             const bool falla = !escrito && !archivo.isEmpty();
-            QCOMPARE(guion.Textos(),
-                     falla ? QStringList{"No se ha podido guardar el archivo " + archivo + "."}
-                           : QStringList());
+            QCOMPARE(guion.Textos(), falla ? QStringList{"No se ha podido guardar el archivo " +
+                                                         archivo + ": la carpeta no existe."}
+                                           : QStringList());
         }
     }
 };

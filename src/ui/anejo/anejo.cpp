@@ -8,7 +8,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -20,6 +20,7 @@
 
 #include "anejo_interno.h"
 #include "caso.h"
+#include "guarda_exportado.h"
 #include "anejo_redactor.h"
 #include "pagina_filtrada.h"
 #include "textos_informe.h"
@@ -322,16 +323,6 @@ void DibujaPortada(QPainter& pintor, const QRectF& zona, const CalculoArchivo& c
     }
 }
 
-bool MismoArchivo(const QString& a, const std::string& b)
-{
-    if (b.empty())
-        return false;
-    const QFileInfo uno(a), otro(QString::fromStdString(b));
-    if (uno.exists() && otro.exists())
-        return uno.canonicalFilePath() == otro.canonicalFilePath();
-    return uno.absoluteFilePath() == otro.absoluteFilePath();
-}
-
 }  // namespace
 
 QString VersionPrograma()
@@ -340,19 +331,25 @@ QString VersionPrograma()
 }
 
 ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& datos,
-                            const QString& pdf)
+                            const QString& pdf, const std::atomic<bool>* cancelado)
 {
     ResultadoAnejo resultado;
-    if (MismoArchivo(pdf, calculo.archivo)) {
-        resultado.error = "El anejo no puede escribirse sobre el archivo de proyecto " + pdf + ".";
+    // Se comprueba antes de maquetar (que con miles de tramos tarda) y se
+    // vuelve a comprobar al guardar.
+    std::vector<std::string> abiertos{calculo.archivo};
+    if (datos.tramos)
+        abiertos.push_back(datos.tramos->tabla.toStdString());
+    resultado.error = SobreArchivoAbierto(pdf, abiertos);
+    if (!resultado.error.isEmpty())
         return resultado;
-    }
-    QSaveFile archivo(pdf);
-    if (!archivo.open(QIODevice::WriteOnly)) {
-        resultado.error = "No se ha podido crear el archivo " + pdf + ": " + archivo.errorString();
-        return resultado;
-    }
-    QPdfWriter escritor(&archivo);
+    const auto cancela = [&] {
+        resultado.cancelado = cancelado && cancelado->load();
+        return resultado.cancelado;
+    };
+    // El PDF se hace en memoria y solo entero se escribe en el archivo.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter escritor(&bytes);
     escritor.setResolution(Resolucion);
     escritor.setPageSize(QPageSize(QPageSize::A4));
     escritor.setPageMargins(QMarginsF(MargenMm, MargenMm, MargenMm, MargenMm),
@@ -377,9 +374,13 @@ ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& dat
     ObjetosDibujo objetos(Resolucion);
     documento.documentLayout()->registerHandler(ObjetosDibujo::Tipo, &objetos);
     const std::vector<std::pair<QString, int>> apartados =
-        RedactaAnejo(documento, objetos, calculo, datos.tramos);
+        RedactaAnejo(documento, objetos, calculo, datos.tramos, cancelado);
+    if (cancela())
+        return resultado;
 
     const std::vector<PaginaAnejo> cortes = PaginasDeDocumento(documento, cuerpo.height());
+    if (cancela())
+        return resultado;
     // La portada es la página 1; el cuerpo empieza en la 2.
     const int paginas = static_cast<int>(cortes.size()) + 1;
     std::vector<std::pair<QString, int>> indice;
@@ -395,7 +396,6 @@ ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& dat
 
     QPainter pintor;
     if (!pintor.begin(&escritor)) {
-        archivo.cancelWriting();
         resultado.error = "No se ha podido escribir el archivo " + pdf + ".";
         return resultado;
     }
@@ -416,6 +416,8 @@ ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& dat
                   calculo, datos, indice);
     DibujaPie(pintor, pie, 1, paginas);
     for (int i = 0; i + 1 < paginas; ++i) {
+        if (cancela())
+            return resultado;
         escritor.newPage();
         DibujaCabecera(pintor, cabecera, calculo, datos);
         DibujaPie(pintor, pie, i + 2, paginas);
@@ -425,11 +427,11 @@ ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& dat
         dibuja(trozo.inicio, trozo.fin, cuerpo.top() + trozo.Cabecera());
     }
     pintor.end();
-    if (!archivo.commit()) {
-        resultado.error =
-            "No se ha podido escribir el archivo " + pdf + ": " + archivo.errorString();
+    if (cancela())
         return resultado;
-    }
+    resultado.error = GuardaExportado(bytes.data().toStdString(), pdf, abiertos);
+    if (!resultado.error.isEmpty())
+        return resultado;
     resultado.escrito = true;
     resultado.paginas = paginas;
     return resultado;

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,7 @@ struct DatosAnejo {
 
 struct ResultadoAnejo {
     bool escrito = false;
+    bool cancelado = false;  // se canceló: el PDF no se escribió, el que hubiera queda
     int paginas = 0;
     QString error;  // por qué no se escribió; vacío si se escribió
 };
@@ -41,8 +43,9 @@ struct ResultadoAnejo {
 // Versión del programa tal como la lleva el anejo, la de la memoria ("Versión: 2.02a").
 QString VersionPrograma();
 
-// Escribe el anejo del cálculo en el PDF (A4). Se escribe en un archivo
-// provisional que solo al final sustituye al de destino; nunca sobre el
-// archivo de proyecto del cálculo.
+// Escribe el anejo del cálculo en el PDF (A4). Se hace en memoria y se guarda
+// entero como un proyecto (un temporal que solo al final sustituye al de
+// destino); nunca sobre el archivo de proyecto ni sobre la tabla de tramos.
+// Si cancelado pasa a true mientras se hace, termina sin escribir nada.
 ResultadoAnejo EscribeAnejo(const CalculoArchivo& calculo, const DatosAnejo& datos,
-                            const QString& pdf);
+                            const QString& pdf, const std::atomic<bool>* cancelado = nullptr);

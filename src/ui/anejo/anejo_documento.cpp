@@ -409,12 +409,13 @@ void ApartadoNotas(Redactor& r, const CalculoArchivo& c)
 
 std::vector<std::pair<QString, int>> RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos,
                                                   const CalculoArchivo& calculo,
-                                                  const std::optional<TramosAnejo>& tramos)
+                                                  const std::optional<TramosAnejo>& tramos,
+                                                  const std::atomic<bool>* cancelado)
 {
     // Todo en un solo cambio: el documento se dispone una vez, al final.
     QTextCursor bloqueo(&documento);
     bloqueo.beginEditBlock();
-    Redactor r(documento, objetos);
+    Redactor r(documento, objetos, cancelado);
     const Proyecto& p = calculo.proyecto;
     ApartadoDatos(r, p);
     ApartadoHipotesis(r, p, TextosDelModo(calculo, 1));

@@ -50,10 +50,12 @@ enum PropiedadAnejo {
 
 // Redacta el anejo en el documento, ya con su ancho y su dispositivo de
 // pintura; con el capítulo de los tramos si los hay. Devuelve sus apartados
-// (título y posición en el documento), para el índice.
+// (título y posición en el documento), para el índice. Si cancelado pasa a
+// true, deja de redactar (el documento queda a medias).
 std::vector<std::pair<QString, int>>
 RedactaAnejo(QTextDocument& documento, ObjetosDibujo& objetos, const CalculoArchivo& calculo,
-             const std::optional<TramosAnejo>& tramos = std::nullopt);
+             const std::optional<TramosAnejo>& tramos = std::nullopt,
+             const std::atomic<bool>* cancelado = nullptr);
 
 // Lo que va en cada página del documento (coordenadas del documento): de
 // inicio a fin y, si empieza dentro de una tabla, su encabezado repetido arriba.

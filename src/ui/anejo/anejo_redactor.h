@@ -47,8 +47,9 @@ QString TextoLibre(const std::vector<std::string>& lineas);
 // márgenes de todo el anejo.
 class Redactor {
 public:
-    Redactor(QTextDocument& documento, ObjetosDibujo& objetos)
-        : cursor_(&documento), objetos_(objetos)
+    Redactor(QTextDocument& documento, ObjetosDibujo& objetos,
+             const std::atomic<bool>* cancelado = nullptr)
+        : cursor_(&documento), objetos_(objetos), cancelado_(cancelado)
     {
         normal_.setFontPointSize(10);
         negrita_ = normal_;
@@ -171,6 +172,9 @@ public:
     // Los apartados escritos (título y posición en el documento), para el índice.
     const std::vector<std::pair<QString, int>>& Apartados() const { return apartados_; }
 
+    // Si quien pidió el anejo lo canceló: lo que falta no se redacta.
+    bool Cancelado() const { return cancelado_ && cancelado_->load(); }
+
     // Sale de la tabla en curso.
     void FinTabla() { cursor_.movePosition(QTextCursor::End); }
 
@@ -212,6 +216,7 @@ private:
 
     QTextCursor cursor_;
     ObjetosDibujo& objetos_;
+    const std::atomic<bool>* cancelado_;
     QTextCharFormat normal_, negrita_, apartado_, subapartado_;
     int tablas_ = 0, figuras_ = 0;
     bool juntos_ = false;

@@ -96,7 +96,7 @@ void TablaTramos(Redactor& r, const TramosAnejo& t)
     for (int c = 0; c < Columnas; ++c)
         r.CeldaMenor(celdas[static_cast<std::size_t>(c)], cabeceras[c], true);
     const TramoCalculado sinCalculo;
-    for (std::size_t i = 0; i < t.tramos.size(); ++i) {
+    for (std::size_t i = 0; i < t.tramos.size() && !r.Cancelado(); ++i) {
         const Tramo& tramo = t.tramos[i];
         const TramoCalculado& calculo = i < t.calculos.size() ? t.calculos[i] : sinCalculo;
         const Proyecto& p = calculo.calculado ? calculo.proyecto : tramo.proyecto;

@@ -7,6 +7,7 @@
 #include "caso.h"
 #include "form1.h"
 #include "graficos.h"
+#include "guarda_exportado.h"
 #include "impresora.h"
 #include "mensaje.h"
 #include "seccion_dxf.h"
@@ -33,8 +34,8 @@ void TForm1::ExportarSeccionClick()
         rotulos.claseUne = calculo.une.clase;
         rotulos.claseAstm = calculo.astm.clase;
     }
-    const ResultadoGuardar r = GuardaContenido(
-        TextoDxf(DibujaSeccionDxf(calculo.proyecto, rotulos)), nombre.toStdString());
-    if (!r.guardado)
-        Mensaje(QString::fromStdString(r.error), "Error", BotonAceptar | IconoError);
+    const QString error = GuardaExportado(TextoDxf(DibujaSeccionDxf(calculo.proyecto, rotulos)),
+                                          nombre, {p_.FileName});
+    if (!error.isEmpty())
+        Mensaje(error, "Error", BotonAceptar | IconoError);
 }

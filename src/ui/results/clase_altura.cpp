@@ -176,5 +176,5 @@ void TCurvaClase::VistaPreviaClick()
 void TCurvaClase::ExportarPdfClick()
 {
     ExportaPdf(*pagina_, p_.FileName.empty() ? QStringLiteral("curva.pdf") : Q(p_.FileName),
-               dialogos_);
+               dialogos_, {p_.FileName});
 }

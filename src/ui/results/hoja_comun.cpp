@@ -259,7 +259,7 @@ void THojaResultados::BExportarPdfClick()
     ExportaPdf(*Hoja,
                p_.FileName.empty() ? QString("resultados.pdf")
                                    : QString::fromStdString(p_.FileName),
-               dialogos_);
+               dialogos_, {p_.FileName});
 }
 
 void THojaResultados::BAyudaClick()

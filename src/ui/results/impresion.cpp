@@ -2,6 +2,7 @@
 
 #include "ayuda.h"
 #include "dibujos.h"
+#include "guarda_exportado.h"
 #include "impresora.h"
 #include "mensaje.h"
 
@@ -14,7 +15,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -358,21 +361,36 @@ void VistaPrevia(QWidget& ventana)
     vista.exec();
 }
 
-bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos)
+bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos,
+                const std::vector<std::string>& abiertos)
 {
     const QString nombre =
         dialogos.NombreGuardar("Documento PDF (*.pdf)", "pdf", NombrePdf(nombrePropuesto));
     if (nombre.isEmpty())
         return false;
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setOutputFileName(nombre);
-    const Resultado resultado = Imprime(ventana, pdf);
-    if (resultado == Resultado::Fallida)
-        dialogos.Mensaje("No se ha podido guardar el archivo " + nombre + ".", "Error",
-                         BotonAceptar | IconoError);
-    return resultado == Resultado::Impresa;
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        // La página de la impresora PDF: A4 a alta resolución, con sus márgenes.
+        QPrinter modelo(QPrinter::HighResolution);
+        modelo.setOutputFormat(QPrinter::PdfFormat);
+        modelo.setPageSize(QPageSize(QPageSize::A4));
+        QPdfWriter pdf(&bytes);
+        pdf.setResolution(modelo.resolution());
+        pdf.setPageLayout(modelo.pageLayout());
+        pdf.setTitle(TituloTrabajo);
+        QPainter pintor;
+        if (pintor.begin(&pdf)) {
+            DibujaVentana(pintor, ventana);
+            pintor.end();
+        } else {
+            bytes.buffer().clear();
+        }
+    }
+    const QString error = GuardaExportado(bytes.data().toStdString(), nombre, abiertos);
+    if (!error.isEmpty())
+        dialogos.Mensaje(error, "Error", BotonAceptar | IconoError);
+    return error.isEmpty();
 }
 
 OpcionesPagina CreaOpcionesPagina(QDialog& ventana, int contextoAyuda)

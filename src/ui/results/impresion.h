@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class Dialogos;
@@ -102,8 +103,11 @@ void AbortaImpresion();
 void VistaPrevia(QWidget& ventana);
 
 // Escribe la página en un PDF elegido con el diálogo de guardar (nombre
-// propuesto: el del proyecto con .pdf). false si se cancela o falla.
-bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos);
+// propuesto: el del proyecto con .pdf), hecho en memoria y guardado como un
+// proyecto, nunca sobre uno de los archivos abiertos. false si se cancela o
+// falla (con su mensaje).
+bool ExportaPdf(QWidget& ventana, const QString& nombrePropuesto, Dialogos& dialogos,
+                const std::vector<std::string>& abiertos);
 
 // Menú "&Opciones" de una ventana que es una página impresa (la memoria, la
 // clase según la altura): Imprimir, Vista previa, Exportar PDF…, Cancelar

@@ -348,5 +348,5 @@ void TCalculos::ExportarPdfClick()
     ExportaPdf(*pagina_,
                p_.FileName.empty() ? QStringLiteral("memoria.pdf")
                                    : QString::fromStdString(p_.FileName),
-               dialogos_);
+               dialogos_, {p_.FileName});
 }

@@ -6,6 +6,7 @@
 
 #include "anejo_caso.h"
 #include "graficos.h"
+#include "guarda_exportado.h"
 #include "mensaje.h"
 #include "modelo_tramos.h"
 #include "perfil_dxf.h"
@@ -64,9 +65,9 @@ void TTramos::ExportarBc3Click()
         mediciones.Anade(modelo_->Tramos()[i], modelo_->Calculos()[i]);
     opciones.tabla = archivo_.isEmpty() ? "(nueva)" : QFileInfo(archivo_).fileName().toStdString();
     opciones.base = NombreDelCaso(base_).toStdString();
-    const ResultadoGuardar r = GuardaBc3(mediciones, opciones, nombre.toStdString());
-    if (!r.guardado) {
-        dialogos_.Mensaje(Q(r.error), "Error", BotonAceptar | IconoError);
+    const QString error = GuardaExportado(mediciones.TextoBc3(opciones), nombre, Abiertos());
+    if (!error.isEmpty()) {
+        dialogos_.Mensaje(error, "Error", BotonAceptar | IconoError);
         return;
     }
     if (const std::vector<std::string> avisos = mediciones.Avisos(opciones); !avisos.empty())
@@ -87,8 +88,8 @@ void TTramos::ExportarPerfilDxfClick()
         {modo, PerfilDeTramos(modelo_->Tramos(), modelo_->Calculos(), modo)}};
     const std::string tabla =
         archivo_.isEmpty() ? "(nueva)" : QFileInfo(archivo_).fileName().toStdString();
-    const ResultadoGuardar r =
-        GuardaContenido(TextoDxf(DibujaPerfilDxf(franjas, tabla)), nombre.toStdString());
-    if (!r.guardado)
-        dialogos_.Mensaje(Q(r.error), "Error", BotonAceptar | IconoError);
+    const QString error =
+        GuardaExportado(TextoDxf(DibujaPerfilDxf(franjas, tabla)), nombre, Abiertos());
+    if (!error.isEmpty())
+        dialogos_.Mensaje(error, "Error", BotonAceptar | IconoError);
 }

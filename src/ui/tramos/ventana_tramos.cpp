@@ -28,6 +28,7 @@
 #include "ayuda.h"
 #include "dibujos.h"
 #include "graficos.h"
+#include "guarda_exportado.h"
 #include "impresora.h"
 #include "mensaje.h"
 #include "modelo_tramos.h"
@@ -436,6 +437,11 @@ bool TTramos::GuardarComoClick()
         FiltroTramos, "csv", archivo_.isEmpty() ? QString("tramos.csv") : archivo_);
     if (nombre.isEmpty())
         return false;
+    // La tabla no va sobre el proyecto base, que se perdería.
+    if (const QString abierto = SobreArchivoAbierto(nombre, {base_.FileName}); !abierto.isEmpty()) {
+        dialogos_.Mensaje(abierto, "Error", BotonAceptar | IconoError);
+        return false;
+    }
     const QString anterior = archivo_;
     archivo_ = nombre;
     if (!GuardarClick()) {
@@ -459,6 +465,11 @@ bool TTramos::TodosCalculados(const QString& luego)
     if (!modelo_->Calculando())
         modelo_->CalculaTodo();
     return false;
+}
+
+std::vector<std::string> TTramos::Abiertos() const
+{
+    return {archivo_.toStdString(), base_.FileName};
 }
 
 QString TTramos::Propuesto(const QString& extension) const
@@ -534,7 +545,7 @@ void TTramos::VistaPreviaClick()
 void TTramos::ExportarPdfClick()
 {
     const QString propuesto = archivo_.isEmpty() ? QString("tramos.pdf") : archivo_;
-    ExportaPdf(*pagina_, propuesto, dialogos_);
+    ExportaPdf(*pagina_, propuesto, dialogos_, Abiertos());
 }
 
 void TTramos::reject()

@@ -78,6 +78,8 @@ private:
     bool TodosCalculados(const QString& luego);
     // El nombre que se propone al exportar: el de la tabla con esa extensión.
     QString Propuesto(const QString& extension) const;
+    // Los archivos abiertos en la ventana, sobre los que no se exporta nada.
+    std::vector<std::string> Abiertos() const;
     void RehaceResumen();
     void PonRotulos();
     void AjustaColumnas();
