@@ -139,7 +139,7 @@ double FactorClaseTerraplen(Proyecto& p, std::uint8_t clase)
     // Un divisor nulo o un factor no positivo: la fórmula no vale para estos
     // datos y queda 0, que el cálculo no acepta.
     const std::optional<double> F = CalculaFa(p, p.InstalacionIndex, clase);
-    return F && *F > 0 ? std::min(*F, 8.0) : 0.0;
+    return F && *F > 0 ? std::min(*F, FaMaximo) : 0.0;
 }
 
 std::string RotuloFaClase(const Proyecto& p, std::uint8_t clase)

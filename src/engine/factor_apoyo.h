@@ -90,9 +90,13 @@ std::optional<double> GiraProyeccion(double n, int sentido);
 // inducida (De, hr2 y b2); en otras instalaciones no.
 bool FactorTerraplenCalculable(const Proyecto& p);
 
-// Fa de la clase 1..4 (A..D) tal como se guarda: como mucho 8, y 0 si la
-// fórmula falla o no da un factor positivo. Deja en el registro los efectos de
-// CalculaFa.
+// El mayor factor de apoyo: el de una clase de terraplén se queda en él y uno
+// tecleado en una tabla de tramos no puede pasarlo.
+constexpr double FaMaximo = 8;
+
+// Fa de la clase 1..4 (A..D) tal como se guarda: como mucho FaMaximo, y 0 si
+// la fórmula falla o no da un factor positivo. Deja en el registro los efectos
+// de CalculaFa.
 double FactorClaseTerraplen(Proyecto& p, std::uint8_t clase);
 
 // Rótulo del Fa de la clase 1..4 con los datos del registro: "Fa = 8" por

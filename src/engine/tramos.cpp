@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -159,6 +160,78 @@ std::string NoEsNumero(const std::string& celda)
     return texto;
 }
 
+constexpr double SinTope = std::numeric_limits<double>::infinity();
+
+// Un PK (m) está a menos de 10.000 km del origen, más que cualquier
+// conducción: la longitud de un tramo, la diferencia de sus PK, queda finita y
+// exacta al milímetro.
+constexpr double PkMaximo = 1e7;
+
+// Lo que admite cada columna numérica, en las unidades en que se escribe. Un
+// valor fuera no es de ninguna obra sino un error al escribir la celda, y con
+// él el cálculo daría infinitos o fallaría sin decir por qué. Antes que esto,
+// la celda pasa la regla de su campo en el archivo y en las casillas
+// (ValorImposible: un peso específico negativo, un rozamiento de 90 grados).
+struct Margen {
+    ColumnaTramo columna;
+    int clave;  // la del campo en el archivo; 0 en los PK, que no son del caso
+    double minimo, maximo;
+    bool cero;  // vale además 0, que es "no hay"
+    const char* unidad;
+};
+
+// Las medidas y las cargas van de lo último que muestran las casillas con sus
+// tres decimales (menos se vería como 0 y se calcularía con otro número) a
+// mil: ni zanja ni terraplén de un kilómetro, ni grúa ni acopio de mil
+// toneladas. El tubo, de 1 cm a 10 m de luz, con pared de 1 mm a 1 m. Fa, de 1
+// (el ensayo de tres aristas; la cama menos favorable, el apoyo directo, da
+// 1.1) a FaMaximo, o 0 (sin factor, que la orden rechaza). γ, hasta 100 kN/m³
+// (el acero pesa 78.5). El rozamiento no tiene más regla que la de su campo, y
+// la velocidad del tren se queda en la máxima de la Memoria, como en la ventana.
+const Margen margenes[] = {
+    {ColumnaTramo::PkInicial, 0, -PkMaximo, PkMaximo, false, "m"},
+    {ColumnaTramo::PkFinal, 0, -PkMaximo, PkMaximo, false, "m"},
+    {ColumnaTramo::Di, CasillaDi, 10, 10000, false, "mm"},
+    {ColumnaTramo::Es, CasillaEs, 1, 1000, true, "mm"},
+    {ColumnaTramo::Hr, CasillaHr, 0.001, 1000, true, "m"},
+    {ColumnaTramo::B, CasillaB, 0.001, 1000, true, "m"},
+    {ColumnaTramo::Hr1, CasillaHr1, 0.001, 1000, true, "m"},
+    {ColumnaTramo::H2r, CasillaH2r, 0.001, 1000, true, "m"},
+    {ColumnaTramo::B2, CasillaB2, 0.001, 1000, true, "m"},
+    {ColumnaTramo::Hr2, CasillaHr2, 0.001, 1000, true, "m"},
+    {ColumnaTramo::Fa, CasillaFa, 1, FaMaximo, true, ""},
+    {ColumnaTramo::Fi, CasillaFi, -SinTope, SinTope, false, ""},
+    {ColumnaTramo::Fi1, CasillaFi1, -SinTope, SinTope, false, ""},
+    {ColumnaTramo::Gamma, CasillaGamma, 0, 100, false, "kN/m³"},
+    {ColumnaTramo::V, CasillaV, -SinTope, SinTope, false, ""},
+    {ColumnaTramo::Dh, CasillaDh, 0.001, 1000, true, "m"},
+    {ColumnaTramo::Qp, CasillaQp, 0.001, 1000, true, "t"},
+    {ColumnaTramo::D, CasillaD, 0.001, 1000, true, "m"},
+    {ColumnaTramo::Qs, CasillaQs, 0.001, 1000, true, "t/m²"},
+    {ColumnaTramo::Pq, CasillaPq, 0.001, 1000, true, "t/m"},
+};
+
+// Por qué un valor leído de una columna no es admisible, o vacío.
+std::string NoAdmisible(ColumnaTramo columna, double valor)
+{
+    const auto m = std::find_if(std::begin(margenes), std::end(margenes),
+                                [&](const Margen& m) { return m.columna == columna; });
+    if (m == std::end(margenes))
+        return "";
+    if (std::string frase = m->clave ? ValorImposible(m->clave, valor) : ""; !frase.empty()) {
+        // La frase del aviso de la casilla, como parte de esta: sin mayúscula ni punto.
+        if (frase.back() == '.')
+            frase.pop_back();
+        frase[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(frase[0])));
+        return frase;
+    }
+    if ((valor >= m->minimo && valor <= m->maximo) || (m->cero && valor == 0))
+        return "";
+    return std::string(m->cero ? "debe ser 0 o estar" : "debe estar") + " entre " +
+           TextoNumero(m->minimo) + " y " + TextoNumero(m->maximo) + (*m->unidad ? " " : "") +
+           m->unidad;
+}
+
 // Lee las celdas de una fila sobre el registro del tramo.
 class LectorTramo {
 public:
@@ -169,6 +242,7 @@ public:
 private:
     const std::string* Celda(ColumnaTramo columna) const;
     void Error(ColumnaTramo columna, const std::string& texto);
+    bool Admisible(ColumnaTramo columna, double valor);
     bool Numero(ColumnaTramo columna, double& valor, bool sinSigno = true);
     bool Lista(ColumnaTramo columna, const ListaTextos& lista, std::uint8_t& indice);
     void Medida(ColumnaTramo columna, int clave, double& campo);
@@ -194,6 +268,15 @@ void LectorTramo::Error(ColumnaTramo columna, const std::string& texto)
     t_.errores.push_back("columna " + Comillas(CabeceraTramo(columna)) + ": " + texto);
 }
 
+// Un valor fuera de lo que admite la columna se anota como error de su celda.
+bool LectorTramo::Admisible(ColumnaTramo columna, double valor)
+{
+    const std::string motivo = NoAdmisible(columna, valor);
+    if (!motivo.empty())
+        Error(columna, Comillas(*Celda(columna)) + " no es admisible: " + motivo);
+    return motivo.empty();
+}
+
 bool LectorTramo::Numero(ColumnaTramo columna, double& valor, bool sinSigno)
 {
     const std::string* celda = Celda(columna);
@@ -204,7 +287,10 @@ bool LectorTramo::Numero(ColumnaTramo columna, double& valor, bool sinSigno)
         Error(columna, NoEsNumero(*celda));
         return false;
     }
-    valor = sinSigno ? std::fabs(leido.valor) : leido.valor;
+    const double numero = sinSigno ? std::fabs(leido.valor) : leido.valor;
+    if (!Admisible(columna, numero))
+        return false;
+    valor = numero;
     return true;
 }
 
@@ -254,7 +340,9 @@ void LectorTramo::PuntoKilometrico(ColumnaTramo columna, double& pk)
         Error(columna, Comillas(*celda) + " no es un PK (metros, o «1+250»)");
         return;
     }
-    pk = static_cast<double>(km.valor) * 1000 + m.valor;
+    const double leido = static_cast<double>(km.valor) * 1000 + m.valor;
+    if (Admisible(columna, leido))
+        pk = leido;
 }
 
 // Otra instalación borra el factor de apoyo y, si cambia de grupo, el relleno
@@ -281,14 +369,10 @@ void LectorTramo::Tubo()
 {
     double Di = 0;
     if (Numero(ColumnaTramo::Di, Di)) {
-        if (Di <= 0) {
-            Error(ColumnaTramo::Di, "el diámetro debe ser mayor que 0");
-        } else {
-            const MedidasTubo tubo = TuboConDiametro(Di, p_.Es);
-            p_.Di = tubo.Di;
-            p_.Es = tubo.Es;
-            p_.De = tubo.De;
-        }
+        const MedidasTubo tubo = TuboConDiametro(Di, p_.Es);
+        p_.Di = tubo.Di;
+        p_.Es = tubo.Es;
+        p_.De = tubo.De;
     }
     double Es = 0;
     if (Numero(ColumnaTramo::Es, Es)) {

@@ -84,8 +84,9 @@ struct Tramo {
 
 // Aplica las celdas, en el orden de las columnas, sobre una copia del caso
 // base, como las casillas y listas de la ventana principal; una celda vacía
-// deja el valor del caso base. Una celda no válida deja también el del caso
-// base y se anota en errores.
+// deja el valor del caso base. Una celda no válida (también un número que su
+// columna no admite, como un Di de 1e308 mm o un PK a más de 10.000 km) deja
+// también el del caso base y se anota en errores.
 Tramo LeeTramo(const Proyecto& base, const std::vector<CeldaTramo>& celdas);
 
 // Lo calculado de un tramo.

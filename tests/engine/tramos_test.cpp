@@ -89,7 +89,25 @@ TEST(Tramos, AplicaLasCeldasComoLaVentana)
         {"diámetro nulo",
          {{C::Di, "0"}},
          [](Proyecto&) {},
-         "columna «Di»: el diámetro debe ser mayor que 0"},
+         "columna «Di»: «0» no es admisible: debe estar entre 10 y 10000 mm"},
+        {"diámetro desbordado",
+         {{C::Di, "1e308"}},
+         [](Proyecto&) {},
+         "columna «Di»: «1e308» no es admisible: debe estar entre 10 y 10000 mm"},
+        {"diámetro subnormal",
+         {{C::Di, "1e-320"}},
+         [](Proyecto&) {},
+         "columna «Di»: «1e-320» no es admisible: debe estar entre 10 y 10000 mm"},
+        {"en los extremos",
+         {{C::PkFinal, "-10000+000"}, {C::Di, "10000"}, {C::Hr, "0,001"}, {C::Fa, "8"}},
+         [](Proyecto& p) { p.Di = 10, p.De = 10 + 2 * 0.067, p.hr = 0.001, p.Fa = 8, p.Tipo = 14; },
+         ""},
+        {"medidas fuera de toda obra",
+         {{C::B, "1e308"}, {C::Hr, "1e-320"}, {C::Fa, "0,5"}},
+         [](Proyecto&) {},
+         "columna «b»: «1e308» no es admisible: debe ser 0 o estar entre 0.001 y 1000 m | "
+         "columna «hr»: «1e-320» no es admisible: debe ser 0 o estar entre 0.001 y 1000 m | "
+         "columna «Fa»: «0,5» no es admisible: debe ser 0 o estar entre 1 y 8"},
         {"listas sin mayúsculas ni acentos",
          {{C::Relleno, "arenas y gravas"}, {C::Via, "vía uic 71"}, {C::Trafico, "FERROVIARIA"}},
          [](Proyecto& p) { p.RellenoIndex = 3, p.ViaIndex = 2, p.TraficoIndex = 1; },
@@ -127,6 +145,12 @@ TEST(Tramos, AplicaLasCeldasComoLaVentana)
          {{C::PkInicial, "1+25"}},
          [](Proyecto&) {},
          "columna «PK inicial»: «1+25» no es un PK (metros, o «1+250»)"},
+        {"PK fuera de toda conducción",
+         {{C::PkInicial, "10000+000,5"}, {C::PkFinal, "1e308"}},
+         [](Proyecto&) {},
+         "columna «PK inicial»: «10000+000,5» no es admisible: debe estar entre -10000000 y "
+         "10000000 m | columna «PK final»: «1e308» no es admisible: debe estar entre -10000000 "
+         "y 10000000 m"},
         {"sin nombre",
          {{C::Tramo, ""}},
          [](Proyecto&) {},
@@ -305,11 +329,13 @@ TEST(Tramos, ComoLaVentanaEnCadaFila)
         {"peso específico negativo",
          Base(),
          {{C::Relleno, usuario}, {C::Fi, "30"}, {C::Fi1, "30"}, {C::Gamma, "-19"}},
-         "El peso específico del relleno (γ) no puede ser negativo."},
+         "columna «gamma»: «-19» no es admisible: el peso específico del relleno (γ) no puede "
+         "ser negativo"},
         {"rozamiento de 95°",
          Base(),
          {{C::Relleno, usuario}, {C::Fi, "95"}, {C::Fi1, "30"}, {C::Gamma, "19"}},
-         "El ángulo de rozamiento interno del relleno (fi) debe estar entre 0 y 90 grados."},
+         "columna «fi»: «95» no es admisible: el ángulo de rozamiento interno del relleno (fi) "
+         "debe estar entre 0 y 90 grados"},
         // hr2 solo cuenta en la zanja inducida.
         {"hr2 en zanja", Base(), {{C::Hr2, "3"}}, "3 2 49.15 90/I"},
     };
