@@ -8,6 +8,7 @@
 #include <string>
 
 #include "caso.h"
+#include "procesa.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tamano)
 {
