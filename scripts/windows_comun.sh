@@ -72,28 +72,38 @@ EOF
     (cd "$carpeta" && apt-get "${apt[@]}" source --download-only "$1" >/dev/null 2>&1)
 }
 
+# Deja en la carpeta $3 las fuentes de Debian del paquete $1 en la versión $2, con
+# los parches de Debian que se nombran después ($4…) o, si no se nombra ninguno,
+# con los de su serie.
+FuentesDebian() {
+    local paquete=$1 version=$2 destino=$3
+    shift 3
+    local bajadas="$destino.bajadas" parches=("$@") parche
+    rm -rf "$bajadas" "$destino"
+    echo "Bajando las fuentes de $paquete $version de Debian…"
+    BajaFuentesDebian "$paquete=$version" "$bajadas"
+    mkdir -p "$destino"
+    tar -C "$destino" --strip-components=1 -xf "$bajadas/${paquete}_"*.orig.tar.*
+    tar -C "$destino" -xf "$bajadas/${paquete}_"*.debian.tar.*
+    [ ${#parches[@]} -gt 0 ] ||
+        mapfile -t parches < <(grep -v -e '^#' -e '^$' "$destino/debian/patches/series")
+    for parche in "${parches[@]}"; do
+        patch -d "$destino" -p1 -s <"$destino/debian/patches/$parche"
+    done
+    rm -rf "$bajadas"
+}
+
 # dxflib no trae más que la biblioteca de Linux: para Windows se compila con el
-# programa desde las fuentes de Debian de la misma versión, con los parches de su
-# serie. Las deja en la caché y su carpeta en DXFLIB_FUENTES.
+# programa desde las fuentes de Debian de la misma versión. Las deja en la caché
+# y su carpeta en DXFLIB_FUENTES.
 PreparaDxflibWindows() {
     local version
     version=$(dpkg-query -W -f='${source:Version}' libdxflib-dev)
     DXFLIB_FUENTES="${CALCULO_TUBOS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/calculo-tubos}/dxflib-$version"
     export DXFLIB_FUENTES
     [ -f "$DXFLIB_FUENTES/.completo" ] && return 0
-    local trabajo="$DXFLIB_FUENTES.trabajo"
-    rm -rf "$trabajo" "$DXFLIB_FUENTES"
-    echo "Bajando las fuentes de dxflib $version de Debian…"
-    BajaFuentesDebian "dxflib=$version" "$trabajo"
-    mkdir -p "$DXFLIB_FUENTES"
-    tar -C "$DXFLIB_FUENTES" --strip-components=1 -xf "$trabajo"/dxflib_*.orig.tar.*
-    tar -C "$DXFLIB_FUENTES" -xf "$trabajo"/dxflib_*.debian.tar.*
-    local parche
-    while read -r parche; do
-        [ -n "$parche" ] && patch -d "$DXFLIB_FUENTES" -p1 -s <"$DXFLIB_FUENTES/debian/patches/$parche"
-    done < <(grep -v '^#' "$DXFLIB_FUENTES/debian/patches/series")
+    FuentesDebian dxflib "$version" "$DXFLIB_FUENTES"
     touch "$DXFLIB_FUENTES/.completo"
-    rm -rf "$trabajo"
 }
 
 # Baja las fuentes de qt6-base de Debian (la misma versión que la máquina), las
@@ -105,15 +115,7 @@ PreparaQtWindows() {
 
     local trabajo="$QT_WINDOWS.trabajo"
     rm -rf "$trabajo" "$QT_WINDOWS"
-    echo "Bajando las fuentes de qt6-base $QT_VERSION_DEBIAN de Debian…"
-    BajaFuentesDebian "qt6-base=$QT_VERSION_DEBIAN" "$trabajo"
-    mkdir -p "$trabajo/qtbase"
-    tar -C "$trabajo/qtbase" --strip-components=1 -xf "$trabajo"/qt6-base_*.orig.tar.xz
-    tar -C "$trabajo/qtbase" -xf "$trabajo"/qt6-base_*.debian.tar.xz
-    local parche
-    for parche in "${QT_PARCHES[@]}"; do
-        patch -d "$trabajo/qtbase" -p1 -s <"$trabajo/qtbase/debian/patches/$parche"
-    done
+    FuentesDebian qt6-base "$QT_VERSION_DEBIAN" "$trabajo/qtbase" "${QT_PARCHES[@]}"
 
     echo "Compilando Qt para Windows en $QT_WINDOWS (unos 900 pasos)…"
     cmake -S "$trabajo/qtbase" -B "$trabajo/build" -G Ninja \
