@@ -370,12 +370,12 @@ void Carretera(Lineas& l, const Proyecto& p)
     const bool usaCi = !alto && vehiculo != 3;
     const Valores valores = {{"hr", N(hr)}, {"De", N(De)}, {"a", N(a)},  {"b", N(b)},
                              {"c", N(c)},   {"d", N(d)},   {"Ci", N(Ci)}};
-    Termino(l, "a", "1.4 · hr + 0.2 + 1.05 · De", valores, N(a));
-    Termino(l, "b", eje70 ? "1.4 · hr + 0.3" : "1.4 · hr + 0.6", valores, N(b));
+    Termino(l, "a", "1.4 · hr + 0.2 + 1.05 · De", valores, N(a) + " m");
+    Termino(l, "b", eje70 ? "1.4 · hr + 0.3" : "1.4 · hr + 0.6", valores, N(b) + " m");
     if (usaC)
-        Termino(l, "c", eje70 ? "1.4 · (hr − 1.21)" : "1.4 · (hr − 1)", valores, N(c));
+        Termino(l, "c", eje70 ? "1.4 · (hr − 1.21)" : "1.4 · (hr − 1)", valores, N(c) + " m");
     if (usaD)
-        Termino(l, "d", "1.4 · hr + De − 1.7", valores, N(d));
+        Termino(l, "d", "1.4 · hr + De − 1.7", valores, N(d) + " m");
     if (usaCi)
         l.push_back("Coeficiente de impacto Ci = " + N(Ci) +
                     (hr <= 0.6L  ? " (hr ≤ 0.6 m)"

@@ -177,8 +177,8 @@ TextosInforme TextosDelInforme(const Proyecto& p, const ResultadoInforme& r)
         t.croquis = "IZanInd";
         instalacion = "Instalación en Zanja Inducida" + SufijoClase(p.Tipo);
         h1r = true;
-        x["LTalud"] = "hr2= " + TextoNumero(p.hr2);
-        x["LResguardo"] = "b2= " + TextoNumero(p.b2);
+        x["LTalud"] = "hr2= " + TextoNumero(p.hr2) + " m.";
+        x["LResguardo"] = "b2= " + TextoNumero(p.b2) + " m.";
         break;
     default: break;
     }

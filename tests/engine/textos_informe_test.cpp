@@ -143,8 +143,8 @@ TEST(TextosDelInforme, PaginaPorInstalacionCamaModoYCargas)
          "croquis=IBNZTE120|LDa=a=0.15 m."},
         {"zanja inducida clase A", Caso(3, 0, 0, 0.6, 5, 0.3, 0, 0.6, 0.6),
          "croquis=IZanInd|formula=Formula7|LInstalacion=Instalación en Zanja Inducida (Clase"
-         " A);Relleno: Arena Arcillosa;Base: Base de suelo natural ordinario|LTalud=hr2= 0.6|"
-         "LResguardo=b2= 0.6|LDa=a=0.15 m.|LDb=b>=0.8 m.|LDc=c>=0.125 m.|LDC2=|LBase=Hormigón"
+         " A);Relleno: Arena Arcillosa;Base: Base de suelo natural ordinario|LTalud=hr2= 0.6 m.|"
+         "LResguardo=b2= 0.6 m.|LDa=a=0.15 m.|LDb=b>=0.8 m.|LDc=c>=0.125 m.|LDC2=|LBase=Hormigón"
          "|+LDh1r|+LDH0|-LDH2r|-LDC2"},
         {"zanja inducida, hr bajo h0", Caso(3, 2, 0, 0.6, 1.0, 0.3, 0, 0.6, 0.6),
          "formula=Formula6|LDa=a=0.102 m.|LDb=b>=0.75 m."},
