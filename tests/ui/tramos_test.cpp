@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include "banco_ventanas.h"
 #include "modelo_tramos.h"
 #include "ventana_tramos.h"
@@ -129,51 +131,33 @@ private slots:
     // Editar una celda rehace esa fila al momento, como la orden de cálculo con
     // esos datos, y lo que el cálculo en segundo plano traiga después de ella no
     // lo pisa; una celda mala deja la fila sin clase, fuera del resumen.
-    void EditaCelda_data()
-    {
-        QTest::addColumn<QString>("hr");
-        QTest::addColumn<QString>("carga");
-        QTest::addColumn<QString>("une");
-        QTest::addColumn<QString>("notas");
-        QTest::newRow("punto") << "2.5"
-                               << "46.59"
-                               << "90"
-                               << "";
-        QTest::newRow("coma") << "2,5"
-                              << "46.59"
-                              << "90"
-                              << "";
-        QTest::newRow("dos comas") << "2,,5"
-                                   << ""
-                                   << "—"
-                                   << "Línea 2, columna «hr»: «2,,5» no es un número";
-        QTest::newRow("letras") << "dos"
-                                << ""
-                                << "—"
-                                << "Línea 2, columna «hr»: «dos» no es un número";
-    }
     void EditaCelda()
     {
-        QFETCH(QString, hr);
-        QFETCH(QString, carga);
-        QFETCH(QString, une);
-        QFETCH(QString, notas);
-        Base();
-        TTramos v(*p, guion);
-        QVERIFY(v.AbreTabla(TablaCorta()));
-        ModeloTramos& m = v.Modelo();
-        QVERIFY(m.setData(m.index(0, 3), hr));
-        Espera(v);
-        QCOMPARE(Ve(m, 0, 3), hr);
-        QCOMPARE(Ve(m, 0, ColumnaResultado::Carga), carga);
-        QCOMPARE(Ve(m, 0, ColumnaResultado::Une), une);
-        QCOMPARE(Ve(m, 0, ColumnaResultado::Notas), notas);
-        const bool error = !notas.isEmpty();
-        const QVariant letra =
-            m.data(m.index(0, m.Columna(ColumnaResultado::Notas)), Qt::ForegroundRole);
-        QCOMPARE(letra.isValid() && letra.value<QBrush>().color() == Qt::red, error);
-        QCOMPARE(Resumen(v).contains("1 tramo sin clase: no cuenta en los metros"), error);
-        QVERIFY(m.Modificada());
+        const QString malo = "Línea 2, columna «hr»: «%1» no es un número";
+        // hr tecleada, carga, clase UNE y notas.
+        const std::tuple<QString, QString, QString, QString> casos[] = {
+            {"2.5", "46.59", "90", ""},
+            {"2,5", "46.59", "90", ""},
+            {"2,,5", "", "—", malo.arg("2,,5")},
+            {"dos", "", "—", malo.arg("dos")}};
+        for (const auto& [hr, carga, une, notas] : casos) {
+            Base();
+            TTramos v(*p, guion);
+            QVERIFY(v.AbreTabla(TablaCorta()));
+            ModeloTramos& m = v.Modelo();
+            QVERIFY(m.setData(m.index(0, 3), hr));
+            Espera(v);
+            QCOMPARE(
+                QStringList({Ve(m, 0, 3), Ve(m, 0, ColumnaResultado::Carga),
+                             Ve(m, 0, ColumnaResultado::Une), Ve(m, 0, ColumnaResultado::Notas)}),
+                QStringList({hr, carga, une, notas}));
+            const bool error = !notas.isEmpty();
+            const QVariant letra =
+                m.data(m.index(0, m.Columna(ColumnaResultado::Notas)), Qt::ForegroundRole);
+            QCOMPARE(letra.isValid() && letra.value<QBrush>().color() == Qt::red, error);
+            QCOMPARE(Resumen(v).contains("1 tramo sin clase: no cuenta en los metros"), error);
+            QVERIFY(m.Modificada());
+        }
     }
     // Cancelar detiene el cálculo: lo que falta queda sin calcular (fuera del
     // resumen, sin contar como sin clase) hasta editarlo. Una fila editada
@@ -215,134 +199,123 @@ private slots:
     // Con cambios sin guardar, salir pregunta: Sí guarda, No descarta,
     // Cancelar sigue en la tabla. Guardada, la tabla pierde su línea en blanco
     // y los errores dicen la línea nueva de su fila.
-    void CierraConCambios_data()
-    {
-        QTest::addColumn<int>("respuesta");
-        QTest::addColumn<bool>("abierta");
-        QTest::addColumn<bool>("guardada");
-        QTest::addColumn<int>("linea");
-        QTest::newRow("Sí") << int(RespuestaSi) << false << true << 4;
-        QTest::newRow("No") << int(RespuestaNo) << false << false << 5;
-        QTest::newRow("Cancelar") << int(RespuestaCancelar) << true << false << 5;
-    }
     void CierraConCambios()
     {
-        QFETCH(int, respuesta);
-        QFETCH(bool, abierta);
-        QFETCH(bool, guardada);
-        QFETCH(int, linea);
-        Base();
-        TTramos v(*p, guion);
-        v.show();
-        QVERIFY(v.AbreTabla(TablaCorta()));
-        Espera(v);
-        v.Modelo().setData(v.Modelo().index(2, 3), "x");
-        guion.respuestas = {respuesta};
-        v.close();
-        QCOMPARE(guion.Textos(), QStringList{"¿Guardar los cambios de la tabla de tramos?"});
-        QCOMPARE(v.isVisible(), abierta);
-        QFile archivo(v.Archivo());
-        archivo.open(QIODevice::ReadOnly);
-        QCOMPARE(archivo.readAll().endsWith("\r\nT3;250,5;300;x\r\n"), guardada);
-        QCOMPARE(v.Modelo().Modificada(), !guardada);
-        QCOMPARE(Ve(v.Modelo(), 2, ColumnaResultado::Notas),
-                 QString("Línea %1, columna «hr»: «x» no es un número").arg(linea));
+        // Respuesta, si sigue abierta, si se guardó y la línea del error que queda.
+        const std::tuple<int, bool, bool, int> casos[] = {{RespuestaSi, false, true, 4},
+                                                          {RespuestaNo, false, false, 5},
+                                                          {RespuestaCancelar, true, false, 5}};
+        for (const auto& [respuesta, abierta, guardada, linea] : casos) {
+            Base();
+            TTramos v(*p, guion);
+            v.show();
+            QVERIFY(v.AbreTabla(TablaCorta()));
+            Espera(v);
+            v.Modelo().setData(v.Modelo().index(2, 3), "x");
+            guion.vistos.clear();
+            guion.respuestas = {respuesta};
+            v.close();
+            QCOMPARE(guion.Textos(), QStringList{"¿Guardar los cambios de la tabla de tramos?"});
+            QCOMPARE(v.isVisible(), abierta);
+            QFile archivo(v.Archivo());
+            archivo.open(QIODevice::ReadOnly);
+            QCOMPARE(archivo.readAll().endsWith("\r\nT3;250,5;300;x\r\n"), guardada);
+            QCOMPARE(v.Modelo().Modificada(), !guardada);
+            QCOMPARE(Ve(v.Modelo(), 2, ColumnaResultado::Notas),
+                     QString("Línea %1, columna «hr»: «x» no es un número").arg(linea));
+        }
     }
 
     // Guardar escribe ";" y coma decimal (con marca UTF-8); un camino imposible
     // lo dice y deja la tabla como modificada.
-    void Guarda_data()
-    {
-        QTest::addColumn<QString>("nombre");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("bien") << "guardada.csv"
-                              << "";
-        QTest::newRow("sin carpeta") << "no/existe/guardada.csv"
-                                     << "la carpeta no existe.";
-    }
     void Guarda()
     {
-        QFETCH(QString, nombre);
-        QFETCH(QString, mensaje);
-        Base();
-        TTramos v(*p, guion);
-        v.AnadeTramoClick();
-        ModeloTramos& m = v.Modelo();
-        for (const auto& [columna, texto] :
-             {std::pair{0, "Uno; dos"}, {1, "0"}, {2, "12.5"}, {3, "700"}, {4, "2.25"}})
-            m.setData(m.index(0, columna), texto);
-        const QString archivo = carpeta.filePath(nombre);
-        guion.nombres = {archivo};
-        QCOMPARE(v.GuardarClick(), mensaje.isEmpty());
-        QCOMPARE(guion.propuestos, QStringList{"tramos.csv"});
-        QVERIFY(mensaje.isEmpty() || guion.Textos().value(0).endsWith(mensaje));
-        QCOMPARE(guion.vistos.size(), mensaje.isEmpty() ? 0 : 1);
-        QCOMPARE(m.Modificada(), !mensaje.isEmpty());
-        if (mensaje.isEmpty()) {
-            QFile f(archivo);
-            f.open(QIODevice::ReadOnly);
-            QCOMPARE(QString::fromUtf8(f.readAll()),
-                     QString("\uFEFFTramo;PK inicial;PK final;Di;hr\r\n"
-                             "\"Uno; dos\";0;12,5;700;2,25\r\n"));
-            QCOMPARE(v.Archivo(), archivo);
+        for (const QString nombre : {"guardada.csv", "no/existe/guardada.csv"}) {
+            const bool bien = !nombre.contains('/');
+            Base();
+            TTramos v(*p, guion);
+            v.AnadeTramoClick();
+            ModeloTramos& m = v.Modelo();
+            for (const auto& [columna, texto] :
+                 {std::pair{0, "Uno; dos"}, {1, "0"}, {2, "12.5"}, {3, "700"}, {4, "2.25"}})
+                m.setData(m.index(0, columna), texto);
+            const QString archivo = carpeta.filePath(nombre);
+            guion.vistos.clear();
+            guion.propuestos.clear();
+            guion.nombres = {archivo};
+            QCOMPARE(v.GuardarClick(), bien);
+            QCOMPARE(guion.propuestos, QStringList{"tramos.csv"});
+            QCOMPARE(guion.Textos(), bien ? QStringList()
+                                          : QStringList{"No se ha podido guardar el archivo " +
+                                                        archivo + ": la carpeta no existe."});
+            QCOMPARE(m.Modificada(), !bien);
+            if (bien) {
+                QFile f(archivo);
+                f.open(QIODevice::ReadOnly);
+                QCOMPARE(QString::fromUtf8(f.readAll()),
+                         QString("\uFEFFTramo;PK inicial;PK final;Di;hr\r\n"
+                                 "\"Uno; dos\";0;12,5;700;2,25\r\n"));
+                QCOMPARE(v.Archivo(), archivo);
+            }
         }
     }
+
     // Las mediciones (con o sin tabla de precios) y el perfil de la tabla
     // calculada, con las clases de la norma del perfil; lo que no se mide o no
     // tiene precio se dice al terminar, y un destino imposible, en un error.
-    void Exporta_data()
-    {
-        QTest::addColumn<bool>("perfil");
-        QTest::addColumn<QList<int>>("respuestas");
-        QTest::addColumn<QByteArray>("precios");
-        QTest::addColumn<QString>("destino");
-        QTest::addColumn<QByteArray>("contiene");
-        QTest::addColumn<QString>("mensaje");
-        QTest::newRow("mediciones")
-            << false << QList<int>{RespuestaNo} << QByteArray() << "tramos.bc3"
-            << QByteArray("~M|UNE#\\UNE_500_90|1\\1\\|250.5|\\T1: PK 0+000 a 0+100\\1\\100") << "";
-        QTest::newRow("con precios")
-            << false << QList<int>{RespuestaSi} << QByteArray("Di;Clase;Precio\n500;90;61,5\n")
-            << "tramos.bc3"
-            << QByteArray("~C|UNE_500_90|m|Tubo de hormig\xF3n armado DN 500 clase 90 (UNE "
-                          "127.010)|61.5||0|")
-            << "Mediciones exportadas a tramos.bc3.\n\nSin precio en la tabla, a 0 €/m: Tubo de "
-               "hormigón armado DN 500 clase 180 (UNE 127.010)";
-        QTest::newRow("perfil") << true << QList<int>{} << QByteArray() << "tramos.dxf"
-                                << QByteArray("CLASE_180") << "";
-        QTest::newRow("sin carpeta")
-            << false << QList<int>{RespuestaNo} << QByteArray() << "no/existe/tramos.bc3"
-            << QByteArray() << "No se ha podido guardar el archivo %1: la carpeta no existe.";
-    }
     void Exporta()
     {
-        QFETCH(bool, perfil);
-        QFETCH(QList<int>, respuestas);
-        QFETCH(QByteArray, precios);
-        QFETCH(QString, destino);
-        QFETCH(QByteArray, contiene);
-        QFETCH(QString, mensaje);
-        Base();
-        TTramos v(*p, guion);
-        QVERIFY(v.AbreTabla(TablaCorta()));
-        Espera(v);
-        const QString archivo = carpeta.filePath(destino);
-        guion.respuestas = respuestas;
-        guion.nombres = {archivo};
-        if (!precios.isEmpty())
-            guion.nombres.prepend(Escribe("precios.csv", precios));
-        guion.vistos.clear();
-        Hijo<QAction>(&v, perfil ? "ExportarPerfilDxf" : "ExportarBc3")->trigger();
-        QCOMPARE(guion.propuestos.last(), carpeta.filePath(perfil ? "tramos.dxf" : "tramos.bc3"));
-        QStringList vistos = guion.Textos();
-        if (!perfil)
-            vistos.removeFirst();  // la pregunta de los precios
-        if (mensaje.contains("%1"))
-            mensaje = mensaje.arg(archivo);
-        QCOMPARE(vistos, mensaje.isEmpty() ? QStringList{} : QStringList{mensaje});
-        QFile f(archivo);
-        QCOMPARE(f.open(QIODevice::ReadOnly), !contiene.isEmpty());
-        QVERIFY(f.readAll().contains(contiene));
+        const QString sinPrecio =
+            "Mediciones exportadas a tramos.bc3.\n\nSin precio en la tabla, a "
+            "0 €/m: Tubo de hormigón armado DN 500 clase 180 (UNE 127.010)";
+        const struct {
+            bool perfil;
+            int respuesta;  // a la pregunta de los precios
+            QByteArray precios;
+            QString destino;
+            QByteArray contiene;
+            QString mensaje;
+        } casos[] = {
+            {false,
+             RespuestaNo,
+             {},
+             "tramos.bc3",
+             "~M|UNE#\\UNE_500_90|1\\1\\|250.5|\\T1: PK 0+000 a 0+100\\1\\100",
+             ""},
+            {false, RespuestaSi, "Di;Clase;Precio\n500;90;61,5\n", "tramos.bc3",
+             "~C|UNE_500_90|m|Tubo de hormig\xF3n armado DN 500 clase 90 (UNE 127.010)|61.5||0|",
+             sinPrecio},
+            {true, 0, {}, "tramos.dxf", "CLASE_180", ""},
+            {false,
+             RespuestaNo,
+             {},
+             "no/existe/tramos.bc3",
+             {},
+             "No se ha podido guardar el archivo %1: la carpeta no existe."}};
+        for (const auto& c : casos) {
+            Base();
+            TTramos v(*p, guion);
+            QVERIFY(v.AbreTabla(TablaCorta()));
+            Espera(v);
+            const QString archivo = carpeta.filePath(c.destino);
+            guion.respuestas = c.perfil ? QList<int>() : QList<int>{c.respuesta};
+            guion.nombres = {archivo};
+            if (!c.precios.isEmpty())
+                guion.nombres.prepend(Escribe("precios.csv", c.precios));
+            guion.vistos.clear();
+            Hijo<QAction>(&v, c.perfil ? "ExportarPerfilDxf" : "ExportarBc3")->trigger();
+            QCOMPARE(guion.propuestos.last(),
+                     carpeta.filePath(c.perfil ? "tramos.dxf" : "tramos.bc3"));
+            QStringList vistos = guion.Textos();
+            if (!c.perfil)
+                vistos.removeFirst();  // la pregunta de los precios
+            const QString mensaje = c.mensaje.contains("%1") ? c.mensaje.arg(archivo) : c.mensaje;
+            QCOMPARE(vistos, mensaje.isEmpty() ? QStringList{} : QStringList{mensaje});
+            QFile f(archivo);
+            QCOMPARE(f.open(QIODevice::ReadOnly), !c.contiene.isEmpty());
+            QVERIFY(f.readAll().contains(c.contiene));
+            QFile::remove(archivo);
+        }
     }
 
     // La página impresa lleva el título, el caso base y el resumen entero.
