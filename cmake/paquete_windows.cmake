@@ -98,3 +98,26 @@ set(CPACK_NSIS_MUI_UNIICON ${ICONO_WINDOWS})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_UNINSTALL_NAME Desinstalar)
+
+# El instalador en español: la plantilla de CPack, con el español como idioma primero
+# (el que se ve en un Windows de otro idioma) y sus propios textos traducidos.
+file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in nsis)
+function(traduce ingles espanol)
+  string(FIND "${nsis}" "${ingles}" donde)
+  if(donde EQUAL -1)
+    message(FATAL_ERROR "La plantilla de NSIS de esta CMake no tiene «${ingles}»")
+  endif()
+  string(REPLACE "${ingles}" "${espanol}" traducida "${nsis}")
+  set(nsis "${traducida}" PARENT_SCOPE)
+endfunction()
+traduce("MUI_LANGUAGE \"Spanish\"\n" "MUI_LANGUAGE \"English\"\n")
+traduce("MUI_LANGUAGE \"English\" ;first language is the default language"
+        "MUI_LANGUAGE \"Spanish\"")
+traduce("Uninstall.lnk" "Desinstalar.lnk")
+traduce("\"Install Options\" \"Choose options for installing"
+        "\"Opciones de instalación\" \"Elija cómo instalar")
+traduce("is already installed. $\\n$\\nDo you want to uninstall the old version before installing the new one?"
+        "ya está instalado.$\\n$\\n¿Quiere desinstalar la versión anterior antes de instalar la nueva?")
+traduce("\"Uninstall failed.\"" "\"No se ha podido desinstalar la versión anterior.\"")
+file(WRITE ${CMAKE_BINARY_DIR}/nsis/NSIS.template.in "${nsis}")
+list(PREPEND CMAKE_MODULE_PATH ${CMAKE_BINARY_DIR}/nsis)

@@ -8,9 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryFile>
+#include <QThread>
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
@@ -20,6 +24,11 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <string>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 #include "dialogos_guion.h"
 #include "form1.h"
@@ -91,6 +100,8 @@ public:
 
     void Prepara()
     {
+        // Con el nombre de quien guarda los ajustes: sin él, Windows no los guarda.
+        QApplication::setOrganizationName("calculo-tubos-pruebas");
         guion = DialogosGuion();
         FijaDialogos(&guion);
         modalesCerrados_.clear();
@@ -177,13 +188,53 @@ inline QAction* Opcion(QWidget* ventana, const QString& texto)
     return nullptr;
 }
 
+#ifdef Q_OS_WIN
+// Bajo Wine, pdfinfo y pdftotext son los de Linux: se llaman por su ruta de Linux y
+// con la de cada archivo traducida por Wine.
+inline QString RutaDeLinux(const QString& argumento)
+{
+    using Traduce = char* (*)(const wchar_t*);
+    const auto traduce = reinterpret_cast<Traduce>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
+    if (!traduce || !QFileInfo::exists(argumento))
+        return argumento;
+    const std::wstring nativa = QDir::toNativeSeparators(argumento).toStdWString();
+    char* linux = traduce(nativa.c_str());
+    if (!linux)
+        return argumento;
+    const QString ruta = QString::fromUtf8(linux);
+    HeapFree(GetProcessHeap(), 0, linux);
+    return ruta;
+}
+#endif
+
 // Un campo de pdfinfo ("Pages", "Title") y el texto de pdftotext, con los blancos reducidos a uno.
 inline QString SalidaDe(const QString& programa, const QStringList& argumentos)
 {
+#ifdef Q_OS_WIN
+    // Wine no espera a un programa de Linux ni le pasa su tubería: escribe en un archivo
+    // y deja otro al terminar.
+    QTemporaryFile salida;
+    if (!salida.open())
+        return {};
+    salida.close();
+    const QString hecho = salida.fileName() + ".hecho";
+    QStringList orden = {"-c", "s=$1; shift; \"$@\" >\"$s\"; touch \"$s.hecho\"", "sh",
+                         RutaDeLinux(salida.fileName()), "/usr/bin/" + programa};
+    for (const QString& argumento : argumentos)
+        orden << RutaDeLinux(argumento);
+    QProcess::startDetached("Z:/bin/sh", orden);
+    for (int i = 0; i < 3000 && !QFileInfo::exists(hecho); ++i)
+        QThread::msleep(10);
+    QFile::remove(hecho);
+    salida.open();
+    return QString::fromUtf8(salida.readAll());
+#else
     QProcess proceso;
     proceso.start(programa, argumentos);
     proceso.waitForFinished(30000);
     return QString::fromUtf8(proceso.readAllStandardOutput());
+#endif
 }
 inline QString CampoPdf(const QString& archivo, const QString& campo)
 {

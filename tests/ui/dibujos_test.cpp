@@ -119,7 +119,7 @@ private slots:
                 QVERIFY2(zona.toAlignedRect().contains(caja), qPrintable(nombre));
                 // En el lienzo pequeño las instalaciones llevan poco trazo.
                 QVERIFY2(oscuros > zona.width() * (lienzo.width() > 200 ? 2 : 0.5),
-                         qPrintable(nombre));
+                         qPrintable(nombre + QString(": %1 píxeles oscuros").arg(oscuros)));
             }
             for (int i = 0; i < imagenes.size(); ++i)
                 for (int j = i + 1; j < imagenes.size(); ++j)

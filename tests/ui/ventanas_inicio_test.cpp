@@ -284,9 +284,11 @@ private slots:
         TAcercaDe acerca(v.get(), f.get());
         for (QDialog* dialogo : {static_cast<QDialog*>(&presentacion),
                                  static_cast<QDialog*>(&acerca), static_cast<QDialog*>(v.get())})
-            QCOMPARE(dialogo->windowFlags(), Qt::Dialog | Qt::CustomizeWindowHint |
-                                                 Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                                 Qt::WindowCloseButtonHint);
+            QVERIFY(dialogo->windowFlags().testFlags(Qt::Dialog | Qt::CustomizeWindowHint |
+                                                     Qt::WindowTitleHint |
+                                                     Qt::WindowCloseButtonHint) &&
+                    !(dialogo->windowFlags() &
+                      (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     }
 
     void AyudaCentradaYConEsc()
