@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -175,6 +176,20 @@ inline QAction* Opcion(QWidget* ventana, const QString& texto)
         if (opcion->text() == texto)
             return opcion;
     return nullptr;
+}
+
+// Escribe esos bytes en el archivo y devuelve su nombre; y lo que hay en uno (vacío si no se abre).
+inline QString Escribe(const QString& nombre, const QByteArray& bytes)
+{
+    QFile archivo(nombre);
+    if (archivo.open(QIODevice::WriteOnly))
+        archivo.write(bytes);
+    return nombre;
+}
+inline QByteArray BytesDe(const QString& nombre)
+{
+    QFile archivo(nombre);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
 }
 
 // Un campo de pdfinfo ("Pages", "Title") y el texto de pdftotext, con los blancos reducidos a uno.
