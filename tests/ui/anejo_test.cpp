@@ -362,22 +362,22 @@ private slots:
         }
     }
 
+    // PDF y proyecto ({pdf}: el PDF de la carpeta), código de salida y si se escribe.
     void CodigosDeSalida_data()
     {
-        QTest::addColumn<QStringList>("argumentos");  // PDF y proyecto; {pdf}: el PDF de la carpeta
+        QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("codigo");
         QTest::addColumn<bool>("escrito");
-
-        QTest::newRow("calculado") << QStringList{"{pdf}", Ejemplos + "/zanja.txt"} << 0 << true;
-        QTest::newRow("cálculo fallido")
-            << QStringList{"{pdf}", Casos + "/sin_factor.txt"} << 1 << true;
-        QTest::newRow("no es un proyecto")
-            << QStringList{"{pdf}", Casos + "/no_proyecto.txt"} << 2 << false;
-        QTest::newRow("no existe") << QStringList{"{pdf}", Casos + "/no-existe.txt"} << 2 << false;
-        QTest::newRow("falta el proyecto") << QStringList{"{pdf}"} << 2 << false;
-        QTest::newRow("carpeta inexistente")
-            << QStringList{"/no-existe/anejo.pdf", Ejemplos + "/zanja.txt"} << 3 << false;
-        QTest::newRow("sobre el proyecto") << QStringList{"{copia}", "{copia}"} << 3 << false;
+        const std::tuple<QStringList, int, bool> casos[] = {
+            {{"{pdf}", Ejemplos + "/zanja.txt"}, 0, true},
+            {{"{pdf}", Casos + "/sin_factor.txt"}, 1, true},
+            {{"{pdf}", Casos + "/no_proyecto.txt"}, 2, false},
+            {{"{pdf}", Casos + "/no-existe.txt"}, 2, false},
+            {{"{pdf}"}, 2, false},  // falta el proyecto
+            {{"/no-existe/anejo.pdf", Ejemplos + "/zanja.txt"}, 3, false},
+            {{"{copia}", "{copia}"}, 3, false}};  // sobre el proyecto
+        for (const auto& [argumentos, codigo, escrito] : casos)
+            QTest::newRow(qPrintable(argumentos.join(' '))) << argumentos << codigo << escrito;
     }
 
     void CodigosDeSalida()
