@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -26,16 +27,12 @@ std::string Resultado(const Proyecto& p, PasoCarga paso)
 }
 
 // Último número de una línea que acaba en su unidad.
-std::string UltimoNumero(std::string linea)
+std::string UltimoNumero(const std::string& linea)
 {
-    for (const char* unidad : {" kN/m²", " kN/m"})
-        if (linea.size() > std::string(unidad).size() &&
-            linea.compare(linea.size() - std::string(unidad).size(), std::string::npos, unidad) ==
-                0) {
-            linea.resize(linea.size() - std::string(unidad).size());
-            return linea.substr(linea.rfind(' ') + 1);
-        }
-    return "sin unidad: " + linea;
+    std::smatch numero;
+    return std::regex_search(linea, numero, std::regex(" ([^ ]+) kN/m(²)?$"))
+               ? numero[1].str()
+               : "sin unidad: " + linea;
 }
 
 }  // namespace

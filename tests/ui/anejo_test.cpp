@@ -26,11 +26,12 @@ const QString Casos = CARPETA_CASOS;
 QString EscribePdf(const QString& proyecto, const QString& pdf,
                    std::optional<TramosAnejo> tramos = std::nullopt)
 {
-    DatosAnejo datos;
-    datos.tramos = std::move(tramos);
-    datos.archivo = QFileInfo(proyecto).fileName();
-    datos.fecha = QDate(2025, 3, 5);
-    datos.version = VersionPrograma();
+    const DatosAnejo datos{QFileInfo(proyecto).fileName(),
+                           QDate(2025, 3, 5),
+                           VersionPrograma(),
+                           {},
+                           {},
+                           std::move(tramos)};
     const ResultadoAnejo resultado =
         EscribeAnejo(CalculaArchivo(proyecto.toStdString()), datos, pdf);
     return resultado.escrito ? QString() : resultado.error;

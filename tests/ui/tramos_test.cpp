@@ -262,21 +262,13 @@ private slots:
             QByteArray contiene;
             QString mensaje;
         } casos[] = {
-            {false,
-             RespuestaNo,
-             {},
-             "tramos.bc3",
-             "~M|UNE#\\UNE_500_90|1\\1\\|250.5|\\T1: PK 0+000 a 0+100\\1\\100",
-             ""},
+            {false, RespuestaNo, "", "tramos.bc3",
+             "~M|UNE#\\UNE_500_90|1\\1\\|250.5|\\T1: PK 0+000 a 0+100\\1\\100", ""},
             {false, RespuestaSi, "Di;Clase;Precio\n500;90;61,5\n", "tramos.bc3",
              "~C|UNE_500_90|m|Tubo de hormig\xF3n armado DN 500 clase 90 (UNE 127.010)|61.5||0|",
              sinPrecio},
-            {true, 0, {}, "tramos.dxf", "CLASE_180", ""},
-            {false,
-             RespuestaNo,
-             {},
-             "no/existe/tramos.bc3",
-             {},
+            {true, 0, "", "tramos.dxf", "CLASE_180", ""},
+            {false, RespuestaNo, "", "no/existe/tramos.bc3", "",
              "No se ha podido guardar el archivo %1: la carpeta no existe."}};
         for (const auto& c : casos) {
             Base();
