@@ -166,49 +166,31 @@ TEST(Tramos, ClaseDeApoyoEnTerraplen)
 TEST(Tramos, CalculaComoLaOrden)
 {
     using C = ColumnaTramo;
-    const struct {
-        const char* caso;
-        std::vector<CeldaTramo> celdas;
-        bool calculado;
-        std::string errores, notas;
-        double hrCalculada;
-    } casos[] = {
-        {"sin nada que decir", {}, true, "", "", 3},
-        {"hr mínima",
-         {{C::Hr, "0,3"}},
-         true,
-         "",
-         "Para garantizar un correcto reparto de las cargas, hr debe ser mayor o igual a 0.5 m,  "
-         "por "
-         "lo que se corrige automáticante el valor.",
-         0.5},
-        {"espesor delgado",
-         {{C::Es, "50"}},
-         true,
-         "",
-         "La Norma UNE 127.010 recomienda un espesor de pared mínimo de 67 mm. ¿Quiere mantener "
-         "activado este aviso? (respondida No)",
-         3},
-        {"sin factor", {{C::Fa, "0"}}, false, "Debe indicar el Factor de Apoyo", "", 0},
-        {"celda mala", {{C::Hr, "tres"}}, false, "columna «hr»: «tres» no es un número", "", 0},
-        {"sin relleno", {{C::Hr, "0"}}, false, "Error calculando la carga del relleno", "", 0},
-        {"avión con poco relleno",
-         {{C::Hr, "0,8"}, {C::Trafico, "Aeropuerto"}, {C::Aeropuerto, "Jumbo (3500 kN)"}},
-         true,
-         "",
-         "El tráfico aéreo (Jumbo (3500 kN)) no se cuenta: con hr = 0.8 m, menos de 1 m de "
-         "relleno, no carga el tubo; se cuenta desde hr = 1 m.",
-         0.8},
+    // Las celdas y lo que da: "hr" calculada o "sin calcular", con cada error y cada nota.
+    const std::pair<std::vector<CeldaTramo>, std::string> casos[] = {
+        {{}, "hr 3"},
+        {{{C::Hr, "0,3"}},
+         "hr 0.5 · nota: Para garantizar un correcto reparto de las cargas, hr debe ser mayor o "
+         "igual a 0.5 m,  por lo que se corrige automáticante el valor."},
+        {{{C::Es, "50"}},
+         "hr 3 · nota: La Norma UNE 127.010 recomienda un espesor de pared mínimo de 67 mm. "
+         "¿Quiere mantener activado este aviso? (respondida No)"},
+        {{{C::Fa, "0"}}, "sin calcular · Debe indicar el Factor de Apoyo"},
+        {{{C::Hr, "tres"}}, "sin calcular · columna «hr»: «tres» no es un número"},
+        {{{C::Hr, "0"}}, "sin calcular · Error calculando la carga del relleno"},
+        {{{C::Hr, "0,8"}, {C::Trafico, "Aeropuerto"}, {C::Aeropuerto, "Jumbo (3500 kN)"}},
+         "hr 0.8 · nota: El tráfico aéreo (Jumbo (3500 kN)) no se cuenta: con hr = 0.8 m, menos "
+         "de 1 m de relleno, no carga el tubo; se cuenta desde hr = 1 m."},
     };
-    for (const auto& c : casos) {
-        const TramoCalculado r = CalculaTramo(Lee(c.celdas));
-        EXPECT_EQ(r.calculado, c.calculado) << c.caso;
-        EXPECT_EQ(Unidos(r.errores), c.errores) << c.caso;
-        EXPECT_EQ(Unidos(r.notas), c.notas) << c.caso;
-        EXPECT_EQ(!r.Clase(1).empty(), c.calculado) << c.caso;
-        if (c.calculado) {
-            EXPECT_DOUBLE_EQ(r.proyecto.hr, c.hrCalculada) << c.caso;
-        }
+    for (const auto& [celdas, resultado] : casos) {
+        const TramoCalculado r = CalculaTramo(Lee(celdas));
+        std::string visto = r.calculado ? "hr " + TextoNumero(r.proyecto.hr) : "sin calcular";
+        for (const std::string& error : r.errores)
+            visto += " · " + error;
+        for (const std::string& nota : r.notas)
+            visto += " · nota: " + nota;
+        EXPECT_EQ(visto, resultado);
+        EXPECT_EQ(!r.Clase(1).empty(), r.calculado) << resultado;
     }
 }
 

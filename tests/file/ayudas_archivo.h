@@ -127,3 +127,52 @@ inline Lectura LeeTexto(Proyecto& p, const std::string& bytes, std::vector<bool>
     l.resultado = LeeArchivo(p, l.nombre, l.avisos.Funcion());
     return l;
 }
+
+#ifndef _WIN32
+#include <cstdio>
+#include <map>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+// Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo, permisos en
+// octal, dueño y contenido o destino: un fallo no debe cambiar nada. El contenido del caso
+// completo se anota "(caso)".
+inline std::map<std::string, std::string> Foto(const fs::path& carpeta,
+                                               const std::string& prefijo = "")
+{
+    static const std::string caso = TextoArchivo(RegistroCompleto());
+    std::map<std::string, std::string> foto;
+    for (const auto& entrada : fs::directory_iterator(carpeta)) {
+        const std::string nombre = prefijo + entrada.path().filename().string();
+        struct stat datos = {};
+        ::lstat(entrada.path().c_str(), &datos);
+        char permisos[32];
+        std::snprintf(permisos, sizeof permisos, "%o/%u:%u", unsigned(datos.st_mode & 07777),
+                      unsigned(datos.st_uid), unsigned(datos.st_gid));
+        const std::string bytes = S_ISREG(datos.st_mode) ? LeeBytes(entrada.path()) : "";
+        if (S_ISLNK(datos.st_mode))
+            foto[nombre] = "enlace a " + fs::read_symlink(entrada.path()).string();
+        else if (S_ISREG(datos.st_mode))
+            foto[nombre] = std::string(permisos) + " " + (bytes == caso ? "(caso)" : bytes);
+        else if (S_ISDIR(datos.st_mode)) {
+            foto[nombre] = std::string(permisos) + " carpeta";
+            foto.merge(Foto(entrada.path(), nombre + "/"));
+        } else
+            foto[nombre] = "tipo " + std::to_string(datos.st_mode >> 12);
+    }
+    return foto;
+}
+
+// Lo que devuelve haz(), hecho con un límite de tamaño de archivo (0: ninguno).
+template <class Funcion> auto ConLimite(rlim_t limite, const Funcion& haz)
+{
+    rlimit antes{};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit corto = antes;
+    corto.rlim_cur = limite ? limite : antes.rlim_cur;
+    ::setrlimit(RLIMIT_FSIZE, &corto);
+    const auto hecho = haz();
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    return hecho;
+}
+#endif

@@ -3,60 +3,24 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <map>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/sysmacros.h>
 
 #include "ayudas_archivo.h"
-
-// Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo, permisos en
-// octal, dueño y contenido o destino: un fallo no debe cambiar nada. El contenido del caso
-// guardado se anota "(caso)".
-static std::map<std::string, std::string> Foto(const fs::path& carpeta,
-                                               const std::string& prefijo = "")
-{
-    static const std::string caso = TextoArchivo(RegistroCompleto());
-    std::map<std::string, std::string> foto;
-    for (const auto& entrada : fs::directory_iterator(carpeta)) {
-        const std::string nombre = prefijo + entrada.path().filename().string();
-        struct stat datos = {};
-        ::lstat(entrada.path().c_str(), &datos);
-        char permisos[32];
-        std::snprintf(permisos, sizeof permisos, "%o/%u:%u", unsigned(datos.st_mode & 07777),
-                      unsigned(datos.st_uid), unsigned(datos.st_gid));
-        const std::string bytes = S_ISREG(datos.st_mode) ? LeeBytes(entrada.path()) : "";
-        if (S_ISLNK(datos.st_mode))
-            foto[nombre] = "enlace a " + fs::read_symlink(entrada.path()).string();
-        else if (S_ISREG(datos.st_mode))
-            foto[nombre] = std::string(permisos) + " " + (bytes == caso ? "(caso)" : bytes);
-        else if (S_ISDIR(datos.st_mode))
-            foto.merge(Foto(entrada.path(), nombre + "/"));
-        else
-            foto[nombre] = "tipo " + std::to_string(datos.st_mode >> 12);
-    }
-    return foto;
-}
 
 // GuardaArchivo con un límite de tamaño de archivo (0: ninguno) y como el usuario dado (0: el
 // mismo). Si SIGXFSZ no se ignorara al guardar, terminaría estas pruebas.
 static ResultadoGuardar GuardaComo(Proyecto& p, const std::string& nombre, rlim_t limite,
                                    uid_t usuario)
 {
-    rlimit antes{};
-    ::getrlimit(RLIMIT_FSIZE, &antes);
-    rlimit corto = antes;
-    corto.rlim_cur = limite ? limite : antes.rlim_cur;
-    const uid_t uid = ::geteuid();
-    const gid_t gid = ::getegid();
-    if (::setrlimit(RLIMIT_FSIZE, &corto) != 0 ||
-        (usuario && (::setegid(usuario) != 0 || ::seteuid(usuario) != 0)))
-        return {false, "no se pudo preparar la prueba"};
-    const ResultadoGuardar r = GuardaArchivo(p, nombre);
-    const bool vuelve = !usuario || (::seteuid(uid) == 0 && ::setegid(gid) == 0);
-    ::setrlimit(RLIMIT_FSIZE, &antes);
-    return vuelve ? r : ResultadoGuardar{false, "no se pudo volver al usuario"};
+    return ConLimite(limite, [&] {
+        const uid_t uid = ::geteuid();
+        const gid_t gid = ::getegid();
+        if (usuario && (::setegid(usuario) != 0 || ::seteuid(usuario) != 0))
+            return ResultadoGuardar{false, "no se pudo preparar la prueba"};
+        const ResultadoGuardar r = GuardaArchivo(p, nombre);
+        const bool vuelve = !usuario || (::seteuid(uid) == 0 && ::setegid(gid) == 0);
+        return vuelve ? r : ResultadoGuardar{false, "no se pudo volver al usuario"};
+    });
 }
 
 TEST(GuardaArchivo, CadaDestino)

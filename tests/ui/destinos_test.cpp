@@ -7,45 +7,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <map>
 #include <sstream>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include "../file/ayudas_archivo.h"
 #include "anejo.h"
-#include "archivo.h"
 #include "caso.h"
 #include "dialogos_guion.h"
 #include "guarda_exportado.h"
 #include "impresion.h"
 #include "tramos_csv.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-// Lo que hay en la carpeta: cada entrada con su tipo y su contenido o destino.
-std::map<std::string, std::string> Foto(const fs::path& carpeta)
-{
-    std::map<std::string, std::string> foto;
-    for (const auto& entrada : fs::directory_iterator(carpeta)) {
-        const fs::file_status estado = entrada.symlink_status();
-        std::string& visto = foto[entrada.path().filename().string()];
-        if (fs::is_symlink(estado))
-            visto = "enlace a " + fs::read_symlink(entrada.path()).string();
-        else if (fs::is_regular_file(estado))
-            visto = std::string(
-                std::istreambuf_iterator<char>(*std::make_unique<std::ifstream>(entrada.path())),
-                {});
-        else
-            visto = "tipo " + std::to_string(static_cast<int>(estado.type()));
-    }
-    return foto;
-}
 
 // Una carpeta con un destino de cada clase y el proyecto abierto.
 bool Prepara(const fs::path& c)
@@ -60,19 +34,6 @@ bool Prepara(const fs::path& c)
     fs::create_symlink("bucle_a", c / "bucle_b");
     return ::mkfifo((c / "tuberia").c_str(), 0644) == 0 &&
            ::mknod((c / "nulo").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-}
-
-// La escritura con un límite de tamaño de archivo (0: ninguno).
-QString ConLimite(rlim_t limite, const std::function<QString()>& escribe)
-{
-    rlimit antes{};
-    ::getrlimit(RLIMIT_FSIZE, &antes);
-    rlimit corto = antes;
-    corto.rlim_cur = limite ? limite : antes.rlim_cur;
-    ::setrlimit(RLIMIT_FSIZE, &corto);
-    const QString error = escribe();
-    ::setrlimit(RLIMIT_FSIZE, &antes);
-    return error;
 }
 
 }  // namespace
