@@ -13,15 +13,7 @@
 
 namespace {
 
-// Tubo de 500 mm con su espesor normalizado en zanja de 0.9 m bajo 3 m de arena arcillosa.
-Proyecto Base()
-{
-    Proyecto p = CasoZanja();
-    p.Es = 0.067, p.De = 0.634;
-    return p;
-}
-
-Tramo Lee(std::vector<CeldaTramo> celdas, const Proyecto& base = Base())
+Tramo Lee(std::vector<CeldaTramo> celdas, const Proyecto& base = TuboNormalizado())
 {
     celdas.insert(celdas.begin(), {ColumnaTramo::Tramo, "T1"});
     return LeeTramo(base, celdas);
@@ -74,7 +66,7 @@ TEST(Tramos, ReconoceLasCabeceras)
 TEST(Tramos, AplicaLasCeldasComoLaVentana)
 {
     using C = ColumnaTramo;
-    const Proyecto base = Base();
+    const Proyecto base = TuboNormalizado();
     // Las celdas y lo que cambian respecto del caso base.
     const std::pair<std::vector<CeldaTramo>, const char*> cambios[] = {
         {{{C::Hr, ""}, {C::Relleno, " "}}, ""},
@@ -149,7 +141,7 @@ TEST(Tramos, ClaseDeApoyoEnTerraplen)
     EXPECT_EQ(sinApoyo.proyecto.Fa, 0);
     EXPECT_EQ(Unidos(CalculaTramo(sinApoyo).errores), "Debe indicar el Factor de Apoyo");
 
-    Proyecto base = Base();
+    Proyecto base = TuboNormalizado();
     base.b2 = 1, base.hr2 = 1, base.hr1 = 0.3;  // la fórmula de Fa los pide también en terraplén
     const Tramo claseB = Lee({{C::Instalacion, "TERRAPLEN"}, {C::ClaseApoyo, "b"}}, base);
     EXPECT_EQ(claseB.proyecto.Tipo, 1);
@@ -233,7 +225,7 @@ TEST(Tramos, ComoLaVentanaEnCadaFila)
 {
     using C = ColumnaTramo;
     const Proyecto inducida = Ejemplo("zanja_inducida.txt");
-    Proyecto terraplen = Base();
+    Proyecto terraplen = TuboNormalizado();
     terraplen.InstalacionIndex = InstalacionTerraplen, terraplen.Tipo = 0, terraplen.hr1 = 0.3;
     terraplen.Fa = *FaDeLaClase(terraplen);
     const std::vector<CeldaTramo> inducidaC = {{C::Di, "2500"},
@@ -268,17 +260,17 @@ TEST(Tramos, ComoLaVentanaEnCadaFila)
          {{C::Hr1, "0,7"}},
          "h´r debe ser menor o igual al diámetro exterior (De) del tubo."},
         {"peso específico negativo",
-         Base(),
+         TuboNormalizado(),
          {{C::Relleno, usuario}, {C::Fi, "30"}, {C::Fi1, "30"}, {C::Gamma, "-19"}},
          "columna «gamma»: «-19» no es admisible: el peso específico del relleno (γ) no puede "
          "ser negativo"},
         {"rozamiento de 95°",
-         Base(),
+         TuboNormalizado(),
          {{C::Relleno, usuario}, {C::Fi, "95"}, {C::Fi1, "30"}, {C::Gamma, "19"}},
          "columna «fi»: «95» no es admisible: el ángulo de rozamiento interno del relleno (fi) "
          "debe estar entre 0 y 90 grados"},
         // hr2 solo cuenta en la zanja inducida.
-        {"hr2 en zanja", Base(), {{C::Hr2, "3"}}, "3 2 49.15 90/I"},
+        {"hr2 en zanja", TuboNormalizado(), {{C::Hr2, "3"}}, "3 2 49.15 90/I"},
     };
     for (const auto& c : casos) {
         const TramoCalculado r = CalculaTramo(Lee(c.celdas, c.base));
