@@ -133,6 +133,7 @@ inline Lectura LeeTexto(Proyecto& p, const std::string& bytes, std::vector<bool>
 #include <map>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 // Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo, permisos en
 // octal, dueño y contenido o destino: un fallo no debe cambiar nada. El contenido del caso
@@ -161,6 +162,34 @@ inline std::map<std::string, std::string> Foto(const fs::path& carpeta,
             foto[nombre] = "tipo " + std::to_string(datos.st_mode >> 12);
     }
     return foto;
+}
+
+// Una carpeta con un destino de cada clase: archivos (uno más largo que un caso y de otro
+// dueño, uno de solo lectura), carpetas, enlaces (relativos, absoluto, en cadena, en bucle y
+// roto), una tubería con nombre y un dispositivo; falso si no se pudieron crear los dos últimos.
+inline bool PreparaDestinos(const fs::path& c)
+{
+    std::ofstream(c / "viejo.txt") << std::string(100000, 'v');
+    ::chmod((c / "viejo.txt").c_str(), 0640);
+    if (::chown((c / "viejo.txt").c_str(), 1234, 5678) != 0) {
+        // sin ser root queda el dueño propio; la foto lo compara igual
+    }
+    ::chmod(c.c_str(), 0777);
+    std::ofstream(c / "ajeno.txt") << "de root";
+    std::ofstream(c / "solo_lectura.txt") << "protegido";
+    ::chmod((c / "solo_lectura.txt").c_str(), 0444);
+    fs::create_directories(c / "carpeta.txt");
+    std::ofstream(c / "carpeta.txt/dentro.txt") << "dentro";
+    fs::create_directories(c / "sub");
+    fs::create_symlink("viejo.txt", c / "enlace");
+    fs::create_symlink("../viejo.txt", c / "sub/enlace");
+    fs::create_symlink(c / "viejo.txt", c / "sub/absoluto");
+    fs::create_symlink("sub/enlace", c / "cadena");
+    fs::create_symlink("bucle_b", c / "bucle_a");
+    fs::create_symlink("bucle_a", c / "bucle_b");
+    fs::create_symlink("falta.txt", c / "roto");
+    return ::mkfifo((c / "tuberia").c_str(), 0644) == 0 &&
+           ::mknod((c / "nulo").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
 }
 
 // Lo que devuelve haz(), hecho con un límite de tamaño de archivo (0: ninguno).

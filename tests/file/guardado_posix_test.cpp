@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/sysmacros.h>
-
 #include "ayudas_archivo.h"
 
 // GuardaArchivo con un límite de tamaño de archivo (0: ninguno) y como el usuario dado (0: el
@@ -59,28 +57,7 @@ TEST(GuardaArchivo, CadaDestino)
         SCOPED_TRACE(caso.destino);
         CarpetaTemporal carpeta;
         const fs::path& c = carpeta.ruta;
-        carpeta.Escribe("viejo.txt", std::string(100000, 'v'));  // más largo que el caso
-        ::chmod((c / "viejo.txt").c_str(), 0640);
-        if (::chown((c / "viejo.txt").c_str(), 1234, 5678) != 0) {
-            // sin ser root queda el dueño propio; la foto lo compara igual
-        }
-        ::chmod(c.c_str(), 0777);
-        carpeta.Escribe("ajeno.txt", "de root");
-        carpeta.Escribe("solo_lectura.txt", "protegido");
-        ::chmod((c / "solo_lectura.txt").c_str(), 0444);
-        fs::create_directories(c / "carpeta.txt");
-        carpeta.Escribe("carpeta.txt/dentro.txt", "dentro");
-        fs::create_directories(c / "sub");
-        fs::create_symlink("viejo.txt", c / "enlace");
-        fs::create_symlink("../viejo.txt", c / "sub/enlace");
-        fs::create_symlink(c / "viejo.txt", c / "sub/absoluto");
-        fs::create_symlink("sub/enlace", c / "cadena");
-        fs::create_symlink("bucle_b", c / "bucle_a");
-        fs::create_symlink("bucle_a", c / "bucle_b");
-        fs::create_symlink("falta.txt", c / "roto");
-        ASSERT_EQ(::mkfifo((c / "tuberia").c_str(), 0644), 0);
-        if (::mknod((c / "nulo").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 &&
-            caso.destino == "nulo")
+        if (!PreparaDestinos(c) && caso.destino == "nulo")
             continue;  // sin permiso para crear dispositivos
         if (caso.usuario && ::geteuid() != 0)
             continue;  // solo root puede hacerse otro usuario

@@ -110,11 +110,6 @@ private slots:
             << "65.4"
             << QStringList{"90", "(Válido para hr <=12.12 m.)", "II", "(Válido para hr <=9.62 m.)"}
             << QStringList{"Instalación en Zanja Inducida"};
-        QTest::newRow("zanja terraplenada")
-            << Ejemplos + "/zanja_terraplenada.txt"
-            << "73.4"
-            << QStringList{"90", "(Válido para hr <=4.05 m.)", "II", "(Válido para hr <=3.1 m.)"}
-            << QStringList{"Instalación en Zanja Terraplenada"};
         QTest::newRow("avión bajo 1 m")
             << Casos + "/avion_poco_relleno.txt"
             << "31.32"
