@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,13 +42,22 @@ inline Proyecto Ejemplo(const std::string& nombre)
     return p;
 }
 
-// Tubo de 500 mm en zanja de 0.9 m bajo 3 m de arena arcillosa, sin sobrecargas.
-inline Proyecto CasoZanja()
+// Tubo de 500 mm en zanja de 0.9 m bajo 3 m de arena arcillosa, sin sobrecargas, con los
+// cambios dados.
+inline Proyecto CasoZanja(const std::function<void(Proyecto&)>& cambia = {})
 {
     Proyecto p = Nuevo();
     p.CarreteraIndex = 0;
     p.b = 0.9, p.Di = 0.5, p.Es = 0.05, p.De = 0.6, p.hr = 3.0, p.Fa = 2.0;
+    if (cambia)
+        cambia(p);
     return p;
+}
+
+// El mismo con el espesor normalizado del tubo de 500 mm.
+inline Proyecto TuboNormalizado()
+{
+    return CasoZanja([](Proyecto& p) { p.Es = 0.067, p.De = 0.634; });
 }
 
 inline EntregaCargas Calcula(Proyecto& p, std::uint8_t relleno, double fa)

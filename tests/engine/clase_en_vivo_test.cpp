@@ -7,14 +7,6 @@
 #include "clase_en_vivo.h"
 #include "proyecto.h"
 
-// Tubo de 500 mm con su espesor normalizado en zanja de 0.9 m bajo 3 m de arena arcillosa.
-static Proyecto Base()
-{
-    Proyecto p = CasoZanja();
-    p.Es = 0.067, p.De = 0.634;
-    return p;
-}
-
 // Rechazos, correcciones, preguntas y fallos de la orden, en lugar de la clase (los de
 // cada vía, en vias_test).
 TEST(ClaseEnVivo, LoQueLaOrdenHariaAntes)
@@ -55,7 +47,7 @@ TEST(ClaseEnVivo, LoQueLaOrdenHariaAntes)
          "kN/m² (cualquier hr)"},
     };
     for (const auto& [nombre, cambia, texto] : casos) {
-        Proyecto p = Base();
+        Proyecto p = TuboNormalizado();
         cambia(p);
         const EstadoClase estado = ClaseEnVivo(p);
         EXPECT_EQ(estado.conClase, texto.rfind("Carga de cálculo", 0) == 0) << nombre;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -11,13 +12,6 @@
 
 namespace {
 
-Proyecto Zanja(const std::function<void(Proyecto&)>& cambia)
-{
-    Proyecto p = CasoZanja();
-    cambia(p);
-    return p;
-}
-
 // Lo que la memoria muestra de la carga de cada paso.
 std::string Resultado(const Proyecto& p, PasoCarga paso)
 {
@@ -26,16 +20,12 @@ std::string Resultado(const Proyecto& p, PasoCarga paso)
 }
 
 // Último número de una línea que acaba en su unidad.
-std::string UltimoNumero(std::string linea)
+std::string UltimoNumero(const std::string& linea)
 {
-    for (const char* unidad : {" kN/m²", " kN/m"})
-        if (linea.size() > std::string(unidad).size() &&
-            linea.compare(linea.size() - std::string(unidad).size(), std::string::npos, unidad) ==
-                0) {
-            linea.resize(linea.size() - std::string(unidad).size());
-            return linea.substr(linea.rfind(' ') + 1);
-        }
-    return "sin unidad: " + linea;
+    std::smatch numero;
+    return std::regex_search(linea, numero, std::regex(" ([^ ]+) kN/m(²)?$"))
+               ? numero[1].str()
+               : "sin unidad: " + linea;
 }
 
 }  // namespace
@@ -80,7 +70,7 @@ TEST(DesgloseCargas, CadaCargaConSuFormulaValoresYResultado)
           "hr = 3 m > h′o = 1.356 m: condición de proyección incompleta", "qr = qt = 62.8 kN/m",
           "fp = 1.5 · 9.8 · 5 · 0.75 · 0.9487⁵ / 3² = 4.7 kN/m"}},
         {"zanja que no pasa a terraplén, con eje de 70 kN y sobrecargas",
-         Zanja([](Proyecto& p) {
+         CasoZanja([](Proyecto& p) {
              p.CarreteraIndex = 1, p.qp = 5, p.D = 1, p.qs = 1, p.CompactadorIndex = 1, p.pq = 2;
          }),
          {"Cz = (1 − e^(−2 · 0.15 · 3 / 0.9)) / (2 · 0.15 · 3 / 0.9) = 0.6321",
@@ -89,29 +79,29 @@ TEST(DesgloseCargas, CadaCargaConSuFormulaValoresYResultado)
           "t = hr / √(hr² + D²) = 3 / √(3² + 1²) = 0.9487",
           "fs = e^(−2 · 0.15 · 3 / 0.9) · 9.8 · 1 · 0.9 = 3.24 kN/m"}},
         {"terraplén con sobrecarga repartida: qr con los coeficientes de hr",
-         Zanja(
+         CasoZanja(
              [](Proyecto& p) { p.InstalacionIndex = InstalacionTerraplen, p.hr1 = 0.3, p.qs = 1; }),
          {"qr = 1.3824 · 19.2 · 3 · 0.6 = 47.77 kN/m",
           "he = 9.8 · qs / γ = 9.8 · 1 / 19.2 = 0.51 m", "fs = 56.236 − 47.775 = 8.46 kN/m"}},
         {"terraplén en condición completa",
-         Zanja([](Proyecto& p) {
+         CasoZanja([](Proyecto& p) {
              p.InstalacionIndex = InstalacionTerraplen, p.hr1 = 0.6, p.BaseIndex = 0, p.hr = 1;
          }),
          {"hr = 1 m ≤ ho = 1.372 m: condición de proyección completa",
           "Ct = (e^(2 · 0.15 · 1 / 0.6) − 1) / (2 · 0.15 · 1 / 0.6) = 1.2974"}},
         {"zanja terraplenada que no pasa a terraplén",
-         Zanja([](Proyecto& p) {
+         CasoZanja([](Proyecto& p) {
              p.InstalacionIndex = InstalacionZanjaTerraplenada, p.b = 1, p.h2r = 1, p.hr = 4;
          }),
          {"ho = t · b / (2 · λμ) = 0.4565 · 1 / (2 · 0.15) = 1.522 m", "qr = qzt = 53.6 kN/m"}},
         {"zanja con relleno de usuario: λμ′ contra las paredes",
-         Zanja([](Proyecto& p) {
+         CasoZanja([](Proyecto& p) {
              p.RellenoIndex = RellenoUsuario, p.fi = 30, p.fi1 = 20, p.gamma = 18;
          }),
          {"λμ′ = λ · tan(φ′) = 0.3333 · tan(20°) = 0.1213",
           "Cz = (1 − e^(−2 · 0.1213 · 3 / 0.9)) / (2 · 0.1213 · 3 / 0.9) = 0.6857"}},
         {"vía UIC transversal: cuenta las vías que alcanzan dh",
-         Zanja([](Proyecto& p) {
+         CasoZanja([](Proyecto& p) {
              p.TraficoIndex = 1, p.ViaIndex = 2, p.SentidoViaIndex = 1, p.NVias = 3, p.dh = 26;
              p.hr = 2;
          }),
@@ -120,29 +110,29 @@ TEST(DesgloseCargas, CadaCargaConSuFormulaValoresYResultado)
           "Vías k = 0 … 2 con k · s − A / 2 ≤ dh ≤ k · s + A / 2: k = 2; n = 1 vía",
           "qm = 1 · 1.25 · 0.6 · 1165.98 / 43.35 = 20.17 kN/m"}},
         {"avión interpolado en la tabla",
-         Zanja([](Proyecto& p) { p.TraficoIndex = 2, p.AeropuertoIndex = 1, p.hr = 1.5; }),
+         CasoZanja([](Proyecto& p) { p.TraficoIndex = 2, p.AeropuertoIndex = 1, p.hr = 1.5; }),
          {"pv = p1 + (p2 − p1) · (hr − h1) / (h2 − h1) = 98 + (39.2 − 98) · (1.5 − 1) / (2 − 1) "
           "= 68.6 kN/m²",
           "qm = 68.6 · 0.6 = 41.16 kN/m"}},
         {"avión con menos de 1 m sin corregir",
-         Zanja([](Proyecto& p) { p.TraficoIndex = 2, p.AeropuertoIndex = 1, p.hr = 0.8; }),
+         CasoZanja([](Proyecto& p) { p.TraficoIndex = 2, p.AeropuertoIndex = 1, p.hr = 0.8; }),
          {"Aeropuerto, DC 9 (900 kN): hr = 0.8 m, menor que 1 m, sin la corrección a 1 m: qm = 0 "
           "kN/m"}},
         {"carretera fuera de alcance",
-         Zanja([](Proyecto& p) { p.CarreteraIndex = 2, p.hr = 5; }),
+         CasoZanja([](Proyecto& p) { p.CarreteraIndex = 2, p.hr = 5; }),
          {"Carretera, Eje simple de 130 kN (13 t.): hr = 5 m, Di = 0.5 m fuera del alcance del "
           "método (0.5 m ≤ hr ≤ 4 m, 0.15 m < Di ≤ 3 m): qm = 0 kN/m"}},
         {"carro de 600 kN con poco relleno: el mayor de dos repartos",
-         Zanja([](Proyecto& p) { p.CarreteraIndex = 3, p.hr = 0.7; }),
+         CasoZanja([](Proyecto& p) { p.CarreteraIndex = 3, p.hr = 0.7; }),
          {"qm = 4 · De + 300 · De / ((a + 3) · b)",
           "qm = 4 · 0.6 + 300 · 0.6 / ((1.81 + 3) · 1.58) = 26.08 kN/m"}},
         {"fallo en la carga de cálculo",
-         Zanja([](Proyecto& p) { p.Di = 0; }),
+         CasoZanja([](Proyecto& p) { p.Di = 0; }),
          {"qTotal = 32.769 + 0 + 0 + 0 + 0 = 32.76 kN/m",
           "El cálculo se detuvo en la carga de cálculo (Qc): el diámetro interior Di es 0. Las "
           "cargas siguientes no se calcularon."}},
         {"fallo en la carga del relleno",
-         Zanja([](Proyecto& p) { p.hr = 0; }),
+         CasoZanja([](Proyecto& p) { p.hr = 0; }),
          {"El cálculo se detuvo en la carga del relleno (qr): Error calculando la carga del "
           "relleno: la altura de relleno hr es 0. Las cargas siguientes no se calcularon."},
          1},

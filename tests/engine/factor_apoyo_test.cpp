@@ -165,10 +165,8 @@ TEST(EligeClaseTerraplen, CodigoLetraYAlturaSobreLaBase)
          {4, 0, 1.218, 3, "D", "0", 0}};
     for (const auto& [clase, n, De, tipo, letra, textoHr1, hr1] : casos) {
         const EleccionClase e = EligeClaseTerraplen(clase, n, De);
-        EXPECT_EQ(e.tipo, tipo);
-        EXPECT_EQ(e.letra, letra);
-        EXPECT_EQ(e.textoHr1, textoHr1);
-        EXPECT_EQ(e.hr1, hr1);  // como lo muestra la casilla
+        EXPECT_EQ(std::tie(e.tipo, e.letra, e.textoHr1, e.hr1),  // hr1, como la muestra su casilla
+                  std::make_tuple(tipo, std::string(letra), std::string(textoHr1), hr1));
     }
     for (const auto& [letra, clase] : {std::pair{"A", 1}, {"D", 4}, {"", 0}, {"E", 0}, {"a", 0}})
         EXPECT_EQ(ClaseDeLetra(letra), clase) << letra;

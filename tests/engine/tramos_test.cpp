@@ -1,25 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iomanip>
+#include <map>
+#include <sstream>
 #include <string>
 
 #include "ayudas_pruebas.h"
-#include "archivo.h"
 #include "factor_apoyo.h"
 #include "numero.h"
 #include "tramos.h"
 
 namespace {
 
-// Tubo de 500 mm con su espesor normalizado en zanja de 0.9 m bajo 3 m de arena arcillosa.
-Proyecto Base()
-{
-    Proyecto p = CasoZanja();
-    p.Es = 0.067, p.De = 0.634;
-    return p;
-}
-
-Tramo Lee(std::vector<CeldaTramo> celdas, const Proyecto& base = Base())
+Tramo Lee(std::vector<CeldaTramo> celdas, const Proyecto& base = TuboNormalizado())
 {
     celdas.insert(celdas.begin(), {ColumnaTramo::Tramo, "T1"});
     return LeeTramo(base, celdas);
@@ -31,6 +25,22 @@ std::string Unidos(const std::vector<std::string>& textos)
     for (const std::string& t : textos)
         r += (r.empty() ? "" : " | ") + t;
     return r;
+}
+
+// Los campos que cambian las celdas, con doce cifras; los cambios "campo=valor" dados, en su lugar.
+std::map<std::string, std::string> Campos(const Proyecto& p, const std::string& cambios = "")
+{
+    std::ostringstream t;
+    t << std::setprecision(12) << "hr=" << p.hr << " b=" << p.b << " b2=" << p.b2 << " Di=" << p.Di
+      << " Es=" << p.Es << " De=" << p.De << " Fa=" << p.Fa << " Tipo=" << int(p.Tipo)
+      << " Relleno=" << int(p.RellenoIndex) << " Via=" << int(p.ViaIndex)
+      << " Trafico=" << int(p.TraficoIndex) << " NVias=" << int(p.NVias) << " V=" << p.V << ' '
+      << cambios;
+    std::map<std::string, std::string> campos;
+    std::istringstream pares(t.str());
+    for (std::string par; pares >> par;)
+        campos[par.substr(0, par.find('='))] = par.substr(par.find('=') + 1);
+    return campos;
 }
 
 }  // namespace
@@ -56,124 +66,68 @@ TEST(Tramos, ReconoceLasCabeceras)
 TEST(Tramos, AplicaLasCeldasComoLaVentana)
 {
     using C = ColumnaTramo;
-    const Proyecto base = Base();
-    const struct {
-        const char* caso;
-        std::vector<CeldaTramo> celdas;
-        std::function<void(Proyecto&)> esperado;  // lo que cambia respecto del caso base
-        std::string errores;
-    } casos[] = {
-        {"vacías", {{C::Hr, ""}, {C::Relleno, " "}}, [](Proyecto&) {}, ""},
-        {"coma decimal",
-         {{C::Hr, "2,5"}, {C::B, "1.1"}},
-         [](Proyecto& p) { p.hr = 2.5, p.b = 1.1; },
-         ""},
-        {"hr negativa", {{C::Hr, "-2"}}, [](Proyecto& p) { p.hr = 2; }, ""},
-        {"número a medias o con miles",
-         {{C::Hr, "2,5x"}, {C::B2, "1e"}, {C::B, "1.250,50"}},
-         [](Proyecto&) {},
+    const Proyecto base = TuboNormalizado();
+    // Las celdas y lo que cambian respecto del caso base.
+    const std::pair<std::vector<CeldaTramo>, const char*> cambios[] = {
+        {{{C::Hr, ""}, {C::Relleno, " "}}, ""},
+        {{{C::Hr, "2,5"}, {C::B, "1.1"}}, "hr=2.5 b=1.1"},
+        {{{C::Hr, "-2"}}, "hr=2"},
+        {{{C::Di, "800"}}, "Di=0.8 Es=0.092 De=0.984"},  // normalizado
+        {{{C::Di, "800"}, {C::Es, "100"}}, "Di=0.8 Es=0.1 De=1"},
+        {{{C::Di, "750"}}, "Di=0.75 De=0.884"},  // sin tabla
+        {{{C::PkFinal, "-10000+000"}, {C::Di, "10000"}, {C::Hr, "0,001"}, {C::Fa, "8"}},
+         "Di=10 De=10.134 hr=0.001 Fa=8 Tipo=14"},  // en los extremos
+        {{{C::Relleno, "arenas y gravas"}, {C::Via, "vía uic 71"}, {C::Trafico, "FERROVIARIA"}},
+         "Relleno=3 Via=2 Trafico=1"},        // sin mayúsculas ni acentos
+        {{{C::Cama, "3"}}, "Fa=2.3 Tipo=7"},  // por su fila en la hoja
+        {{{C::Cama, " granular, COMPACTADO, 180 "}}, "Fa=1.9 Tipo=10"},
+        {{{C::Fa, "2,2"}}, "Fa=2.2 Tipo=14"},
+        {{{C::NVias, "2"}, {C::V, "120"}}, "NVias=2 V=120"},
+    };
+    for (const auto& [celdas, cambia] : cambios) {
+        const Tramo t = Lee(celdas, base);
+        EXPECT_EQ(Unidos(t.errores), "") << cambia;
+        EXPECT_EQ(Campos(t.proyecto), Campos(base, cambia));
+    }
+    // Las celdas rechazadas, con sus errores: no cambian nada.
+    const auto di = [](const std::string& texto) {
+        return "columna «Di»: «" + texto + "» no es admisible: debe estar entre 10 y 10000 mm";
+    };
+    const std::pair<std::vector<CeldaTramo>, std::string> rechazos[] = {
+        {{{C::Hr, "2,5x"}, {C::B2, "1e"}, {C::B, "1.250,50"}},
          "columna «b»: «1.250,50» no es un número (no lleva separador de miles: «1250,50») | "
          "columna «hr»: «2,5x» no es un número | columna «b2»: «1e» no es un número"},
-        {"diámetro normalizado",
-         {{C::Di, "800"}},
-         [](Proyecto& p) { p.Di = 0.8, p.Es = 0.092, p.De = 0.984; },
-         ""},
-        {"diámetro y espesor",
-         {{C::Di, "800"}, {C::Es, "100"}},
-         [](Proyecto& p) { p.Di = 0.8, p.Es = 0.1, p.De = 1.0; },
-         ""},
-        {"diámetro sin tabla",
-         {{C::Di, "750"}},
-         [](Proyecto& p) { p.Di = 0.75, p.De = 0.75 + 2 * 0.067; },
-         ""},
-        {"diámetro nulo",
-         {{C::Di, "0"}},
-         [](Proyecto&) {},
-         "columna «Di»: «0» no es admisible: debe estar entre 10 y 10000 mm"},
-        {"diámetro desbordado",
-         {{C::Di, "1e308"}},
-         [](Proyecto&) {},
-         "columna «Di»: «1e308» no es admisible: debe estar entre 10 y 10000 mm"},
-        {"diámetro subnormal",
-         {{C::Di, "1e-320"}},
-         [](Proyecto&) {},
-         "columna «Di»: «1e-320» no es admisible: debe estar entre 10 y 10000 mm"},
-        {"en los extremos",
-         {{C::PkFinal, "-10000+000"}, {C::Di, "10000"}, {C::Hr, "0,001"}, {C::Fa, "8"}},
-         [](Proyecto& p) { p.Di = 10, p.De = 10 + 2 * 0.067, p.hr = 0.001, p.Fa = 8, p.Tipo = 14; },
-         ""},
-        {"medidas fuera de toda obra",
-         {{C::B, "1e308"}, {C::Hr, "1e-320"}, {C::Fa, "0,5"}},
-         [](Proyecto&) {},
+        {{{C::Di, "0"}}, di("0")},
+        {{{C::Di, "1e308"}}, di("1e308")},
+        {{{C::Di, "1e-320"}}, di("1e-320")},
+        {{{C::B, "1e308"}, {C::Hr, "1e-320"}, {C::Fa, "0,5"}},
          "columna «b»: «1e308» no es admisible: debe ser 0 o estar entre 0.001 y 1000 m | "
          "columna «hr»: «1e-320» no es admisible: debe ser 0 o estar entre 0.001 y 1000 m | "
          "columna «Fa»: «0,5» no es admisible: debe ser 0 o estar entre 1 y 8"},
-        {"listas sin mayúsculas ni acentos",
-         {{C::Relleno, "arenas y gravas"}, {C::Via, "vía uic 71"}, {C::Trafico, "FERROVIARIA"}},
-         [](Proyecto& p) { p.RellenoIndex = 3, p.ViaIndex = 2, p.TraficoIndex = 1; },
-         ""},
-        {"fuera de lista",
-         {{C::Compactador, "Vibrante"}},
-         [](Proyecto&) {},
+        {{{C::Compactador, "Vibrante"}},
          "columna «Compactador»: «Vibrante» no es de la lista («No aplicado», «Estático», "
          "«Dinámico»)"},
-        {"cama por su fila en la hoja",
-         {{C::Cama, "3"}},
-         [](Proyecto& p) { p.Fa = 2.3, p.Tipo = 7; },
-         ""},
-        {"cama por su nombre",
-         {{C::Cama, " granular, COMPACTADO, 180 "}},
-         [](Proyecto& p) { p.Fa = 1.9, p.Tipo = 10; },
-         ""},
-        {"cama inexistente",
-         {{C::Cama, "12"}},
-         [](Proyecto&) {},
+        {{{C::Cama, "12"}},
          "columna «Cama»: «12» no es una cama (su fila en la hoja de zanjas, de 1 a 11, o su "
          "nombre: «Hormigón / Compactado / 180º», «Hormigón / Compactado / 120º», «Hormigón / "
          "Compactado / 90º», «Hormigón / Selec. Sin Compactar / 180º», «Hormigón / Selec. Sin "
          "Compactar / 120º», «Hormigón / Selec. Sin Compactar / 90º», «Granular», «Granular / "
          "Compactado / 180º», «Granular / Compactado / 90º», «Granular / Selec. Sin Compactar / "
          "90º», «Apoyo directo»)"},
-        {"clase de apoyo en zanja",
-         {{C::ClaseApoyo, "B"}},
-         [](Proyecto&) {},
+        {{{C::ClaseApoyo, "B"}},
          "columna «Clase de apoyo»: la clase de apoyo se elige en terraplén y zanja inducida; "
          "en zanja, la cama"},
-        {"factor tecleado", {{C::Fa, "2,2"}}, [](Proyecto& p) { p.Fa = 2.2, p.Tipo = 14; }, ""},
-        {"vías", {{C::NVias, "2"}, {C::V, "120"}}, [](Proyecto& p) { p.NVias = 2, p.V = 120; }, ""},
-        {"PK mal rotulado",
-         {{C::PkInicial, "1+25"}},
-         [](Proyecto&) {},
-         "columna «PK inicial»: «1+25» no es un PK (metros, o «1+250»)"},
-        {"PK fuera de toda conducción",
-         {{C::PkInicial, "10000+000,5"}, {C::PkFinal, "1e308"}},
-         [](Proyecto&) {},
+        {{{C::PkInicial, "1+25"}}, "columna «PK inicial»: «1+25» no es un PK (metros, o «1+250»)"},
+        {{{C::PkInicial, "10000+000,5"}, {C::PkFinal, "1e308"}},
          "columna «PK inicial»: «10000+000,5» no es admisible: debe estar entre -10000000 y "
          "10000000 m | columna «PK final»: «1e308» no es admisible: debe estar entre -10000000 "
          "y 10000000 m"},
-        {"sin nombre",
-         {{C::Tramo, ""}},
-         [](Proyecto&) {},
-         "columna «Tramo»: falta el nombre del tramo"},
+        {{{C::Tramo, ""}}, "columna «Tramo»: falta el nombre del tramo"},
     };
-    for (const auto& c : casos) {
-        const Tramo t = Lee(c.celdas, base);
-        Proyecto esperado = base;
-        c.esperado(esperado);
-        EXPECT_EQ(Unidos(t.errores), c.errores) << c.caso;
-        EXPECT_DOUBLE_EQ(t.proyecto.hr, esperado.hr) << c.caso;
-        EXPECT_DOUBLE_EQ(t.proyecto.b, esperado.b) << c.caso;
-        EXPECT_DOUBLE_EQ(t.proyecto.b2, esperado.b2) << c.caso;
-        EXPECT_DOUBLE_EQ(t.proyecto.Di, esperado.Di) << c.caso;
-        EXPECT_DOUBLE_EQ(t.proyecto.Es, esperado.Es) << c.caso;
-        EXPECT_NEAR(t.proyecto.De, esperado.De, 1e-12) << c.caso;
-        EXPECT_DOUBLE_EQ(t.proyecto.Fa, esperado.Fa) << c.caso;
-        EXPECT_EQ(t.proyecto.Tipo, esperado.Tipo) << c.caso;
-        EXPECT_EQ(t.proyecto.RellenoIndex, esperado.RellenoIndex) << c.caso;
-        EXPECT_EQ(t.proyecto.ViaIndex, esperado.ViaIndex) << c.caso;
-        EXPECT_EQ(t.proyecto.TraficoIndex, esperado.TraficoIndex) << c.caso;
-        EXPECT_EQ(t.proyecto.NVias, esperado.NVias) << c.caso;
-        EXPECT_DOUBLE_EQ(t.proyecto.V, esperado.V) << c.caso;
+    for (const auto& [celdas, errores] : rechazos) {
+        const Tramo t = Lee(celdas, base);
+        EXPECT_EQ(Unidos(t.errores), errores);
+        EXPECT_EQ(Campos(t.proyecto), Campos(base)) << errores;
     }
 }
 
@@ -187,7 +141,7 @@ TEST(Tramos, ClaseDeApoyoEnTerraplen)
     EXPECT_EQ(sinApoyo.proyecto.Fa, 0);
     EXPECT_EQ(Unidos(CalculaTramo(sinApoyo).errores), "Debe indicar el Factor de Apoyo");
 
-    Proyecto base = Base();
+    Proyecto base = TuboNormalizado();
     base.b2 = 1, base.hr2 = 1, base.hr1 = 0.3;  // la fórmula de Fa los pide también en terraplén
     const Tramo claseB = Lee({{C::Instalacion, "TERRAPLEN"}, {C::ClaseApoyo, "b"}}, base);
     EXPECT_EQ(claseB.proyecto.Tipo, 1);
@@ -204,49 +158,31 @@ TEST(Tramos, ClaseDeApoyoEnTerraplen)
 TEST(Tramos, CalculaComoLaOrden)
 {
     using C = ColumnaTramo;
-    const struct {
-        const char* caso;
-        std::vector<CeldaTramo> celdas;
-        bool calculado;
-        std::string errores, notas;
-        double hrCalculada;
-    } casos[] = {
-        {"sin nada que decir", {}, true, "", "", 3},
-        {"hr mínima",
-         {{C::Hr, "0,3"}},
-         true,
-         "",
-         "Para garantizar un correcto reparto de las cargas, hr debe ser mayor o igual a 0.5 m,  "
-         "por "
-         "lo que se corrige automáticante el valor.",
-         0.5},
-        {"espesor delgado",
-         {{C::Es, "50"}},
-         true,
-         "",
-         "La Norma UNE 127.010 recomienda un espesor de pared mínimo de 67 mm. ¿Quiere mantener "
-         "activado este aviso? (respondida No)",
-         3},
-        {"sin factor", {{C::Fa, "0"}}, false, "Debe indicar el Factor de Apoyo", "", 0},
-        {"celda mala", {{C::Hr, "tres"}}, false, "columna «hr»: «tres» no es un número", "", 0},
-        {"sin relleno", {{C::Hr, "0"}}, false, "Error calculando la carga del relleno", "", 0},
-        {"avión con poco relleno",
-         {{C::Hr, "0,8"}, {C::Trafico, "Aeropuerto"}, {C::Aeropuerto, "Jumbo (3500 kN)"}},
-         true,
-         "",
-         "El tráfico aéreo (Jumbo (3500 kN)) no se cuenta: con hr = 0.8 m, menos de 1 m de "
-         "relleno, no carga el tubo; se cuenta desde hr = 1 m.",
-         0.8},
+    // Las celdas y lo que da: "hr" calculada o "sin calcular", con cada error y cada nota.
+    const std::pair<std::vector<CeldaTramo>, std::string> casos[] = {
+        {{}, "hr 3"},
+        {{{C::Hr, "0,3"}},
+         "hr 0.5 · nota: Para garantizar un correcto reparto de las cargas, hr debe ser mayor o "
+         "igual a 0.5 m,  por lo que se corrige automáticante el valor."},
+        {{{C::Es, "50"}},
+         "hr 3 · nota: La Norma UNE 127.010 recomienda un espesor de pared mínimo de 67 mm. "
+         "¿Quiere mantener activado este aviso? (respondida No)"},
+        {{{C::Fa, "0"}}, "sin calcular · Debe indicar el Factor de Apoyo"},
+        {{{C::Hr, "tres"}}, "sin calcular · columna «hr»: «tres» no es un número"},
+        {{{C::Hr, "0"}}, "sin calcular · Error calculando la carga del relleno"},
+        {{{C::Hr, "0,8"}, {C::Trafico, "Aeropuerto"}, {C::Aeropuerto, "Jumbo (3500 kN)"}},
+         "hr 0.8 · nota: El tráfico aéreo (Jumbo (3500 kN)) no se cuenta: con hr = 0.8 m, menos "
+         "de 1 m de relleno, no carga el tubo; se cuenta desde hr = 1 m."},
     };
-    for (const auto& c : casos) {
-        const TramoCalculado r = CalculaTramo(Lee(c.celdas));
-        EXPECT_EQ(r.calculado, c.calculado) << c.caso;
-        EXPECT_EQ(Unidos(r.errores), c.errores) << c.caso;
-        EXPECT_EQ(Unidos(r.notas), c.notas) << c.caso;
-        EXPECT_EQ(!r.Clase(1).empty(), c.calculado) << c.caso;
-        if (c.calculado) {
-            EXPECT_DOUBLE_EQ(r.proyecto.hr, c.hrCalculada) << c.caso;
-        }
+    for (const auto& [celdas, resultado] : casos) {
+        const TramoCalculado r = CalculaTramo(Lee(celdas));
+        std::string visto = r.calculado ? "hr " + TextoNumero(r.proyecto.hr) : "sin calcular";
+        for (const std::string& error : r.errores)
+            visto += " · " + error;
+        for (const std::string& nota : r.notas)
+            visto += " · nota: " + nota;
+        EXPECT_EQ(visto, resultado);
+        EXPECT_EQ(!r.Clase(1).empty(), r.calculado) << resultado;
     }
 }
 
@@ -288,11 +224,8 @@ TEST(Tramos, SumaLosMetrosPorDiametroYClase)
 TEST(Tramos, ComoLaVentanaEnCadaFila)
 {
     using C = ColumnaTramo;
-    Proyecto inducida;
-    ASSERT_EQ(LeeArchivo(inducida, CARPETA_EJEMPLOS "/zanja_inducida.txt",
-                         [](const std::string&, BotonesLectura) { return true; }),
-              ResultadoLectura::Leido);
-    Proyecto terraplen = Base();
+    const Proyecto inducida = Ejemplo("zanja_inducida.txt");
+    Proyecto terraplen = TuboNormalizado();
     terraplen.InstalacionIndex = InstalacionTerraplen, terraplen.Tipo = 0, terraplen.hr1 = 0.3;
     terraplen.Fa = *FaDeLaClase(terraplen);
     const std::vector<CeldaTramo> inducidaC = {{C::Di, "2500"},
@@ -327,17 +260,17 @@ TEST(Tramos, ComoLaVentanaEnCadaFila)
          {{C::Hr1, "0,7"}},
          "h´r debe ser menor o igual al diámetro exterior (De) del tubo."},
         {"peso específico negativo",
-         Base(),
+         TuboNormalizado(),
          {{C::Relleno, usuario}, {C::Fi, "30"}, {C::Fi1, "30"}, {C::Gamma, "-19"}},
          "columna «gamma»: «-19» no es admisible: el peso específico del relleno (γ) no puede "
          "ser negativo"},
         {"rozamiento de 95°",
-         Base(),
+         TuboNormalizado(),
          {{C::Relleno, usuario}, {C::Fi, "95"}, {C::Fi1, "30"}, {C::Gamma, "19"}},
          "columna «fi»: «95» no es admisible: el ángulo de rozamiento interno del relleno (fi) "
          "debe estar entre 0 y 90 grados"},
         // hr2 solo cuenta en la zanja inducida.
-        {"hr2 en zanja", Base(), {{C::Hr2, "3"}}, "3 2 49.15 90/I"},
+        {"hr2 en zanja", TuboNormalizado(), {{C::Hr2, "3"}}, "3 2 49.15 90/I"},
     };
     for (const auto& c : casos) {
         const TramoCalculado r = CalculaTramo(Lee(c.celdas, c.base));

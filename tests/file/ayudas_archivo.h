@@ -127,3 +127,81 @@ inline Lectura LeeTexto(Proyecto& p, const std::string& bytes, std::vector<bool>
     l.resultado = LeeArchivo(p, l.nombre, l.avisos.Funcion());
     return l;
 }
+
+#ifndef _WIN32
+#include <cstdio>
+#include <map>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+// Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo, permisos en
+// octal, dueño y contenido o destino: un fallo no debe cambiar nada. El contenido del caso
+// completo se anota "(caso)".
+inline std::map<std::string, std::string> Foto(const fs::path& carpeta,
+                                               const std::string& prefijo = "")
+{
+    static const std::string caso = TextoArchivo(RegistroCompleto());
+    std::map<std::string, std::string> foto;
+    for (const auto& entrada : fs::directory_iterator(carpeta)) {
+        const std::string nombre = prefijo + entrada.path().filename().string();
+        struct stat datos = {};
+        ::lstat(entrada.path().c_str(), &datos);
+        char permisos[32];
+        std::snprintf(permisos, sizeof permisos, "%o/%u:%u", unsigned(datos.st_mode & 07777),
+                      unsigned(datos.st_uid), unsigned(datos.st_gid));
+        const std::string bytes = S_ISREG(datos.st_mode) ? LeeBytes(entrada.path()) : "";
+        if (S_ISLNK(datos.st_mode))
+            foto[nombre] = "enlace a " + fs::read_symlink(entrada.path()).string();
+        else if (S_ISREG(datos.st_mode))
+            foto[nombre] = std::string(permisos) + " " + (bytes == caso ? "(caso)" : bytes);
+        else if (S_ISDIR(datos.st_mode)) {
+            foto[nombre] = std::string(permisos) + " carpeta";
+            foto.merge(Foto(entrada.path(), nombre + "/"));
+        } else
+            foto[nombre] = "tipo " + std::to_string(datos.st_mode >> 12);
+    }
+    return foto;
+}
+
+// Una carpeta con un destino de cada clase: archivos (uno más largo que un caso y de otro
+// dueño, uno de solo lectura), carpetas, enlaces (relativos, absoluto, en cadena, en bucle y
+// roto), una tubería con nombre y un dispositivo; falso si no se pudieron crear los dos últimos.
+inline bool PreparaDestinos(const fs::path& c)
+{
+    std::ofstream(c / "viejo.txt") << std::string(100000, 'v');
+    ::chmod((c / "viejo.txt").c_str(), 0640);
+    if (::chown((c / "viejo.txt").c_str(), 1234, 5678) != 0) {
+        // sin ser root queda el dueño propio; la foto lo compara igual
+    }
+    ::chmod(c.c_str(), 0777);
+    std::ofstream(c / "ajeno.txt") << "de root";
+    std::ofstream(c / "solo_lectura.txt") << "protegido";
+    ::chmod((c / "solo_lectura.txt").c_str(), 0444);
+    fs::create_directories(c / "carpeta.txt");
+    std::ofstream(c / "carpeta.txt/dentro.txt") << "dentro";
+    fs::create_directories(c / "sub");
+    fs::create_symlink("viejo.txt", c / "enlace");
+    fs::create_symlink("../viejo.txt", c / "sub/enlace");
+    fs::create_symlink(c / "viejo.txt", c / "sub/absoluto");
+    fs::create_symlink("sub/enlace", c / "cadena");
+    fs::create_symlink("bucle_b", c / "bucle_a");
+    fs::create_symlink("bucle_a", c / "bucle_b");
+    fs::create_symlink("falta.txt", c / "roto");
+    return ::mkfifo((c / "tuberia").c_str(), 0644) == 0 &&
+           ::mknod((c / "nulo").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+}
+
+// Lo que devuelve haz(), hecho con un límite de tamaño de archivo (0: ninguno).
+template <class Funcion> auto ConLimite(rlim_t limite, const Funcion& haz)
+{
+    rlimit antes{};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit corto = antes;
+    corto.rlim_cur = limite ? limite : antes.rlim_cur;
+    ::setrlimit(RLIMIT_FSIZE, &corto);
+    const auto hecho = haz();
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    return hecho;
+}
+#endif

@@ -3,60 +3,22 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <map>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-
 #include "ayudas_archivo.h"
-
-// Lo que hay en la carpeta (subcarpetas incluidas), cada entrada con su tipo, permisos en
-// octal, dueño y contenido o destino: un fallo no debe cambiar nada. El contenido del caso
-// guardado se anota "(caso)".
-static std::map<std::string, std::string> Foto(const fs::path& carpeta,
-                                               const std::string& prefijo = "")
-{
-    static const std::string caso = TextoArchivo(RegistroCompleto());
-    std::map<std::string, std::string> foto;
-    for (const auto& entrada : fs::directory_iterator(carpeta)) {
-        const std::string nombre = prefijo + entrada.path().filename().string();
-        struct stat datos = {};
-        ::lstat(entrada.path().c_str(), &datos);
-        char permisos[32];
-        std::snprintf(permisos, sizeof permisos, "%o/%u:%u", unsigned(datos.st_mode & 07777),
-                      unsigned(datos.st_uid), unsigned(datos.st_gid));
-        const std::string bytes = S_ISREG(datos.st_mode) ? LeeBytes(entrada.path()) : "";
-        if (S_ISLNK(datos.st_mode))
-            foto[nombre] = "enlace a " + fs::read_symlink(entrada.path()).string();
-        else if (S_ISREG(datos.st_mode))
-            foto[nombre] = std::string(permisos) + " " + (bytes == caso ? "(caso)" : bytes);
-        else if (S_ISDIR(datos.st_mode))
-            foto.merge(Foto(entrada.path(), nombre + "/"));
-        else
-            foto[nombre] = "tipo " + std::to_string(datos.st_mode >> 12);
-    }
-    return foto;
-}
 
 // GuardaArchivo con un límite de tamaño de archivo (0: ninguno) y como el usuario dado (0: el
 // mismo). Si SIGXFSZ no se ignorara al guardar, terminaría estas pruebas.
 static ResultadoGuardar GuardaComo(Proyecto& p, const std::string& nombre, rlim_t limite,
                                    uid_t usuario)
 {
-    rlimit antes{};
-    ::getrlimit(RLIMIT_FSIZE, &antes);
-    rlimit corto = antes;
-    corto.rlim_cur = limite ? limite : antes.rlim_cur;
-    const uid_t uid = ::geteuid();
-    const gid_t gid = ::getegid();
-    if (::setrlimit(RLIMIT_FSIZE, &corto) != 0 ||
-        (usuario && (::setegid(usuario) != 0 || ::seteuid(usuario) != 0)))
-        return {false, "no se pudo preparar la prueba"};
-    const ResultadoGuardar r = GuardaArchivo(p, nombre);
-    const bool vuelve = !usuario || (::seteuid(uid) == 0 && ::setegid(gid) == 0);
-    ::setrlimit(RLIMIT_FSIZE, &antes);
-    return vuelve ? r : ResultadoGuardar{false, "no se pudo volver al usuario"};
+    return ConLimite(limite, [&] {
+        const uid_t uid = ::geteuid();
+        const gid_t gid = ::getegid();
+        if (usuario && (::setegid(usuario) != 0 || ::seteuid(usuario) != 0))
+            return ResultadoGuardar{false, "no se pudo preparar la prueba"};
+        const ResultadoGuardar r = GuardaArchivo(p, nombre);
+        const bool vuelve = !usuario || (::seteuid(uid) == 0 && ::setegid(gid) == 0);
+        return vuelve ? r : ResultadoGuardar{false, "no se pudo volver al usuario"};
+    });
 }
 
 TEST(GuardaArchivo, CadaDestino)
@@ -95,28 +57,7 @@ TEST(GuardaArchivo, CadaDestino)
         SCOPED_TRACE(caso.destino);
         CarpetaTemporal carpeta;
         const fs::path& c = carpeta.ruta;
-        carpeta.Escribe("viejo.txt", std::string(100000, 'v'));  // más largo que el caso
-        ::chmod((c / "viejo.txt").c_str(), 0640);
-        if (::chown((c / "viejo.txt").c_str(), 1234, 5678) != 0) {
-            // sin ser root queda el dueño propio; la foto lo compara igual
-        }
-        ::chmod(c.c_str(), 0777);
-        carpeta.Escribe("ajeno.txt", "de root");
-        carpeta.Escribe("solo_lectura.txt", "protegido");
-        ::chmod((c / "solo_lectura.txt").c_str(), 0444);
-        fs::create_directories(c / "carpeta.txt");
-        carpeta.Escribe("carpeta.txt/dentro.txt", "dentro");
-        fs::create_directories(c / "sub");
-        fs::create_symlink("viejo.txt", c / "enlace");
-        fs::create_symlink("../viejo.txt", c / "sub/enlace");
-        fs::create_symlink(c / "viejo.txt", c / "sub/absoluto");
-        fs::create_symlink("sub/enlace", c / "cadena");
-        fs::create_symlink("bucle_b", c / "bucle_a");
-        fs::create_symlink("bucle_a", c / "bucle_b");
-        fs::create_symlink("falta.txt", c / "roto");
-        ASSERT_EQ(::mkfifo((c / "tuberia").c_str(), 0644), 0);
-        if (::mknod((c / "nulo").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 &&
-            caso.destino == "nulo")
+        if (!PreparaDestinos(c) && caso.destino == "nulo")
             continue;  // sin permiso para crear dispositivos
         if (caso.usuario && ::geteuid() != 0)
             continue;  // solo root puede hacerse otro usuario

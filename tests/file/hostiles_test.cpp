@@ -37,6 +37,8 @@ public:
     {
         setg(principio_.data(), principio_.data(), principio_.data() + principio_.size());
     }
+    // Saltos de línea que el lector ha pedido.
+    std::size_t Servidos() const { return servidos_; }
 
 protected:
     int_type underflow() override
@@ -52,10 +54,6 @@ protected:
         setg(saltos_.data(), saltos_.data(), saltos_.data() + n);
         return '\n';
     }
-
-public:
-    // Saltos de línea que el lector ha pedido.
-    std::size_t Servidos() const { return servidos_; }
 
 private:
     std::string principio_;

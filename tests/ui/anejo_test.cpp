@@ -3,7 +3,6 @@
 
 #include <QElapsedTimer>
 #include <QDir>
-#include <QFile>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -27,13 +26,14 @@ const QString Casos = CARPETA_CASOS;
 QString EscribePdf(const QString& proyecto, const QString& pdf,
                    std::optional<TramosAnejo> tramos = std::nullopt)
 {
-    const CalculoArchivo calculo = CalculaArchivo(proyecto.toStdString());
-    DatosAnejo datos;
-    datos.tramos = std::move(tramos);
-    datos.archivo = QFileInfo(proyecto).fileName();
-    datos.fecha = QDate(2025, 3, 5);
-    datos.version = VersionPrograma();
-    const ResultadoAnejo resultado = EscribeAnejo(calculo, datos, pdf);
+    const DatosAnejo datos{QFileInfo(proyecto).fileName(),
+                           QDate(2025, 3, 5),
+                           VersionPrograma(),
+                           {},
+                           {},
+                           std::move(tramos)};
+    const ResultadoAnejo resultado =
+        EscribeAnejo(CalculaArchivo(proyecto.toStdString()), datos, pdf);
     return resultado.escrito ? QString() : resultado.error;
 }
 
@@ -110,11 +110,6 @@ private slots:
             << "65.4"
             << QStringList{"90", "(Válido para hr <=12.12 m.)", "II", "(Válido para hr <=9.62 m.)"}
             << QStringList{"Instalación en Zanja Inducida"};
-        QTest::newRow("zanja terraplenada")
-            << Ejemplos + "/zanja_terraplenada.txt"
-            << "73.4"
-            << QStringList{"90", "(Válido para hr <=4.05 m.)", "II", "(Válido para hr <=3.1 m.)"}
-            << QStringList{"Instalación en Zanja Terraplenada"};
         QTest::newRow("avión bajo 1 m")
             << Casos + "/avion_poco_relleno.txt"
             << "31.32"
@@ -267,13 +262,11 @@ private slots:
                          .arg(10 * i + 10)
                          .arg(1 + i % 5)
                          .toUtf8();
-        QFile csv(carpeta.filePath("larga.csv"));
-        QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write(tabla) > 0);
-        csv.close();
+        const QString csv = Escribe(carpeta.filePath("larga.csv"), tabla);
         const QString pdf = carpeta.filePath("tramos.pdf");
         QProcess programa;
-        programa.start(PROGRAMA_TUBOS, {"--anejo", pdf, "--tramos", csv.fileName(), "--autor",
-                                        "Ana Pérez", Ejemplos + "/zanja.txt"});
+        programa.start(PROGRAMA_TUBOS, {"--anejo", pdf, "--tramos", csv, "--autor", "Ana Pérez",
+                                        Ejemplos + "/zanja.txt"});
         QVERIFY(programa.waitForFinished(120000));
         QCOMPARE(programa.exitCode(), 0);
         const int paginas = CampoPdf(pdf, "Pages").toInt();
@@ -294,24 +287,18 @@ private slots:
         QVERIFY(TextoPdf(pdf).contains("Autor Ana Pérez"));
 
         // Un mega de obra en una línea, y cien mil líneas cortas: se recortan.
-        QByteArray proyecto;
-        QFile ejemplo(Ejemplos + "/zanja.txt");
-        QVERIFY(ejemplo.open(QIODevice::ReadOnly));
-        proyecto = ejemplo.readAll();
+        const QByteArray proyecto = BytesDe(Ejemplos + "/zanja.txt");
         const qsizetype obra = proyecto.indexOf("\r\n", proyecto.indexOf("Obra:")) + 2;
         for (const QByteArray& enorme :
              {QByteArray(1000000, 'x'), QByteArray("linea\r\n").repeated(100000)}) {
             QByteArray hostil = proyecto;
             hostil.insert(obra, enorme + "\r\n");
-            QFile archivo(carpeta.filePath("hostil.txt"));
-            QVERIFY(archivo.open(QIODevice::WriteOnly) && archivo.write(hostil) > 0);
-            archivo.close();
+            const QString archivo = Escribe(carpeta.filePath("hostil.txt"), hostil);
             QElapsedTimer reloj;
             reloj.start();
-            const CalculoArchivo calculo = CalculaArchivo(archivo.fileName().toStdString());
-            DatosAnejo datos;
             const ResultadoAnejo resultado =
-                EscribeAnejo(calculo, datos, carpeta.filePath("hostil.pdf"));
+                EscribeAnejo(CalculaArchivo(archivo.toStdString()), DatosAnejo(),
+                             carpeta.filePath("hostil.pdf"));
             QVERIFY(resultado.escrito);
             QVERIFY2(reloj.elapsed() < 20000, qPrintable(QString::number(reloj.elapsed())));
             QVERIFY(resultado.paginas < 20);
@@ -371,22 +358,22 @@ private slots:
         }
     }
 
+    // PDF y proyecto ({pdf}: el PDF de la carpeta), código de salida y si se escribe.
     void CodigosDeSalida_data()
     {
-        QTest::addColumn<QStringList>("argumentos");  // PDF y proyecto; {pdf}: el PDF de la carpeta
+        QTest::addColumn<QStringList>("argumentos");
         QTest::addColumn<int>("codigo");
         QTest::addColumn<bool>("escrito");
-
-        QTest::newRow("calculado") << QStringList{"{pdf}", Ejemplos + "/zanja.txt"} << 0 << true;
-        QTest::newRow("cálculo fallido")
-            << QStringList{"{pdf}", Casos + "/sin_factor.txt"} << 1 << true;
-        QTest::newRow("no es un proyecto")
-            << QStringList{"{pdf}", Casos + "/no_proyecto.txt"} << 2 << false;
-        QTest::newRow("no existe") << QStringList{"{pdf}", Casos + "/no-existe.txt"} << 2 << false;
-        QTest::newRow("falta el proyecto") << QStringList{"{pdf}"} << 2 << false;
-        QTest::newRow("carpeta inexistente")
-            << QStringList{"/no-existe/anejo.pdf", Ejemplos + "/zanja.txt"} << 3 << false;
-        QTest::newRow("sobre el proyecto") << QStringList{"{copia}", "{copia}"} << 3 << false;
+        const std::tuple<QStringList, int, bool> casos[] = {
+            {{"{pdf}", Ejemplos + "/zanja.txt"}, 0, true},
+            {{"{pdf}", Casos + "/sin_factor.txt"}, 1, true},
+            {{"{pdf}", Casos + "/no_proyecto.txt"}, 2, false},
+            {{"{pdf}", Casos + "/no-existe.txt"}, 2, false},
+            {{"{pdf}"}, 2, false},  // falta el proyecto
+            {{"/no-existe/anejo.pdf", Ejemplos + "/zanja.txt"}, 3, false},
+            {{"{copia}", "{copia}"}, 3, false}};  // sobre el proyecto
+        for (const auto& [argumentos, codigo, escrito] : casos)
+            QTest::newRow(qPrintable(argumentos.join(' '))) << argumentos << codigo << escrito;
     }
 
     void CodigosDeSalida()
@@ -398,17 +385,12 @@ private slots:
         const QString pdf = carpeta.filePath("anejo.pdf");
         const QString copia = carpeta.filePath("copia.txt");
         QVERIFY(QFile::copy(Ejemplos + "/zanja.txt", copia));
-        QFile original(copia);
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        const QByteArray antes = original.readAll();
-        original.close();
         argumentos.replaceInStrings("{pdf}", pdf).replaceInStrings("{copia}", copia);
 
         QProcess programa;
         QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-        entorno.remove("QT_QPA_PLATFORM");  // sin pantalla por su cuenta
-        entorno.remove("DISPLAY");
-        entorno.remove("WAYLAND_DISPLAY");
+        for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            entorno.remove(variable);  // sin pantalla por su cuenta
         programa.setProcessEnvironment(entorno);
         programa.start(PROGRAMA_TUBOS, QStringList{"--anejo"} + argumentos);
         QVERIFY(programa.waitForFinished(60000));
@@ -419,8 +401,7 @@ private slots:
             QVERIFY(TextoPdf(pdf).contains("Página 1 de"));
         if (codigo >= 2)
             QVERIFY(!programa.readAllStandardError().isEmpty());
-        QVERIFY(original.open(QIODevice::ReadOnly));
-        QCOMPARE(original.readAll(), antes);  // el proyecto sigue intacto
+        QCOMPARE(BytesDe(copia), BytesDe(Ejemplos + "/zanja.txt"));  // el proyecto intacto
     }
 
     // La orden del menú (y la de la ventana de tramos, con su conducción)
@@ -496,12 +477,7 @@ private slots:
     void CancelarDejaElPdfAnterior()
     {
         QTemporaryDir carpeta;
-        const QString pdf = carpeta.filePath("anejo.pdf");
-        QFile viejo(pdf);
-        QVERIFY(viejo.open(QIODevice::WriteOnly));
-        viejo.write("%PDF viejo");
-        viejo.close();
-        guion.nombres = {pdf};
+        guion.nombres = {Escribe(carpeta.filePath("anejo.pdf"), "%PDF viejo")};
         bool cancelado = false;
         QTimer espera;
         connect(&espera, &QTimer::timeout, this, [&] {
@@ -518,8 +494,7 @@ private slots:
         QVERIFY(cancelado);
         QVERIFY(guion.vistos.isEmpty());
         EsperaAnejosCancelados();
-        QVERIFY(viejo.open(QIODevice::ReadOnly));
-        QCOMPARE(viejo.readAll(), QByteArray("%PDF viejo"));
+        QCOMPARE(BytesDe(carpeta.filePath("anejo.pdf")), QByteArray("%PDF viejo"));
         QCOMPARE(
             QDir(carpeta.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{"anejo.pdf"});

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,6 +208,19 @@ inline QString RutaDeLinux(const QString& argumento)
     return ruta;
 }
 #endif
+// Escribe esos bytes en el archivo y devuelve su nombre; y lo que hay en uno (vacío si no se abre).
+inline QString Escribe(const QString& nombre, const QByteArray& bytes)
+{
+    QFile archivo(nombre);
+    if (archivo.open(QIODevice::WriteOnly))
+        archivo.write(bytes);
+    return nombre;
+}
+inline QByteArray BytesDe(const QString& nombre)
+{
+    QFile archivo(nombre);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+}
 
 // Un campo de pdfinfo ("Pages", "Title") y el texto de pdftotext, con los blancos reducidos a uno.
 inline QString SalidaDe(const QString& programa, const QStringList& argumentos)

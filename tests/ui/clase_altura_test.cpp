@@ -2,8 +2,9 @@
 // memoria), el punto señalado con el ratón y el PDF con las listas y los rótulos.
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
+
+#include <tuple>
 
 #include "banco_ventanas.h"
 #include "clase_altura.h"
@@ -28,65 +29,47 @@ private slots:
 
     // Sin factor de apoyo o sin datos del relleno del usuario no se abre; el
     // registro no cambia en ningún caso (ni hr por debajo del mínimo).
-    void Menu_data()
-    {
-        QTest::addColumn<double>("Fa");
-        QTest::addColumn<double>("fi");
-        QTest::addColumn<QString>("abierta");
-        QTest::addColumn<QString>("mensajes");
-        QTest::newRow("abre") << 1.5 << 30.0 << "TCurvaClase"
-                              << "";
-        QTest::newRow("sin Fa") << 0.0 << 30.0 << ""
-                                << "¡ Atención ! · 0 · Debe indicar el Factor de Apoyo";
-        QTest::newRow("relleno sin datos")
-            << 1.5 << 0.0 << ""
-            << "Cálculo Mecánico Tubos · 0 · Si los datos del relleno son a definir por el "
-               "usuario, asegurese de que los valores sean distintos de cero";
-    }
     void Menu()
     {
-        QFETCH(double, Fa);
-        QFETCH(double, fi);
-        QFETCH(QString, abierta);
-        QFETCH(QString, mensajes);
-        Caso();
-        p->Fa = Fa, p->RellenoIndex = 5, p->fi = fi, p->fi1 = 20, p->gamma = 19;
-        p->hr = 0.3, p->Modificado = 0;
-        const Proyecto antes = *p;
-        QAction* opcion = Opcion(f.get(), "Clase según altura de relleno");
-        QVERIFY(opcion);
-        QCOMPARE(AbreCon([&] { opcion->trigger(); }), abierta);
-        QCOMPARE(guion.Vistos().join(" | "), mensajes);
-        QCOMPARE(p->hr, antes.hr);
-        QCOMPARE(p->Modificado, antes.Modificado);
-        QCOMPARE(p->qr, antes.qr);
+        // Fa, fi, ventana abierta y mensajes.
+        const std::tuple<double, double, const char*, QString> casos[] = {
+            {1.5, 30, "TCurvaClase", ""},
+            {0, 30, "", "¡ Atención ! · 0 · Debe indicar el Factor de Apoyo"},
+            {1.5, 0, "",
+             "Cálculo Mecánico Tubos · 0 · Si los datos del relleno son a definir por el "
+             "usuario, asegurese de que los valores sean distintos de cero"}};
+        for (const auto& [Fa, fi, abierta, mensajes] : casos) {
+            Caso();
+            p->Fa = Fa, p->RellenoIndex = 5, p->fi = fi, p->fi1 = 20, p->gamma = 19;
+            p->hr = 0.3, p->Modificado = 0, p->qr = 7;
+            guion.vistos.clear();
+            QCOMPARE(AbreCon([&] { Opcion(f.get(), "Clase según altura de relleno")->trigger(); }),
+                     QString(abierta));
+            QCOMPARE(guion.Vistos().join(" | "), mensajes);
+            QCOMPARE(QString("%1 %2 %3").arg(p->hr).arg(p->Modificado).arg(p->qr),
+                     QString("0.3 0 7"));
+        }
     }
 
     // El rótulo del punto: al pulsar sobre un gráfico y por altura, con la
     // carga truncada a dos decimales y la clase de cada norma.
-    void PuntoSenalado_data()
-    {
-        QTest::addColumn<int>("modo");
-        QTest::addColumn<double>("hr");
-        QTest::addColumn<QString>("texto");
-        QTest::newRow("UNE") << 1 << 2.35 << "hr 2.35 m · 87.1 kN/m² · UNE 90";
-        QTest::newRow("ASTM") << 2 << 2.35 << "hr 2.35 m · 87.1 kN/m² · ASTM III";
-        QTest::newRow("mínimo") << 1 << 0.5 << "hr 0.5 m · 79.01 kN/m² · UNE 90";
-    }
     void PuntoSenalado()
     {
-        QFETCH(int, modo);
-        QFETCH(double, hr);
-        QFETCH(QString, texto);
         Caso();
         TCurvaClase ventana(*p, guion);
         ventana.show();
-        auto* grafico = Hijo<Croquis>(&ventana, modo == 2 ? "CurvaASTM" : "CurvaUNE");
-        QTest::mouseClick(grafico, Qt::LeftButton, {}, grafico->rect().center());
-        QVERIFY(Punto(ventana).startsWith("hr "));
-        QVERIFY(Punto(ventana).contains(modo == 2 ? " · ASTM " : " · UNE "));
-        ventana.MuestraPunto(std::uint8_t(modo), hr);
-        QCOMPARE(Punto(ventana), texto);
+        const std::tuple<int, double, const char*> casos[] = {
+            {1, 2.35, "hr 2.35 m · 87.1 kN/m² · UNE 90"},
+            {2, 2.35, "hr 2.35 m · 87.1 kN/m² · ASTM III"},
+            {1, 0.5, "hr 0.5 m · 79.01 kN/m² · UNE 90"}};
+        for (const auto& [modo, hr, texto] : casos) {
+            auto* grafico = Hijo<Croquis>(&ventana, modo == 2 ? "CurvaASTM" : "CurvaUNE");
+            QTest::mouseClick(grafico, Qt::LeftButton, {}, grafico->rect().center());
+            QVERIFY(Punto(ventana).startsWith("hr "));
+            QVERIFY(Punto(ventana).contains(modo == 2 ? " · ASTM " : " · UNE "));
+            ventana.MuestraPunto(std::uint8_t(modo), hr);
+            QCOMPARE(Punto(ventana), QString::fromUtf8(texto));
+        }
     }
 
     // El PDF lleva los rótulos de los gráficos y las listas de tramos.

@@ -7,75 +7,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <map>
 #include <sstream>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 
+#include "../file/ayudas_archivo.h"
 #include "anejo.h"
-#include "archivo.h"
 #include "caso.h"
 #include "dialogos_guion.h"
 #include "guarda_exportado.h"
 #include "impresion.h"
 #include "tramos_csv.h"
-
-namespace fs = std::filesystem;
-
-namespace {
-
-// Lo que hay en la carpeta: cada entrada con su tipo y su contenido o destino.
-std::map<std::string, std::string> Foto(const fs::path& carpeta)
-{
-    std::map<std::string, std::string> foto;
-    for (const auto& entrada : fs::directory_iterator(carpeta)) {
-        const fs::file_status estado = entrada.symlink_status();
-        std::string& visto = foto[entrada.path().filename().string()];
-        if (fs::is_symlink(estado))
-            visto = "enlace a " + fs::read_symlink(entrada.path()).string();
-        else if (fs::is_regular_file(estado))
-            visto = std::string(
-                std::istreambuf_iterator<char>(*std::make_unique<std::ifstream>(entrada.path())),
-                {});
-        else
-            visto = "tipo " + std::to_string(static_cast<int>(estado.type()));
-    }
-    return foto;
-}
-
-// Una carpeta con un destino de cada clase y el proyecto abierto.
-bool Prepara(const fs::path& c)
-{
-    std::ofstream(c / "viejo.pdf") << "viejo";
-    std::ofstream(c / "proyecto.txt") << "el proyecto abierto";
-    std::ofstream(c / "solo_lectura.pdf") << "protegido";
-    ::chmod((c / "solo_lectura.pdf").c_str(), 0444);
-    fs::create_directory(c / "carpeta.pdf");
-    fs::create_symlink("falta.pdf", c / "roto.pdf");
-    fs::create_symlink("bucle_b", c / "bucle_a");
-    fs::create_symlink("bucle_a", c / "bucle_b");
-    return ::mkfifo((c / "tuberia").c_str(), 0644) == 0 &&
-           ::mknod((c / "nulo").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-}
-
-// La escritura con un límite de tamaño de archivo (0: ninguno).
-QString ConLimite(rlim_t limite, const std::function<QString()>& escribe)
-{
-    rlimit antes{};
-    ::getrlimit(RLIMIT_FSIZE, &antes);
-    rlimit corto = antes;
-    corto.rlim_cur = limite ? limite : antes.rlim_cur;
-    ::setrlimit(RLIMIT_FSIZE, &corto);
-    const QString error = escribe();
-    ::setrlimit(RLIMIT_FSIZE, &antes);
-    return error;
-}
-
-}  // namespace
 
 class PruebaDestinos : public QObject {
     Q_OBJECT
@@ -122,9 +63,9 @@ private slots:
              }},
         };
         const std::pair<const char*, rlim_t> destinos[] = {
-            {"nuevo.pdf", 0},   {"viejo.pdf", 0},        {"tuberia", 0},  {"nulo", 0},
-            {"carpeta.pdf", 0}, {"solo_lectura.pdf", 0}, {"roto.pdf", 0}, {"bucle_a", 0},
-            {"viejo.pdf", 8},   {"proyecto.txt", 0},
+            {"nuevo.txt", 0},   {"viejo.txt", 0},        {"tuberia", 0}, {"nulo", 0},
+            {"carpeta.txt", 0}, {"solo_lectura.txt", 0}, {"roto", 0},    {"bucle_a", 0},
+            {"viejo.txt", 8},   {"proyecto.txt", 0},
         };
         for (const auto& [destino, limite] : destinos) {
             // Lo que responde el guardado del proyecto es lo que responden todos.
@@ -132,8 +73,9 @@ private slots:
             for (const auto& [que, escribe] : escrituras) {
                 QTemporaryDir carpeta;
                 const fs::path c = carpeta.path().toStdString();
-                if (!Prepara(c))
+                if (!PreparaDestinos(c))
                     QSKIP("Sin permiso para crear una tubería o un dispositivo");
+                std::ofstream(c / "proyecto.txt") << "el proyecto abierto";
                 const std::map<std::string, std::string> antes = Foto(c);
                 const std::string abierto = (c / "proyecto.txt").string();
                 const QString nombre = QString::fromStdString((c / destino).string());
@@ -155,8 +97,8 @@ private slots:
                 if (!error.isEmpty())
                     QVERIFY2(Foto(c) == antes, qPrintable(donde));
                 const bool escrito = error.isEmpty();
-                QVERIFY2(escrito == (std::string(destino) == "nuevo.pdf" ||
-                                     (std::string(destino) == "viejo.pdf" && !limite) ||
+                QVERIFY2(escrito == (std::string(destino) == "nuevo.txt" ||
+                                     (std::string(destino) == "viejo.txt" && !limite) ||
                                      (std::string(que) == "proyecto" &&
                                       std::string(destino) == "proyecto.txt")),
                          qPrintable(donde));

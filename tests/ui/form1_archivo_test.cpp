@@ -4,32 +4,12 @@
 // de cada lectura.
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "../file/ayudas_archivo.h"
 #include "banco_ventanas.h"
 
-namespace {
-
-QString Escribe(const QString& nombre, const QByteArray& bytes)
-{
-    QFile archivo(nombre);
-    archivo.open(QIODevice::WriteOnly);
-    archivo.write(bytes);
-    return nombre;
-}
-
-QByteArray Lee(const QString& nombre)
-{
-    QFile archivo(nombre);
-    archivo.open(QIODevice::ReadOnly);
-    return archivo.readAll();
-}
-
-const QString Titulo = "Cálculo mecánico de tubos [%1]";
-
-}  // namespace
+static const QString Titulo = "Cálculo mecánico de tubos [%1]";
 
 class PruebaArchivoVentana : public BancoVentanas {
     Q_OBJECT
@@ -71,7 +51,7 @@ private slots:
         const auto guarda = [&](const QString& nombre) {
             guion.nombres = {carpeta.filePath(nombre)};
             f->Guardarcomo1Click();
-            return Lee(carpeta.filePath(nombre));
+            return BytesDe(carpeta.filePath(nombre));
         };
         const auto caso = [this](const char* hr) {
             TuboNormal();
@@ -148,7 +128,7 @@ private slots:
             QCOMPARE(guion.Textos(),
                      QStringList({"¿Desea sobreescribir con datos modificados? ", c.mensaje}));
             QCOMPARE(guion.vistos[1].titulo, QString(c.soloLectura ? "Error" : "¡¡ Atención !!"));
-            const QByteArray bytes = Lee(nombre);
+            const QByteArray bytes = BytesDe(nombre);
             const bool guardado = c.archivo != viejo;
             QVERIFY2(guardado ? bytes.contains("\r\n" + c.archivo) : bytes == viejo, bytes.data());
             QCOMPARE(p->Modificado, guardado ? 0 : 1);
@@ -190,7 +170,7 @@ private slots:
             QCOMPARE(guion.Textos(), *c.mensaje ? QStringList{c.mensaje} : QStringList{});
             QCOMPARE(guion.propuestos.size(), *c.mensaje ? 0 : 1);
             QCOMPARE(QFile::exists(dxf), *c.rotulo != 0);
-            QVERIFY(!*c.rotulo || Lee(dxf).contains(c.rotulo));
+            QVERIFY(!*c.rotulo || BytesDe(dxf).contains(c.rotulo));
         }
     }
 
@@ -238,7 +218,7 @@ private slots:
         QCOMPARE(p->TaludH + p->TaludV + p->Resguardo + p->Di + p->AvisoEspesor, 6.0);
         QCOMPARE(Ve({"EditDi", "EditHr"}), QStringList({"0", "3"}));
         f->Guardarcomo1Click();
-        QVERIFY(!Lee(guardado).contains("Componente horizontal del talud"));
+        QVERIFY(!BytesDe(guardado).contains("Componente horizontal del talud"));
         QVERIFY(guion.vistos.isEmpty());
     }
 };

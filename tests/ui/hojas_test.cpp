@@ -197,83 +197,74 @@ private slots:
         }
     }
 
-    void Imprimir_data()
-    {
-        QTest::addColumn<int>("instalacion");
-        QTest::addColumn<int>("relleno");
-        QTest::addColumn<bool>("parar");  // pulsar Parar en el diálogo de imprimir
-        QTest::addColumn<QString>("mientrasImprime");
-        QTest::addColumn<QString>("nunca");  // textos que no salen en papel
-        QTest::addColumn<QString>("archivoProyecto");
-        QTest::addColumn<QString>("propuesto");
-        QTest::newRow("zanja") << 0 << 2 << false << "BAbortar|LZoom|Panel1"
-                               << "Tipo de Terreno|Valores de c|Suelo|Roca|Relleno fino|"
-                                  "Pulsar sobre los iconos|Cerrar|Imprimir|Def. por usuario"
-                               << ""
-                               << "resultados.pdf";
-        // Parar sin trabajo en curso no aborta nada, pero devuelve los botones.
-        QTest::newRow("terraplén usuario, Parar") << 1 << 5 << true << "BAbortar|BImprimir"
-                                                  << "Clase C:|Cerrar|Parar|Imprimir"
-                                                  << "/datos/obra.v2/tubo.txt"
-                                                  << "/datos/obra.v2/tubo.pdf";
-    }
-
     // Una página con las celdas, sin el zoom ni los botones. El panel de zanjas
     // sigue abierto, sin imprimirse, y vuelve con su croquis; el de terraplén
     // se cierra. "Exportar PDF…" propone el archivo del proyecto con .pdf, la misma página.
     void Imprimir()
     {
-        QFETCH(int, instalacion);
-        QFETCH(int, relleno);
-        QFETCH(bool, parar);
-        QFETCH(QString, nunca);
-        QFETCH(QString, archivoProyecto);
-        auto hoja = Hoja(instalacion, relleno);
-        p->FileName = archivoProyecto.toStdString();
-        hoja->show();
-        auto* zanjas = dynamic_cast<TResultadoZanjas*>(hoja.get());
-        auto* terraplen = dynamic_cast<TResultadoTerraplen*>(hoja.get());
-        zanjas ? zanjas->ImageClick(11) : terraplen->ImageClick(3);
-        QStringList visto;
-        const auto anota = [&] {
-            for (const char* nombre :
-                 {"BImprimir", "BAbortar", "LZoom", "ImagenPanel", "Panel1", "Panel"}) {
-                auto* control = hoja->findChild<QWidget*>(nombre);
-                if (control && control->isVisible())
-                    visto.append(nombre);
-            }
-        };
-        const QString archivo = carpeta.filePath("hoja.pdf");
-        guion.ImprimeEn(archivo, true, 1, [&] {
-            anota();
-            if (parar) {
-                QTest::mouseClick(hoja->BAbortar, Qt::LeftButton);
+        // Instalación, relleno, si se pulsa Parar en el diálogo de imprimir (sin trabajo en curso
+        // no aborta nada, pero devuelve los botones), lo visible mientras imprime, los textos que
+        // no salen en papel, el archivo del proyecto y el PDF propuesto.
+        const struct {
+            int instalacion, relleno;
+            bool parar;
+            QString mientrasImprime, nunca;
+            std::string archivoProyecto;
+            QString propuesto;
+        } casos[] = {{0, 2, false, "BAbortar|LZoom|Panel1",
+                      "Tipo de Terreno|Valores de c|Suelo|Roca|Relleno fino|Pulsar sobre los "
+                      "iconos|Cerrar|Imprimir|Def. por usuario",
+                      "", "resultados.pdf"},
+                     {1, 5, true, "BAbortar|BImprimir", "Clase C:|Cerrar|Parar|Imprimir",
+                      "/datos/obra.v2/tubo.txt", "/datos/obra.v2/tubo.pdf"}};
+        for (const auto& c : casos) {
+            guion = DialogosGuion();
+            auto hoja = Hoja(c.instalacion, c.relleno);
+            p->FileName = c.archivoProyecto;
+            hoja->show();
+            auto* zanjas = dynamic_cast<TResultadoZanjas*>(hoja.get());
+            auto* terraplen = dynamic_cast<TResultadoTerraplen*>(hoja.get());
+            zanjas ? zanjas->ImageClick(11) : terraplen->ImageClick(3);
+            QStringList visto;
+            const auto anota = [&] {
+                for (const char* nombre :
+                     {"BImprimir", "BAbortar", "LZoom", "ImagenPanel", "Panel1", "Panel"}) {
+                    auto* control = hoja->findChild<QWidget*>(nombre);
+                    if (control && control->isVisible())
+                        visto.append(nombre);
+                }
+            };
+            const QString archivo = carpeta.filePath("hoja.pdf");
+            guion.ImprimeEn(archivo, true, 1, [&] {
                 anota();
+                if (c.parar) {
+                    QTest::mouseClick(hoja->BAbortar, Qt::LeftButton);
+                    anota();
+                }
+            });
+            QTest::mouseClick(hoja->BImprimir, Qt::LeftButton);
+            QCOMPARE(guion.impresiones, 1);
+            QCOMPARE(visto.join('|'), c.mientrasImprime);
+            QVERIFY(hoja->BImprimir->isVisible() && !hoja->BAbortar->isVisible());
+            if (zanjas)
+                QVERIFY(zanjas->LZoom->isVisible() && zanjas->Panel1->isVisible() &&
+                        zanjas->ImagenPanel->isVisible());
+            else
+                QVERIFY(!terraplen->Panel->isVisible());
+            const QString exportada = carpeta.filePath("exportada.pdf");
+            guion.nombres = {exportada};
+            QTest::mouseClick(hoja->BExportarPdf, Qt::LeftButton);
+            QCOMPARE(guion.propuestos, QStringList{c.propuesto});
+            QStringList textos = {hoja->titulo->text().simplified(), "Clase mínima",
+                                  "Carga Cálculo (kN/m²)"};
+            for (int fila = 1; fila <= (zanjas ? 11 : 3); ++fila)
+                for (int columna = 1; columna <= (c.relleno == RellenoUsuario ? 6 : 5); ++columna)
+                    textos << hoja->Celda(fila, columna)->text().simplified();
+            for (const QString& pdf : {archivo, exportada}) {
+                QCOMPARE(FaltanEnPdf(pdf, textos), QStringList());
+                for (const QString& ausente : c.nunca.split('|'))
+                    QVERIFY2(!TextoPdf(pdf).contains(ausente), qPrintable(ausente));
             }
-        });
-        QTest::mouseClick(hoja->BImprimir, Qt::LeftButton);
-        QCOMPARE(guion.impresiones, 1);
-        QTEST(visto.join('|'), "mientrasImprime");
-        QVERIFY(hoja->BImprimir->isVisible() && !hoja->BAbortar->isVisible());
-        if (zanjas)
-            QVERIFY(zanjas->LZoom->isVisible() && zanjas->Panel1->isVisible() &&
-                    zanjas->ImagenPanel->isVisible());
-        else
-            QVERIFY(!terraplen->Panel->isVisible());
-        const QString exportada = carpeta.filePath("exportada.pdf");
-        guion.nombres = {exportada};
-        QTest::mouseClick(hoja->BExportarPdf, Qt::LeftButton);
-        QFETCH(QString, propuesto);
-        QCOMPARE(guion.propuestos, QStringList{propuesto});
-        QStringList textos = {hoja->titulo->text().simplified(), "Clase mínima",
-                              "Carga Cálculo (kN/m²)"};
-        for (int fila = 1; fila <= (zanjas ? 11 : 3); ++fila)
-            for (int columna = 1; columna <= (relleno == RellenoUsuario ? 6 : 5); ++columna)
-                textos << hoja->Celda(fila, columna)->text().simplified();
-        for (const QString& pdf : {archivo, exportada}) {
-            QCOMPARE(FaltanEnPdf(pdf, textos), QStringList());
-            for (const QString& ausente : nunca.split('|'))
-                QVERIFY2(!TextoPdf(pdf).contains(ausente), qPrintable(ausente));
         }
     }
 };

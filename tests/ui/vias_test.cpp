@@ -183,11 +183,10 @@ private slots:
         Proyecto motor = caso;
         RespondeNo no;
         const MemoriasUneAstm memorias = OrdenMemorias(motor, no);
-        const QString motorUne = memorias.calculadas ? Memoria(memorias.calculado, memorias.une)
-                                                     : Rechazo(no.Rechazo()->texto);
-        const QString motorAstm = memorias.calculadas ? Memoria(motor, memorias.astm) : "";
-        QCOMPARE(motorUne, une);
-        QCOMPARE(motorAstm, astm);
+        QCOMPARE(memorias.calculadas ? Memoria(memorias.calculado, memorias.une)
+                                     : Rechazo(no.Rechazo()->texto),
+                 une);
+        QCOMPARE(memorias.calculadas ? Memoria(motor, memorias.astm) : "", astm);
 
         // La línea de estado.
         QCOMPARE(QString::fromStdString(ClaseEnVivo(caso).texto), linea);
@@ -206,11 +205,10 @@ private slots:
             QCOMPARE(Memoria(leido.proyecto, leido.astm), astm);
 
         // La curva: la validez de la clase en hr.
-        if (memorias.calculadas) {
-            for (const auto& [modo, memoria] : {std::pair{1, une}, {2, astm}})
+        for (const auto& [modo, memoria] : {std::pair{1, une}, {2, astm}})
+            if (memorias.calculadas)
                 QCOMPARE(QString::fromStdString(TextoValidez(CalculaCurva(caso, modo, 50).validez)),
                          memoria.section('|', 2));
-        }
 
         // La ventana, con el caso abierto en ella.
         *p = caso;
