@@ -167,6 +167,9 @@ TEST(Tramos, CalculaComoLaOrden)
         {{{C::Es, "50"}},
          "hr 3 · nota: La Norma UNE 127.010 recomienda un espesor de pared mínimo de 67 mm. "
          "¿Quiere mantener activado este aviso? (respondida No)"},
+        {{{C::Cama, "apoyo directo"}},
+         "hr 3 · nota: Como usted selecciono Apoyo Directo, el valor del ancho de zanja debe ser "
+         "recalculado.¿Desea abrir la ventana de ancho de zanja? (respondida No)"},
         {{{C::Fa, "0"}}, "sin calcular · Debe indicar el Factor de Apoyo"},
         {{{C::Hr, "tres"}}, "sin calcular · columna «hr»: «tres» no es un número"},
         {{{C::Hr, "0"}}, "sin calcular · Error calculando la carga del relleno"},
