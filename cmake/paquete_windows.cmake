@@ -98,9 +98,12 @@ set(CPACK_NSIS_MUI_UNIICON ${ICONO_WINDOWS})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 set(CPACK_NSIS_UNINSTALL_NAME Desinstalar)
+# Los títulos en español no caben en dos líneas.
+set(CPACK_NSIS_WELCOME_TITLE_3LINES ON)
+set(CPACK_NSIS_FINISH_TITLE_3LINES ON)
 
-# El instalador en español: la plantilla de CPack, con el español como idioma primero
-# (el que se ve en un Windows de otro idioma) y sus propios textos traducidos.
+# El instalador en español, como el programa, en un Windows de cualquier idioma: la
+# plantilla de CPack con solo el español y sus propios textos traducidos.
 file(READ ${CMAKE_ROOT}/Modules/Internal/CPack/NSIS.template.in nsis)
 function(traduce ingles espanol)
   string(FIND "${nsis}" "${ingles}" donde)
@@ -110,9 +113,9 @@ function(traduce ingles espanol)
   string(REPLACE "${ingles}" "${espanol}" traducida "${nsis}")
   set(nsis "${traducida}" PARENT_SCOPE)
 endfunction()
-traduce("MUI_LANGUAGE \"Spanish\"\n" "MUI_LANGUAGE \"English\"\n")
-traduce("MUI_LANGUAGE \"English\" ;first language is the default language"
-        "MUI_LANGUAGE \"Spanish\"")
+traduce("MUI_LANGUAGE \"English\" ;first language is the default language" "IDIOMA")
+string(REGEX REPLACE "[ ]*!insertmacro MUI_LANGUAGE [^\n]*\n" "" nsis "${nsis}")
+traduce("IDIOMA" "MUI_LANGUAGE \"Spanish\"")
 traduce("Uninstall.lnk" "Desinstalar.lnk")
 traduce("\"Install Options\" \"Choose options for installing"
         "\"Opciones de instalación\" \"Elija cómo instalar")
@@ -120,4 +123,15 @@ traduce("is already installed. $\\n$\\nDo you want to uninstall the old version 
         "ya está instalado.$\\n$\\n¿Quiere desinstalar la versión anterior antes de instalar la nueva?")
 traduce("\"Uninstall failed.\"" "\"No se ha podido desinstalar la versión anterior.\"")
 file(WRITE ${CMAKE_BINARY_DIR}/nsis/NSIS.template.in "${nsis}")
+
+# La licencia que muestra, la del paquete de Debian: en UTF-8 con su marca, como la
+# lee NSIS.
+file(READ packaging/copyright licencia)
+string(REGEX REPLACE "^.*\nCopyright: ([^\n]*)\nLicense: [^\n]*\n" "© \\1\n\n" licencia
+                     "${licencia}")
+string(REPLACE "\n " "\n" licencia "\n${licencia}")
+string(STRIP "${licencia}" licencia)
+string(ASCII 239 187 191 marca_utf8)
+file(WRITE ${CMAKE_BINARY_DIR}/nsis/licencia.txt "${marca_utf8}${licencia}\n")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_BINARY_DIR}/nsis/licencia.txt)
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_BINARY_DIR}/nsis)
