@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -22,10 +21,14 @@ std::string Resultado(const Proyecto& p, PasoCarga paso)
 // Último número de una línea que acaba en su unidad.
 std::string UltimoNumero(const std::string& linea)
 {
-    std::smatch numero;
-    return std::regex_search(linea, numero, std::regex(" ([^ ]+) kN/m(²)?$"))
-               ? numero[1].str()
-               : "sin unidad: " + linea;
+    for (const std::string unidad : {" kN/m", " kN/m²"}) {
+        const std::size_t fin = linea.size() - unidad.size();
+        if (linea.size() > unidad.size() && linea.compare(fin, unidad.size(), unidad) == 0) {
+            const std::size_t inicio = linea.rfind(' ', fin - 1) + 1;
+            return linea.substr(inicio, fin - inicio);
+        }
+    }
+    return "sin unidad: " + linea;
 }
 
 }  // namespace
