@@ -14,8 +14,6 @@ Json Numero(double valor, bool entregado)
     return valor;
 }
 
-}  // namespace
-
 Json JsonCalculo(const Proyecto& p, const ResultadoInforme& une)
 {
     const EntregaCargas& e = une.entrega;
@@ -60,6 +58,18 @@ Json JsonAstm(const ResultadoInforme& astm)
             {"valor", Numero(astm.valor, true)},
             {"factor", astm.factor},
             {"validez", astm.validez}};
+}
+
+}  // namespace
+
+void AnadeCalculo(Json& j, const Proyecto& calculado, const ResultadoInforme& une,
+                  const ResultadoInforme& astm)
+{
+    j["calculo"] = JsonCalculo(calculado, une);
+    if (une.entrega.Entregada())
+        j["une"] = JsonUne(une);
+    if (astm.entrega.Entregada())
+        j["astm"] = JsonAstm(astm);
 }
 
 void EscribeLineaJson(const Json& j, std::ostream& salida)

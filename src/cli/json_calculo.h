@@ -9,12 +9,11 @@
 
 using Json = nlohmann::ordered_json;
 
-// Las cargas y coeficientes del registro calculado; null lo que no se llegó a calcular.
-Json JsonCalculo(const Proyecto& calculado, const ResultadoInforme& une);
-
-// La clase UNE ({clase, validez}) y la ASTM ({clase, valor, factor, validez}).
-Json JsonUne(const ResultadoInforme& une);
-Json JsonAstm(const ResultadoInforme& astm);
+// Añade al objeto las cargas y coeficientes del registro calculado ("calculo", null lo que
+// no se llegó a calcular) y la clase de cada norma entregada: "une" ({clase, validez}) y
+// "astm" ({clase, valor, factor, validez}).
+void AnadeCalculo(Json& j, const Proyecto& calculado, const ResultadoInforme& une,
+                  const ResultadoInforme& astm);
 
 // Escribe el objeto en una línea; un texto que no es UTF-8 válido no la interrumpe.
 void EscribeLineaJson(const Json& j, std::ostream& salida);

@@ -37,13 +37,8 @@ void EscribeJson(const CalculoArchivo& c, std::ostream& salida)
         j["avisos"] = c.avisos;
         if (!c.rechazo.empty())
             j["rechazo"] = c.rechazo;
-        if (c.calculado) {
-            j["calculo"] = JsonCalculo(c.proyecto, c.une);
-            if (c.une.entrega.Entregada())
-                j["une"] = JsonUne(c.une);
-            if (c.astm.entrega.Entregada())
-                j["astm"] = JsonAstm(c.astm);
-        }
+        if (c.calculado)
+            AnadeCalculo(j, c.proyecto, c.une, c.astm);
         j["matriz_une"] = Textos(c.matrizUne);
         j["matriz_astm"] = Textos(c.matrizAstm);
     }

@@ -169,13 +169,8 @@ void EscribeTramoJson(const Tramo& t, const TramoCalculado& c, std::ostream& sal
     j["pk_final"] = Cifra(t.pkFinal);
     j["errores"] = c.errores;
     j["notas"] = c.notas;
-    if (c.calculado) {
-        j["calculo"] = JsonCalculo(c.proyecto, c.une);
-        if (c.une.entrega.Entregada())
-            j["une"] = JsonUne(c.une);
-        if (c.astm.entrega.Entregada())
-            j["astm"] = JsonAstm(c.astm);
-    }
+    if (c.calculado)
+        AnadeCalculo(j, c.proyecto, c.une, c.astm);
     EscribeLineaJson(j, salida);
 }
 
